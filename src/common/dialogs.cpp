@@ -1,0 +1,108 @@
+#include "dialogs.h"
+
+#include <QFileDialog>
+#include <QQueue>
+
+namespace {
+
+struct Presets
+{
+    QQueue<QMessageBox::StandardButton> answers;
+    QQueue<QString> paths;
+    QList<Dialogs::Shown> shown;
+};
+
+Presets &presets()
+{
+    static Presets p;
+    return p;
+}
+
+} // namespace
+
+QMessageBox::StandardButton Dialogs::critical(QWidget *parent, const QString &title,
+                                              const QString &text)
+{
+    return box(Critical, parent, title, text);
+}
+
+QMessageBox::StandardButton Dialogs::warning(QWidget *parent, const QString &title,
+                                             const QString &text)
+{
+    return box(Warning, parent, title, text);
+}
+
+QMessageBox::StandardButton Dialogs::information(QWidget *parent, const QString &title,
+                                                 const QString &text)
+{
+    return box(Information, parent, title, text);
+}
+
+QMessageBox::StandardButton Dialogs::question(QWidget *parent, const QString &title,
+                                              const QString &text)
+{
+    return box(Question, parent, title, text);
+}
+
+QString Dialogs::existingDirectory(QWidget *parent, const QString &caption, const QString &dir)
+{
+    return path(parent, caption, dir, QString(), true);
+}
+
+QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                              const QString &filter)
+{
+    return path(parent, caption, dir, filter, false);
+}
+
+void Dialogs::presetAnswer(QMessageBox::StandardButton button)
+{
+    presets().answers.enqueue(button);
+}
+
+void Dialogs::presetPath(const QString &path)
+{
+    presets().paths.enqueue(path);
+}
+
+QList<Dialogs::Shown> Dialogs::shown()
+{
+    return presets().shown;
+}
+
+void Dialogs::reset()
+{
+    presets() = Presets();
+}
+
+QMessageBox::StandardButton Dialogs::box(Kind kind, QWidget *parent, const QString &title,
+                                         const QString &text)
+{
+    Presets &p = presets();
+    p.shown.append({kind, title, text});
+    if (!p.answers.isEmpty())
+        return p.answers.dequeue();
+    switch (kind) {
+    case Critical:
+        return QMessageBox::critical(parent, title, text);
+    case Warning:
+        return QMessageBox::warning(parent, title, text);
+    case Information:
+        return QMessageBox::information(parent, title, text);
+    case Question:
+        return QMessageBox::question(parent, title, text);
+    }
+    return QMessageBox::NoButton;
+}
+
+QString Dialogs::path(QWidget *parent, const QString &caption, const QString &dir,
+                      const QString &filter, bool directory)
+{
+    Presets &p = presets();
+    if (!p.paths.isEmpty())
+        return p.paths.dequeue();
+    if (directory)
+        return QFileDialog::getExistingDirectory(
+            parent, caption, dir, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}

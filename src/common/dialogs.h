@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// The one door to message boxes and file or folder choosers. Tests preset the
+// next answers so that no test has to race a native modal dialog; every box
+// shown (or answered from a preset) is recorded for them too.
+class Dialogs
+{
+public:
+    enum Kind { Critical, Warning, Information, Question };
+    struct Shown
+    {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    static QMessageBox::StandardButton critical(QWidget *parent, const QString &title,
+                                                const QString &text);
+    static QMessageBox::StandardButton warning(QWidget *parent, const QString &title,
+                                               const QString &text);
+    static QMessageBox::StandardButton information(QWidget *parent, const QString &title,
+                                                   const QString &text);
+    static QMessageBox::StandardButton question(QWidget *parent, const QString &title,
+                                                const QString &text);
+
+    // Empty when the user cancels.
+    static QString existingDirectory(QWidget *parent, const QString &caption,
+                                     const QString &dir = QString());
+    static QString openFileName(QWidget *parent, const QString &caption,
+                                const QString &dir = QString(), const QString &filter = QString());
+
+    // Test support: answers given instead of showing the next box or chooser.
+    static void presetAnswer(QMessageBox::StandardButton button);
+    static void presetPath(const QString &path);
+    static QList<Shown> shown();
+    static void reset();
+
+private:
+    static QMessageBox::StandardButton box(Kind kind, QWidget *parent, const QString &title,
+                                           const QString &text);
+    static QString path(QWidget *parent, const QString &caption, const QString &dir,
+                        const QString &filter, bool directory);
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Application settings kept for the whole run and stored in config.xml.
+struct AppSettings
+{
+    QString workspaceDir;    // folder that holds the projects
+    QString projectName;     // last (later: current) project
+    QString projectLocation; // its folder, ending with a separator
+    bool showData = true;    // log filter switches
+    bool showErrors = true;
+    bool showInfo = true;
+    bool showWarnings = true;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "devicerecord.h"
+
+// Reading and writing a project's deviceList.xml.
+namespace DeviceListFile {
+
+QString fileName(); // "deviceList.xml"
+
+// The records of the file in file order; empty when the file is missing or
+// does not parse. Every child of the root counts, whatever its tag.
+DeviceList read(const QString &path);
+
+// Returns an empty string on success, else what went wrong.
+QString write(const QString &path, const DeviceList &devices);
+
+} // namespace DeviceListFile

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One controller of a project: the ID schemes refer to it by, and where it is
+// reached. All fields are text, as stored in deviceList.xml.
+struct DeviceRecord
+{
+    QString id;
+    QString networkAdress;
+    QString port;
+    QString description;
+
+    bool operator==(const DeviceRecord &o) const
+    {
+        return id == o.id && networkAdress == o.networkAdress && port == o.port
+            && description == o.description;
+    }
+    bool operator!=(const DeviceRecord &o) const { return !(*this == o); }
+};
+
+using DeviceList = QList<DeviceRecord>;

@@ -1,0 +1,16 @@
+#include "settings.h"
+
+#include "ui_settings.h"
+
+Settings::Settings(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::Settings)
+{
+    ui->setupUi(this);
+    ui->listWidget->setCurrentRow(0);
+}
+
+Settings::~Settings()
+{
+    delete ui;
+}
