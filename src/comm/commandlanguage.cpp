@@ -1,0 +1,158 @@
+#include "commandlanguage.h"
+
+#include <QHash>
+
+namespace CommandLanguage {
+
+namespace {
+
+QString afterFirstParen(const QString &text)
+{
+    return text.mid(text.indexOf(QLatin1Char('(')) + 1);
+}
+
+QStringList splitParts(const QString &text)
+{
+    return text.split(QLatin1Char(';'), Qt::KeepEmptyParts);
+}
+
+QHash<QString, QString> entryMap(const QStringList &parts)
+{
+    QHash<QString, QString> map;
+    for (const QString &part : parts)
+        map.insert(entryKey(part), entryValue(part));
+    return map;
+}
+
+QStringList identityParts(const QHash<QString, QString> &map, const QString &prefix, int count)
+{
+    QStringList values;
+    for (int k = 0; k < count; ++k)
+        values << map.value(prefix + QString::number(k));
+    return values;
+}
+
+} // namespace
+
+QString getAllCommand()
+{
+    return QStringLiteral("get_all;");
+}
+
+QString describeAllCommand()
+{
+    return QStringLiteral("describe_all;");
+}
+
+QString identityCommand()
+{
+    return QStringLiteral("get(dev.mac;dev.serial;dev.ver;);");
+}
+
+QString getCommand(const QStringList &names)
+{
+    QString command = QStringLiteral("get(");
+    for (const QString &name : names)
+        command += name + QLatin1Char(';');
+    return command + QStringLiteral(");");
+}
+
+QString setCommand(const QList<QPair<QString, QString>> &assignments)
+{
+    QString command = QStringLiteral("set(");
+    for (const auto &a : assignments)
+        command += a.first + QLatin1Char('=') + a.second + QLatin1Char(';');
+    return command + QStringLiteral(");");
+}
+
+QStringList prepareValues(const QString &reply)
+{
+    const QString body = afterFirstParen(reply.trimmed());
+    return splitParts(body.left(body.size() - 2));
+}
+
+QStringList prepareForDeviceEditor(const QString &reply)
+{
+    const QString trimmed = reply.trimmed();
+    return splitParts(afterFirstParen(trimmed.left(trimmed.size() - 3)));
+}
+
+QStringList prepareDescription(const QString &reply)
+{
+    return splitParts(afterFirstParen(reply.trimmed()));
+}
+
+bool isProcessable(const QStringList &parts)
+{
+    return parts.size() >= 2;
+}
+
+QString entryKey(const QString &part)
+{
+    return part.section(QLatin1Char('='), 0, 0);
+}
+
+QString entryValue(const QString &part)
+{
+    const int eq = part.indexOf(QLatin1Char('='));
+    return eq < 0 ? QString() : part.mid(eq + 1);
+}
+
+bool isCandidate(const QString &part, const QString &devVar)
+{
+    return part.contains(devVar);
+}
+
+bool isMatch(const QString &part, const QString &devVar)
+{
+    const QString key = entryKey(part);
+    return key == devVar || key.contains(devVar + QStringLiteral(".value"));
+}
+
+bool decode(const QString &schemeType, const QString &key, const QString &value, QString *decoded)
+{
+    if (schemeType == QLatin1String("temp")) {
+        if (key.endsWith(QLatin1String(".err")))
+            return false;
+        *decoded = QString::number(value.toDouble() / 10.0, 'g', 6);
+        return true;
+    }
+    if (schemeType == QLatin1String("int") || schemeType == QLatin1String("real")
+        || schemeType == QLatin1String("logic") || schemeType == QLatin1String("percent")) {
+        *decoded = QString::number(value.toLongLong(nullptr, 10));
+        return true;
+    }
+    return false;
+}
+
+Identity composeIdentity(const QStringList &parts)
+{
+    const QHash<QString, QString> map = entryMap(parts);
+    const QStringList serial = identityParts(map, QStringLiteral("dev.serial."), 4);
+    Identity id;
+    id.mac = identityParts(map, QStringLiteral("dev.mac."), 6).join(QLatin1Char(':'));
+    id.serial = serial.at(0).rightJustified(4, QLatin1Char('0')) + QLatin1Char('-')
+        + serial.at(1).rightJustified(4, QLatin1Char('0')) + QLatin1Char('-') + serial.at(2)
+        + QLatin1Char('-') + serial.at(3).rightJustified(6, QLatin1Char('0'));
+    id.version = identityParts(map, QStringLiteral("dev.ver."), 3).join(QLatin1Char('.'));
+    return id;
+}
+
+QStringList variableCatalogue(const QStringList &parts)
+{
+    QStringList names;
+    QString previous;
+    for (const QString &part : parts) {
+        const QString key = entryKey(part);
+        const int dot = key.lastIndexOf(QLatin1Char('.'));
+        if (dot <= 0)
+            continue;
+        const QString name = key.left(dot);
+        if (name != previous)
+            names << name;
+        previous = name;
+    }
+    return names;
+}
+
+} // namespace CommandLanguage

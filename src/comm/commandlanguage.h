@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// The text language spoken with controllers: the commands we send, and how a
+// reply is cut into entries, matched to configured variables and decoded.
+namespace CommandLanguage {
+
+QString getAllCommand();      // get_all;
+QString describeAllCommand(); // describe_all;
+QString identityCommand();    // get(dev.mac;dev.serial;dev.ver;);
+// get(a;b;); names are inserted as they are, without quoting.
+QString getCommand(const QStringList &names);
+// set(a=1;b=2;); values are sent exactly as given.
+QString setCommand(const QList<QPair<QString, QString>> &assignments);
+
+// The three ways replies are cut into parts ("prepared"), all keeping
+// empty parts:
+// reader and writer: trim, drop through the first "(", drop the last two characters;
+QStringList prepareValues(const QString &reply);
+// device editor: trim, drop the last three characters, drop through the first "(";
+QStringList prepareForDeviceEditor(const QString &reply);
+// variable and event item editors: trim, drop through the first "(".
+QStringList prepareDescription(const QString &reply);
+
+// Reader and writer handle a prepared reply only when it has two or more parts.
+bool isProcessable(const QStringList &parts);
+
+// An entry's key and value: the texts before and after its first "=". A part
+// without "=" is all key.
+QString entryKey(const QString &part);
+QString entryValue(const QString &part);
+
+// A part is a candidate for a variable when the name occurs anywhere in it,
+// and a match when its key is the name or contains name + ".value".
+bool isCandidate(const QString &part, const QString &devVar);
+bool isMatch(const QString &part, const QString &devVar);
+
+// Decodes a matched entry by the scheme type word ("temp": tenths of a
+// degree; "int", "real", "logic", "percent": integers). Returns false when the
+// type is not decoded (other words, and "temp" with a key ending ".err").
+bool decode(const QString &schemeType, const QString &key, const QString &value, QString *decoded);
+
+struct Identity
+{
+    QString mac;     // six parts joined by ":"
+    QString serial;  // 0000-0000-x-000000
+    QString version; // three parts joined by "."
+};
+// From the parts of an identity reply (dev.mac.k, dev.serial.k, dev.ver.k).
+Identity composeIdentity(const QStringList &parts);
+
+// The variable names a description offers, in reply order: keys cut at their
+// last ".", a name equal to the one before it not repeated. Parts whose key
+// has no "." (the closing part) give no name.
+QStringList variableCatalogue(const QStringList &parts);
+
+} // namespace CommandLanguage

@@ -1,0 +1,74 @@
+// tesk-cmd: sends one command to a controller and prints the reply text.
+
+#include "qteskcmd.h"
+#include "teskframe.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+// The link's debug lines are for the program's log; here they are noise.
+void withoutDebugLines(QtMsgType type, const QMessageLogContext &, const QString &msg)
+{
+    if (type != QtDebugMsg)
+        QTextStream(stderr) << msg << '\n';
+}
+
+QString hexBytes(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(withoutDebugLines);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Sends one command to a Tesk controller."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("port"), QStringLiteral("Controller port (16483)."), QStringLiteral("N"),
+                      QStringLiteral("16483")});
+    parser.addOption({QStringLiteral("timeout"), QStringLiteral("Time-out in ms (20000)."), QStringLiteral("MS"),
+                      QString::number(QTeskCmd::kDefaultTimeoutMs)});
+    parser.addOption({QStringLiteral("hex"), QStringLiteral("Also print both frames as hex bytes.")});
+    parser.addPositionalArgument(QStringLiteral("HOST"), QStringLiteral("Controller address."));
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("Command text, e.g. \"get_all;\"."));
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList args = parser.positionalArguments();
+    bool portOk = false;
+    bool timeoutOk = false;
+    const uint port = parser.value(QStringLiteral("port")).toUInt(&portOk);
+    const int timeoutMs = parser.value(QStringLiteral("timeout")).toInt(&timeoutOk);
+    if (args.size() != 2 || !portOk || port > 65535 || !timeoutOk || timeoutMs <= 0) {
+        err << "usage: tesk-cmd [--port N] [--timeout MS] [--hex] HOST COMMAND\n";
+        return 2;
+    }
+    const bool hex = parser.isSet(QStringLiteral("hex"));
+
+    QTeskCmd link;
+    link.setTimeoutMs(timeoutMs);
+    QObject::connect(&link, qOverload<QString>(&QTeskCmd::dataReady), &app, [&](const QString &text) {
+        if (hex) {
+            out << "reply frame: " << hexBytes(link.lastReplyFrame()) << '\n';
+            out << "reply check sum: " << (TeskFrame::checksumMatches(link.lastReplyFrame()) ? "ok" : "wrong") << '\n';
+        }
+        out << text << '\n';
+        out.flush();
+        app.exit(0);
+    });
+    QObject::connect(&link, &QTeskCmd::timeout, &app, [&] {
+        err << "tesk-cmd: no reply from " << args.at(0) << ':' << port << " within " << timeoutMs << " ms\n";
+        app.exit(1);
+    });
+    link.sendRequest(args.at(0), args.at(1), quint16(port));
+    if (hex)
+        out << "request frame: " << hexBytes(link.requestFrame()) << '\n';
+    return app.exec();
+}
