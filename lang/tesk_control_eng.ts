@@ -1,157 +1,282 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
-<context>
-    <name>FirstRun</name>
-    <message>
-        <source>Witaj w programie Tesk-Control !</source>
-        <translation>Welcome to Tesk-Control!</translation>
-    </message>
-    <message>
-        <source>Domyślne położenie projektów: </source>
-        <translation>Default project location: </translation>
-    </message>
-    <message>
-        <source>Domyślny język: </source>
-        <translation>Default language: </translation>
-    </message>
-    <message>
-        <source>Angielski (ENG)</source>
-        <translation>English (ENG)</translation>
-    </message>
-    <message>
-        <source>Polski (PL)</source>
-        <translation>Polish (PL)</translation>
-    </message>
-    <message>
-        <source>Zakończ</source>
-        <translation>Finish</translation>
-    </message>
-    <message>
-        <source>Wybierz folder</source>
-        <translation>Choose folder</translation>
-    </message>
-    <message>
-        <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
-        <translation>The language will change after the program is restarted</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tesk-Control</source>
-        <translation>Tesk-Control</translation>
-    </message>
-    <message>
-        <source>Szukaj:</source>
-        <translation>Search:</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Schemat</source>
-        <translation>Scheme</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Log</translation>
-    </message>
-    <message>
-        <source>v 0.8.12</source>
-        <translation>v 0.8.12</translation>
-    </message>
-    <message>
-        <source>Dane</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Błędy</source>
-        <translation>Errors</translation>
-    </message>
-    <message>
-        <source>Informacje</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Ostrzeżenia</source>
-        <translation>Warnings</translation>
-    </message>
-    <message>
-        <source>Pasek narzędzi</source>
-        <translation>Tool bar</translation>
-    </message>
-    <message>
-        <source>Uruchomiono program, logowanie rozpoczęte</source>
-        <translation>Program started, logging begun</translation>
-    </message>
-    <message>
-        <source>Zaloguj się</source>
-        <translation>Log in</translation>
-    </message>
-    <message>
-        <source>Nowy projekt</source>
-        <translation>New project</translation>
-    </message>
-    <message>
-        <source>Otwórz projekt</source>
-        <translation>Open project</translation>
-    </message>
-    <message>
-        <source>Zapisz projekt</source>
-        <translation>Save project</translation>
-    </message>
-    <message>
-        <source>Edytuj projekt</source>
-        <translation>Edit project</translation>
-    </message>
-    <message>
-        <source>Sterowniki</source>
-        <translation>Controllers</translation>
-    </message>
-    <message>
-        <source>Drzewo elementów</source>
-        <translation>Element tree</translation>
-    </message>
-    <message>
-        <source>Edytor schematów</source>
-        <translation>Scheme editor</translation>
-    </message>
-    <message>
-        <source>Ustawienia</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Pomoc</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>O Programie</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać ustawień: </source>
-        <translation>Could not save the settings: </translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>Ustawienia</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Ogólne</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>Wygląd</source>
-        <translation>Appearance</translation>
-    </message>
-    <message>
-        <source>Aktualizacje</source>
-        <translation>Updates</translation>
-    </message>
-</context>
+    <context>
+        <name>FirstRun</name>
+        <message>
+            <source>Witaj w programie Tesk-Control !</source>
+            <translation>Welcome to Tesk-Control!</translation>
+        </message>
+        <message>
+            <source>Domyślne położenie projektów: </source>
+            <translation>Default project location: </translation>
+        </message>
+        <message>
+            <source>Domyślny język: </source>
+            <translation>Default language: </translation>
+        </message>
+        <message>
+            <source>Angielski (ENG)</source>
+            <translation>English (ENG)</translation>
+        </message>
+        <message>
+            <source>Polski (PL)</source>
+            <translation>Polish (PL)</translation>
+        </message>
+        <message>
+            <source>Zakończ</source>
+            <translation>Finish</translation>
+        </message>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Choose folder</translation>
+        </message>
+        <message>
+            <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
+            <translation>The language will change after the program is restarted</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Tesk-Control</source>
+            <translation>Tesk-Control</translation>
+        </message>
+        <message>
+            <source>Szukaj:</source>
+            <translation>Search:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Schemat</source>
+            <translation>Scheme</translation>
+        </message>
+        <message>
+            <source>Log</source>
+            <translation>Log</translation>
+        </message>
+        <message>
+            <source>v 0.8.12</source>
+            <translation>v 0.8.12</translation>
+        </message>
+        <message>
+            <source>Dane</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Błędy</source>
+            <translation>Errors</translation>
+        </message>
+        <message>
+            <source>Informacje</source>
+            <translation>Information</translation>
+        </message>
+        <message>
+            <source>Ostrzeżenia</source>
+            <translation>Warnings</translation>
+        </message>
+        <message>
+            <source>Pasek narzędzi</source>
+            <translation>Tool bar</translation>
+        </message>
+        <message>
+            <source>Uruchomiono program, logowanie rozpoczęte</source>
+            <translation>Program started, logging begun</translation>
+        </message>
+        <message>
+            <source>Zaloguj się</source>
+            <translation>Log in</translation>
+        </message>
+        <message>
+            <source>Nowy projekt</source>
+            <translation>New project</translation>
+        </message>
+        <message>
+            <source>Otwórz projekt</source>
+            <translation>Open project</translation>
+        </message>
+        <message>
+            <source>Zapisz projekt</source>
+            <translation>Save project</translation>
+        </message>
+        <message>
+            <source>Edytuj projekt</source>
+            <translation>Edit project</translation>
+        </message>
+        <message>
+            <source>Sterowniki</source>
+            <translation>Controllers</translation>
+        </message>
+        <message>
+            <source>Drzewo elementów</source>
+            <translation>Element tree</translation>
+        </message>
+        <message>
+            <source>Edytor schematów</source>
+            <translation>Scheme editor</translation>
+        </message>
+        <message>
+            <source>Ustawienia</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Pomoc</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>O Programie</source>
+            <translation>About</translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać ustawień: </source>
+            <translation>Could not save the settings: </translation>
+        </message>
+        <message>
+            <source>Otwieram ostatnio zapisany projekt: </source>
+            <translation>Opening the last saved project: </translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać pliku: </source>
+            <translation>Could not save the file: </translation>
+        </message>
+        <message>
+            <source>Otwieram projekt: </source>
+            <translation>Opening project: </translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać projektu:</source>
+            <translation>Could not save the project:</translation>
+        </message>
+        <message>
+            <source>Potwierdzenie</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+            <translation>The project has unsaved changes. Save them now?</translation>
+        </message>
+    </context>
+    <context>
+        <name>MenuFile</name>
+        <message>
+            <source>identyfikator schematu nie jest poprawną nazwą pliku</source>
+            <translation>the scheme ID is not a valid file name</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewProject</name>
+        <message>
+            <source>Nowy projekt</source>
+            <translation>New project</translation>
+        </message>
+        <message>
+            <source>Nazwa:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Katalog:</source>
+            <translation>Folder:</translation>
+        </message>
+        <message>
+            <source>Autor:</source>
+            <translation>Author:</translation>
+        </message>
+        <message>
+            <source>Utwórz</source>
+            <translation>Create</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
+            <translation>Could not create a folder with the given name; it probably exists already.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProjectEdit</name>
+        <message>
+            <source>Edytuj projekt</source>
+            <translation>Edit project</translation>
+        </message>
+        <message>
+            <source>Informacje o projekcie</source>
+            <translation>Project information</translation>
+        </message>
+        <message>
+            <source>Nazwa:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Autor:</source>
+            <translation>Author:</translation>
+        </message>
+        <message>
+            <source>Wersja:</source>
+            <translation>Revision:</translation>
+        </message>
+        <message>
+            <source>Data edycji:</source>
+            <translation>Edit date:</translation>
+        </message>
+        <message>
+            <source>Konto SIP</source>
+            <translation>SIP account</translation>
+        </message>
+        <message>
+            <source>Adres serwera:</source>
+            <translation>Server address:</translation>
+        </message>
+        <message>
+            <source>Numer:</source>
+            <translation>Number:</translation>
+        </message>
+        <message>
+            <source>Hasło:</source>
+            <translation>Password:</translation>
+        </message>
+        <message>
+            <source>Nazwa użytkownika:</source>
+            <translation>User name:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>Settings</name>
+        <message>
+            <source>Ustawienia</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Ogólne</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Wygląd</source>
+            <translation>Appearance</translation>
+        </message>
+        <message>
+            <source>Aktualizacje</source>
+            <translation>Updates</translation>
+        </message>
+    </context>
 </TS>

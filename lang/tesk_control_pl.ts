@@ -1,157 +1,282 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="pl_PL">
-<context>
-    <name>FirstRun</name>
-    <message>
-        <source>Witaj w programie Tesk-Control !</source>
-        <translation>Witaj w programie Tesk-Control !</translation>
-    </message>
-    <message>
-        <source>Domyślne położenie projektów: </source>
-        <translation>Domyślne położenie projektów: </translation>
-    </message>
-    <message>
-        <source>Domyślny język: </source>
-        <translation>Domyślny język: </translation>
-    </message>
-    <message>
-        <source>Angielski (ENG)</source>
-        <translation>Angielski (ENG)</translation>
-    </message>
-    <message>
-        <source>Polski (PL)</source>
-        <translation>Polski (PL)</translation>
-    </message>
-    <message>
-        <source>Zakończ</source>
-        <translation>Zakończ</translation>
-    </message>
-    <message>
-        <source>Wybierz folder</source>
-        <translation>Wybierz folder</translation>
-    </message>
-    <message>
-        <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
-        <translation>Język w programie zostanie zmieniony po ponownym uruchomieniu</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tesk-Control</source>
-        <translation>Tesk-Control</translation>
-    </message>
-    <message>
-        <source>Szukaj:</source>
-        <translation>Szukaj:</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>Schemat</source>
-        <translation>Schemat</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Log</translation>
-    </message>
-    <message>
-        <source>v 0.8.12</source>
-        <translation>v 0.8.12</translation>
-    </message>
-    <message>
-        <source>Dane</source>
-        <translation>Dane</translation>
-    </message>
-    <message>
-        <source>Błędy</source>
-        <translation>Błędy</translation>
-    </message>
-    <message>
-        <source>Informacje</source>
-        <translation>Informacje</translation>
-    </message>
-    <message>
-        <source>Ostrzeżenia</source>
-        <translation>Ostrzeżenia</translation>
-    </message>
-    <message>
-        <source>Pasek narzędzi</source>
-        <translation>Pasek narzędzi</translation>
-    </message>
-    <message>
-        <source>Uruchomiono program, logowanie rozpoczęte</source>
-        <translation>Uruchomiono program, logowanie rozpoczęte</translation>
-    </message>
-    <message>
-        <source>Zaloguj się</source>
-        <translation>Zaloguj się</translation>
-    </message>
-    <message>
-        <source>Nowy projekt</source>
-        <translation>Nowy projekt</translation>
-    </message>
-    <message>
-        <source>Otwórz projekt</source>
-        <translation>Otwórz projekt</translation>
-    </message>
-    <message>
-        <source>Zapisz projekt</source>
-        <translation>Zapisz projekt</translation>
-    </message>
-    <message>
-        <source>Edytuj projekt</source>
-        <translation>Edytuj projekt</translation>
-    </message>
-    <message>
-        <source>Sterowniki</source>
-        <translation>Sterowniki</translation>
-    </message>
-    <message>
-        <source>Drzewo elementów</source>
-        <translation>Drzewo elementów</translation>
-    </message>
-    <message>
-        <source>Edytor schematów</source>
-        <translation>Edytor schematów</translation>
-    </message>
-    <message>
-        <source>Ustawienia</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Pomoc</source>
-        <translation>Pomoc</translation>
-    </message>
-    <message>
-        <source>O Programie</source>
-        <translation>O Programie</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać ustawień: </source>
-        <translation>Nie udało się zapisać ustawień: </translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>Ustawienia</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Ogólne</source>
-        <translation>Ogólne</translation>
-    </message>
-    <message>
-        <source>Wygląd</source>
-        <translation>Wygląd</translation>
-    </message>
-    <message>
-        <source>Aktualizacje</source>
-        <translation>Aktualizacje</translation>
-    </message>
-</context>
+    <context>
+        <name>FirstRun</name>
+        <message>
+            <source>Witaj w programie Tesk-Control !</source>
+            <translation>Witaj w programie Tesk-Control !</translation>
+        </message>
+        <message>
+            <source>Domyślne położenie projektów: </source>
+            <translation>Domyślne położenie projektów: </translation>
+        </message>
+        <message>
+            <source>Domyślny język: </source>
+            <translation>Domyślny język: </translation>
+        </message>
+        <message>
+            <source>Angielski (ENG)</source>
+            <translation>Angielski (ENG)</translation>
+        </message>
+        <message>
+            <source>Polski (PL)</source>
+            <translation>Polski (PL)</translation>
+        </message>
+        <message>
+            <source>Zakończ</source>
+            <translation>Zakończ</translation>
+        </message>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Wybierz folder</translation>
+        </message>
+        <message>
+            <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
+            <translation>Język w programie zostanie zmieniony po ponownym uruchomieniu</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Tesk-Control</source>
+            <translation>Tesk-Control</translation>
+        </message>
+        <message>
+            <source>Szukaj:</source>
+            <translation>Szukaj:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Schemat</source>
+            <translation>Schemat</translation>
+        </message>
+        <message>
+            <source>Log</source>
+            <translation>Log</translation>
+        </message>
+        <message>
+            <source>v 0.8.12</source>
+            <translation>v 0.8.12</translation>
+        </message>
+        <message>
+            <source>Dane</source>
+            <translation>Dane</translation>
+        </message>
+        <message>
+            <source>Błędy</source>
+            <translation>Błędy</translation>
+        </message>
+        <message>
+            <source>Informacje</source>
+            <translation>Informacje</translation>
+        </message>
+        <message>
+            <source>Ostrzeżenia</source>
+            <translation>Ostrzeżenia</translation>
+        </message>
+        <message>
+            <source>Pasek narzędzi</source>
+            <translation>Pasek narzędzi</translation>
+        </message>
+        <message>
+            <source>Uruchomiono program, logowanie rozpoczęte</source>
+            <translation>Uruchomiono program, logowanie rozpoczęte</translation>
+        </message>
+        <message>
+            <source>Zaloguj się</source>
+            <translation>Zaloguj się</translation>
+        </message>
+        <message>
+            <source>Nowy projekt</source>
+            <translation>Nowy projekt</translation>
+        </message>
+        <message>
+            <source>Otwórz projekt</source>
+            <translation>Otwórz projekt</translation>
+        </message>
+        <message>
+            <source>Zapisz projekt</source>
+            <translation>Zapisz projekt</translation>
+        </message>
+        <message>
+            <source>Edytuj projekt</source>
+            <translation>Edytuj projekt</translation>
+        </message>
+        <message>
+            <source>Sterowniki</source>
+            <translation>Sterowniki</translation>
+        </message>
+        <message>
+            <source>Drzewo elementów</source>
+            <translation>Drzewo elementów</translation>
+        </message>
+        <message>
+            <source>Edytor schematów</source>
+            <translation>Edytor schematów</translation>
+        </message>
+        <message>
+            <source>Ustawienia</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Pomoc</source>
+            <translation>Pomoc</translation>
+        </message>
+        <message>
+            <source>O Programie</source>
+            <translation>O Programie</translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać ustawień: </source>
+            <translation>Nie udało się zapisać ustawień: </translation>
+        </message>
+        <message>
+            <source>Otwieram ostatnio zapisany projekt: </source>
+            <translation>Otwieram ostatnio zapisany projekt: </translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać pliku: </source>
+            <translation>Nie udało się zapisać pliku: </translation>
+        </message>
+        <message>
+            <source>Otwieram projekt: </source>
+            <translation>Otwieram projekt: </translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać projektu:</source>
+            <translation>Nie udało się zapisać projektu:</translation>
+        </message>
+        <message>
+            <source>Potwierdzenie</source>
+            <translation>Potwierdzenie</translation>
+        </message>
+        <message>
+            <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+            <translation>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
+        </message>
+    </context>
+    <context>
+        <name>MenuFile</name>
+        <message>
+            <source>identyfikator schematu nie jest poprawną nazwą pliku</source>
+            <translation>identyfikator schematu nie jest poprawną nazwą pliku</translation>
+        </message>
+    </context>
+    <context>
+        <name>NewProject</name>
+        <message>
+            <source>Nowy projekt</source>
+            <translation>Nowy projekt</translation>
+        </message>
+        <message>
+            <source>Nazwa:</source>
+            <translation>Nazwa:</translation>
+        </message>
+        <message>
+            <source>Katalog:</source>
+            <translation>Katalog:</translation>
+        </message>
+        <message>
+            <source>Autor:</source>
+            <translation>Autor:</translation>
+        </message>
+        <message>
+            <source>Utwórz</source>
+            <translation>Utwórz</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
+            <translation>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProjectEdit</name>
+        <message>
+            <source>Edytuj projekt</source>
+            <translation>Edytuj projekt</translation>
+        </message>
+        <message>
+            <source>Informacje o projekcie</source>
+            <translation>Informacje o projekcie</translation>
+        </message>
+        <message>
+            <source>Nazwa:</source>
+            <translation>Nazwa:</translation>
+        </message>
+        <message>
+            <source>Autor:</source>
+            <translation>Autor:</translation>
+        </message>
+        <message>
+            <source>Wersja:</source>
+            <translation>Wersja:</translation>
+        </message>
+        <message>
+            <source>Data edycji:</source>
+            <translation>Data edycji:</translation>
+        </message>
+        <message>
+            <source>Konto SIP</source>
+            <translation>Konto SIP</translation>
+        </message>
+        <message>
+            <source>Adres serwera:</source>
+            <translation>Adres serwera:</translation>
+        </message>
+        <message>
+            <source>Numer:</source>
+            <translation>Numer:</translation>
+        </message>
+        <message>
+            <source>Hasło:</source>
+            <translation>Hasło:</translation>
+        </message>
+        <message>
+            <source>Nazwa użytkownika:</source>
+            <translation>Nazwa użytkownika:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>Settings</name>
+        <message>
+            <source>Ustawienia</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Ogólne</source>
+            <translation>Ogólne</translation>
+        </message>
+        <message>
+            <source>Wygląd</source>
+            <translation>Wygląd</translation>
+        </message>
+        <message>
+            <source>Aktualizacje</source>
+            <translation>Aktualizacje</translation>
+        </message>
+    </context>
 </TS>

@@ -23,25 +23,25 @@ Presets &presets()
 QMessageBox::StandardButton Dialogs::critical(QWidget *parent, const QString &title,
                                               const QString &text)
 {
-    return box(Critical, parent, title, text);
+    return box(Critical, parent, title, text, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton Dialogs::warning(QWidget *parent, const QString &title,
                                              const QString &text)
 {
-    return box(Warning, parent, title, text);
+    return box(Warning, parent, title, text, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton Dialogs::information(QWidget *parent, const QString &title,
                                                  const QString &text)
 {
-    return box(Information, parent, title, text);
+    return box(Information, parent, title, text, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton Dialogs::question(QWidget *parent, const QString &title,
-                                              const QString &text)
+                                              const QString &text, QMessageBox::StandardButtons buttons)
 {
-    return box(Question, parent, title, text);
+    return box(Question, parent, title, text, buttons);
 }
 
 QString Dialogs::existingDirectory(QWidget *parent, const QString &caption, const QString &dir)
@@ -76,7 +76,7 @@ void Dialogs::reset()
 }
 
 QMessageBox::StandardButton Dialogs::box(Kind kind, QWidget *parent, const QString &title,
-                                         const QString &text)
+                                         const QString &text, QMessageBox::StandardButtons buttons)
 {
     Presets &p = presets();
     p.shown.append({kind, title, text});
@@ -84,13 +84,13 @@ QMessageBox::StandardButton Dialogs::box(Kind kind, QWidget *parent, const QStri
         return p.answers.dequeue();
     switch (kind) {
     case Critical:
-        return QMessageBox::critical(parent, title, text);
+        return QMessageBox::critical(parent, title, text, buttons);
     case Warning:
-        return QMessageBox::warning(parent, title, text);
+        return QMessageBox::warning(parent, title, text, buttons);
     case Information:
-        return QMessageBox::information(parent, title, text);
+        return QMessageBox::information(parent, title, text, buttons);
     case Question:
-        return QMessageBox::question(parent, title, text);
+        return QMessageBox::question(parent, title, text, buttons);
     }
     return QMessageBox::NoButton;
 }

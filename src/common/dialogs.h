@@ -25,8 +25,9 @@ public:
                                                const QString &text);
     static QMessageBox::StandardButton information(QWidget *parent, const QString &title,
                                                    const QString &text);
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &title,
-                                                const QString &text);
+    static QMessageBox::StandardButton question(
+        QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No);
 
     // Empty when the user cancels.
     static QString existingDirectory(QWidget *parent, const QString &caption,
@@ -42,7 +43,7 @@ public:
 
 private:
     static QMessageBox::StandardButton box(Kind kind, QWidget *parent, const QString &title,
-                                           const QString &text);
+                                           const QString &text, QMessageBox::StandardButtons buttons);
     static QString path(QWidget *parent, const QString &caption, const QString &dir,
                         const QString &filter, bool directory);
 };

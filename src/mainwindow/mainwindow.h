@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appsettings.h"
+#include "project.h"
 
 #include <QMainWindow>
 
@@ -8,6 +9,7 @@ class FirstRun;
 class LogModel;
 class QAction;
 class QTimer;
+class QTreeWidgetItem;
 struct LogFilter;
 
 namespace Ui {
@@ -29,6 +31,10 @@ public:
 
     LogModel *logModel() const { return m_log; }
     const AppSettings &appSettings() const { return m_settings; }
+    const Project &project() const { return m_project; }
+    bool isProjectOpen() const { return m_projectOpen; }
+    bool isModified() const { return m_modified; }
+    const QList<QTreeWidgetItem *> &treeItems() const { return m_treeItems; }
 
 public slots:
     void menuNewProject();
@@ -45,6 +51,9 @@ private slots:
     void on_infoCheckBox_clicked();
     void on_WarningCheckBox_clicked();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createToolBar();
     QAction *addToolAction(const QString &name, const QString &text, const QString &icon);
@@ -54,6 +63,17 @@ private:
     void logFilterChanged();
     LogFilter logFilter() const;
 
+    void openLastProject();
+    void loadProject(const QString &location);
+    void buildMenuTree(const MenuTree &tree);
+    void closeProject();
+    void setProjectOpen();
+    bool saveProject();
+    bool confirmUnsavedChanges();
+    void setModified(bool modified);
+    void showProjectTitle();
+    QString versionLabel() const;
+
     Ui::MainWindow *ui;
     AppSettings m_settings;
     LogModel *m_log;
@@ -61,4 +81,9 @@ private:
     FirstRun *m_firstRun = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
+
+    Project m_project;
+    bool m_projectOpen = false;
+    bool m_modified = false;
+    QList<QTreeWidgetItem *> m_treeItems; // owned by the tree, in creation order
 };

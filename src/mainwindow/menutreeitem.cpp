@@ -1,0 +1,18 @@
+#include "menutreeitem.h"
+
+#include "menuitemrecord.h"
+
+#include <QTreeWidgetItem>
+
+namespace MenuTreeItem {
+
+void fill(QTreeWidgetItem *item, const MenuItemRecord &record)
+{
+    item->setText(Text, record.text);
+    item->setIcon(Text, QIcon(record.isGroup() ? QStringLiteral(":/folder") : QStringLiteral(":/scheme")));
+    item->setText(Id, record.id);
+    item->setText(Parent, record.parent);
+    item->setText(Kind, record.kind);
+}
+
+} // namespace MenuTreeItem
