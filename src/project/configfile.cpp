@@ -1,9 +1,9 @@
 #include "configfile.h"
 
+#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
-#include <QFile>
 
 namespace ConfigFile {
 
@@ -20,13 +20,6 @@ QString flag(bool on)
 bool readFlag(const QDomElement &e, const QString &name)
 {
     return e.attribute(name).toInt(nullptr, 10) != 0;
-}
-
-bool parse(const QString &path, QDomDocument &doc, bool *opened)
-{
-    QFile file(path);
-    *opened = file.open(QIODevice::ReadOnly);
-    return *opened && doc.setContent(&file);
 }
 
 void setLogSwitches(QDomElement &log, const AppSettings &s)
@@ -78,7 +71,7 @@ QString startupLanguage(const QString &path)
 {
     QDomDocument doc;
     bool opened = false;
-    if (!parse(path, doc, &opened))
+    if (!XmlRead::parse(path, doc, &opened))
         return opened ? QString() : QStringLiteral("eng");
     return doc.documentElement().firstChildElement(QStringLiteral("AppSettings")).attribute(kLanguage);
 }
@@ -89,7 +82,7 @@ LoadResult load(const QString &path, AppSettings &settings, bool *logSwitchesRea
         *logSwitchesRead = false;
     QDomDocument doc;
     bool opened = false;
-    if (!parse(path, doc, &opened))
+    if (!XmlRead::parse(path, doc, &opened))
         return opened ? LoadResult::Unparsable : LoadResult::Missing;
 
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
@@ -128,7 +121,7 @@ QString save(const QString &path, const AppSettings &settings)
     bool opened = false;
     // A missing or broken file would otherwise be replaced by an empty one,
     // losing the last project and the switches at the next start.
-    if (!parse(path, doc, &opened))
+    if (!XmlRead::parse(path, doc, &opened))
         return XmlSave::write(path, completeDocument(settings.workspaceDir, QStringLiteral("eng"),
                                                      settings));
 

@@ -1,9 +1,9 @@
 #include "devicelistfile.h"
 
+#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
-#include <QFile>
 
 namespace DeviceListFile {
 
@@ -15,9 +15,8 @@ QString fileName()
 DeviceList read(const QString &path)
 {
     DeviceList devices;
-    QFile file(path);
     QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+    if (!XmlRead::parse(path, doc))
         return devices;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
          e = e.nextSiblingElement()) {

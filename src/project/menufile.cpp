@@ -1,11 +1,11 @@
 #include "menufile.h"
 
 #include "schemefile.h"
+#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
-#include <QFile>
 
 namespace MenuFile {
 
@@ -121,9 +121,8 @@ QString fileName()
 MenuTree read(const QString &location)
 {
     MenuTree tree;
-    QFile file(location + fileName());
     QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+    if (!XmlRead::parse(location + fileName(), doc))
         return tree;
     const QDomElement root = doc.documentElement();
     const QDomNodeList groups = root.elementsByTagName(kGroup);

@@ -1,9 +1,9 @@
 #include "projectfile.h"
 
+#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
-#include <QFile>
 
 namespace ProjectFile {
 
@@ -63,9 +63,8 @@ QString fileName()
 
 bool read(const QString &path, ProjectInfo &info)
 {
-    QFile file(path);
     QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+    if (!XmlRead::parse(path, doc))
         return false;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         if (e.tagName() == kInfo) {
@@ -100,11 +99,9 @@ QString save(const QString &path, const ProjectInfo &info, const QString &versio
     saved.revision = nextRevision(info.revision);
     saved.teskVersion = versionOf(versionLabel);
 
-    QFile file(path);
     QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+    if (!XmlRead::parse(path, doc))
         return XmlSave::write(path, newProjectDocument(saved));
-    file.close();
 
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         if (e.tagName() == kInfo) {

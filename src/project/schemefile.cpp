@@ -1,9 +1,9 @@
 #include "schemefile.h"
 
+#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
-#include <QFile>
 
 namespace SchemeFile {
 
@@ -11,10 +11,7 @@ namespace {
 
 QDomElement rootOf(const QString &path, QDomDocument &doc)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
-        return QDomElement();
-    return doc.documentElement();
+    return XmlRead::parse(path, doc) ? doc.documentElement() : QDomElement();
 }
 
 bool takesListValues(const QString &type)
