@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
     <context>
+        <name>DataRead</name>
+        <message>
+            <source>Sterownik </source>
+            <translation>Controller </translation>
+        </message>
+        <message>
+            <source> nie odpowiada</source>
+            <translation> does not respond</translation>
+        </message>
+    </context>
+    <context>
         <name>FirstRun</name>
         <message>
             <source>Witaj w programie Tesk-Control !</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="pl_PL">
     <context>
+        <name>DataRead</name>
+        <message>
+            <source>Sterownik </source>
+            <translation>Sterownik </translation>
+        </message>
+        <message>
+            <source> nie odpowiada</source>
+            <translation> nie odpowiada</translation>
+        </message>
+    </context>
+    <context>
         <name>FirstRun</name>
         <message>
             <source>Witaj w programie Tesk-Control !</source>

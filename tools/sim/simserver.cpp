@@ -93,8 +93,7 @@ void SimServer::readRequest(QTcpSocket *socket)
         return;
     socket->setProperty("answered", true);
     const QString command = QString::fromLatin1(TeskFrame::payloadOf(buffer.left(int(size))));
-    ++m_requests;
-    m_lastCommand = command;
+    m_commands << command;
     reply(socket, command);
 }
 

@@ -28,8 +28,9 @@ public:
     void setFault(SimFault fault, int delayMs = 0);
     SimFault fault() const { return m_fault; }
 
-    int requestCount() const { return m_requests; }
-    QString lastCommand() const { return m_lastCommand; }
+    int requestCount() const { return m_commands.size(); }
+    QString lastCommand() const { return m_commands.value(m_commands.size() - 1); }
+    QStringList commands() const { return m_commands; }
 
 private:
     void accept();
@@ -44,6 +45,5 @@ private:
     QTcpServer *m_server;
     SimFault m_fault = SimFault::None;
     int m_delayMs = 0;
-    int m_requests = 0;
-    QString m_lastCommand;
+    QStringList m_commands; // every command received, in order
 };
