@@ -1,5 +1,6 @@
 #include "commandlanguage.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace CommandLanguage;
@@ -21,6 +22,7 @@ private slots:
     void matching();
     void decoding_data();
     void decoding();
+    void decodingAgreesWithQtNumbers();
     void matchAndDecodeReply();
     void identity();
     void catalogue();
@@ -139,6 +141,33 @@ void TestCommandLanguage::decoding()
     QCOMPARE(decode(type, key, value, &out), decoded);
     if (decoded)
         QCOMPARE(out, text);
+}
+
+void TestCommandLanguage::decodingAgreesWithQtNumbers()
+{
+    // Whatever way a value is read, the text must be what Qt's number
+    // conversions give for it.
+    QRandomGenerator rng(7);
+    const QString alphabet = QStringLiteral("0123456789-+ .e");
+    QStringList values = {QStringLiteral("-0"), QStringLiteral("0"), QStringLiteral("999999"), QStringLiteral("1000000"),
+                          QStringLiteral("-999999"), QStringLiteral("9999999999999999"), QStringLiteral(" 5"),
+                          QStringLiteral("+5"), QStringLiteral("00"), QStringLiteral("-"), QString()};
+    for (int i = 0; i < 5000; ++i) {
+        QString v;
+        const int length = rng.bounded(1, 18);
+        const bool digitsOnly = rng.bounded(2);
+        for (int k = 0; k < length; ++k)
+            v += alphabet.at(rng.bounded(digitsOnly ? 11 : alphabet.size()));
+        values << v;
+    }
+    for (const QString &v : values) {
+        QString temp;
+        QString integer;
+        QVERIFY(decode(QStringLiteral("temp"), QStringLiteral("t"), v, &temp));
+        QVERIFY(decode(QStringLiteral("int"), QStringLiteral("t"), v, &integer));
+        QCOMPARE(temp, QString::number(v.toDouble() / 10.0, 'g', 6));
+        QCOMPARE(integer, QString::number(v.toLongLong(nullptr, 10)));
+    }
 }
 
 void TestCommandLanguage::matchAndDecodeReply()

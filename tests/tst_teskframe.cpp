@@ -1,6 +1,9 @@
+#include "linktrace.h"
 #include "qteskcmd.h"
 #include "teskframe.h"
 
+#include <QDebug>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -25,6 +28,7 @@ private slots:
     void replyUnwrapping_data();
     void replyUnwrapping();
     void checksumVerification();
+    void traceQuotesLikeQtDebug();
 };
 
 void TestTeskFrame::checksums_data()
@@ -97,6 +101,24 @@ void TestTeskFrame::checksumVerification()
     frame[frame.size() - 2] = char(frame.at(frame.size() - 2) ^ 1);
     QVERIFY(!TeskFrame::checksumMatches(frame));
     QVERIFY(!TeskFrame::checksumMatches(bytes("A100FAFB")));
+}
+
+void TestTeskFrame::traceQuotesLikeQtDebug()
+{
+    QRandomGenerator rng(11);
+    QList<QByteArray> samples = {QByteArray(), QByteArray("get_all;"), QByteArray("\"\\\b\f\n\r\t", 7),
+                                 QByteArray::fromHex("A100FAFB530000000000080067"), QByteArray("\x01" "abc", 4)};
+    for (int i = 0; i < 300; ++i) {
+        QByteArray b(rng.bounded(40), '\0');
+        for (char &c : b)
+            c = char(rng.bounded(256));
+        samples << b;
+    }
+    for (const QByteArray &b : samples) {
+        QString qt;
+        QDebug(&qt).nospace() << b;
+        QCOMPARE(QString::fromLatin1(quotedBytes(b)), qt);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTeskFrame)

@@ -16,6 +16,43 @@ QStringList splitParts(const QString &text)
     return text.split(QLatin1Char(';'), Qt::KeepEmptyParts);
 }
 
+// Plain decimal integers, the usual case, are read without Qt's general
+// number parsing; anything else (signs, spaces, overflow, "-0") is left to it.
+bool plainInteger(const QStringRef &text, qint64 *value)
+{
+    const int size = text.size();
+    const bool negative = size > 0 && text.at(0) == QLatin1Char('-');
+    const int digits = size - (negative ? 1 : 0);
+    if (digits < 1 || digits > 15)
+        return false;
+    qint64 v = 0;
+    for (int i = negative ? 1 : 0; i < size; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    if (negative && v == 0)
+        return false;
+    *value = negative ? -v : v;
+    return true;
+}
+
+// Tenths of a degree printed as the 'g' format with six significant digits
+// prints them, when they fit in six digits.
+bool plainTenths(qint64 tenths, QString *out)
+{
+    if (tenths < -999999 || tenths > 999999)
+        return false;
+    const qint64 whole = tenths / 10;
+    const qint64 fraction = qAbs(tenths % 10);
+    QString text = (tenths < 0 && whole == 0) ? QStringLiteral("-0") : QString::number(whole);
+    if (fraction != 0)
+        text += QLatin1Char('.') + QChar(ushort('0' + fraction));
+    *out = text;
+    return true;
+}
+
 QHash<QString, QString> entryMap(const QStringList &parts)
 {
     QHash<QString, QString> map;
@@ -87,15 +124,25 @@ bool isProcessable(const QStringList &parts)
     return parts.size() >= 2;
 }
 
+QStringRef entryKeyRef(const QString &part)
+{
+    return part.leftRef(part.indexOf(QLatin1Char('=')));
+}
+
+QStringRef entryValueRef(const QString &part)
+{
+    const int eq = part.indexOf(QLatin1Char('='));
+    return eq < 0 ? QStringRef() : part.midRef(eq + 1);
+}
+
 QString entryKey(const QString &part)
 {
-    return part.section(QLatin1Char('='), 0, 0);
+    return entryKeyRef(part).toString();
 }
 
 QString entryValue(const QString &part)
 {
-    const int eq = part.indexOf(QLatin1Char('='));
-    return eq < 0 ? QString() : part.mid(eq + 1);
+    return entryValueRef(part).toString();
 }
 
 bool isCandidate(const QString &part, const QString &devVar)
@@ -111,15 +158,22 @@ bool isMatch(const QString &part, const QString &devVar)
 
 bool decode(const QString &schemeType, const QString &key, const QString &value, QString *decoded)
 {
+    return decode(schemeType, QStringRef(&key), QStringRef(&value), decoded);
+}
+
+bool decode(const QString &schemeType, const QStringRef &key, const QStringRef &value, QString *decoded)
+{
+    qint64 plain = 0;
     if (schemeType == QLatin1String("temp")) {
         if (key.endsWith(QLatin1String(".err")))
             return false;
-        *decoded = QString::number(value.toDouble() / 10.0, 'g', 6);
+        if (!plainInteger(value, &plain) || !plainTenths(plain, decoded))
+            *decoded = QString::number(value.toDouble() / 10.0, 'g', 6);
         return true;
     }
     if (schemeType == QLatin1String("int") || schemeType == QLatin1String("real")
         || schemeType == QLatin1String("logic") || schemeType == QLatin1String("percent")) {
-        *decoded = QString::number(value.toLongLong(nullptr, 10));
+        *decoded = QString::number(plainInteger(value, &plain) ? plain : value.toLongLong(nullptr, 10));
         return true;
     }
     return false;

@@ -42,6 +42,11 @@ bool isMatch(const QString &part, const QString &devVar);
 // degree; "int", "real", "logic", "percent": integers). Returns false when the
 // type is not decoded (other words, and "temp" with a key ending ".err").
 bool decode(const QString &schemeType, const QString &key, const QString &value, QString *decoded);
+bool decode(const QString &schemeType, const QStringRef &key, const QStringRef &value, QString *decoded);
+
+// The key and the value of a part, without copying them.
+QStringRef entryKeyRef(const QString &part);
+QStringRef entryValueRef(const QString &part);
 
 struct Identity
 {

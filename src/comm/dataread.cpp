@@ -4,10 +4,18 @@
 #include "controllerport.h"
 #include "qteskcmd.h"
 
+#include <QTimer>
+
+#include <utility>
+
 DataRead::DataRead(QObject *parent)
     : QObject(parent)
     , m_link(new QTeskCmd(this))
+    , m_decodeTimer(new QTimer(this))
 {
+    m_decodeTimer->setSingleShot(true);
+    m_decodeTimer->setInterval(0);
+    connect(m_decodeTimer, &QTimer::timeout, this, &DataRead::decodePending);
     connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &DataRead::dataReady);
     connect(m_link, &QTeskCmd::timeout, this, &DataRead::timeout);
 }
@@ -16,12 +24,19 @@ void DataRead::setScheme(const QList<TeskSchemeVariable> &readVariables, const Q
                          const DeviceList &devices)
 {
     ++m_generation;
-    m_queue.clear();
     m_values.clear();
     m_readVariables = readVariables;
-    m_events = events;
     m_devices = devices;
-    for (const TeskSchemeVariable &v : readVariables) {
+    buildQueue(events);
+    buildMatchers();
+}
+
+// Controllers of the read variables in order of first use, then those only
+// the events name; each once.
+void DataRead::buildQueue(const QList<EventRecord> &events)
+{
+    m_queue.clear();
+    for (const TeskSchemeVariable &v : qAsConst(m_readVariables)) {
         if (!m_queue.contains(v.device))
             m_queue << v.device;
     }
@@ -31,15 +46,35 @@ void DataRead::setScheme(const QList<TeskSchemeVariable> &readVariables, const Q
                 m_queue << item.device;
         }
     }
-    // One matcher per controller, over the names of its variables.
+}
+
+// One matcher per controller, over the names of its variables.
+void DataRead::buildMatchers()
+{
     QHash<QString, QStringList> names;
     m_byDevice.clear();
-    for (int i = 0; i < readVariables.size(); ++i) {
-        m_byDevice[readVariables.at(i).device].variables << i;
-        names[readVariables.at(i).device] << readVariables.at(i).devVar;
+    m_sortedProperties.clear();
+    for (int i = 0; i < m_readVariables.size(); ++i) {
+        const TeskSchemeVariable &v = m_readVariables.at(i);
+        m_byDevice[v.device].variables << i;
+        names[v.device] << v.devVar;
+        m_sortedProperties << v.qmlVar;
     }
     for (auto it = m_byDevice.begin(); it != m_byDevice.end(); ++it)
         it->matcher = ReplyMatcher(names.value(it.key()));
+    m_sortedProperties.sort();
+    m_sortedProperties.removeDuplicates();
+}
+
+QMap<QString, QString> DataRead::valueMap() const
+{
+    QMap<QString, QString> map;
+    for (const QString &property : m_sortedProperties) {
+        const auto it = m_values.constFind(property);
+        if (it != m_values.constEnd())
+            map.insert(map.constEnd(), property, it.value());
+    }
+    return map;
 }
 
 void DataRead::start()
@@ -61,7 +96,7 @@ void DataRead::stop()
     m_index = 0;
 }
 
-void DataRead::readCurrent()
+bool DataRead::requestCurrent()
 {
     m_link->abortRequest();
     const QString id = m_queue.at(m_index);
@@ -73,44 +108,35 @@ void DataRead::readCurrent()
             found = true;
         }
     }
-    if (!found) {
-        emit deviceNotFound(id);
-        return;
-    }
-    m_link->sendRequest(m_address, CommandLanguage::getAllCommand(), ControllerPort::fromText(m_port));
+    if (found)
+        m_link->sendRequest(m_address, CommandLanguage::getAllCommand(), ControllerPort::fromText(m_port));
+    return found;
 }
 
-void DataRead::advance()
+void DataRead::readCurrent()
 {
-    ++m_index;
-    if (m_index >= m_queue.size())
-        emit allDataRead(m_values);
-    else
-        readCurrent();
+    if (!requestCurrent())
+        emit deviceNotFound(m_queue.at(m_index));
 }
 
-// Returns false when a receiver restarted or stopped the reader meanwhile.
-bool DataRead::decodeReply(const QStringList &parts)
+void DataRead::decodeReply(const QStringList &parts, const QString &device, const QString &address)
 {
-    const quint64 generation = m_generation;
-    const DeviceVariables mine = m_byDevice.value(m_queue.at(m_index));
+    const DeviceVariables mine = m_byDevice.value(device);
     const QList<TeskSchemeVariable> variables = m_readVariables;
-    const QString address = m_address;
-    const QVector<ReplyMatcher::Result> results = mine.matcher.scan(parts);
+    const ReplyMatcher::Found found = mine.matcher.scan(parts);
     for (int k = 0; k < mine.variables.size(); ++k) {
         const TeskSchemeVariable &v = variables.at(mine.variables.at(k));
-        for (int p : results.at(k).matches) {
+        for (const int *p = found.begin(k); p != found.end(k); ++p) {
             QString value;
-            if (!CommandLanguage::decode(v.type, CommandLanguage::entryKey(parts.at(p)),
-                                         CommandLanguage::entryValue(parts.at(p)), &value))
+            if (!CommandLanguage::decode(v.type, CommandLanguage::entryKeyRef(parts.at(*p)),
+                                         CommandLanguage::entryValueRef(parts.at(*p)), &value))
                 continue;
             m_values.insert(v.qmlVar, value);
             emit varRead({address, v.qmlVar, value});
         }
-        if (!results.at(k).present)
+        if (!found.present(k))
             emit varReadError({address, v.devVar, v.qmlVar});
     }
-    return generation == m_generation;
 }
 
 void DataRead::dataReady(const QString &reply)
@@ -118,22 +144,51 @@ void DataRead::dataReady(const QString &reply)
     const QStringList parts = CommandLanguage::prepareValues(reply);
     if (m_index >= m_queue.size() || !CommandLanguage::isProcessable(parts))
         return;
-    if (decodeReply(parts))
-        advance();
+    const quint64 generation = m_generation;
+    decodePending();
+    if (generation != m_generation)
+        return;
+    m_pending = {parts, m_queue.at(m_index), m_address, generation, false, false};
+    // The next controller is asked before this reply is decoded, so that it
+    // answers while the decoding runs; the reports keep their order.
+    ++m_index;
+    m_pending.last = m_index >= m_queue.size();
+    m_pending.asked = m_pending.last || requestCurrent();
+    m_hasPending = true;
+    m_decodeTimer->start();
+}
+
+void DataRead::decodePending()
+{
+    if (!m_hasPending)
+        return;
+    m_hasPending = false;
+    m_decodeTimer->stop();
+    const Pending pending = std::exchange(m_pending, Pending());
+    if (pending.generation != m_generation)
+        return;
+    decodeReply(pending.parts, pending.device, pending.address);
+    if (pending.generation != m_generation)
+        return; // a receiver stopped or restarted the reader meanwhile
+    if (pending.last)
+        emit allDataRead(valueMap());
+    else if (!pending.asked)
+        emit deviceNotFound(m_queue.at(m_index));
 }
 
 void DataRead::timeout()
 {
-    if (m_index >= m_queue.size())
-        return;
     const quint64 generation = m_generation;
+    decodePending();
+    if (generation != m_generation || m_index >= m_queue.size())
+        return;
     emit readTimeout(tr("Sterownik ") + m_address + tr(" nie odpowiada"));
     if (generation != m_generation)
         return;
     ++m_index;
     if (m_index >= m_queue.size()) {
         m_link->abortRequest();
-        emit allDataRead(m_values);
+        emit allDataRead(valueMap());
     } else {
         readCurrent();
     }

@@ -11,10 +11,14 @@
 #include <QStringList>
 
 class QTeskCmd;
+class QTimer;
 
 // Reads every variable bound into the shown scheme: one "get_all;" to each
 // controller the scheme names, one after another, each value reported as
 // soon as it is decoded and the whole map when the last controller is done.
+// A reply is decoded on the next turn of the event loop, once the next
+// controller has been asked, so that the two overlap; the reports come in
+// the same order all the same.
 class DataRead : public QObject
 {
     Q_OBJECT
@@ -50,17 +54,36 @@ private:
         ReplyMatcher matcher;   // over their controller names, same order
     };
 
+    struct Pending
+    {
+        QStringList parts;
+        QString device;
+        QString address;
+        quint64 generation = 0;
+        bool last = false;  // the last controller of the cycle
+        bool asked = false; // the next controller was found and asked
+    };
+
+    void buildQueue(const QList<EventRecord> &events);
+    void buildMatchers();
+    QMap<QString, QString> valueMap() const;
+    void decodePending();
+    bool requestCurrent();
     void readCurrent();
-    void advance();
-    bool decodeReply(const QStringList &parts);
+    void decodeReply(const QStringList &parts, const QString &device, const QString &address);
 
     QTeskCmd *m_link;
-    QMap<QString, QString> m_values;
+    QTimer *m_decodeTimer; // decodes the pending reply on the next turn of the loop
+    Pending m_pending;
+    bool m_hasPending = false;
+    // The values of this cycle by property; handed over as a QMap built in
+    // key order from m_sortedProperties, which is cheaper than keeping one.
+    QHash<QString, QString> m_values;
+    QStringList m_sortedProperties;
     QString m_address;
     QString m_port;
     int m_index = 0;
     QList<TeskSchemeVariable> m_readVariables;
-    QList<EventRecord> m_events;
     DeviceList m_devices;
     QStringList m_queue;
     QHash<QString, DeviceVariables> m_byDevice;

@@ -4,6 +4,8 @@
 #include "controllerport.h"
 #include "qteskcmd.h"
 
+#include "linktrace.h"
+
 #include <QDebug>
 
 DataSet::DataSet(QObject *parent)
@@ -84,7 +86,7 @@ void DataSet::writeValues(const QList<TeskSchemeVariable> &list)
         }
     }
     const QString command = CommandLanguage::setCommand(assignments);
-    qDebug().noquote() << matchedAddress + QStringLiteral(": ") + command.mid(4, command.size() - 6);
+    qCDebug(linkTrace).noquote() << matchedAddress + QStringLiteral(": ") + command.mid(4, command.size() - 6);
     m_link->sendRequest(m_addresses.at(m_index), command, currentPort());
 }
 

@@ -1,8 +1,10 @@
 #include "qteskcmd.h"
 
+#include "linktrace.h"
 #include "teskframe.h"
 
 #include <QDebug>
+#include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -12,6 +14,9 @@ QTeskCmd::QTeskCmd(QObject *parent)
     , m_timer(new QTimer(this))
 {
     m_socket->setReadBufferSize(kMaxReplyBytes + 1);
+    // Controllers are reached directly; asking for a proxy on every
+    // connection only costs time.
+    m_socket->setProxy(QNetworkProxy::NoProxy);
     m_timer->setSingleShot(true);
     connect(m_socket, &QTcpSocket::readChannelFinished, this, qOverload<>(&QTeskCmd::dataReady));
     connect(m_socket, &QTcpSocket::connected, this, &QTeskCmd::connected);
@@ -26,7 +31,7 @@ QTeskCmd::~QTeskCmd()
 
 void QTeskCmd::sendRequest(const QString &host, const QString &command, quint16 port)
 {
-    qDebug() << "debug1: " << command;
+    qCDebug(linkTrace) << "debug1: " << command;
     m_socket->abort();
     m_reply.clear();
     m_frame = TeskFrame::encode(command.toLatin1());
@@ -54,20 +59,21 @@ void QTeskCmd::setTimeoutMs(int ms)
 
 void QTeskCmd::connected()
 {
-    qDebug() << "Connected to host";
-    qDebug() << "debug1 frame: " << m_frame;
+    qCDebug(linkTrace) << "Connected to host";
+    qCDebug(linkTrace).noquote() << "debug1 frame: " << quotedBytes(m_frame);
     m_socket->write(m_frame);
+    m_socket->flush(); // out now, not on the next turn of the event loop
 }
 
 void QTeskCmd::dataReady()
 {
     const QByteArray bytes = m_socket->readAll();
-    qDebug() << "debug2: " << bytes;
+    qCDebug(linkTrace).noquote() << "debug2: " << quotedBytes(bytes);
     // Aborting a connection also ends the read channel; that is no reply.
     if (bytes.isEmpty())
         return;
     m_reply = bytes;
-    qDebug() << "Request ended: " << TeskFrame::payloadOf(bytes);
+    qCDebug(linkTrace).noquote() << "Request ended: " << quotedBytes(TeskFrame::payloadOf(bytes));
     m_timer->stop();
     emit readyToRead();
     emit dataReady(TeskFrame::replyText(bytes));

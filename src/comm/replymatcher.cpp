@@ -50,15 +50,13 @@ int ReplyMatcher::addPattern(const QString &pattern)
 
 void ReplyMatcher::build(const QStringList &names)
 {
-    for (const QString &pattern : {names.join(QString()), kValueSuffix}) {
-        for (const QChar c : pattern) {
-            if (classOf(c) != 0)
-                continue;
-            if (c.unicode() < 128)
-                m_ascii[c.unicode()] = m_classes++;
-            else
-                m_otherClasses.insert(c.unicode(), m_classes++);
-        }
+    for (const QChar c : names.join(QString())) {
+        if (classOf(c) != 0)
+            continue;
+        if (c.unicode() < 128)
+            m_ascii[c.unicode()] = m_classes++;
+        else
+            m_otherClasses.insert(c.unicode(), m_classes++);
     }
     m_delta.fill(-1, m_classes);
     m_outBegin = {0};
@@ -66,10 +64,8 @@ void ReplyMatcher::build(const QStringList &names)
     // Outputs per node, gathered before they are laid out flat.
     QHash<int, QVector<int>> ends;
     for (int i = 0; i < names.size(); ++i) {
-        if (names.at(i).isEmpty())
-            continue;
-        ends[addPattern(names.at(i))].append(2 * i);
-        ends[addPattern(names.at(i) + kValueSuffix)].append(2 * i + 1);
+        if (!names.at(i).isEmpty())
+            ends[addPattern(names.at(i))].append(i);
     }
     const int nodes = m_outBegin.size();
     m_outEnd.fill(0, nodes);
@@ -106,55 +102,71 @@ void ReplyMatcher::build(const QStringList &names)
             queue.enqueue(next);
         }
     }
+    m_report.resize(nodes);
+    for (int n = 0; n < nodes; ++n)
+        m_report[n] = m_outBegin[n] < m_outEnd[n] ? n : m_dict[n];
 }
 
-void ReplyMatcher::record(int code, int part, int position, int keyEnd, QVector<Result> &results,
-                          QVector<int> &matchedIn) const
+// The name ends at position of the part p: it is present; the part matches
+// when the name is the whole key, or is followed by ".value" inside the key.
+void ReplyMatcher::record(int name, const QString &part, int p, int position, int keyEnd,
+                          QVector<char> &present, QVector<int> &matchedIn, QVector<Hit> &hits) const
 {
-    const int name = code >> 1;
-    bool match = false;
-    if ((code & 1) == 0) {
-        results[name].present = true;
-        // The name from the first character to the "=": the key is the name.
-        match = position == keyEnd - 1 && m_lengths[name] == keyEnd;
-    } else {
-        // name + ".value" inside the key; the name occurs there too.
-        match = position < keyEnd;
-    }
-    if (match && matchedIn[name] != part) {
-        matchedIn[name] = part;
-        results[name].matches.append(part);
+    present[name] = true;
+    if (matchedIn[name] == p)
+        return;
+    const bool wholeKey = position == keyEnd - 1 && m_lengths[name] == keyEnd;
+    const bool valueInKey = position + kValueSuffix.size() < keyEnd
+        && part.midRef(position + 1, kValueSuffix.size()) == kValueSuffix;
+    if (wholeKey || valueInKey) {
+        matchedIn[name] = p;
+        hits.append({name, p});
     }
 }
 
-QVector<ReplyMatcher::Result> ReplyMatcher::scan(const QStringList &parts) const
+// Hits come in reply order; grouped by name they stay in that order.
+void ReplyMatcher::group(const QVector<Hit> &hits, Found &found) const
 {
-    QVector<Result> distinct(m_distinct);
+    found.m_offsets.fill(0, m_distinct + 1);
+    for (const Hit &h : hits)
+        ++found.m_offsets[h.name + 1];
+    for (int n = 0; n < m_distinct; ++n)
+        found.m_offsets[n + 1] += found.m_offsets[n];
+    QVector<int> next = found.m_offsets;
+    found.m_parts.resize(hits.size());
+    for (const Hit &h : hits)
+        found.m_parts[next[h.name]++] = h.part;
+}
+
+ReplyMatcher::Found ReplyMatcher::scan(const QStringList &parts) const
+{
+    Found found;
+    found.m_nameIndex = m_nameIndex;
+    found.m_present.fill(false, m_distinct);
     QVector<int> matchedIn(m_distinct, -1);
+    QVector<Hit> hits;
     for (int p = 0; m_distinct > 0 && p < parts.size(); ++p) {
         const QString &part = parts.at(p);
         const int eq = part.indexOf(QLatin1Char('='));
         const int keyEnd = eq < 0 ? part.size() : eq;
+        const QChar *text = part.constData();
         int state = 0;
         for (int i = 0; i < part.size(); ++i) {
-            state = m_delta[state * m_classes + classOf(part.at(i))];
-            for (int node = m_outBegin[state] < m_outEnd[state] ? state : m_dict[state]; node >= 0;
-                 node = m_dict[node]) {
+            const ushort u = text[i].unicode();
+            state = m_delta[state * m_classes + (u < 128 ? m_ascii[u] : m_otherClasses.value(u, 0))];
+            for (int node = m_report[state]; node >= 0; node = m_dict[node]) {
                 for (int o = m_outBegin[node]; o < m_outEnd[node]; ++o)
-                    record(m_outputs[o], p, i, keyEnd, distinct, matchedIn);
+                    record(m_outputs[o], part, p, i, keyEnd, found.m_present, matchedIn, hits);
             }
         }
         if (m_emptyName >= 0) {
-            distinct[m_emptyName].present = true;
+            found.m_present[m_emptyName] = true;
             if (matchedIn[m_emptyName] != p && CommandLanguage::isMatch(part, QString())) {
                 matchedIn[m_emptyName] = p;
-                distinct[m_emptyName].matches.append(p);
+                hits.append({m_emptyName, p});
             }
         }
     }
-    QVector<Result> results;
-    results.reserve(m_nameIndex.size());
-    for (int index : m_nameIndex)
-        results.append(distinct.at(index));
-    return results;
+    group(hits, found);
+    return found;
 }

@@ -9,28 +9,47 @@
 // in it, and a match when its key equals the name or contains the name
 // followed by ".value". The results are those of testing every name against
 // every part, but one pass over the reply gives them all (an Aho-Corasick
-// automaton over the names, built once per scheme).
+// automaton over the names, built once per scheme; each occurrence of a name
+// is then checked for being the whole key or for ".value" after it).
 class ReplyMatcher
 {
 public:
-    struct Result
+    // What one scan found, asked by the position of a name as given at
+    // construction.
+    class Found
     {
-        bool present = false;  // some part is a candidate
-        QVector<int> matches;  // indices of the matching parts, in reply order
+    public:
+        bool present(int name) const { return m_present.at(m_nameIndex.at(name)); }
+        // Indices of the matching parts, in reply order.
+        const int *begin(int name) const { return m_parts.constData() + m_offsets.at(m_nameIndex.at(name)); }
+        const int *end(int name) const { return m_parts.constData() + m_offsets.at(m_nameIndex.at(name) + 1); }
+        QVector<int> matches(int name) const { return QVector<int>(begin(name), end(name)); }
+
+    private:
+        friend class ReplyMatcher;
+        QVector<int> m_nameIndex;
+        QVector<char> m_present; // per distinct name
+        QVector<int> m_offsets;  // per distinct name, into m_parts, plus the end
+        QVector<int> m_parts;
     };
 
     ReplyMatcher() = default;
     explicit ReplyMatcher(const QStringList &names);
 
-    // One result per name given at construction, in that order.
-    QVector<Result> scan(const QStringList &parts) const;
+    Found scan(const QStringList &parts) const;
 
 private:
     void build(const QStringList &patterns);
     int addPattern(const QString &pattern);
     int classOf(QChar c) const;
-    void record(int code, int part, int position, int keyEnd, QVector<Result> &results,
-                QVector<int> &matchedIn) const;
+    struct Hit
+    {
+        int name;
+        int part;
+    };
+    void record(int name, const QString &part, int p, int position, int keyEnd, QVector<char> &present,
+                QVector<int> &matchedIn, QVector<Hit> &hits) const;
+    void group(const QVector<Hit> &hits, Found &found) const;
 
     QVector<int> m_nameIndex;   // name given -> distinct name
     QVector<int> m_lengths;     // per distinct name
@@ -44,5 +63,6 @@ private:
     QVector<int> m_outBegin;    // per node: its outputs in m_outputs
     QVector<int> m_outEnd;
     QVector<int> m_dict;        // nearest node on the failure chain with outputs
-    QVector<int> m_outputs;     // distinct name * 2, + 1 for name + ".value"
+    QVector<int> m_report;      // the node itself when it has outputs, else its m_dict
+    QVector<int> m_outputs;     // distinct names ending at a node
 };

@@ -1,0 +1,217 @@
+// The bulk reader against the floor a bare blocking client sets, and the
+// reader's decoding against one plain split of the reply.
+//
+//   bench_comm [path/to/tesk-sim] [--decode-only] [--trace]
+//
+// Starts tesk-sim with N controllers (127.0.5.1 ...) of 200 variables each,
+// 100 of them bound into the scheme, and times one reader pass and the same
+// N connect/send/receive/close sequences done by a blocking client, turn
+// about. Prints medians and ratios. The link's debug trace is switched off
+// as in a quiet installation; --trace formats it (and throws it away).
+
+#include "commandlanguage.h"
+#include "dataread.h"
+#include "teskframe.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTemporaryFile>
+#include <QTextStream>
+
+#include <algorithm>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kVariables = 200;
+constexpr int kBound = 100;
+
+QString address(int i)
+{
+    return QStringLiteral("127.0.5.%1").arg(i + 1);
+}
+
+QByteArray simConfig(int controllers)
+{
+    QByteArray xml = "<TeskSim>";
+    for (int c = 0; c < controllers; ++c) {
+        xml += "<Controller address=\"" + address(c).toLatin1() + "\" port=\"16483\">";
+        for (int v = 0; v < kVariables; ++v) {
+            const QByteArray name = "c" + QByteArray::number(c) + ".v" + QByteArray::number(v);
+            xml += v % 2 ? "<Variable name=\"" + name + "\" type=\"int\" value=\"" + QByteArray::number(v) + "\"/>"
+                         : "<Variable name=\"" + name + "\" type=\"phy_temperature\" value=\"215\" drift=\"1\" min=\"0\" max=\"900\"/>";
+        }
+        xml += "</Controller>";
+    }
+    return xml + "</TeskSim>";
+}
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.at(v.size() / 2);
+}
+
+// One request the way the simplest client does it: block until done.
+bool blockingRequest(const QString &host, const QByteArray &frame)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(16483);
+    ::inet_pton(AF_INET, host.toLatin1().constData(), &addr.sin_addr);
+    bool ok = ::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0
+        && ::send(fd, frame.constData(), size_t(frame.size()), 0) == frame.size();
+    char buffer[65536];
+    qint64 total = 0;
+    for (ssize_t n; ok && (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0;)
+        total += n;
+    ::close(fd);
+    return ok && total > 0;
+}
+
+double bareClientPass(int controllers)
+{
+    const QByteArray frame = TeskFrame::encode("get_all;");
+    QElapsedTimer t;
+    t.start();
+    for (int c = 0; c < controllers; ++c) {
+        if (!blockingRequest(address(c), frame))
+            qFatal("the simulator did not answer %s", qPrintable(address(c)));
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+double readerPass(DataRead &reader)
+{
+    QEventLoop loop;
+    QObject::connect(&reader, &DataRead::allDataRead, &loop, &QEventLoop::quit);
+    QElapsedTimer t;
+    t.start();
+    reader.start();
+    loop.exec();
+    return t.nsecsElapsed() / 1e6;
+}
+
+void configureReader(DataRead &reader, int controllers)
+{
+    QList<TeskSchemeVariable> variables;
+    DeviceList devices;
+    for (int c = 0; c < controllers; ++c) {
+        const QString id = QStringLiteral("C%1").arg(c);
+        devices.append({id, address(c), QString(), QString()});
+        for (int v = 0; v < kBound; ++v) {
+            const QString name = QStringLiteral("c%1.v%2").arg(c).arg(v * 2 + 1);
+            variables.append({id, name, name, QStringLiteral("int"), QString()});
+        }
+    }
+    QObject::connect(&reader, &DataRead::readTimeout, [](const QString &m) { qFatal("%s", qPrintable(m)); });
+    reader.setScheme(variables, {}, devices);
+}
+
+void passes(QTextStream &out, int controllers, int rounds)
+{
+    DataRead reader;
+    configureReader(reader, controllers);
+    readerPass(reader); // warm up
+    bareClientPass(controllers);
+    QVector<double> ours, floor;
+    for (int r = 0; r < rounds; ++r) {
+        ours << readerPass(reader);
+        floor << bareClientPass(controllers);
+    }
+    out << "reader pass, " << controllers << " controllers: " << median(ours) << " ms; bare blocking client: "
+        << median(floor) << " ms; ratio " << median(ours) / median(floor) << "\n";
+}
+
+void decoding(QTextStream &out)
+{
+    QString reply = QStringLiteral("get_all(");
+    QList<TeskSchemeVariable> variables;
+    for (int e = 0; e < 5000; ++e) {
+        const QString name = QStringLiteral("grp%1.var%2").arg(e % 50).arg(e);
+        reply += e % 2 ? name + QStringLiteral("=") + QString::number(e) + QLatin1Char(';')
+                       : name + QStringLiteral(".value=") + QString::number(e) + QLatin1Char(';');
+        if (e % 5 < 2)
+            variables.append({QStringLiteral("A"), name, name, e % 2 ? QStringLiteral("int") : QStringLiteral("temp"), QString()});
+    }
+    reply += QStringLiteral(");");
+    DataRead reader;
+    reader.setScheme(variables, {}, {{QStringLiteral("A"), QStringLiteral("127.0.0.1"), QString(), QString()}});
+    int delivered = 0;
+    bool done = false;
+    QObject::connect(&reader, &DataRead::varRead, [&delivered] { ++delivered; });
+    QObject::connect(&reader, &DataRead::allDataRead, [&done] { done = true; });
+
+    QVector<double> ours, floor;
+    for (int r = 0; r < 41; ++r) {
+        reader.stop();
+        delivered = 0;
+        done = false;
+        QElapsedTimer t;
+        t.start();
+        reader.dataReady(reply); // decoded on the next turn of the event loop
+        while (!done)
+            QCoreApplication::processEvents();
+        ours << t.nsecsElapsed() / 1e6;
+        int parts = 0;
+        t.restart();
+        {
+            // Splitting, and freeing the pieces again, as the reader does.
+            parts = CommandLanguage::prepareValues(reply).size();
+        }
+        floor << t.nsecsElapsed() / 1e6;
+        if (parts != 5001 || delivered != variables.size())
+            qFatal("decoding went wrong: %d parts, %d values", parts, delivered);
+    }
+    out << "decode 5000 entries, " << variables.size() << " variables: " << median(ours)
+        << " ms; plain split: " << median(floor) << " ms; ratio " << median(ours) / median(floor) << "\n";
+}
+
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &msg)
+{
+    if (type != QtDebugMsg)
+        QTextStream(stderr) << msg << '\n';
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("--trace")))
+        qInstallMessageHandler(quiet);
+    else
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QTextStream out(stdout);
+    const QString sim = argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1])
+                                 : QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/sim/tesk-sim");
+    decoding(out);
+    out.flush();
+    if (app.arguments().contains(QStringLiteral("--decode-only")))
+        return 0;
+    for (const int controllers : {10, 100}) {
+        QTemporaryFile config;
+        config.open();
+        config.write(simConfig(controllers));
+        config.flush();
+        QProcess process;
+        process.start(sim, {QStringLiteral("--config"), config.fileName()});
+        for (int lines = 0; lines < controllers && process.waitForReadyRead(10000);)
+            lines += process.readAll().count('\n');
+        if (process.state() != QProcess::Running)
+            qFatal("tesk-sim did not start: %s", qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+        passes(out, controllers, controllers == 10 ? 31 : 11);
+        out.flush();
+        process.kill();
+        process.waitForFinished();
+    }
+    return 0;
+}
