@@ -1,0 +1,209 @@
+#include "qdeclarativezoompan.h"
+
+#include "schemeurlinterceptor.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QMenu>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSaveFile>
+
+namespace {
+
+constexpr qreal kZoomIn = 1.1;
+constexpr qreal kZoomOut = 0.9;
+
+// The item the scenes are hung in; it always fills the view.
+QUrl writeContainer(const QString &folder)
+{
+    const QString path = QDir(folder).filePath(QStringLiteral("SceneContainer.qml"));
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write("import QtQuick 2.0\nItem { clip: true }\n");
+        file.commit();
+    }
+    return QUrl::fromLocalFile(path);
+}
+
+} // namespace
+
+QDeclarativeZoomPan::QDeclarativeZoomPan(QWidget *parent)
+    : QQuickWidget(parent)
+    , m_interceptor(new SchemeUrlInterceptor(&m_mirror))
+    , m_menu(new QMenu(this))
+{
+    engine()->setUrlInterceptor(m_interceptor);
+    setResizeMode(QQuickWidget::SizeRootObjectToView);
+    QQuickWidget::setSource(writeContainer(m_mirror.folder()));
+    setFocusPolicy(Qt::StrongFocus);
+    connect(m_menu->addAction(tr("Odswież")), &QAction::triggered, this, &QDeclarativeZoomPan::slotRefresh);
+    connect(m_menu->addAction(tr("Edytuj")), &QAction::triggered, this, &QDeclarativeZoomPan::slotEdit);
+}
+
+QDeclarativeZoomPan::~QDeclarativeZoomPan()
+{
+    clearScene();
+    engine()->setUrlInterceptor(nullptr);
+    delete m_interceptor;
+}
+
+void QDeclarativeZoomPan::setSource(const QUrl &url)
+{
+    load(url, nullptr);
+}
+
+void QDeclarativeZoomPan::setSourceText(const QUrl &url, const QString &text)
+{
+    load(url, &text);
+}
+
+void QDeclarativeZoomPan::clearScene()
+{
+    delete m_scene;
+    m_scene = nullptr;
+}
+
+void QDeclarativeZoomPan::load(const QUrl &url, const QString *text)
+{
+    clearScene();
+    m_source = url;
+    m_errors.clear();
+    m_pan = QPointF();
+    const QUrl shown = url.isLocalFile() ? m_mirror.prepare(url.toLocalFile(), text) : url;
+    QQmlComponent component(engine(), shown, QQmlComponent::PreferSynchronous);
+    QObject *object = component.isReady() ? component.create() : nullptr;
+    if (!object) {
+        m_errors = inOriginalFiles(component.errors());
+        return;
+    }
+    m_scene = qobject_cast<QQuickItem *>(object);
+    if (!m_scene) {
+        QQmlError error;
+        error.setUrl(url);
+        error.setDescription(tr("Główny element schematu nie jest elementem graficznym"));
+        m_errors << error;
+        delete object;
+        return;
+    }
+    QQmlEngine::setObjectOwnership(m_scene, QQmlEngine::CppOwnership);
+    m_scene->setTransformOrigin(QQuickItem::TopLeft);
+    m_scene->setParentItem(QQuickWidget::rootObject());
+    centreScene();
+}
+
+QList<QQmlError> QDeclarativeZoomPan::inOriginalFiles(QList<QQmlError> errors) const
+{
+    for (QQmlError &e : errors) {
+        if (e.url().isLocalFile() && m_mirror.contains(e.url().toLocalFile()))
+            e.setUrl(QUrl::fromLocalFile(m_mirror.originalOf(e.url().toLocalFile())));
+    }
+    return errors;
+}
+
+// A new scene is shown in the middle of the view, at the zoom the view has.
+void QDeclarativeZoomPan::centreScene()
+{
+    if (!m_scene)
+        return;
+    const QPointF sceneSize(m_scene->width(), m_scene->height());
+    m_offset = (QPointF(width(), height()) - m_zoom * sceneSize) / 2;
+    applyTransform();
+}
+
+void QDeclarativeZoomPan::applyTransform()
+{
+    if (!m_scene)
+        return;
+    m_scene->setScale(m_zoom);
+    m_scene->setPosition(m_offset + m_zoom * m_pan);
+}
+
+// The point in the middle of the view stays where it is.
+void QDeclarativeZoomPan::zoomBy(qreal factor)
+{
+    const QPointF centre(width() / 2.0, height() / 2.0);
+    m_zoom *= factor;
+    m_offset = centre - factor * (centre - m_offset);
+    applyTransform();
+}
+
+void QDeclarativeZoomPan::slotRefresh()
+{
+    emit refreshRequested();
+}
+
+void QDeclarativeZoomPan::slotEdit()
+{
+    emit editRequested();
+}
+
+void QDeclarativeZoomPan::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_panMode)
+        QQuickWidget::mousePressEvent(event);
+    m_lastPosition = event->localPos();
+    event->accept();
+}
+
+void QDeclarativeZoomPan::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_panMode && event->buttons() == Qt::LeftButton) {
+        const QPointF step = event->localPos() - m_lastPosition;
+        // The scene follows the mouse exactly, whatever the zoom.
+        if (m_scene) {
+            m_pan += step / m_zoom;
+            applyTransform();
+        }
+        m_lastPosition = event->localPos();
+    }
+    event->accept();
+    QQuickWidget::mouseMoveEvent(event);
+}
+
+void QDeclarativeZoomPan::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_panMode)
+        QQuickWidget::mouseReleaseEvent(event);
+    emit mouseReleased();
+}
+
+void QDeclarativeZoomPan::wheelEvent(QWheelEvent *event)
+{
+    const QPoint delta = event->angleDelta();
+    zoomBy((delta.y() != 0 ? delta.y() : delta.x()) > 0 ? kZoomIn : kZoomOut);
+    event->accept();
+}
+
+void QDeclarativeZoomPan::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space) {
+        setCursor(Qt::SizeAllCursor);
+        m_panMode = true;
+    }
+}
+
+void QDeclarativeZoomPan::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space) {
+        setCursor(Qt::ArrowCursor);
+        m_panMode = false;
+    }
+}
+
+void QDeclarativeZoomPan::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_menu->exec(event->globalPos());
+    event->accept();
+}
+
+// A resized view keeps its middle point over the same place of the scene.
+void QDeclarativeZoomPan::resizeEvent(QResizeEvent *event)
+{
+    QQuickWidget::resizeEvent(event);
+    if (event->oldSize().isValid())
+        m_offset += QPointF(event->size().width() - event->oldSize().width(),
+                            event->size().height() - event->oldSize().height()) / 2;
+    applyTransform();
+}

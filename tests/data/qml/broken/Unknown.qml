@@ -1,0 +1,7 @@
+import QtQuick 1.0
+
+Rectangle {
+    width: 100
+    height: 100
+    NoSuchElement { }
+}
