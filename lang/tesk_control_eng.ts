@@ -272,6 +272,21 @@
         </message>
     </context>
     <context>
+        <name>QDeclarativeZoomPan</name>
+        <message>
+            <source>Odswież</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <source>Edytuj</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Główny element schematu nie jest elementem graficznym</source>
+            <translation>The root element of the scheme is not a visual item</translation>
+        </message>
+    </context>
+    <context>
         <name>Settings</name>
         <message>
             <source>Ustawienia</source>

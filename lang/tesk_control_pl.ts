@@ -272,6 +272,21 @@
         </message>
     </context>
     <context>
+        <name>QDeclarativeZoomPan</name>
+        <message>
+            <source>Odswież</source>
+            <translation>Odswież</translation>
+        </message>
+        <message>
+            <source>Edytuj</source>
+            <translation>Edytuj</translation>
+        </message>
+        <message>
+            <source>Główny element schematu nie jest elementem graficznym</source>
+            <translation>Główny element schematu nie jest elementem graficznym</translation>
+        </message>
+    </context>
+    <context>
         <name>Settings</name>
         <message>
             <source>Ustawienia</source>
