@@ -287,6 +287,13 @@
         </message>
     </context>
     <context>
+        <name>SchemePreview</name>
+        <message>
+            <source>Podgląd schematu</source>
+            <translation>Scheme preview</translation>
+        </message>
+    </context>
+    <context>
         <name>Settings</name>
         <message>
             <source>Ustawienia</source>
@@ -303,6 +310,97 @@
         <message>
             <source>Aktualizacje</source>
             <translation>Updates</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeskDesigner</name>
+        <message>
+            <source>Pasek narzędzi</source>
+            <translation>Tool bar</translation>
+        </message>
+        <message>
+            <source>Obiekty</source>
+            <translation>Objects</translation>
+        </message>
+        <message>
+            <source>Parametry</source>
+            <translation>Parameters</translation>
+        </message>
+        <message>
+            <source>Nowy plik</source>
+            <translation>New file</translation>
+        </message>
+        <message>
+            <source>Otwórz plik</source>
+            <translation>Open file</translation>
+        </message>
+        <message>
+            <source>Zapisz plik</source>
+            <translation>Save file</translation>
+        </message>
+        <message>
+            <source>Cofnij</source>
+            <translation>Undo</translation>
+        </message>
+        <message>
+            <source>Powtórz</source>
+            <translation>Redo</translation>
+        </message>
+        <message>
+            <source>Uruchom</source>
+            <translation>Run</translation>
+        </message>
+        <message>
+            <source>Ustawienia</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Pomoc</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Nie można otworzyć pliku: </source>
+            <translation>Cannot open the file: </translation>
+        </message>
+        <message>
+            <source>Edyor graficzny</source>
+            <translation>Graphic editor</translation>
+        </message>
+        <message>
+            <source>Kod</source>
+            <translation>Code</translation>
+        </message>
+        <message>
+            <source>Potwierdzenie</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+            <translation>The file %1 has unsaved changes. Save them now?</translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać pliku: </source>
+            <translation>Could not save the file: </translation>
+        </message>
+        <message>
+            <source>Zapisano: </source>
+            <translation>Saved: </translation>
+        </message>
+        <message>
+            <source>Edytor plików QML schematów.
+
+Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
+Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
+Podgląd pokazuje błędy QML z numerami wierszy.</source>
+            <translation>Editor of the schemes' QML files.
+
+Ctrl+N new file, Ctrl+O open, Ctrl+S save,
+Ctrl+Z undo, Ctrl+Y redo, F5 scheme preview.
+The preview shows QML errors with their line numbers.</translation>
         </message>
     </context>
 </TS>

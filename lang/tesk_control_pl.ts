@@ -287,6 +287,13 @@
         </message>
     </context>
     <context>
+        <name>SchemePreview</name>
+        <message>
+            <source>Podgląd schematu</source>
+            <translation>Podgląd schematu</translation>
+        </message>
+    </context>
+    <context>
         <name>Settings</name>
         <message>
             <source>Ustawienia</source>
@@ -303,6 +310,97 @@
         <message>
             <source>Aktualizacje</source>
             <translation>Aktualizacje</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeskDesigner</name>
+        <message>
+            <source>Pasek narzędzi</source>
+            <translation>Pasek narzędzi</translation>
+        </message>
+        <message>
+            <source>Obiekty</source>
+            <translation>Obiekty</translation>
+        </message>
+        <message>
+            <source>Parametry</source>
+            <translation>Parametry</translation>
+        </message>
+        <message>
+            <source>Nowy plik</source>
+            <translation>Nowy plik</translation>
+        </message>
+        <message>
+            <source>Otwórz plik</source>
+            <translation>Otwórz plik</translation>
+        </message>
+        <message>
+            <source>Zapisz plik</source>
+            <translation>Zapisz plik</translation>
+        </message>
+        <message>
+            <source>Cofnij</source>
+            <translation>Cofnij</translation>
+        </message>
+        <message>
+            <source>Powtórz</source>
+            <translation>Powtórz</translation>
+        </message>
+        <message>
+            <source>Uruchom</source>
+            <translation>Uruchom</translation>
+        </message>
+        <message>
+            <source>Ustawienia</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Pomoc</source>
+            <translation>Pomoc</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Nie można otworzyć pliku: </source>
+            <translation>Nie można otworzyć pliku: </translation>
+        </message>
+        <message>
+            <source>Edyor graficzny</source>
+            <translation>Edyor graficzny</translation>
+        </message>
+        <message>
+            <source>Kod</source>
+            <translation>Kod</translation>
+        </message>
+        <message>
+            <source>Potwierdzenie</source>
+            <translation>Potwierdzenie</translation>
+        </message>
+        <message>
+            <source>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+            <translation>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
+        </message>
+        <message>
+            <source>Nie udało się zapisać pliku: </source>
+            <translation>Nie udało się zapisać pliku: </translation>
+        </message>
+        <message>
+            <source>Zapisano: </source>
+            <translation>Zapisano: </translation>
+        </message>
+        <message>
+            <source>Edytor plików QML schematów.
+
+Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
+Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
+Podgląd pokazuje błędy QML z numerami wierszy.</source>
+            <translation>Edytor plików QML schematów.
+
+Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
+Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
+Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         </message>
     </context>
 </TS>

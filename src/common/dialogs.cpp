@@ -46,13 +46,19 @@ QMessageBox::StandardButton Dialogs::question(QWidget *parent, const QString &ti
 
 QString Dialogs::existingDirectory(QWidget *parent, const QString &caption, const QString &dir)
 {
-    return path(parent, caption, dir, QString(), true);
+    return path(parent, caption, dir, QString(), Chooser::Directory);
 }
 
 QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
                               const QString &filter)
 {
-    return path(parent, caption, dir, filter, false);
+    return path(parent, caption, dir, filter, Chooser::Open);
+}
+
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                              const QString &filter)
+{
+    return path(parent, caption, dir, filter, Chooser::Save);
 }
 
 void Dialogs::presetAnswer(QMessageBox::StandardButton button)
@@ -96,13 +102,19 @@ QMessageBox::StandardButton Dialogs::box(Kind kind, QWidget *parent, const QStri
 }
 
 QString Dialogs::path(QWidget *parent, const QString &caption, const QString &dir,
-                      const QString &filter, bool directory)
+                      const QString &filter, Chooser chooser)
 {
     Presets &p = presets();
     if (!p.paths.isEmpty())
         return p.paths.dequeue();
-    if (directory)
+    switch (chooser) {
+    case Chooser::Directory:
         return QFileDialog::getExistingDirectory(
             parent, caption, dir, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    case Chooser::Open:
+        return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    case Chooser::Save:
+        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    }
+    return QString();
 }

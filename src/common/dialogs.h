@@ -34,6 +34,8 @@ public:
                                      const QString &dir = QString());
     static QString openFileName(QWidget *parent, const QString &caption,
                                 const QString &dir = QString(), const QString &filter = QString());
+    static QString saveFileName(QWidget *parent, const QString &caption,
+                                const QString &dir = QString(), const QString &filter = QString());
 
     // Test support: answers given instead of showing the next box or chooser.
     static void presetAnswer(QMessageBox::StandardButton button);
@@ -44,6 +46,7 @@ public:
 private:
     static QMessageBox::StandardButton box(Kind kind, QWidget *parent, const QString &title,
                                            const QString &text, QMessageBox::StandardButtons buttons);
+    enum class Chooser { Directory, Open, Save };
     static QString path(QWidget *parent, const QString &caption, const QString &dir,
-                        const QString &filter, bool directory);
+                        const QString &filter, Chooser chooser);
 };

@@ -68,6 +68,8 @@ void QDeclarativeZoomPan::clearScene()
 void QDeclarativeZoomPan::load(const QUrl &url, const QString *text)
 {
     clearScene();
+    // The files (or the previewed text) may have changed since the last load.
+    engine()->clearComponentCache();
     m_source = url;
     m_errors.clear();
     m_pan = QPointF();
@@ -107,8 +109,7 @@ void QDeclarativeZoomPan::centreScene()
 {
     if (!m_scene)
         return;
-    const QPointF sceneSize(m_scene->width(), m_scene->height());
-    m_offset = (QPointF(width(), height()) - m_zoom * sceneSize) / 2;
+    m_offset = -m_zoom * QPointF(m_scene->width(), m_scene->height()) / 2;
     applyTransform();
 }
 
@@ -117,15 +118,14 @@ void QDeclarativeZoomPan::applyTransform()
     if (!m_scene)
         return;
     m_scene->setScale(m_zoom);
-    m_scene->setPosition(m_offset + m_zoom * m_pan);
+    m_scene->setPosition(QPointF(width(), height()) / 2 + m_offset + m_zoom * m_pan);
 }
 
 // The point in the middle of the view stays where it is.
 void QDeclarativeZoomPan::zoomBy(qreal factor)
 {
-    const QPointF centre(width() / 2.0, height() / 2.0);
     m_zoom *= factor;
-    m_offset = centre - factor * (centre - m_offset);
+    m_offset *= factor;
     applyTransform();
 }
 
@@ -202,8 +202,5 @@ void QDeclarativeZoomPan::contextMenuEvent(QContextMenuEvent *event)
 void QDeclarativeZoomPan::resizeEvent(QResizeEvent *event)
 {
     QQuickWidget::resizeEvent(event);
-    if (event->oldSize().isValid())
-        m_offset += QPointF(event->size().width() - event->oldSize().width(),
-                            event->size().height() - event->oldSize().height()) / 2;
     applyTransform();
 }

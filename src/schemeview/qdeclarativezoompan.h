@@ -71,7 +71,7 @@ private:
     bool m_panMode = false;
     QPointF m_lastPosition;
     qreal m_zoom = 1.0;
-    QPointF m_offset; // where the view puts the scene's origin, in pixels
+    QPointF m_offset; // the scene's origin from the middle of the view, in pixels
     QPointF m_pan;    // the root item's own position, in scene units
     QMenu *m_menu;
 };

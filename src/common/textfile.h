@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Text files kept in the encoding they came in: UTF-8 when the bytes are
+// valid UTF-8, else ISO 8859-1, which any byte sequence is.
+namespace TextFile {
+
+enum class Encoding { Utf8, Latin1 };
+
+// Returns false when the file cannot be read. Line ends become "\n".
+bool read(const QString &path, QString *text, Encoding *encoding);
+
+// Writes atomically. A Latin-1 file whose text no longer fits ISO 8859-1 is
+// written as UTF-8 instead (encoding tells which). Returns an empty string on
+// success, else what went wrong.
+QString write(const QString &path, const QString &text, Encoding *encoding);
+
+} // namespace TextFile
