@@ -173,6 +173,66 @@
             <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
             <translation>The project has unsaved changes. Save them now?</translation>
         </message>
+        <message>
+            <source>Nadzór i obsługa sterowników automatyki budynków.</source>
+            <translation>Supervision and operation of building automation controllers.</translation>
+        </message>
+        <message>
+            <source>Nie znaleziono: </source>
+            <translation>Not found: </translation>
+        </message>
+        <message>
+            <source>Błąd ładowania schematu: </source>
+            <translation>Error loading the scheme: </translation>
+        </message>
+        <message>
+            <source>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </source>
+            <translation>The scheme reports no clicks (no itemClicked signal): </translation>
+        </message>
+        <message>
+            <source>Aktualizacja danych</source>
+            <translation>Updating data</translation>
+        </message>
+        <message>
+            <source>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</source>
+            <translation>Scheme refresh stopped; "Refresh" in the scheme's menu resumes it</translation>
+        </message>
+        <message>
+            <source>Aktualizacja zakończona, czas odczytu: </source>
+            <translation>Update finished, read time: </translation>
+        </message>
+        <message>
+            <source>Odczytano parametr ze sterownika: </source>
+            <translation>Parameter read from controller: </translation>
+        </message>
+        <message>
+            <source>Brak parametru w sterowniku: </source>
+            <translation>Parameter missing in controller: </translation>
+        </message>
+        <message>
+            <source>Nie znaleziono sterownika z ID: </source>
+            <translation>No controller found with ID: </translation>
+        </message>
+        <message>
+            <source>Sterownik </source>
+            <translation>Controller </translation>
+        </message>
+        <message>
+            <source> nie odpowiada</source>
+            <translation> does not respond</translation>
+        </message>
+        <message>
+            <source>Nie znaleziono schematu o ID: </source>
+            <translation>No scheme found with ID: </translation>
+        </message>
+        <message>
+            <source>Nie zapisano parametru (brak wartości do zapisania): </source>
+            <translation>Parameter not written (no value to write): </translation>
+        </message>
+        <message>
+            <source>Zapis do sterownika: </source>
+            <translation>Writing to controller: </translation>
+        </message>
     </context>
     <context>
         <name>MenuFile</name>
@@ -401,6 +461,21 @@ Podgląd pokazuje błędy QML z numerami wierszy.</source>
 Ctrl+N new file, Ctrl+O open, Ctrl+S save,
 Ctrl+Z undo, Ctrl+Y redo, F5 scheme preview.
 The preview shows QML errors with their line numbers.</translation>
+        </message>
+    </context>
+    <context>
+        <name>setValue</name>
+        <message>
+            <source>Ustaw wartość: </source>
+            <translation>Set value: </translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
         </message>
     </context>
 </TS>

@@ -173,6 +173,66 @@
             <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
             <translation>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
         </message>
+        <message>
+            <source>Nadzór i obsługa sterowników automatyki budynków.</source>
+            <translation>Nadzór i obsługa sterowników automatyki budynków.</translation>
+        </message>
+        <message>
+            <source>Nie znaleziono: </source>
+            <translation>Nie znaleziono: </translation>
+        </message>
+        <message>
+            <source>Błąd ładowania schematu: </source>
+            <translation>Błąd ładowania schematu: </translation>
+        </message>
+        <message>
+            <source>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </source>
+            <translation>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </translation>
+        </message>
+        <message>
+            <source>Aktualizacja danych</source>
+            <translation>Aktualizacja danych</translation>
+        </message>
+        <message>
+            <source>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</source>
+            <translation>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</translation>
+        </message>
+        <message>
+            <source>Aktualizacja zakończona, czas odczytu: </source>
+            <translation>Aktualizacja zakończona, czas odczytu: </translation>
+        </message>
+        <message>
+            <source>Odczytano parametr ze sterownika: </source>
+            <translation>Odczytano parametr ze sterownika: </translation>
+        </message>
+        <message>
+            <source>Brak parametru w sterowniku: </source>
+            <translation>Brak parametru w sterowniku: </translation>
+        </message>
+        <message>
+            <source>Nie znaleziono sterownika z ID: </source>
+            <translation>Nie znaleziono sterownika z ID: </translation>
+        </message>
+        <message>
+            <source>Sterownik </source>
+            <translation>Sterownik </translation>
+        </message>
+        <message>
+            <source> nie odpowiada</source>
+            <translation> nie odpowiada</translation>
+        </message>
+        <message>
+            <source>Nie znaleziono schematu o ID: </source>
+            <translation>Nie znaleziono schematu o ID: </translation>
+        </message>
+        <message>
+            <source>Nie zapisano parametru (brak wartości do zapisania): </source>
+            <translation>Nie zapisano parametru (brak wartości do zapisania): </translation>
+        </message>
+        <message>
+            <source>Zapis do sterownika: </source>
+            <translation>Zapis do sterownika: </translation>
+        </message>
     </context>
     <context>
         <name>MenuFile</name>
@@ -401,6 +461,21 @@ Podgląd pokazuje błędy QML z numerami wierszy.</source>
 Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
 Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
 Podgląd pokazuje błędy QML z numerami wierszy.</translation>
+        </message>
+    </context>
+    <context>
+        <name>setValue</name>
+        <message>
+            <source>Ustaw wartość: </source>
+            <translation>Ustaw wartość: </translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
         </message>
     </context>
 </TS>

@@ -1,21 +1,23 @@
 #include "mainwindow.h"
 
 #include "configfile.h"
+#include "dataread.h"
+#include "dataset.h"
 #include "dialogs.h"
 #include "firstrun.h"
 #include "logmodel.h"
-#include "menutreeitem.h"
-#include "newproject.h"
-#include "projectedit.h"
-#include "projectfile.h"
-#include "projectpaths.h"
+#include "qdeclarativezoompan.h"
 #include "settings.h"
+#include "teskdesigner.h"
 #include "ui_mainwindow.h"
 
-#include <QCloseEvent>
-#include <QFileInfo>
+#include <QLabel>
 #include <QTextCodec>
 #include <QTimer>
+
+namespace {
+constexpr int kDefaultRefreshMs = 30000;
+}
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -31,17 +33,54 @@ MainWindow::MainWindow(QWidget *parent)
     m_scrollTimer->setInterval(0);
     connect(m_scrollTimer, &QTimer::timeout, ui->listWidget, &QAbstractItemView::scrollToBottom);
 
+    m_refreshStopped = new QLabel(this);
+    m_refreshStopped->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+    m_refreshStopped->hide();
+    statusBar()->addPermanentWidget(m_refreshStopped);
+
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     writeLog(tr("Uruchomiono program, logowanie rozpoczęte"), LogEntry::Info);
     createToolBar();
+    connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
     m_firstRun = new FirstRun(this);
+    m_designer = new TeskDesigner(this);
     loadConfiguration();
+    createSchemeView();
+    createReaderAndWriter();
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(kDefaultRefreshMs);
+    connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::refreshData);
     ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->visualizationTab));
 }
 
 MainWindow::~MainWindow()
 {
     delete ui;
+}
+
+void MainWindow::createSchemeView()
+{
+    m_view = new QDeclarativeZoomPan(this);
+    ui->visLayout->addWidget(m_view);
+    connect(m_view, &QDeclarativeZoomPan::refreshRequested, this, &MainWindow::refreshData);
+    connect(m_view, &QDeclarativeZoomPan::editRequested, this, &MainWindow::schemeEditRequested);
+    connect(m_view, &QDeclarativeZoomPan::mouseReleased, this, &MainWindow::schemeMouseReleased);
+}
+
+void MainWindow::createReaderAndWriter()
+{
+    m_reader = new DataRead(this);
+    connect(m_reader, &DataRead::allDataRead, this, &MainWindow::teskcmdAllDataReady);
+    connect(m_reader, &DataRead::varRead, this, &MainWindow::teskcmdVarReady);
+    connect(m_reader, &DataRead::varReadError, this, &MainWindow::teskcmdVarReadError);
+    connect(m_reader, &DataRead::deviceNotFound, this, &MainWindow::teskcmdDevNotFound);
+    connect(m_reader, &DataRead::readTimeout, this, &MainWindow::teskcmdReadTimeout);
+    m_writer = new DataSet(this);
+    connect(m_writer, &DataSet::dataReady, this, &MainWindow::teskcmdVarReady);
+    connect(m_writer, &DataSet::allDataReady, this, &MainWindow::teskcmdDescribeIsReady);
+    connect(m_writer, &DataSet::allDataSet, this, &MainWindow::refreshData);
+    connect(m_writer, &DataSet::writeTimeout, this, &MainWindow::teskcmdWriteTimeout);
 }
 
 void MainWindow::writeLog(const QString &text, int kind)
@@ -76,12 +115,14 @@ void MainWindow::createToolBar()
             &QAction::triggered, this, &MainWindow::menuShowDeviceManagemenetDialog);
     connect(addToolAction(QStringLiteral("actionMenuTree"), tr("Drzewo elementów"), QStringLiteral(":/menuList")),
             &QAction::triggered, this, &MainWindow::menuShowSchemesManagementDialog);
-    addToolAction(QStringLiteral("actionDesigner"), tr("Edytor schematów"), QStringLiteral(":/designer"));
+    connect(addToolAction(QStringLiteral("actionDesigner"), tr("Edytor schematów"), QStringLiteral(":/designer")),
+            &QAction::triggered, this, &MainWindow::showDesigner);
     ui->mainToolBar->addSeparator();
     connect(addToolAction(QStringLiteral("actionSettings"), tr("Ustawienia"), QStringLiteral(":/settings")),
             &QAction::triggered, this, &MainWindow::menuShowSettingsDialog);
     addToolAction(QStringLiteral("actionHelp"), tr("Pomoc"), QStringLiteral(":/help"));
-    addToolAction(QStringLiteral("actionAbout"), tr("O Programie"), QStringLiteral(":/info"));
+    connect(addToolAction(QStringLiteral("actionAbout"), tr("O Programie"), QStringLiteral(":/info")),
+            &QAction::triggered, this, &MainWindow::showAbout);
     m_saveAction->setEnabled(false);
     m_projectEditAction->setEnabled(false);
 }
@@ -174,163 +215,27 @@ void MainWindow::menuShowSettingsDialog()
     dialog.exec();
 }
 
-// The editors arrive with the editor modules; until then the actions exist
-// with no effect.
-void MainWindow::menuShowDeviceManagemenetDialog() {}
-void MainWindow::menuShowSchemesManagementDialog() {}
-
-QString MainWindow::versionLabel() const
+void MainWindow::showAbout()
 {
-    return ui->label_4->text();
+    Dialogs::information(this, tr("O Programie"),
+                         QStringLiteral("Tesk-Control ") + versionLabel() + QStringLiteral("\n\n")
+                             + tr("Nadzór i obsługa sterowników automatyki budynków."));
 }
 
-void MainWindow::showProjectTitle()
+// The search field picks the next tree row whose text holds what was typed.
+void MainWindow::on_searchBtn_clicked()
 {
-    setWindowTitle(QStringLiteral("Tesk-Control [ ") + m_project.info.name + QStringLiteral(" ]"));
-}
-
-void MainWindow::setModified(bool modified)
-{
-    m_modified = modified;
-    m_saveAction->setEnabled(modified);
-}
-
-void MainWindow::setProjectOpen()
-{
-    m_projectOpen = true;
-    m_projectEditAction->setEnabled(true);
-}
-
-void MainWindow::closeProject()
-{
-    m_projectEditAction->setEnabled(false);
-    m_projectOpen = false;
-    ui->menuTree->clear();
-    m_treeItems.clear();
-    m_project.devices.clear();
-    m_project.menu.clear();
-    setModified(false);
-    while (ui->tabWidget->count() > 0)
-        ui->tabWidget->removeTab(0);
-    ui->tabWidget->addTab(ui->logTab, tr("Log"));
-}
-
-void MainWindow::buildMenuTree(const MenuTree &tree)
-{
-    for (int i = 0; i < tree.records.size(); ++i) {
-        const int parent = tree.treeParents.at(i);
-        auto *item = parent < 0 ? new QTreeWidgetItem(ui->menuTree) : new QTreeWidgetItem(m_treeItems.at(parent));
-        MenuTreeItem::fill(item, tree.records.at(i));
-        m_treeItems.append(item);
+    const QString text = ui->searchLineEdit->text().trimmed();
+    if (text.isEmpty() || m_treeItems.isEmpty())
+        return;
+    const int start = m_treeItems.indexOf(ui->menuTree->currentItem()) + 1;
+    for (int k = 0; k < m_treeItems.size(); ++k) {
+        QTreeWidgetItem *item = m_treeItems.at((start + k) % m_treeItems.size());
+        if (item->text(0).contains(text, Qt::CaseInsensitive)) {
+            ui->menuTree->scrollToItem(item);
+            ui->menuTree->setCurrentItem(item);
+            return;
+        }
     }
-}
-
-void MainWindow::loadProject(const QString &location)
-{
-    buildMenuTree(m_project.load(location));
-    showProjectTitle();
-}
-
-void MainWindow::openLastProject()
-{
-    m_project.info.name = m_settings.projectName;
-    loadProject(m_settings.projectLocation);
-    writeLog(tr("Otwieram ostatnio zapisany projekt: ") + m_project.info.name, LogEntry::Info);
-    setProjectOpen();
-}
-
-void MainWindow::menuNewProject()
-{
-    if (!confirmUnsavedChanges())
-        return;
-    NewProject dialog(this);
-    dialog.setWorkspaceDir(m_settings.workspaceDir);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    closeProject();
-    const QStringList values = dialog.values();
-    m_project = Project();
-    m_project.location = ProjectPaths::newProjectLocation(m_settings.workspaceDir, values.at(1));
-    m_project.info.name = values.at(0);
-    m_project.info.author = values.at(2);
-    m_project.info.revision = QStringLiteral("0");
-    m_project.info.teskVersion = versionLabel();
-    const QString path = m_project.location + ProjectFile::fileName();
-    const QString error = ProjectFile::create(path, m_project.info.name, m_project.info.author, versionLabel());
-    if (!error.isEmpty())
-        Dialogs::critical(this, tr("Błąd"), tr("Nie udało się zapisać pliku: ") + path + QLatin1Char('\n') + error);
-    showProjectTitle();
-    setProjectOpen();
-    saveConfiguration();
-    writeLog(tr("Otwieram projekt: ") + m_project.info.name, LogEntry::Info);
-}
-
-void MainWindow::menuOpenProject()
-{
-    const QString folder = Dialogs::existingDirectory(this, tr("Otwórz projekt"), m_settings.workspaceDir);
-    if (folder.isEmpty() || !confirmUnsavedChanges())
-        return;
-    closeProject();
-    loadProject(ProjectPaths::openedProjectLocation(folder));
-    writeLog(tr("Otwieram projekt: ") + m_project.info.name, LogEntry::Info);
-    setProjectOpen();
-    saveConfiguration();
-}
-
-void MainWindow::menuSaveProject()
-{
-    saveProject();
-}
-
-bool MainWindow::saveProject()
-{
-    const QStringList errors = m_project.save(versionLabel());
-    if (!errors.isEmpty()) {
-        Dialogs::critical(this, tr("Błąd"),
-                          tr("Nie udało się zapisać projektu:") + QLatin1Char('\n') + errors.join(QLatin1Char('\n')));
-        return false;
-    }
-    setModified(false);
-    return true;
-}
-
-// Unsaved changes are never dropped without asking. Returns false when the
-// user chose to stay.
-bool MainWindow::confirmUnsavedChanges()
-{
-    if (!m_modified)
-        return true;
-    const auto answer = Dialogs::question(this, tr("Potwierdzenie"),
-                                          tr("Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?"),
-                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    if (answer == QMessageBox::Save)
-        return saveProject();
-    return answer == QMessageBox::Discard;
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    if (confirmUnsavedChanges())
-        event->accept();
-    else
-        event->ignore();
-}
-
-void MainWindow::menuShowProjectEditDialog()
-{
-    const QFileInfo file(m_project.location + ProjectFile::fileName());
-    const QString editDate = file.exists() ? file.lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"))
-                                           : QStringLiteral("-");
-    ProjectEdit dialog;
-    const ProjectInfo &info = m_project.info;
-    dialog.setInformation(info.name, info.author, editDate, info.revision);
-    dialog.setSip(info.sipEnabled, info.sipServer, info.sipNumber, info.sipPassword, info.sipUserName);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const ProjectInfo edited = dialog.edited(info);
-    if (edited == info)
-        return;
-    m_project.info = edited;
-    showProjectTitle();
-    setModified(true);
+    statusBar()->showMessage(tr("Nie znaleziono: ") + text, 3000);
 }

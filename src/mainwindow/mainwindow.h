@@ -3,13 +3,20 @@
 #include "appsettings.h"
 #include "project.h"
 
+#include <QDateTime>
 #include <QMainWindow>
+#include <QMap>
 
+class DataRead;
+class DataSet;
 class FirstRun;
 class LogModel;
 class QAction;
+class QDeclarativeZoomPan;
+class QLabel;
 class QTimer;
 class QTreeWidgetItem;
+class TeskDesigner;
 struct LogFilter;
 
 namespace Ui {
@@ -17,7 +24,11 @@ class MainWindow;
 }
 
 // The program's only top-level window: tool bar, menu tree, scheme and log
-// tabs. It owns the open project and everything that lives for the run.
+// tabs. It owns the open project and everything that lives for the run:
+// the scheme view, the reader and the writer, the refresh timer, the log.
+// Its code is kept in three files: the shell and the log (mainwindow.cpp),
+// the project operations (mainwindowproject.cpp) and the shown scheme with
+// its events (mainwindowscheme.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -29,14 +40,35 @@ public:
     // The one way to log: text and kind (LogEntry::Kind).
     void writeLog(const QString &text, int kind);
 
+    // What the device list and menu tree editors hand back when accepted.
+    void applyDeviceList(const DeviceList &devices);
+    void applyMenuRecords(const QList<MenuItemRecord> &records);
+
     LogModel *logModel() const { return m_log; }
     const AppSettings &appSettings() const { return m_settings; }
     const Project &project() const { return m_project; }
     bool isProjectOpen() const { return m_projectOpen; }
     bool isModified() const { return m_modified; }
     const QList<QTreeWidgetItem *> &treeItems() const { return m_treeItems; }
+    QDeclarativeZoomPan *schemeView() const { return m_view; }
+    DataRead *reader() const { return m_reader; }
+    DataSet *writer() const { return m_writer; }
+    QTimer *refreshTimer() const { return m_refreshTimer; }
+    TeskDesigner *designer() const { return m_designer; }
+    QTreeWidgetItem *shownItem() const { return m_shownItem; }
 
 public slots:
+    void teskcmdAllDataReady(const QMap<QString, QString> &data);
+    void teskcmdVarReady(const QStringList &values);
+    void teskcmdVarReadError(const QStringList &values);
+    void teskcmdDevNotFound(const QString &id);
+    void teskcmdDescribeIsReady(const QList<TeskSchemeVariable> &list);
+    void teskcmdReadTimeout(const QString &msg);
+    void teskcmdWriteTimeout(const QString &address);
+    void refreshData();
+    void schemeItemClicked(const QString &value);
+    void schemeEditRequested();
+    void schemeMouseReleased();
     void menuNewProject();
     void menuOpenProject();
     void menuSaveProject();
@@ -46,26 +78,35 @@ public slots:
     void menuShowProjectEditDialog();
 
 private slots:
+    void on_menuTree_currentItemChanged(QTreeWidgetItem *current);
     void on_dataCheckBox_clicked();
     void on_errorCheckBox_clicked();
     void on_infoCheckBox_clicked();
     void on_WarningCheckBox_clicked();
+    void on_searchBtn_clicked();
+    void showDesigner();
+    void showAbout();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Shell, settings and log.
     void createToolBar();
     QAction *addToolAction(const QString &name, const QString &text, const QString &icon);
+    void createSchemeView();
+    void createReaderAndWriter();
     void loadConfiguration();
     void runFirstRun();
     void saveConfiguration();
     void logFilterChanged();
     LogFilter logFilter() const;
 
+    // Project.
     void openLastProject();
     void loadProject(const QString &location);
     void buildMenuTree(const MenuTree &tree);
+    void clearMenuTree();
     void closeProject();
     void setProjectOpen();
     bool saveProject();
@@ -74,11 +115,27 @@ private:
     void showProjectTitle();
     QString versionLabel() const;
 
+    // Shown scheme and its events.
+    const MenuItemRecord *recordOfItem(const QTreeWidgetItem *item) const;
+    void showOnlyLogTab();
+    void showScheme(const MenuItemRecord &record, QTreeWidgetItem *item);
+    void connectScene();
+    void startReading();
+    void setShownIcon(const QString &icon);
+    void showRefreshStopped(bool stopped);
+    void stopScheme();
+    const EventRecord *findEvent(const QString &name, bool last) const;
+    QTreeWidgetItem *schemeItemWithId(const QString &id) const;
+    void collectTargets(const EventRecord &event, QStringList *addresses, QStringList *ports) const;
+    void logWrites(const QList<TeskSchemeVariable> &list);
+
     Ui::MainWindow *ui;
     AppSettings m_settings;
     LogModel *m_log;
     QTimer *m_scrollTimer;
+    QLabel *m_refreshStopped;
     FirstRun *m_firstRun = nullptr;
+    TeskDesigner *m_designer = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
 
@@ -86,4 +143,15 @@ private:
     bool m_projectOpen = false;
     bool m_modified = false;
     QList<QTreeWidgetItem *> m_treeItems; // owned by the tree, in creation order
+
+    QDeclarativeZoomPan *m_view = nullptr;
+    DataRead *m_reader = nullptr;
+    DataSet *m_writer = nullptr;
+    QTimer *m_refreshTimer = nullptr;
+    QDateTime m_readStart;
+    MenuItemRecord m_currentScheme; // its qmlFile is the full path once shown
+    QTreeWidgetItem *m_shownItem = nullptr;
+    QTreeWidgetItem *m_pendingItem = nullptr;
+    QObject *m_qmlRoot = nullptr;  // owned by the view
+    EventRecord m_activeEvent;     // the event the writer is carrying out
 };

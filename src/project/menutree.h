@@ -5,12 +5,12 @@
 #include <QList>
 #include <QVector>
 
-// The menu records of a project as read from its menu file, with the shape
-// of the tree they are shown in: one tree item per record, in record order.
+// The rows of a menu tree in creation order: the record each row shows and
+// the row it hangs under. Read from the menu file there is one row per
+// record; rebuilt from records, a record under a group ID that two groups
+// share gets a row under each.
 struct MenuTree
 {
-    QList<MenuItemRecord> records;
-    // For each record, the index of the record whose tree item holds its
-    // item; -1 for an item at the top level.
-    QVector<int> treeParents;
+    QList<MenuItemRecord> records; // per row
+    QVector<int> treeParents;      // per row: index of its parent row, -1 at the top
 };

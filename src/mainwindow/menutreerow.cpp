@@ -1,10 +1,10 @@
-#include "menutreeitem.h"
+#include "menutreerow.h"
 
 #include "menuitemrecord.h"
 
 #include <QTreeWidgetItem>
 
-namespace MenuTreeItem {
+namespace MenuTreeRow {
 
 void fill(QTreeWidgetItem *item, const MenuItemRecord &record)
 {
@@ -15,4 +15,4 @@ void fill(QTreeWidgetItem *item, const MenuItemRecord &record)
     item->setText(Kind, record.kind);
 }
 
-} // namespace MenuTreeItem
+} // namespace MenuTreeRow

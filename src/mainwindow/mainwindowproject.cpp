@@ -1,0 +1,203 @@
+#include "mainwindow.h"
+
+#include "dataread.h"
+#include "dialogs.h"
+#include "logentry.h"
+#include "menutreelayout.h"
+#include "menutreerow.h"
+#include "newproject.h"
+#include "projectedit.h"
+#include "projectfile.h"
+#include "projectpaths.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QTimer>
+
+// The editors arrive with the editor modules; until then the actions exist
+// with no effect, and what their acceptance does lives in applyDeviceList()
+// and applyMenuRecords().
+void MainWindow::menuShowDeviceManagemenetDialog() {}
+void MainWindow::menuShowSchemesManagementDialog() {}
+
+void MainWindow::applyDeviceList(const DeviceList &devices)
+{
+    m_project.devices = devices;
+    setModified(true);
+    if (m_shownItem)
+        m_refreshTimer->start();
+}
+
+void MainWindow::applyMenuRecords(const QList<MenuItemRecord> &records)
+{
+    stopScheme();
+    m_project.menu = records;
+    clearMenuTree();
+    buildMenuTree(MenuTreeLayout::rebuild(records));
+    setModified(true);
+    showOnlyLogTab();
+}
+
+QString MainWindow::versionLabel() const
+{
+    return ui->label_4->text();
+}
+
+void MainWindow::showProjectTitle()
+{
+    setWindowTitle(QStringLiteral("Tesk-Control [ ") + m_project.info.name + QStringLiteral(" ]"));
+}
+
+void MainWindow::setModified(bool modified)
+{
+    m_modified = modified;
+    m_saveAction->setEnabled(modified);
+}
+
+void MainWindow::setProjectOpen()
+{
+    m_projectOpen = true;
+    m_projectEditAction->setEnabled(true);
+}
+
+// A read or a refresh of the closed project's scheme must not go on: the
+// reader and the timer are stopped with it.
+void MainWindow::closeProject()
+{
+    m_projectEditAction->setEnabled(false);
+    m_projectOpen = false;
+    stopScheme();
+    clearMenuTree();
+    m_project.devices.clear();
+    m_project.menu.clear();
+    setModified(false);
+    showOnlyLogTab();
+}
+
+void MainWindow::clearMenuTree()
+{
+    m_treeItems.clear();
+    ui->menuTree->clearSelection();
+    ui->menuTree->clear();
+}
+
+void MainWindow::buildMenuTree(const MenuTree &tree)
+{
+    for (int i = 0; i < tree.records.size(); ++i) {
+        const int parent = tree.treeParents.at(i);
+        auto *item = parent < 0 ? new QTreeWidgetItem(ui->menuTree) : new QTreeWidgetItem(m_treeItems.at(parent));
+        MenuTreeRow::fill(item, tree.records.at(i));
+        m_treeItems.append(item);
+    }
+}
+
+void MainWindow::loadProject(const QString &location)
+{
+    buildMenuTree(m_project.load(location));
+    showProjectTitle();
+}
+
+void MainWindow::openLastProject()
+{
+    m_project.info.name = m_settings.projectName;
+    loadProject(m_settings.projectLocation);
+    writeLog(tr("Otwieram ostatnio zapisany projekt: ") + m_project.info.name, LogEntry::Info);
+    setProjectOpen();
+}
+
+void MainWindow::menuNewProject()
+{
+    if (!confirmUnsavedChanges())
+        return;
+    NewProject dialog(this);
+    dialog.setWorkspaceDir(m_settings.workspaceDir);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    closeProject();
+    const QStringList values = dialog.values();
+    m_project = Project();
+    m_project.location = ProjectPaths::newProjectLocation(m_settings.workspaceDir, values.at(1));
+    m_project.info.name = values.at(0);
+    m_project.info.author = values.at(2);
+    m_project.info.revision = QStringLiteral("0");
+    m_project.info.teskVersion = versionLabel();
+    const QString path = m_project.location + ProjectFile::fileName();
+    const QString error = ProjectFile::create(path, m_project.info.name, m_project.info.author, versionLabel());
+    if (!error.isEmpty())
+        Dialogs::critical(this, tr("Błąd"), tr("Nie udało się zapisać pliku: ") + path + QLatin1Char('\n') + error);
+    showProjectTitle();
+    setProjectOpen();
+    saveConfiguration();
+    writeLog(tr("Otwieram projekt: ") + m_project.info.name, LogEntry::Info);
+}
+
+void MainWindow::menuOpenProject()
+{
+    const QString folder = Dialogs::existingDirectory(this, tr("Otwórz projekt"), m_settings.workspaceDir);
+    if (folder.isEmpty() || !confirmUnsavedChanges())
+        return;
+    closeProject();
+    loadProject(ProjectPaths::openedProjectLocation(folder));
+    writeLog(tr("Otwieram projekt: ") + m_project.info.name, LogEntry::Info);
+    setProjectOpen();
+    saveConfiguration();
+}
+
+void MainWindow::menuSaveProject()
+{
+    saveProject();
+}
+
+bool MainWindow::saveProject()
+{
+    const QStringList errors = m_project.save(versionLabel());
+    if (!errors.isEmpty()) {
+        Dialogs::critical(this, tr("Błąd"),
+                          tr("Nie udało się zapisać projektu:") + QLatin1Char('\n') + errors.join(QLatin1Char('\n')));
+        return false;
+    }
+    setModified(false);
+    return true;
+}
+
+// Unsaved changes are never dropped without asking. Returns false when the
+// user chose to stay.
+bool MainWindow::confirmUnsavedChanges()
+{
+    if (!m_modified)
+        return true;
+    const auto answer = Dialogs::question(this, tr("Potwierdzenie"),
+                                          tr("Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?"),
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Save)
+        return saveProject();
+    return answer == QMessageBox::Discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (confirmUnsavedChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::menuShowProjectEditDialog()
+{
+    const QFileInfo file(m_project.location + ProjectFile::fileName());
+    const QString editDate = file.exists() ? file.lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"))
+                                           : QStringLiteral("-");
+    ProjectEdit dialog;
+    const ProjectInfo &info = m_project.info;
+    dialog.setInformation(info.name, info.author, editDate, info.revision);
+    dialog.setSip(info.sipEnabled, info.sipServer, info.sipNumber, info.sipPassword, info.sipUserName);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ProjectInfo edited = dialog.edited(info);
+    if (edited == info)
+        return;
+    m_project.info = edited;
+    showProjectTitle();
+    setModified(true);
+}

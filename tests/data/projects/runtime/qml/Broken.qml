@@ -1,0 +1,5 @@
+import QtQuick 1.0
+
+Rectangle {
+    width: 100
+    Text { text: "no end"
