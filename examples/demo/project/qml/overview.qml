@@ -1,0 +1,74 @@
+import QtQuick 1.1
+import "components"
+
+// The whole building at a glance; each tile opens its scheme.
+Rectangle {
+    id: root
+    width: 900
+    height: 600
+    color: "#f4f6f8"
+
+    property real tKociol1: 0
+    property real tKociol2: 0
+    property bool palnik1: false
+    property bool palnik2: false
+    property real tPokoj1: 0
+    property real tPokoj2: 0
+    property real tCwu: 0
+    property int trybCwu: 0
+    property real tNawiew: 0
+    property real tZewn: 0
+    property bool wentylator: false
+    property int bieg: 0
+
+    signal itemClicked(string name)
+
+    function trybText(t) { return t == 0 ? "Eko" : (t == 1 ? "Komfort" : "Wyłączony") }
+
+    Header { title: "Przegląd obiektu"; subtitle: "Budynek biurowy, ul. Przykładowa 1 - kliknij kafelek, aby otworzyć schemat" }
+
+    Grid {
+        x: 35; y: 85
+        columns: 2
+        spacing: 30
+        Tile {
+            title: "Kotłownia"
+            active: root.palnik1 || root.palnik2
+            line1: "Kocioł 1: " + root.tKociol1.toFixed(1) + " °C " + (root.palnik1 ? "(praca)" : "(postój)")
+            line2: "Kocioł 2: " + root.tKociol2.toFixed(1) + " °C " + (root.palnik2 ? "(praca)" : "(postój)")
+            line3: "Temperatura zewnętrzna: " + root.tZewn.toFixed(1) + " °C"
+            onClicked: root.itemClicked("kotlownia")
+        }
+        Tile {
+            title: "Obiegi grzewcze"
+            active: true
+            line1: "Grzejniki, pokój: " + root.tPokoj1.toFixed(1) + " °C"
+            line2: "Podłogówka, pokój: " + root.tPokoj2.toFixed(1) + " °C"
+            line3: ""
+            onClicked: root.itemClicked("obiegi")
+        }
+        Tile {
+            title: "Ciepła woda"
+            active: root.trybCwu != 2
+            line1: "Zasobnik: " + root.tCwu.toFixed(1) + " °C"
+            line2: "Tryb: " + root.trybText(root.trybCwu)
+            line3: ""
+            onClicked: root.itemClicked("cwu")
+        }
+        Tile {
+            title: "Centrala wentylacyjna"
+            active: root.wentylator
+            line1: "Nawiew: " + root.tNawiew.toFixed(1) + " °C"
+            line2: root.wentylator ? "Wentylator: bieg " + root.bieg : "Wentylator: stop"
+            line3: ""
+            onClicked: root.itemClicked("centrala")
+        }
+    }
+
+    Text {
+        x: 40; y: 560
+        text: "Wartości odświeżane co 2 s"
+        font.pixelSize: 12
+        color: "#5b6b7b"
+    }
+}
