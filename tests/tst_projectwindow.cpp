@@ -87,10 +87,7 @@ void TestProjectWindow::cleanup()
 QString TestProjectWindow::copySample()
 {
     const QString target = m_workspace + QStringLiteral("/kotlownia");
-    QDir().mkpath(target);
-    const QDir source(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia"));
-    for (const QString &f : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(f), target + QLatin1Char('/') + f);
+    TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia"), target);
     return target;
 }
 

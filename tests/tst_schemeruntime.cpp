@@ -110,12 +110,7 @@ void TestSchemeRuntime::init()
 {
     m_dir = new TempWorkDir;
     const QString project = m_dir->filePath(QStringLiteral("obiekt"));
-    QDir().mkpath(project + QStringLiteral("/qml"));
-    const QDir source(TestPaths::dataDir() + QStringLiteral("/projects/runtime"));
-    for (const QString &f : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(f), project + QLatin1Char('/') + f);
-    for (const QString &f : QDir(source.filePath(QStringLiteral("qml"))).entryList(QDir::Files))
-        QFile::copy(source.filePath(QStringLiteral("qml/") + f), project + QStringLiteral("/qml/") + f);
+    TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/runtime"), project);
     m_dir->write(QStringLiteral("config.xml"),
                  QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
                                 "<LastProject location=\"%2/\" name=\"Obiekt testowy\"/></Config>")

@@ -37,3 +37,16 @@ void TempWorkDir::installTranslations() const
         QFile::copy(TestPaths::buildDir() + QLatin1Char('/') + name, filePath(name));
     }
 }
+
+void TempWorkDir::copyTree(const QString &from, const QString &to)
+{
+    const QDir source(from);
+    QDir().mkpath(to);
+    for (const QFileInfo &f : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + f.fileName();
+        if (f.isDir())
+            copyTree(f.filePath(), target);
+        else
+            QFile::copy(f.filePath(), target);
+    }
+}

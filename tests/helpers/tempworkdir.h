@@ -18,6 +18,8 @@ public:
     QByteArray read(const QString &name) const;
     // Copies the built translations into lang/ of this folder.
     void installTranslations() const;
+    // Copies a folder with everything below it.
+    static void copyTree(const QString &from, const QString &to);
 
 private:
     QTemporaryDir m_dir;
