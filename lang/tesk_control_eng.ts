@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
     <context>
+        <name>AddPlotDialog</name>
+        <message>
+            <source>Dodaj wartość do wykresu :</source>
+            <translation>Add a value to the chart:</translation>
+        </message>
+        <message>
+            <source>Nazwa parametru: </source>
+            <translation>Parameter name: </translation>
+        </message>
+        <message>
+            <source>Rodzaj linii:</source>
+            <translation>Line style:</translation>
+        </message>
+        <message>
+            <source>Ciągła</source>
+            <translation>Solid</translation>
+        </message>
+        <message>
+            <source>Kreskowana</source>
+            <translation>Dashed</translation>
+        </message>
+        <message>
+            <source>Kropka kreska</source>
+            <translation>Dash dot</translation>
+        </message>
+        <message>
+            <source>Interpolacja:</source>
+            <translation>Interpolation:</translation>
+        </message>
+        <message>
+            <source>Brak</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>Grubość linii: </source>
+            <translation>Line width: </translation>
+        </message>
+        <message>
+            <source>Wybierz kolor: </source>
+            <translation>Choose a colour: </translation>
+        </message>
+        <message>
+            <source>Dodaj</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>ColorPickerPopup</name>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+    </context>
+    <context>
         <name>DataRead</name>
         <message>
             <source>Sterownik </source>
@@ -347,6 +405,81 @@
         </message>
     </context>
     <context>
+        <name>QtColorPicker</name>
+        <message>
+            <source>Black</source>
+            <translation>Black</translation>
+        </message>
+        <message>
+            <source>White</source>
+            <translation>White</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>Red</translation>
+        </message>
+        <message>
+            <source>Dark red</source>
+            <translation>Dark red</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Green</translation>
+        </message>
+        <message>
+            <source>Dark green</source>
+            <translation>Dark green</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Blue</translation>
+        </message>
+        <message>
+            <source>Dark blue</source>
+            <translation>Dark blue</translation>
+        </message>
+        <message>
+            <source>Cyan</source>
+            <translation>Cyan</translation>
+        </message>
+        <message>
+            <source>Dark cyan</source>
+            <translation>Dark cyan</translation>
+        </message>
+        <message>
+            <source>Magenta</source>
+            <translation>Magenta</translation>
+        </message>
+        <message>
+            <source>Dark magenta</source>
+            <translation>Dark magenta</translation>
+        </message>
+        <message>
+            <source>Yellow</source>
+            <translation>Yellow</translation>
+        </message>
+        <message>
+            <source>Dark yellow</source>
+            <translation>Dark yellow</translation>
+        </message>
+        <message>
+            <source>Gray</source>
+            <translation>Gray</translation>
+        </message>
+        <message>
+            <source>Dark gray</source>
+            <translation>Dark gray</translation>
+        </message>
+        <message>
+            <source>Light gray</source>
+            <translation>Light gray</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+    </context>
+    <context>
         <name>SchemePreview</name>
         <message>
             <source>Podgląd schematu</source>
@@ -461,6 +594,164 @@ Podgląd pokazuje błędy QML z numerami wierszy.</source>
 Ctrl+N new file, Ctrl+O open, Ctrl+S save,
 Ctrl+Z undo, Ctrl+Y redo, F5 scheme preview.
 The preview shows QML errors with their line numbers.</translation>
+        </message>
+    </context>
+    <context>
+        <name>deviceAddEdit</name>
+        <message>
+            <source>Dodaj / Edytuj Urządzenie</source>
+            <translation>Add / Edit Device</translation>
+        </message>
+        <message>
+            <source>Ogólne</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Adres sterownika: </source>
+            <translation>Controller address: </translation>
+        </message>
+        <message>
+            <source>Opis: </source>
+            <translation>Description: </translation>
+        </message>
+        <message>
+            <source>Id:</source>
+            <translation>ID:</translation>
+        </message>
+        <message>
+            <source>Adres MAC: </source>
+            <translation>MAC address: </translation>
+        </message>
+        <message>
+            <source>Numer seryjny: </source>
+            <translation>Serial number: </translation>
+        </message>
+        <message>
+            <source>Wersja oprogramowania: </source>
+            <translation>Firmware version: </translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Parametry</source>
+            <translation>Parameters</translation>
+        </message>
+        <message>
+            <source>Nazwa</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Wartość</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Typ</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Wykres</source>
+            <translation>Chart</translation>
+        </message>
+        <message>
+            <source>Max</source>
+            <translation>Max</translation>
+        </message>
+        <message>
+            <source>Min</source>
+            <translation>Min</translation>
+        </message>
+        <message>
+            <source>Odczytuje dane: </source>
+            <translation>Reading data: </translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Odczytuje dane...</source>
+            <translation>Reading data...</translation>
+        </message>
+        <message>
+            <source>Brak połączenia ze sterownikiem</source>
+            <translation>No connection with the controller</translation>
+        </message>
+        <message>
+            <source>Nowa wartośc: </source>
+            <translation>New value: </translation>
+        </message>
+        <message>
+            <source>Podaj nową wartość: </source>
+            <translation>Enter the new value: </translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Wszystkie pola muszą być wypełnione</source>
+            <translation>All fields must be filled in</translation>
+        </message>
+    </context>
+    <context>
+        <name>deviceManagement</name>
+        <message>
+            <source>Zarządzanie sterownikami</source>
+            <translation>Controller management</translation>
+        </message>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Adres sterownika</source>
+            <translation>Controller address</translation>
+        </message>
+        <message>
+            <source>Port</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <source>Opis</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>Dodaj sterownik</source>
+            <translation>Add controller</translation>
+        </message>
+        <message>
+            <source>Usuń sterownik</source>
+            <translation>Remove controller</translation>
+        </message>
+        <message>
+            <source>Zatwierdź</source>
+            <translation>Confirm</translation>
+        </message>
+        <message>
+            <source>Zamknij</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Potwierdzenie</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Napewno chcesz usunąć sterownik z listy ?</source>
+            <translation>Do you really want to remove the controller from the list?</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Znaleziono dwa elementy z tym samym ID</source>
+            <translation>Two elements with the same ID were found</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="pl_PL">
     <context>
+        <name>AddPlotDialog</name>
+        <message>
+            <source>Dodaj wartość do wykresu :</source>
+            <translation>Dodaj wartość do wykresu :</translation>
+        </message>
+        <message>
+            <source>Nazwa parametru: </source>
+            <translation>Nazwa parametru: </translation>
+        </message>
+        <message>
+            <source>Rodzaj linii:</source>
+            <translation>Rodzaj linii:</translation>
+        </message>
+        <message>
+            <source>Ciągła</source>
+            <translation>Ciągła</translation>
+        </message>
+        <message>
+            <source>Kreskowana</source>
+            <translation>Kreskowana</translation>
+        </message>
+        <message>
+            <source>Kropka kreska</source>
+            <translation>Kropka kreska</translation>
+        </message>
+        <message>
+            <source>Interpolacja:</source>
+            <translation>Interpolacja:</translation>
+        </message>
+        <message>
+            <source>Brak</source>
+            <translation>Brak</translation>
+        </message>
+        <message>
+            <source>Grubość linii: </source>
+            <translation>Grubość linii: </translation>
+        </message>
+        <message>
+            <source>Wybierz kolor: </source>
+            <translation>Wybierz kolor: </translation>
+        </message>
+        <message>
+            <source>Dodaj</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>ColorPickerPopup</name>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+    </context>
+    <context>
         <name>DataRead</name>
         <message>
             <source>Sterownik </source>
@@ -347,6 +405,81 @@
         </message>
     </context>
     <context>
+        <name>QtColorPicker</name>
+        <message>
+            <source>Black</source>
+            <translation>Black</translation>
+        </message>
+        <message>
+            <source>White</source>
+            <translation>White</translation>
+        </message>
+        <message>
+            <source>Red</source>
+            <translation>Red</translation>
+        </message>
+        <message>
+            <source>Dark red</source>
+            <translation>Dark red</translation>
+        </message>
+        <message>
+            <source>Green</source>
+            <translation>Green</translation>
+        </message>
+        <message>
+            <source>Dark green</source>
+            <translation>Dark green</translation>
+        </message>
+        <message>
+            <source>Blue</source>
+            <translation>Blue</translation>
+        </message>
+        <message>
+            <source>Dark blue</source>
+            <translation>Dark blue</translation>
+        </message>
+        <message>
+            <source>Cyan</source>
+            <translation>Cyan</translation>
+        </message>
+        <message>
+            <source>Dark cyan</source>
+            <translation>Dark cyan</translation>
+        </message>
+        <message>
+            <source>Magenta</source>
+            <translation>Magenta</translation>
+        </message>
+        <message>
+            <source>Dark magenta</source>
+            <translation>Dark magenta</translation>
+        </message>
+        <message>
+            <source>Yellow</source>
+            <translation>Yellow</translation>
+        </message>
+        <message>
+            <source>Dark yellow</source>
+            <translation>Dark yellow</translation>
+        </message>
+        <message>
+            <source>Gray</source>
+            <translation>Gray</translation>
+        </message>
+        <message>
+            <source>Dark gray</source>
+            <translation>Dark gray</translation>
+        </message>
+        <message>
+            <source>Light gray</source>
+            <translation>Light gray</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+    </context>
+    <context>
         <name>SchemePreview</name>
         <message>
             <source>Podgląd schematu</source>
@@ -461,6 +594,164 @@ Podgląd pokazuje błędy QML z numerami wierszy.</source>
 Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
 Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
 Podgląd pokazuje błędy QML z numerami wierszy.</translation>
+        </message>
+    </context>
+    <context>
+        <name>deviceAddEdit</name>
+        <message>
+            <source>Dodaj / Edytuj Urządzenie</source>
+            <translation>Dodaj / Edytuj Urządzenie</translation>
+        </message>
+        <message>
+            <source>Ogólne</source>
+            <translation>Ogólne</translation>
+        </message>
+        <message>
+            <source>Adres sterownika: </source>
+            <translation>Adres sterownika: </translation>
+        </message>
+        <message>
+            <source>Opis: </source>
+            <translation>Opis: </translation>
+        </message>
+        <message>
+            <source>Id:</source>
+            <translation>Id:</translation>
+        </message>
+        <message>
+            <source>Adres MAC: </source>
+            <translation>Adres MAC: </translation>
+        </message>
+        <message>
+            <source>Numer seryjny: </source>
+            <translation>Numer seryjny: </translation>
+        </message>
+        <message>
+            <source>Wersja oprogramowania: </source>
+            <translation>Wersja oprogramowania: </translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Parametry</source>
+            <translation>Parametry</translation>
+        </message>
+        <message>
+            <source>Nazwa</source>
+            <translation>Nazwa</translation>
+        </message>
+        <message>
+            <source>Wartość</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>Typ</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Wykres</source>
+            <translation>Wykres</translation>
+        </message>
+        <message>
+            <source>Max</source>
+            <translation>Max</translation>
+        </message>
+        <message>
+            <source>Min</source>
+            <translation>Min</translation>
+        </message>
+        <message>
+            <source>Odczytuje dane: </source>
+            <translation>Odczytuje dane: </translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Odczytuje dane...</source>
+            <translation>Odczytuje dane...</translation>
+        </message>
+        <message>
+            <source>Brak połączenia ze sterownikiem</source>
+            <translation>Brak połączenia ze sterownikiem</translation>
+        </message>
+        <message>
+            <source>Nowa wartośc: </source>
+            <translation>Nowa wartośc: </translation>
+        </message>
+        <message>
+            <source>Podaj nową wartość: </source>
+            <translation>Podaj nową wartość: </translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Wszystkie pola muszą być wypełnione</source>
+            <translation>Wszystkie pola muszą być wypełnione</translation>
+        </message>
+    </context>
+    <context>
+        <name>deviceManagement</name>
+        <message>
+            <source>Zarządzanie sterownikami</source>
+            <translation>Zarządzanie sterownikami</translation>
+        </message>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Adres sterownika</source>
+            <translation>Adres sterownika</translation>
+        </message>
+        <message>
+            <source>Port</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <source>Opis</source>
+            <translation>Opis</translation>
+        </message>
+        <message>
+            <source>Dodaj sterownik</source>
+            <translation>Dodaj sterownik</translation>
+        </message>
+        <message>
+            <source>Usuń sterownik</source>
+            <translation>Usuń sterownik</translation>
+        </message>
+        <message>
+            <source>Zatwierdź</source>
+            <translation>Zatwierdź</translation>
+        </message>
+        <message>
+            <source>Zamknij</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>Potwierdzenie</source>
+            <translation>Potwierdzenie</translation>
+        </message>
+        <message>
+            <source>Napewno chcesz usunąć sterownik z listy ?</source>
+            <translation>Napewno chcesz usunąć sterownik z listy ?</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Znaleziono dwa elementy z tym samym ID</source>
+            <translation>Znaleziono dwa elementy z tym samym ID</translation>
         </message>
     </context>
     <context>

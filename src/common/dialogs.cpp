@@ -1,6 +1,8 @@
 #include "dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QQueue>
 
 namespace {
@@ -9,6 +11,8 @@ struct Presets
 {
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> paths;
+    QQueue<QColor> colors;
+    QQueue<QVariant> integers;
     QList<Dialogs::Shown> shown;
 };
 
@@ -59,6 +63,36 @@ QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QSt
                               const QString &filter)
 {
     return path(parent, caption, dir, filter, Chooser::Save);
+}
+
+QColor Dialogs::color(QWidget *parent, const QColor &initial)
+{
+    Presets &p = presets();
+    if (!p.colors.isEmpty())
+        return p.colors.dequeue();
+    return QColorDialog::getColor(initial, parent, QString(), QColorDialog::ShowAlphaChannel);
+}
+
+int Dialogs::integer(QWidget *parent, const QString &title, const QString &label, int value, int min, int max,
+                     int step, bool *ok)
+{
+    Presets &p = presets();
+    if (!p.integers.isEmpty()) {
+        const QVariant answer = p.integers.dequeue();
+        *ok = answer.isValid();
+        return answer.toInt();
+    }
+    return QInputDialog::getInt(parent, title, label, value, min, max, step, ok);
+}
+
+void Dialogs::presetColor(const QColor &color)
+{
+    presets().colors.enqueue(color);
+}
+
+void Dialogs::presetInteger(const QVariant &value)
+{
+    presets().integers.enqueue(value);
 }
 
 void Dialogs::presetAnswer(QMessageBox::StandardButton button)

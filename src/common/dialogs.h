@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QMessageBox>
+#include <QVariant>
 #include <QString>
 
 class QWidget;
@@ -37,9 +39,18 @@ public:
     static QString saveFileName(QWidget *parent, const QString &caption,
                                 const QString &dir = QString(), const QString &filter = QString());
 
+    // The chosen colour; invalid when the user cancels.
+    static QColor color(QWidget *parent, const QColor &initial);
+    // An integer asked for; ok tells whether the user confirmed.
+    static int integer(QWidget *parent, const QString &title, const QString &label, int value, int min, int max,
+                       int step, bool *ok);
+
     // Test support: answers given instead of showing the next box or chooser.
     static void presetAnswer(QMessageBox::StandardButton button);
     static void presetPath(const QString &path);
+    static void presetColor(const QColor &color);
+    // An invalid value stands for a cancelled prompt.
+    static void presetInteger(const QVariant &value);
     static QList<Shown> shown();
     static void reset();
 

@@ -3,6 +3,7 @@
 #include "configfile.h"
 #include "dataread.h"
 #include "dataset.h"
+#include "devicemanagement.h"
 #include "dialogs.h"
 #include "firstrun.h"
 #include "logmodel.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(QWidget *parent)
     writeLog(tr("Uruchomiono program, logowanie rozpoczęte"), LogEntry::Info);
     createToolBar();
     connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
+    m_deviceManagement = new deviceManagement(this);
     m_firstRun = new FirstRun(this);
     m_designer = new TeskDesigner(this);
     loadConfiguration();

@@ -17,6 +17,7 @@ class QLabel;
 class QTimer;
 class QTreeWidgetItem;
 class TeskDesigner;
+class deviceManagement;
 struct LogFilter;
 
 namespace Ui {
@@ -55,6 +56,7 @@ public:
     DataSet *writer() const { return m_writer; }
     QTimer *refreshTimer() const { return m_refreshTimer; }
     TeskDesigner *designer() const { return m_designer; }
+    deviceManagement *deviceList() const { return m_deviceManagement; }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
 
 public slots:
@@ -136,6 +138,7 @@ private:
     QLabel *m_refreshStopped;
     FirstRun *m_firstRun = nullptr;
     TeskDesigner *m_designer = nullptr;
+    deviceManagement *m_deviceManagement = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "dataread.h"
+#include "devicemanagement.h"
 #include "dialogs.h"
 #include "logentry.h"
 #include "menutreelayout.h"
@@ -15,10 +16,17 @@
 #include <QFileInfo>
 #include <QTimer>
 
-// The editors arrive with the editor modules; until then the actions exist
-// with no effect, and what their acceptance does lives in applyDeviceList()
-// and applyMenuRecords().
-void MainWindow::menuShowDeviceManagemenetDialog() {}
+void MainWindow::menuShowDeviceManagemenetDialog()
+{
+    m_deviceManagement->setDevices(m_project.devices);
+    m_refreshTimer->stop();
+    if (m_deviceManagement->exec() == QDialog::Accepted)
+        applyDeviceList(m_deviceManagement->devices());
+}
+
+// The menu tree editor arrives with the scheme editors; until then the
+// action has no effect, and what its acceptance does lives in
+// applyMenuRecords().
 void MainWindow::menuShowSchemesManagementDialog() {}
 
 void MainWindow::applyDeviceList(const DeviceList &devices)

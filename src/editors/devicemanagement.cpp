@@ -1,0 +1,118 @@
+#include "devicemanagement.h"
+
+#include "deviceaddedit.h"
+#include "dialogs.h"
+#include "ui_devicemanagement.h"
+
+deviceManagement::deviceManagement(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::deviceManagement)
+{
+    ui->setupUi(this);
+}
+
+deviceManagement::~deviceManagement()
+{
+    delete ui;
+}
+
+void deviceManagement::setDevices(const DeviceList &devices)
+{
+    m_devices = devices;
+    rebuildTree();
+}
+
+void deviceManagement::rebuildTree()
+{
+    ui->treeWidget->clear();
+    m_rows.clear();
+    for (const DeviceRecord &d : qAsConst(m_devices)) {
+        auto *row = new QTreeWidgetItem(ui->treeWidget, {d.id, d.networkAdress, d.port, d.description});
+        row->setIcon(0, QIcon(QStringLiteral(":/devices")));
+        m_rows << row;
+    }
+}
+
+// The device of the current row, found by its ID (the last one when two
+// share it); -1 without a current row.
+int deviceManagement::indexOfCurrent() const
+{
+    const QTreeWidgetItem *row = ui->treeWidget->currentItem();
+    if (!row)
+        return -1;
+    int found = -1;
+    for (int i = 0; i < m_devices.size(); ++i) {
+        if (m_devices.at(i).id == row->text(0))
+            found = i;
+    }
+    return found;
+}
+
+void deviceManagement::on_treeWidget_itemClicked()
+{
+    ui->deleteDeviceButton->setEnabled(true);
+}
+
+void deviceManagement::on_addDeviceButton_clicked()
+{
+    deviceAddEdit editor(this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const QStringList f = editor.deviceFields();
+    m_devices.append({f.at(2), f.at(0), f.at(3), f.at(1)});
+    rebuildTree();
+}
+
+void deviceManagement::on_treeWidget_itemDoubleClicked()
+{
+    const int index = indexOfCurrent();
+    if (index < 0)
+        return;
+    const DeviceRecord &d = m_devices.at(index);
+    deviceAddEdit editor(this);
+    editor.setDeviceFields({d.networkAdress, d.description, d.id, d.port});
+    editor.on_lineEdit_editingFinished();
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const QStringList f = editor.deviceFields();
+    DeviceRecord &edited = m_devices[index];
+    edited.networkAdress = f.at(0);
+    edited.description = f.at(1);
+    edited.id = f.at(2);
+    edited.port = f.at(3);
+    rebuildTree();
+    ui->treeWidget->setCurrentItem(ui->treeWidget->topLevelItem(0));
+}
+
+void deviceManagement::on_deleteDeviceButton_clicked()
+{
+    const int index = indexOfCurrent();
+    if (index < 0)
+        return;
+    if (Dialogs::question(this, tr("Potwierdzenie"), tr("Napewno chcesz usunąć sterownik z listy ?"),
+                          QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    m_devices.removeAt(index);
+    rebuildTree();
+}
+
+void deviceManagement::on_saveButton_clicked()
+{
+    ui->deleteDeviceButton->setEnabled(false);
+    for (int i = 0; i < m_rows.size(); ++i) {
+        for (int j = i + 1; j < m_rows.size(); ++j) {
+            if (m_rows.at(i)->text(0) == m_rows.at(j)->text(0)) {
+                Dialogs::critical(this, tr("Błąd"), tr("Znaleziono dwa elementy z tym samym ID"));
+                return;
+            }
+        }
+    }
+    accept();
+}
+
+void deviceManagement::on_closeButton_clicked()
+{
+    ui->deleteDeviceButton->setEnabled(false);
+    reject();
+}

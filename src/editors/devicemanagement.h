@@ -1,0 +1,41 @@
+#pragma once
+
+#include "devicerecord.h"
+
+#include <QDialog>
+
+class QTreeWidgetItem;
+
+namespace Ui {
+class deviceManagement;
+}
+
+// The project's list of controllers: add through the device editor, edit
+// by double-click, delete after a question; IDs must be unique to confirm.
+class deviceManagement : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit deviceManagement(QWidget *parent = nullptr);
+    ~deviceManagement() override;
+
+    void setDevices(const DeviceList &devices);
+    DeviceList devices() const { return m_devices; }
+
+private slots:
+    void on_saveButton_clicked();
+    void on_closeButton_clicked();
+    void on_addDeviceButton_clicked();
+    void on_treeWidget_itemClicked();
+    void on_deleteDeviceButton_clicked();
+    void on_treeWidget_itemDoubleClicked();
+
+private:
+    void rebuildTree();
+    int indexOfCurrent() const;
+
+    Ui::deviceManagement *ui;
+    DeviceList m_devices;
+    QList<QTreeWidgetItem *> m_rows;
+};
