@@ -181,6 +181,9 @@ void deviceAddEdit::descriptionReply(const QStringList &entries)
     }
     for (const DeviceParameter &p : description.parameters)
         addParameterRow(p);
+    ui->varTree->expandAll();
+    ui->varTree->resizeColumnToContents(Name);
+    ui->varTree->resizeColumnToContents(Type);
     ui->dataReadProgressBar->setValue(60);
     downloadAllData();
 }

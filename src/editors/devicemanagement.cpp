@@ -31,6 +31,8 @@ void deviceManagement::rebuildTree()
         row->setIcon(0, QIcon(QStringLiteral(":/devices")));
         m_rows << row;
     }
+    for (int c = 0; c < ui->treeWidget->columnCount() - 1; ++c)
+        ui->treeWidget->resizeColumnToContents(c);
 }
 
 // The device of the current row, found by its ID (the last one when two

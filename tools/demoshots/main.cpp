@@ -2,14 +2,21 @@
 // holds config.xml opening the demo project), walks through the demo the
 // way an operator would and saves screenshots into the folder given.
 
+#include "addplotdialog.h"
 #include "configfile.h"
+#include "deviceaddedit.h"
+#include "devicemanagement.h"
 #include "logmodel.h"
+#include "qtcolorpicker.h"
 #include "mainwindow.h"
 #include "qdeclarativezoompan.h"
 #include "startup.h"
 #include "teskdesigner.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QDialog>
 #include <QDir>
@@ -63,6 +70,89 @@ bool save(QWidget *widget, const QString &path, QTextStream &out)
     out.flush();
     return ok;
 }
+
+// Walks the controller list and the device editor, which are modal, from a
+// timer inside their event loops: the list, the editor's two tabs, then two
+// variables onto the chart and, after a few seconds of updates, the chart.
+class DeviceTour : public QObject
+{
+public:
+    DeviceTour(const QString &folder, QTextStream &out)
+        : m_folder(folder)
+        , m_out(out)
+    {
+        connect(&m_poll, &QTimer::timeout, this, [this] { step(); });
+        m_poll.start(200);
+    }
+    bool done() const { return m_done; }
+    bool ok() const { return m_ok; }
+
+private:
+    void shoot(QWidget *w, const char *name)
+    {
+        m_ok = save(w, m_folder + QLatin1Char('/') + QLatin1String(name), m_out) && m_ok;
+    }
+
+    void step()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *plot = qobject_cast<AddPlotDialog *>(modal)) {
+            plot->colorPicker()->setCurrentColor(m_lines == 0 ? QColor(Qt::red) : QColor(Qt::darkBlue));
+            plot->accept();
+            ++m_lines;
+        } else if (auto *editor = qobject_cast<deviceAddEdit *>(modal)) {
+            editorStep(editor);
+        } else if (auto *list = qobject_cast<deviceManagement *>(modal)) {
+            if (m_editorShown) {
+                list->reject();
+                m_done = true;
+                return;
+            }
+            shoot(list, "devices.png");
+            auto *tree = list->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+            tree->setCurrentItem(tree->topLevelItem(0));
+            // Dialogs opened from here run their own loops; this timer does
+            // not fire inside them, so they are opened after it returns.
+            QTimer::singleShot(0, tree, [tree] { emit tree->itemDoubleClicked(tree->topLevelItem(0), 0); });
+        }
+    }
+
+    void editorStep(deviceAddEdit *editor)
+    {
+        m_editorShown = true;
+        if (editor->findChild<QProgressBar *>(QStringLiteral("dataReadProgressBar"))->isVisible())
+            return;
+        auto *tabs = editor->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        if (m_editorStep == 0) {
+            editor->resize(900, 600);
+            shoot(editor, "device-general.png");
+            tabs->setCurrentIndex(1);
+        } else if (m_editorStep == 2) {
+            shoot(editor, "device-parameters.png");
+        } else if (m_editorStep == 3 || m_editorStep == 4) {
+            QTreeWidgetItem *row = editor->rowOf(QString::fromLatin1(m_editorStep == 3 ? "kot1.t_zas" : "kot.t_pow"));
+            QTimer::singleShot(0, editor, [editor, row] {
+                QMetaObject::invokeMethod(editor, "on_varTree_itemDoubleClicked", Q_ARG(QTreeWidgetItem *, row),
+                                          Q_ARG(int, 3));
+            });
+        } else if (m_editorStep == 5) {
+            tabs->setCurrentIndex(2);
+        } else if (m_editorStep == 60) {
+            shoot(editor, "device-chart.png");
+            editor->reject();
+        }
+        ++m_editorStep;
+    }
+
+    QString m_folder;
+    QTextStream &m_out;
+    QTimer m_poll;
+    int m_editorStep = 0;
+    int m_lines = 0;
+    bool m_editorShown = false;
+    bool m_done = false;
+    bool m_ok = true;
+};
 
 } // namespace
 
@@ -120,5 +210,10 @@ int main(int argc, char *argv[])
     window.schemeEditRequested();
     wait(300);
     ok = save(window.designer(), folder + QStringLiteral("/designer.png"), out) && ok;
+    window.designer()->hide();
+
+    DeviceTour tour(folder, out);
+    window.findChild<QAction *>(QStringLiteral("actionDevices"))->trigger();
+    ok = tour.ok() && tour.done() && ok;
     return ok ? 0 : 1;
 }
