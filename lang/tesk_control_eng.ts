@@ -755,6 +755,104 @@ The preview shows QML errors with their line numbers.</translation>
         </message>
     </context>
     <context>
+        <name>schemeAddEdit</name>
+        <message>
+            <source>Dodaj / Edytuj Schemat</source>
+            <translation>Add / Edit Scheme</translation>
+        </message>
+        <message>
+            <source>Typ obiektu: </source>
+            <translation>Object type: </translation>
+        </message>
+        <message>
+            <source>Grupa</source>
+            <translation>Group</translation>
+        </message>
+        <message>
+            <source>Schemat</source>
+            <translation>Scheme</translation>
+        </message>
+        <message>
+            <source>Nazwa: </source>
+            <translation>Name: </translation>
+        </message>
+        <message>
+            <source>ID: </source>
+            <translation>ID: </translation>
+        </message>
+        <message>
+            <source>Plik QML: </source>
+            <translation>QML file: </translation>
+        </message>
+        <message>
+            <source>Okres aktualizacji: </source>
+            <translation>Update period: </translation>
+        </message>
+        <message>
+            <source> s</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Element o podanej nazwie już istnieje</source>
+            <translation>An element with this name already exists</translation>
+        </message>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Choose folder</translation>
+        </message>
+        <message>
+            <source>Plik QML musi leżeć w folderze projektu: </source>
+            <translation>The QML file must lie in the project folder: </translation>
+        </message>
+    </context>
+    <context>
+        <name>schemesManagement</name>
+        <message>
+            <source>Drzewo elementów</source>
+            <translation>Element tree</translation>
+        </message>
+        <message>
+            <source>Dodaj grupę lub schemat</source>
+            <translation>Add a group or a scheme</translation>
+        </message>
+        <message>
+            <source>Usuń z poddrzewem</source>
+            <translation>Remove with everything under it</translation>
+        </message>
+        <message>
+            <source>Zatwierdź</source>
+            <translation>Confirm</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty ani zawierać znaków / \ : * ? " &lt; &gt; | ani „..”.</source>
+            <translation>The scheme ID "%1" cannot name its definition file: it must not be empty nor contain / \ : * ? " &lt; &gt; | or "..".</translation>
+        </message>
+        <message>
+            <source>Znaleziono dwa elementy z tym samym ID</source>
+            <translation>Two elements with the same ID were found</translation>
+        </message>
+    </context>
+    <context>
         <name>setValue</name>
         <message>
             <source>Ustaw wartość: </source>

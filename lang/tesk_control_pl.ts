@@ -755,6 +755,104 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         </message>
     </context>
     <context>
+        <name>schemeAddEdit</name>
+        <message>
+            <source>Dodaj / Edytuj Schemat</source>
+            <translation>Dodaj / Edytuj Schemat</translation>
+        </message>
+        <message>
+            <source>Typ obiektu: </source>
+            <translation>Typ obiektu: </translation>
+        </message>
+        <message>
+            <source>Grupa</source>
+            <translation>Grupa</translation>
+        </message>
+        <message>
+            <source>Schemat</source>
+            <translation>Schemat</translation>
+        </message>
+        <message>
+            <source>Nazwa: </source>
+            <translation>Nazwa: </translation>
+        </message>
+        <message>
+            <source>ID: </source>
+            <translation>ID: </translation>
+        </message>
+        <message>
+            <source>Plik QML: </source>
+            <translation>Plik QML: </translation>
+        </message>
+        <message>
+            <source>Okres aktualizacji: </source>
+            <translation>Okres aktualizacji: </translation>
+        </message>
+        <message>
+            <source> s</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Element o podanej nazwie już istnieje</source>
+            <translation>Element o podanej nazwie już istnieje</translation>
+        </message>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Wybierz folder</translation>
+        </message>
+        <message>
+            <source>Plik QML musi leżeć w folderze projektu: </source>
+            <translation>Plik QML musi leżeć w folderze projektu: </translation>
+        </message>
+    </context>
+    <context>
+        <name>schemesManagement</name>
+        <message>
+            <source>Drzewo elementów</source>
+            <translation>Drzewo elementów</translation>
+        </message>
+        <message>
+            <source>Dodaj grupę lub schemat</source>
+            <translation>Dodaj grupę lub schemat</translation>
+        </message>
+        <message>
+            <source>Usuń z poddrzewem</source>
+            <translation>Usuń z poddrzewem</translation>
+        </message>
+        <message>
+            <source>Zatwierdź</source>
+            <translation>Zatwierdź</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty ani zawierać znaków / \ : * ? " &lt; &gt; | ani „..”.</source>
+            <translation>Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty ani zawierać znaków / \ : * ? " &lt; &gt; | ani „..”.</translation>
+        </message>
+        <message>
+            <source>Znaleziono dwa elementy z tym samym ID</source>
+            <translation>Znaleziono dwa elementy z tym samym ID</translation>
+        </message>
+    </context>
+    <context>
         <name>setValue</name>
         <message>
             <source>Ustaw wartość: </source>

@@ -4,6 +4,7 @@
 #include "dataread.h"
 #include "dataset.h"
 #include "devicemanagement.h"
+#include "schemesmanagement.h"
 #include "dialogs.h"
 #include "firstrun.h"
 #include "logmodel.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     createToolBar();
     connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
     m_deviceManagement = new deviceManagement(this);
+    m_schemesManagement = new schemesManagement(this);
     m_firstRun = new FirstRun(this);
     m_designer = new TeskDesigner(this);
     loadConfiguration();

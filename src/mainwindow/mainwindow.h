@@ -18,6 +18,7 @@ class QTimer;
 class QTreeWidgetItem;
 class TeskDesigner;
 class deviceManagement;
+class schemesManagement;
 struct LogFilter;
 
 namespace Ui {
@@ -57,6 +58,7 @@ public:
     QTimer *refreshTimer() const { return m_refreshTimer; }
     TeskDesigner *designer() const { return m_designer; }
     deviceManagement *deviceList() const { return m_deviceManagement; }
+    schemesManagement *menuEditor() const { return m_schemesManagement; }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
 
 public slots:
@@ -139,6 +141,7 @@ private:
     FirstRun *m_firstRun = nullptr;
     TeskDesigner *m_designer = nullptr;
     deviceManagement *m_deviceManagement = nullptr;
+    schemesManagement *m_schemesManagement = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "dataread.h"
 #include "devicemanagement.h"
+#include "schemesmanagement.h"
 #include "dialogs.h"
 #include "logentry.h"
 #include "menutreelayout.h"
@@ -24,10 +25,15 @@ void MainWindow::menuShowDeviceManagemenetDialog()
         applyDeviceList(m_deviceManagement->devices());
 }
 
-// The menu tree editor arrives with the scheme editors; until then the
-// action has no effect, and what its acceptance does lives in
-// applyMenuRecords().
-void MainWindow::menuShowSchemesManagementDialog() {}
+void MainWindow::menuShowSchemesManagementDialog()
+{
+    m_schemesManagement->setMenuRecords(m_project.menu);
+    m_schemesManagement->setDevices(m_project.devices);
+    m_schemesManagement->setProjectFolder(m_project.location);
+    m_refreshTimer->stop();
+    if (m_schemesManagement->exec() == QDialog::Accepted)
+        applyMenuRecords(m_schemesManagement->menuRecords());
+}
 
 void MainWindow::applyDeviceList(const DeviceList &devices)
 {

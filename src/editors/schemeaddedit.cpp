@@ -1,0 +1,124 @@
+#include "schemeaddedit.h"
+
+#include "dialogs.h"
+#include "projectpaths.h"
+#include "ui_schemeaddedit.h"
+
+#include <QDir>
+
+namespace {
+const QString kGroup = QStringLiteral("Group");
+const QString kItem = QStringLiteral("Item");
+} // namespace
+
+schemeAddEdit::schemeAddEdit(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::schemeAddEdit)
+{
+    ui->setupUi(this);
+}
+
+schemeAddEdit::~schemeAddEdit()
+{
+    delete ui;
+}
+
+void schemeAddEdit::reset()
+{
+    ui->groupName->clear();
+    ui->schemeId->clear();
+    ui->schemeName->clear();
+    ui->qmlPath->clear();
+    ui->updateInterval->setValue(10);
+    ui->comboBox->setEnabled(true);
+    m_projectFolder.clear();
+    m_others.clear();
+    m_record = MenuItemRecord();
+}
+
+void schemeAddEdit::setOtherRecords(const QList<MenuItemRecord> &records)
+{
+    m_others = records;
+}
+
+void schemeAddEdit::setProjectFolder(const QString &path)
+{
+    m_projectFolder = path;
+}
+
+void schemeAddEdit::setRecord(const MenuItemRecord &record)
+{
+    m_record = record;
+    ui->comboBox->setEnabled(false);
+    if (record.isGroup()) {
+        ui->comboBox->setCurrentIndex(0);
+        ui->groupName->setText(record.text);
+        return;
+    }
+    ui->comboBox->setCurrentIndex(1);
+    ui->schemeId->setText(record.id);
+    ui->schemeName->setText(record.text);
+    ui->qmlPath->setText(record.qmlFile);
+    ui->updateInterval->setValue(record.interval);
+}
+
+MenuItemRecord schemeAddEdit::record() const
+{
+    MenuItemRecord r = m_record;
+    if (ui->comboBox->currentIndex() == 0) {
+        r.kind = kGroup;
+        r.text = ui->groupName->text();
+        return r;
+    }
+    r.kind = kItem;
+    r.id = ui->schemeId->text();
+    r.text = ui->schemeName->text();
+    r.qmlFile = ui->qmlPath->text();
+    r.interval = ui->updateInterval->value();
+    return r;
+}
+
+bool schemeAddEdit::nameTaken(const QString &kind, const QString &name) const
+{
+    for (const MenuItemRecord &r : m_others) {
+        if (r.kind == kind && r.text == name)
+            return true;
+    }
+    return false;
+}
+
+void schemeAddEdit::on_okBtn_clicked()
+{
+    const bool group = ui->comboBox->currentIndex() == 0;
+    const QString name = group ? ui->groupName->text() : ui->schemeName->text();
+    if (nameTaken(group ? kGroup : kItem, name)) {
+        Dialogs::critical(this, tr("Błąd"), tr("Element o podanej nazwie już istnieje"));
+        return;
+    }
+    ui->comboBox->setEnabled(true);
+    accept();
+}
+
+void schemeAddEdit::on_closeBtn_clicked()
+{
+    reject();
+}
+
+// The file is kept relative to the project folder; one outside it could not
+// be found from another computer, so it is refused.
+void schemeAddEdit::on_toolButton_clicked()
+{
+    const QString chosen = Dialogs::openFileName(this, tr("Wybierz folder"), m_projectFolder, QStringLiteral("*.qml"));
+    if (chosen.isEmpty())
+        return;
+    const QChar separator = ProjectPaths::separatorFor(m_projectFolder);
+    QString path = chosen;
+    path.replace(QLatin1Char('\\'), separator).replace(QLatin1Char('/'), separator);
+    QString folder = m_projectFolder;
+    folder.replace(QLatin1Char('\\'), separator).replace(QLatin1Char('/'), separator);
+    if (!path.startsWith(folder)) {
+        Dialogs::warning(this, tr("Błąd"), tr("Plik QML musi leżeć w folderze projektu: ") + m_projectFolder);
+        return;
+    }
+    ui->qmlPath->setText(path.mid(folder.size()));
+}

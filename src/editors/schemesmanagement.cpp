@@ -1,0 +1,261 @@
+#include "schemesmanagement.h"
+
+#include "dialogs.h"
+#include "schemeaddedit.h"
+#include "schemefile.h"
+#include "ui_schemesmanagement.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+enum Column { Name = 0, Id = 1, Parent = 2, Kind = 3 };
+constexpr int kKeyRole = Qt::UserRole + 1;
+const QString kTop = QStringLiteral("0");
+const QString kGroup = QStringLiteral("Group");
+const QString kItem = QStringLiteral("Item");
+
+} // namespace
+
+schemesManagement::schemesManagement(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::schemesManagement)
+    , m_addEdit(new schemeAddEdit(this))
+{
+    ui->setupUi(this);
+    connect(ui->treeWidget, &QTreeWidget::itemDoubleClicked, this, &schemesManagement::itemDoubleClicked);
+    connect(ui->treeWidget, &QTreeWidget::itemClicked, this, &schemesManagement::itemClicked);
+    connect(ui->treeWidget, &DeselectableTreeWidget::selectionCleared, this, &schemesManagement::itemDeselected);
+}
+
+schemesManagement::~schemesManagement()
+{
+    delete ui;
+}
+
+void schemesManagement::setDevices(const DeviceList &devices)
+{
+    m_devices = devices;
+}
+
+void schemesManagement::setProjectFolder(const QString &path)
+{
+    m_projectFolder = path;
+}
+
+QList<MenuItemRecord> schemesManagement::menuRecords() const
+{
+    QList<MenuItemRecord> out;
+    for (int key : m_order)
+        out << m_records.value(key);
+    return out;
+}
+
+void schemesManagement::fillRow(QTreeWidgetItem *row, const MenuItemRecord &record)
+{
+    row->setText(Name, record.text);
+    row->setIcon(Name, QIcon(record.isGroup() ? QStringLiteral(":/folder") : QStringLiteral(":/scheme")));
+    row->setText(Id, record.id);
+    row->setText(Parent, record.parent);
+    row->setText(Kind, record.kind);
+}
+
+QTreeWidgetItem *schemesManagement::addRow(int key, QTreeWidgetItem *parent)
+{
+    auto *row = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(ui->treeWidget);
+    row->setData(Name, kKeyRole, key);
+    fillRow(row, m_records.value(key));
+    m_rows << row;
+    return row;
+}
+
+int schemesManagement::keyOf(const QTreeWidgetItem *row) const
+{
+    return row ? row->data(Name, kKeyRole).toInt() : -1;
+}
+
+// Top-level records first, then each under the row with its parent's ID, in
+// passes; a record whose parent never comes is put at the top level.
+void schemesManagement::setMenuRecords(const QList<MenuItemRecord> &records)
+{
+    ui->treeWidget->clear();
+    m_rows.clear();
+    m_records.clear();
+    m_order.clear();
+    m_selectedKey = -1;
+    ui->schemeRemoveBtn->setEnabled(false);
+    QList<int> pending;
+    for (const MenuItemRecord &r : records) {
+        m_records.insert(m_nextKey, r);
+        m_order << m_nextKey;
+        if (r.parent == kTop)
+            addRow(m_nextKey, nullptr);
+        else
+            pending << m_nextKey;
+        ++m_nextKey;
+    }
+    while (!pending.isEmpty()) {
+        QList<int> still;
+        for (int key : qAsConst(pending)) {
+            const auto parent = std::find_if(m_rows.cbegin(), m_rows.cend(), [&](const QTreeWidgetItem *row) {
+                return row->text(Id) == m_records.value(key).parent;
+            });
+            if (parent == m_rows.cend())
+                still << key;
+            else
+                addRow(key, *parent);
+        }
+        if (still.size() == pending.size())
+            addRow(still.takeFirst(), nullptr);
+        pending = still;
+    }
+    ui->treeWidget->expandAll();
+}
+
+void schemesManagement::itemClicked(QTreeWidgetItem *item, int)
+{
+    ui->schemeRemoveBtn->setEnabled(true);
+    m_selectedKey = keyOf(item);
+}
+
+void schemesManagement::itemDeselected()
+{
+    m_selectedKey = -1;
+    ui->schemeRemoveBtn->setEnabled(false);
+}
+
+QList<MenuItemRecord> schemesManagement::recordsExcept(int key) const
+{
+    QList<MenuItemRecord> out;
+    for (int k : m_order) {
+        if (k != key)
+            out << m_records.value(k);
+    }
+    return out;
+}
+
+void schemesManagement::on_schemeAddBtn_clicked()
+{
+    m_addEdit->reset();
+    m_addEdit->setOtherRecords(menuRecords());
+    m_addEdit->setProjectFolder(m_projectFolder);
+    if (m_addEdit->exec() != QDialog::Accepted)
+        return;
+    MenuItemRecord record = m_addEdit->record();
+    if (record.isGroup())
+        record.id.clear(); // numbered on confirm
+    QTreeWidgetItem *parent = m_selectedKey >= 0 ? ui->treeWidget->currentItem() : nullptr;
+    record.parent = parent ? parent->text(Id) : kTop;
+    m_records.insert(m_nextKey, record);
+    m_order << m_nextKey;
+    addRow(m_nextKey++, parent);
+    if (parent)
+        parent->setExpanded(true);
+}
+
+// Until the scheme's bindings have an editor of their own, a scheme row is
+// edited (ID, name, QML file, interval) in the same small dialog.
+void schemesManagement::itemDoubleClicked(QTreeWidgetItem *item, int)
+{
+    const int key = keyOf(item);
+    if (!m_records.contains(key))
+        return;
+    m_addEdit->reset();
+    m_addEdit->setOtherRecords(recordsExcept(key));
+    m_addEdit->setProjectFolder(m_projectFolder);
+    m_addEdit->setRecord(m_records.value(key));
+    if (m_addEdit->exec() != QDialog::Accepted)
+        return;
+    m_records[key] = m_addEdit->record();
+    fillRow(item, m_records.value(key));
+}
+
+void schemesManagement::removeSubtree(QTreeWidgetItem *row)
+{
+    while (row->childCount() > 0)
+        removeSubtree(row->child(0));
+    const int key = keyOf(row);
+    m_records.remove(key);
+    m_order.removeAll(key);
+    m_rows.removeAll(row);
+    delete row;
+}
+
+// A row goes with everything under it; nothing else shares its fate, not
+// even another group whose ID is still empty.
+void schemesManagement::on_schemeRemoveBtn_clicked()
+{
+    QTreeWidgetItem *row = ui->treeWidget->currentItem();
+    if (m_selectedKey < 0 || !row)
+        return;
+    removeSubtree(row);
+    itemDeselected();
+}
+
+bool schemesManagement::checkIds()
+{
+    for (const QTreeWidgetItem *row : qAsConst(m_rows)) {
+        if (row->text(Kind) != kItem)
+            continue;
+        if (!SchemeFile::isValidSchemeId(row->text(Id))) {
+            Dialogs::critical(this, tr("Błąd"),
+                              tr("Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty "
+                                 "ani zawierać znaków / \\ : * ? \" < > | ani „..”.")
+                                  .arg(row->text(Id)));
+            return false;
+        }
+        for (const QTreeWidgetItem *other : qAsConst(m_rows)) {
+            if (other != row && other->text(Id) == row->text(Id)) {
+                Dialogs::critical(this, tr("Błąd"), tr("Znaleziono dwa elementy z tym samym ID"));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Top-level rows count from 1 in the order they were made; groups below
+// are numbered in tree order under their parent's number.
+void schemesManagement::numberGroups()
+{
+    int count = 0;
+    for (QTreeWidgetItem *row : qAsConst(m_rows)) {
+        if (row->parent())
+            continue;
+        ++count;
+        if (row->text(Kind) == kGroup)
+            row->setText(Id, QString::number(count));
+        row->setText(Parent, kTop);
+    }
+    std::function<void(QTreeWidgetItem *)> numberChildren = [&](QTreeWidgetItem *parent) {
+        int groups = 0;
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QTreeWidgetItem *child = parent->child(i);
+            child->setText(Parent, parent->text(Id));
+            if (child->text(Kind) == kGroup)
+                child->setText(Id, parent->text(Id) + QLatin1Char('.') + QString::number(++groups));
+            numberChildren(child);
+        }
+    };
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i)
+        numberChildren(ui->treeWidget->topLevelItem(i));
+}
+
+void schemesManagement::on_pushButton_2_clicked()
+{
+    if (!checkIds())
+        return;
+    numberGroups();
+    for (const QTreeWidgetItem *row : qAsConst(m_rows)) {
+        MenuItemRecord &r = m_records[keyOf(row)];
+        r.id = row->text(Id);
+        r.parent = row->text(Parent);
+    }
+    accept();
+}
+
+void schemesManagement::on_pushButton_clicked()
+{
+    reject();
+}
