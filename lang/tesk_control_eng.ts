@@ -405,6 +405,21 @@
         </message>
     </context>
     <context>
+        <name>QmlFileChooser</name>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Choose folder</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Plik QML musi leżeć w folderze projektu: </source>
+            <translation>The QML file must lie in the project folder: </translation>
+        </message>
+    </context>
+    <context>
         <name>QtColorPicker</name>
         <message>
             <source>Black</source>
@@ -808,13 +823,84 @@ The preview shows QML errors with their line numbers.</translation>
             <source>Element o podanej nazwie już istnieje</source>
             <translation>An element with this name already exists</translation>
         </message>
+    </context>
+    <context>
+        <name>schemeVariables</name>
         <message>
-            <source>Wybierz folder</source>
-            <translation>Choose folder</translation>
+            <source>Edycja schematu</source>
+            <translation>Scheme editing</translation>
         </message>
         <message>
-            <source>Plik QML musi leżeć w folderze projektu: </source>
-            <translation>The QML file must lie in the project folder: </translation>
+            <source>Ogólne</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Typ obiektu: </source>
+            <translation>Object type: </translation>
+        </message>
+        <message>
+            <source>Grupa</source>
+            <translation>Group</translation>
+        </message>
+        <message>
+            <source>Schemat</source>
+            <translation>Scheme</translation>
+        </message>
+        <message>
+            <source>Nazwa: </source>
+            <translation>Name: </translation>
+        </message>
+        <message>
+            <source>ID: </source>
+            <translation>ID: </translation>
+        </message>
+        <message>
+            <source>Plik QML: </source>
+            <translation>QML file: </translation>
+        </message>
+        <message>
+            <source>Okres aktualizacji: </source>
+            <translation>Update period: </translation>
+        </message>
+        <message>
+            <source> s</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source>Odczyt</source>
+            <translation>Read</translation>
+        </message>
+        <message>
+            <source>Typ</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Nazwa w sterowniku</source>
+            <translation>Name in the controller</translation>
+        </message>
+        <message>
+            <source>Nazwa w schemacie</source>
+            <translation>Name in the scheme</translation>
+        </message>
+        <message>
+            <source>Id sterownika</source>
+            <translation>Controller ID</translation>
+        </message>
+        <message>
+            <source>Zapis</source>
+            <translation>Write</translation>
+        </message>
+        <message>
+            <source>Zdarzenie</source>
+            <translation>Event</translation>
+        </message>
+        <message>
+            <source>Dodaj</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Usuń</source>
+            <translation>Remove</translation>
         </message>
     </context>
     <context>
@@ -865,6 +951,69 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source>Anuluj</source>
             <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>variableAddEdit</name>
+        <message>
+            <source>Dodaj / Edytuj Zmienną</source>
+            <translation>Add / Edit Variable</translation>
+        </message>
+        <message>
+            <source>ID sterownika: </source>
+            <translation>Controller ID: </translation>
+        </message>
+        <message>
+            <source>Nazwa w sterowniku: </source>
+            <translation>Name in the controller: </translation>
+        </message>
+        <message>
+            <source>Nazwa w schemacie: </source>
+            <translation>Name in the scheme: </translation>
+        </message>
+        <message>
+            <source>Typ zmiennej: </source>
+            <translation>Variable type: </translation>
+        </message>
+        <message>
+            <source>Całkowita</source>
+            <translation>Integer</translation>
+        </message>
+        <message>
+            <source>Rrzeczywista</source>
+            <translation>Real</translation>
+        </message>
+        <message>
+            <source>Logiczna</source>
+            <translation>Logical</translation>
+        </message>
+        <message>
+            <source>Temperatura</source>
+            <translation>Temperature</translation>
+        </message>
+        <message>
+            <source>Procentowa</source>
+            <translation>Percentage</translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Odczytuję zmienne sterownika </source>
+            <translation>Reading the variables of controller </translation>
+        </message>
+        <message>
+            <source>Sterownik </source>
+            <translation>Controller </translation>
+        </message>
+        <message>
+            <source> nie odpowiada</source>
+            <translation> does not respond</translation>
         </message>
     </context>
 </TS>

@@ -405,6 +405,21 @@
         </message>
     </context>
     <context>
+        <name>QmlFileChooser</name>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Wybierz folder</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Plik QML musi leżeć w folderze projektu: </source>
+            <translation>Plik QML musi leżeć w folderze projektu: </translation>
+        </message>
+    </context>
+    <context>
         <name>QtColorPicker</name>
         <message>
             <source>Black</source>
@@ -808,13 +823,84 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
             <source>Element o podanej nazwie już istnieje</source>
             <translation>Element o podanej nazwie już istnieje</translation>
         </message>
+    </context>
+    <context>
+        <name>schemeVariables</name>
         <message>
-            <source>Wybierz folder</source>
-            <translation>Wybierz folder</translation>
+            <source>Edycja schematu</source>
+            <translation>Edycja schematu</translation>
         </message>
         <message>
-            <source>Plik QML musi leżeć w folderze projektu: </source>
-            <translation>Plik QML musi leżeć w folderze projektu: </translation>
+            <source>Ogólne</source>
+            <translation>Ogólne</translation>
+        </message>
+        <message>
+            <source>Typ obiektu: </source>
+            <translation>Typ obiektu: </translation>
+        </message>
+        <message>
+            <source>Grupa</source>
+            <translation>Grupa</translation>
+        </message>
+        <message>
+            <source>Schemat</source>
+            <translation>Schemat</translation>
+        </message>
+        <message>
+            <source>Nazwa: </source>
+            <translation>Nazwa: </translation>
+        </message>
+        <message>
+            <source>ID: </source>
+            <translation>ID: </translation>
+        </message>
+        <message>
+            <source>Plik QML: </source>
+            <translation>Plik QML: </translation>
+        </message>
+        <message>
+            <source>Okres aktualizacji: </source>
+            <translation>Okres aktualizacji: </translation>
+        </message>
+        <message>
+            <source> s</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source>Odczyt</source>
+            <translation>Odczyt</translation>
+        </message>
+        <message>
+            <source>Typ</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Nazwa w sterowniku</source>
+            <translation>Nazwa w sterowniku</translation>
+        </message>
+        <message>
+            <source>Nazwa w schemacie</source>
+            <translation>Nazwa w schemacie</translation>
+        </message>
+        <message>
+            <source>Id sterownika</source>
+            <translation>Id sterownika</translation>
+        </message>
+        <message>
+            <source>Zapis</source>
+            <translation>Zapis</translation>
+        </message>
+        <message>
+            <source>Zdarzenie</source>
+            <translation>Zdarzenie</translation>
+        </message>
+        <message>
+            <source>Dodaj</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Usuń</source>
+            <translation>Usuń</translation>
         </message>
     </context>
     <context>
@@ -865,6 +951,69 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source>Anuluj</source>
             <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>variableAddEdit</name>
+        <message>
+            <source>Dodaj / Edytuj Zmienną</source>
+            <translation>Dodaj / Edytuj Zmienną</translation>
+        </message>
+        <message>
+            <source>ID sterownika: </source>
+            <translation>ID sterownika: </translation>
+        </message>
+        <message>
+            <source>Nazwa w sterowniku: </source>
+            <translation>Nazwa w sterowniku: </translation>
+        </message>
+        <message>
+            <source>Nazwa w schemacie: </source>
+            <translation>Nazwa w schemacie: </translation>
+        </message>
+        <message>
+            <source>Typ zmiennej: </source>
+            <translation>Typ zmiennej: </translation>
+        </message>
+        <message>
+            <source>Całkowita</source>
+            <translation>Całkowita</translation>
+        </message>
+        <message>
+            <source>Rrzeczywista</source>
+            <translation>Rrzeczywista</translation>
+        </message>
+        <message>
+            <source>Logiczna</source>
+            <translation>Logiczna</translation>
+        </message>
+        <message>
+            <source>Temperatura</source>
+            <translation>Temperatura</translation>
+        </message>
+        <message>
+            <source>Procentowa</source>
+            <translation>Procentowa</translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Odczytuję zmienne sterownika </source>
+            <translation>Odczytuję zmienne sterownika </translation>
+        </message>
+        <message>
+            <source>Sterownik </source>
+            <translation>Sterownik </translation>
+        </message>
+        <message>
+            <source> nie odpowiada</source>
+            <translation> nie odpowiada</translation>
         </message>
     </context>
 </TS>

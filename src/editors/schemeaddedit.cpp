@@ -1,10 +1,9 @@
 #include "schemeaddedit.h"
 
 #include "dialogs.h"
-#include "projectpaths.h"
+#include "qmlfilechooser.h"
 #include "ui_schemeaddedit.h"
 
-#include <QDir>
 
 namespace {
 const QString kGroup = QStringLiteral("Group");
@@ -104,21 +103,9 @@ void schemeAddEdit::on_closeBtn_clicked()
     reject();
 }
 
-// The file is kept relative to the project folder; one outside it could not
-// be found from another computer, so it is refused.
 void schemeAddEdit::on_toolButton_clicked()
 {
-    const QString chosen = Dialogs::openFileName(this, tr("Wybierz folder"), m_projectFolder, QStringLiteral("*.qml"));
-    if (chosen.isEmpty())
-        return;
-    const QChar separator = ProjectPaths::separatorFor(m_projectFolder);
-    QString path = chosen;
-    path.replace(QLatin1Char('\\'), separator).replace(QLatin1Char('/'), separator);
-    QString folder = m_projectFolder;
-    folder.replace(QLatin1Char('\\'), separator).replace(QLatin1Char('/'), separator);
-    if (!path.startsWith(folder)) {
-        Dialogs::warning(this, tr("Błąd"), tr("Plik QML musi leżeć w folderze projektu: ") + m_projectFolder);
-        return;
-    }
-    ui->qmlPath->setText(path.mid(folder.size()));
+    const QString path = QmlFileChooser::choose(this, m_projectFolder);
+    if (!path.isEmpty())
+        ui->qmlPath->setText(path);
 }

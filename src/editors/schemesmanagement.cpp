@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "schemeaddedit.h"
 #include "schemefile.h"
+#include "schemevariables.h"
 #include "ui_schemesmanagement.h"
 
 #include <algorithm>
@@ -21,9 +22,12 @@ const QString kItem = QStringLiteral("Item");
 schemesManagement::schemesManagement(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::schemesManagement)
-    , m_addEdit(new schemeAddEdit(this))
 {
     ui->setupUi(this);
+    // Made after the form connected its slots by name, so that their
+    // buttons can never be taken for this dialog's own.
+    m_addEdit = new schemeAddEdit(this);
+    m_schemeEditor = new schemeVariables(this);
     connect(ui->treeWidget, &QTreeWidget::itemDoubleClicked, this, &schemesManagement::itemDoubleClicked);
     connect(ui->treeWidget, &QTreeWidget::itemClicked, this, &schemesManagement::itemClicked);
     connect(ui->treeWidget, &DeselectableTreeWidget::selectionCleared, this, &schemesManagement::itemDeselected);
@@ -154,13 +158,16 @@ void schemesManagement::on_schemeAddBtn_clicked()
         parent->setExpanded(true);
 }
 
-// Until the scheme's bindings have an editor of their own, a scheme row is
-// edited (ID, name, QML file, interval) in the same small dialog.
+// A group gets a new name; a scheme opens in the scheme editor.
 void schemesManagement::itemDoubleClicked(QTreeWidgetItem *item, int)
 {
     const int key = keyOf(item);
     if (!m_records.contains(key))
         return;
+    if (!m_records.value(key).isGroup()) {
+        editScheme(item, key);
+        return;
+    }
     m_addEdit->reset();
     m_addEdit->setOtherRecords(recordsExcept(key));
     m_addEdit->setProjectFolder(m_projectFolder);
@@ -258,4 +265,21 @@ void schemesManagement::on_pushButton_2_clicked()
 void schemesManagement::on_pushButton_clicked()
 {
     reject();
+}
+
+void schemesManagement::editScheme(QTreeWidgetItem *row, int key)
+{
+    const MenuItemRecord record = m_records.value(key);
+    m_schemeEditor->setReadVariables(record.readVariables);
+    m_schemeEditor->setEvents(record.events);
+    m_schemeEditor->setDevices(m_devices);
+    m_schemeEditor->setProjectFolder(m_projectFolder);
+    m_schemeEditor->setRecord(record);
+    if (m_schemeEditor->exec() != QDialog::Accepted)
+        return;
+    MenuItemRecord edited = m_schemeEditor->record();
+    edited.readVariables = m_schemeEditor->readVariables();
+    edited.events = m_schemeEditor->events();
+    m_records[key] = edited;
+    fillRow(row, edited);
 }

@@ -8,6 +8,7 @@
 
 class QTreeWidgetItem;
 class schemeAddEdit;
+class schemeVariables;
 
 namespace Ui {
 class schemesManagement;
@@ -32,6 +33,7 @@ public:
     QList<MenuItemRecord> menuRecords() const;
 
     schemeAddEdit *addEditDialog() const { return m_addEdit; }
+    schemeVariables *schemeEditor() const { return m_schemeEditor; }
 
 private slots:
     void on_pushButton_2_clicked();
@@ -50,9 +52,11 @@ private:
     bool checkIds();
     void numberGroups();
     void removeSubtree(QTreeWidgetItem *row);
+    void editScheme(QTreeWidgetItem *row, int key);
 
     Ui::schemesManagement *ui;
-    schemeAddEdit *m_addEdit;
+    schemeAddEdit *m_addEdit = nullptr;
+    schemeVariables *m_schemeEditor = nullptr;
     DeviceList m_devices;
     QString m_projectFolder;
     QHash<int, MenuItemRecord> m_records; // by key

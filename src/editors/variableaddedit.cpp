@@ -1,0 +1,141 @@
+#include "variableaddedit.h"
+
+#include "commandlanguage.h"
+#include "qmltext.h"
+#include "qteskcmd.h"
+#include "ui_variableaddedit.h"
+
+namespace {
+const QStringList kTypes = {QStringLiteral("int"), QStringLiteral("real"), QStringLiteral("logic"),
+                            QStringLiteral("temp"), QStringLiteral("percent")};
+} // namespace
+
+variableAddEdit::variableAddEdit(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::variableAddEdit)
+    , m_link(new QTeskCmd(this))
+{
+    ui->setupUi(this);
+    ui->devVarCombo->setEditable(true);
+    ui->qmlVarCombo->setEditable(true);
+    connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &variableAddEdit::dataReady);
+    connect(m_link, &QTeskCmd::timeout, this, &variableAddEdit::linkTimeout);
+}
+
+variableAddEdit::~variableAddEdit()
+{
+    delete ui;
+}
+
+void variableAddEdit::setProjectFolder(const QString &path)
+{
+    m_projectFolder = path;
+}
+
+// The combo shows "ID / description"; the ID itself is kept with the item,
+// so an ID holding spaces is found all the same.
+void variableAddEdit::setDevices(const DeviceList &devices)
+{
+    m_devices = devices;
+    ui->deviceCombo->clear();
+    for (const DeviceRecord &d : devices)
+        ui->deviceCombo->addItem(d.id + QStringLiteral(" / ") + d.description, d.id);
+}
+
+void variableAddEdit::setScheme(const MenuItemRecord &record)
+{
+    m_scheme = record;
+    ui->qmlVarCombo->clear();
+    QStringList names = QmlText::propertyNames(QmlText::readFile(m_projectFolder + record.qmlFile));
+    names.removeDuplicates();
+    ui->qmlVarCombo->addItems(names);
+    disconnect(m_deviceConnection);
+    m_deviceConnection = connect(ui->deviceCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                                 &variableAddEdit::deviceChanged);
+}
+
+void variableAddEdit::reset()
+{
+    for (QComboBox *c : {ui->deviceCombo, ui->devVarCombo, ui->qmlVarCombo, ui->comboBox}) {
+        const QSignalBlocker block(c);
+        c->setCurrentIndex(-1);
+    }
+    ui->devVarCombo->clearEditText();
+    ui->qmlVarCombo->clearEditText();
+    ui->statusLabel->clear();
+    m_variable = TeskSchemeVariable();
+}
+
+void variableAddEdit::setVariable(const TeskSchemeVariable &variable)
+{
+    m_variable = variable;
+    ui->comboBox->setCurrentIndex(kTypes.indexOf(variable.type));
+    ui->qmlVarCombo->setCurrentText(variable.qmlVar);
+    ui->devVarCombo->setCurrentText(variable.devVar);
+    {
+        const QSignalBlocker block(ui->deviceCombo);
+        ui->deviceCombo->setCurrentIndex(ui->deviceCombo->findData(variable.device));
+    }
+    askController(variable.device);
+}
+
+void variableAddEdit::deviceChanged()
+{
+    askController(ui->deviceCombo->currentData().toString());
+}
+
+void variableAddEdit::askController(const QString &deviceId)
+{
+    m_address.clear();
+    for (const DeviceRecord &d : qAsConst(m_devices)) {
+        if (d.id == deviceId)
+            m_address = d.networkAdress;
+    }
+    if (m_address.isEmpty())
+        return;
+    setCursor(Qt::WaitCursor);
+    ui->statusLabel->setText(tr("Odczytuję zmienne sterownika ") + m_address + QStringLiteral("..."));
+    m_link->sendRequest(m_address, CommandLanguage::describeAllCommand(), kPort);
+}
+
+void variableAddEdit::dataReady(const QString &reply)
+{
+    setCursor(Qt::ArrowCursor);
+    ui->statusLabel->clear();
+    const QString typed = ui->devVarCombo->currentText();
+    ui->devVarCombo->clear();
+    QStringList names = CommandLanguage::variableCatalogue(CommandLanguage::prepareDescription(reply));
+    names.removeDuplicates();
+    ui->devVarCombo->addItems(names);
+    ui->devVarCombo->setCurrentText(m_variable.devVar.isEmpty() ? typed : m_variable.devVar);
+}
+
+// A controller that does not answer: the cursor comes back and the dialog
+// says so; the names can still be typed.
+void variableAddEdit::linkTimeout()
+{
+    setCursor(Qt::ArrowCursor);
+    ui->statusLabel->setText(tr("Sterownik ") + m_address + tr(" nie odpowiada"));
+}
+
+TeskSchemeVariable variableAddEdit::variable() const
+{
+    TeskSchemeVariable v = m_variable;
+    v.device = ui->deviceCombo->currentData().toString();
+    v.devVar = ui->devVarCombo->currentText();
+    v.qmlVar = ui->qmlVarCombo->currentText();
+    v.type = kTypes.value(ui->comboBox->currentIndex());
+    return v;
+}
+
+void variableAddEdit::on_saveBtn_clicked()
+{
+    disconnect(m_deviceConnection);
+    accept();
+}
+
+void variableAddEdit::on_cancelBtn_clicked()
+{
+    disconnect(m_deviceConnection);
+    reject();
+}
