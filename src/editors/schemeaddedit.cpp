@@ -45,36 +45,20 @@ void schemeAddEdit::setProjectFolder(const QString &path)
     m_projectFolder = path;
 }
 
+SchemeFields schemeAddEdit::fields() const
+{
+    return {ui->comboBox, ui->groupName, ui->schemeId, ui->schemeName, ui->qmlPath, ui->updateInterval};
+}
+
 void schemeAddEdit::setRecord(const MenuItemRecord &record)
 {
     m_record = record;
-    ui->comboBox->setEnabled(false);
-    if (record.isGroup()) {
-        ui->comboBox->setCurrentIndex(0);
-        ui->groupName->setText(record.text);
-        return;
-    }
-    ui->comboBox->setCurrentIndex(1);
-    ui->schemeId->setText(record.id);
-    ui->schemeName->setText(record.text);
-    ui->qmlPath->setText(record.qmlFile);
-    ui->updateInterval->setValue(record.interval);
+    fields().load(record);
 }
 
 MenuItemRecord schemeAddEdit::record() const
 {
-    MenuItemRecord r = m_record;
-    if (ui->comboBox->currentIndex() == 0) {
-        r.kind = kGroup;
-        r.text = ui->groupName->text();
-        return r;
-    }
-    r.kind = kItem;
-    r.id = ui->schemeId->text();
-    r.text = ui->schemeName->text();
-    r.qmlFile = ui->qmlPath->text();
-    r.interval = ui->updateInterval->value();
-    return r;
+    return fields().read(m_record);
 }
 
 bool schemeAddEdit::nameTaken(const QString &kind, const QString &name) const

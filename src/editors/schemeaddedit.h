@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menuitemrecord.h"
+#include "schemefields.h"
 
 #include <QDialog>
 
@@ -29,6 +30,7 @@ private slots:
     void on_toolButton_clicked();
 
 private:
+    SchemeFields fields() const;
     bool nameTaken(const QString &kind, const QString &name) const;
 
     Ui::schemeAddEdit *ui;

@@ -44,36 +44,20 @@ void schemeVariables::setProjectFolder(const QString &path)
     m_projectFolder = path;
 }
 
+SchemeFields schemeVariables::fields() const
+{
+    return {ui->comboBox_2, ui->groupName, ui->schemeId, ui->schemeName, ui->qmlPath, ui->updateInterval};
+}
+
 void schemeVariables::setRecord(const MenuItemRecord &record)
 {
     m_record = record;
-    ui->comboBox_2->setEnabled(false);
-    if (record.isGroup()) {
-        ui->comboBox_2->setCurrentIndex(0);
-        ui->groupName->setText(record.text);
-        return;
-    }
-    ui->comboBox_2->setCurrentIndex(1);
-    ui->schemeId->setText(record.id);
-    ui->schemeName->setText(record.text);
-    ui->qmlPath->setText(record.qmlFile);
-    ui->updateInterval->setValue(record.interval);
+    fields().load(record);
 }
 
 MenuItemRecord schemeVariables::record() const
 {
-    MenuItemRecord r = m_record;
-    if (ui->comboBox_2->currentIndex() == 0) {
-        r.kind = QStringLiteral("Group");
-        r.text = ui->groupName->text();
-        return r;
-    }
-    r.kind = QStringLiteral("Item");
-    r.id = ui->schemeId->text();
-    r.text = ui->schemeName->text();
-    r.qmlFile = ui->qmlPath->text();
-    r.interval = ui->updateInterval->value();
-    return r;
+    return fields().read(m_record);
 }
 
 void schemeVariables::rebuildGetTree()

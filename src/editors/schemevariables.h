@@ -2,6 +2,7 @@
 
 #include "devicerecord.h"
 #include "menuitemrecord.h"
+#include "schemefields.h"
 
 #include <QDialog>
 
@@ -47,6 +48,7 @@ private slots:
 private:
     enum Tab { General = 0, Read = 1, Write = 2 };
 
+    SchemeFields fields() const;
     void rebuildGetTree();
     void rebuildSetTree();
     void prepareVariableDialog();

@@ -1,0 +1,35 @@
+#include "schemefields.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+void SchemeFields::load(const MenuItemRecord &record) const
+{
+    kind->setEnabled(false);
+    if (record.isGroup()) {
+        kind->setCurrentIndex(0);
+        groupName->setText(record.text);
+        return;
+    }
+    kind->setCurrentIndex(1);
+    schemeId->setText(record.id);
+    schemeName->setText(record.text);
+    qmlPath->setText(record.qmlFile);
+    interval->setValue(record.interval);
+}
+
+MenuItemRecord SchemeFields::read(MenuItemRecord base) const
+{
+    if (kind->currentIndex() == 0) {
+        base.kind = QStringLiteral("Group");
+        base.text = groupName->text();
+        return base;
+    }
+    base.kind = QStringLiteral("Item");
+    base.id = schemeId->text();
+    base.text = schemeName->text();
+    base.qmlFile = qmlPath->text();
+    base.interval = interval->value();
+    return base;
+}
