@@ -71,6 +71,124 @@
         </message>
     </context>
     <context>
+        <name>EventAddEdit</name>
+        <message>
+            <source>Dodaj / edytuj zdarzenie</source>
+            <translation>Add / edit event</translation>
+        </message>
+        <message>
+            <source>Nazwa zdarzenia: </source>
+            <translation>Event name: </translation>
+        </message>
+        <message>
+            <source>Typ</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Wartość</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Id sterownika</source>
+            <translation>Controller ID</translation>
+        </message>
+        <message>
+            <source>Opis</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>Dodaj element</source>
+            <translation>Add item</translation>
+        </message>
+        <message>
+            <source>Usuń element</source>
+            <translation>Remove item</translation>
+        </message>
+    </context>
+    <context>
+        <name>EventItemAddEdit</name>
+        <message>
+            <source>Element zdarzenia</source>
+            <translation>Event item</translation>
+        </message>
+        <message>
+            <source>Typ zmiennej</source>
+            <translation>Variable type</translation>
+        </message>
+        <message>
+            <source>Całkowita</source>
+            <translation>Integer</translation>
+        </message>
+        <message>
+            <source>Rzeczywista</source>
+            <translation>Real</translation>
+        </message>
+        <message>
+            <source>Logiczna</source>
+            <translation>Logical</translation>
+        </message>
+        <message>
+            <source>Temperatura</source>
+            <translation>Temperature</translation>
+        </message>
+        <message>
+            <source>Procentowa</source>
+            <translation>Percentage</translation>
+        </message>
+        <message>
+            <source>Lista rozwijana</source>
+            <translation>Drop-down list</translation>
+        </message>
+        <message>
+            <source>Lista </source>
+            <translation>List </translation>
+        </message>
+        <message>
+            <source>Zmiana schematu</source>
+            <translation>Scheme change</translation>
+        </message>
+        <message>
+            <source>Id sterownika: </source>
+            <translation>Controller ID: </translation>
+        </message>
+        <message>
+            <source>Zmienna w sterowniku: </source>
+            <translation>Variable in the controller: </translation>
+        </message>
+        <message>
+            <source>Opis:</source>
+            <translation>Description:</translation>
+        </message>
+        <message>
+            <source>Id schematu: </source>
+            <translation>Scheme ID: </translation>
+        </message>
+        <message>
+            <source>Wartość</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Opis</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>Dodaj wartość</source>
+            <translation>Add value</translation>
+        </message>
+        <message>
+            <source>Usuń wartość</source>
+            <translation>Remove value</translation>
+        </message>
+        <message>
+            <source>Odczytuję zmienne sterownika </source>
+            <translation>Reading the variables of controller </translation>
+        </message>
+        <message>
+            <source>Sterownik nie odpowiada</source>
+            <translation>The controller does not respond</translation>
+        </message>
+    </context>
+    <context>
         <name>FirstRun</name>
         <message>
             <source>Witaj w programie Tesk-Control !</source>
@@ -767,6 +885,37 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source>Znaleziono dwa elementy z tym samym ID</source>
             <translation>Two elements with the same ID were found</translation>
+        </message>
+    </context>
+    <context>
+        <name>listItemAddEdit</name>
+        <message>
+            <source>Dodaj / edytuj wartość</source>
+            <translation>Add / edit value</translation>
+        </message>
+        <message>
+            <source>Wartość: </source>
+            <translation>Value: </translation>
+        </message>
+        <message>
+            <source>Opis: </source>
+            <translation>Description: </translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</source>
+            <translation>This value is already assigned; please enter another value.</translation>
         </message>
     </context>
     <context>

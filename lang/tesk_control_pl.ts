@@ -71,6 +71,124 @@
         </message>
     </context>
     <context>
+        <name>EventAddEdit</name>
+        <message>
+            <source>Dodaj / edytuj zdarzenie</source>
+            <translation>Dodaj / edytuj zdarzenie</translation>
+        </message>
+        <message>
+            <source>Nazwa zdarzenia: </source>
+            <translation>Nazwa zdarzenia: </translation>
+        </message>
+        <message>
+            <source>Typ</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Wartość</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>Id sterownika</source>
+            <translation>Id sterownika</translation>
+        </message>
+        <message>
+            <source>Opis</source>
+            <translation>Opis</translation>
+        </message>
+        <message>
+            <source>Dodaj element</source>
+            <translation>Dodaj element</translation>
+        </message>
+        <message>
+            <source>Usuń element</source>
+            <translation>Usuń element</translation>
+        </message>
+    </context>
+    <context>
+        <name>EventItemAddEdit</name>
+        <message>
+            <source>Element zdarzenia</source>
+            <translation>Element zdarzenia</translation>
+        </message>
+        <message>
+            <source>Typ zmiennej</source>
+            <translation>Typ zmiennej</translation>
+        </message>
+        <message>
+            <source>Całkowita</source>
+            <translation>Całkowita</translation>
+        </message>
+        <message>
+            <source>Rzeczywista</source>
+            <translation>Rzeczywista</translation>
+        </message>
+        <message>
+            <source>Logiczna</source>
+            <translation>Logiczna</translation>
+        </message>
+        <message>
+            <source>Temperatura</source>
+            <translation>Temperatura</translation>
+        </message>
+        <message>
+            <source>Procentowa</source>
+            <translation>Procentowa</translation>
+        </message>
+        <message>
+            <source>Lista rozwijana</source>
+            <translation>Lista rozwijana</translation>
+        </message>
+        <message>
+            <source>Lista </source>
+            <translation>Lista </translation>
+        </message>
+        <message>
+            <source>Zmiana schematu</source>
+            <translation>Zmiana schematu</translation>
+        </message>
+        <message>
+            <source>Id sterownika: </source>
+            <translation>Id sterownika: </translation>
+        </message>
+        <message>
+            <source>Zmienna w sterowniku: </source>
+            <translation>Zmienna w sterowniku: </translation>
+        </message>
+        <message>
+            <source>Opis:</source>
+            <translation>Opis:</translation>
+        </message>
+        <message>
+            <source>Id schematu: </source>
+            <translation>Id schematu: </translation>
+        </message>
+        <message>
+            <source>Wartość</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>Opis</source>
+            <translation>Opis</translation>
+        </message>
+        <message>
+            <source>Dodaj wartość</source>
+            <translation>Dodaj wartość</translation>
+        </message>
+        <message>
+            <source>Usuń wartość</source>
+            <translation>Usuń wartość</translation>
+        </message>
+        <message>
+            <source>Odczytuję zmienne sterownika </source>
+            <translation>Odczytuję zmienne sterownika </translation>
+        </message>
+        <message>
+            <source>Sterownik nie odpowiada</source>
+            <translation>Sterownik nie odpowiada</translation>
+        </message>
+    </context>
+    <context>
         <name>FirstRun</name>
         <message>
             <source>Witaj w programie Tesk-Control !</source>
@@ -767,6 +885,37 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source>Znaleziono dwa elementy z tym samym ID</source>
             <translation>Znaleziono dwa elementy z tym samym ID</translation>
+        </message>
+    </context>
+    <context>
+        <name>listItemAddEdit</name>
+        <message>
+            <source>Dodaj / edytuj wartość</source>
+            <translation>Dodaj / edytuj wartość</translation>
+        </message>
+        <message>
+            <source>Wartość: </source>
+            <translation>Wartość: </translation>
+        </message>
+        <message>
+            <source>Opis: </source>
+            <translation>Opis: </translation>
+        </message>
+        <message>
+            <source>Zapisz</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Anuluj</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</source>
+            <translation>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</translation>
         </message>
     </context>
     <context>

@@ -1,5 +1,6 @@
 #include "schemevariables.h"
 
+#include "eventaddedit.h"
 #include "qmlfilechooser.h"
 #include "ui_schemevariables.h"
 #include "variableaddedit.h"
@@ -88,12 +89,10 @@ int schemeVariables::variableOfRow(const QTreeWidgetItem *row) const
     return -1;
 }
 
-// Events are added and edited once their editor exists; until then the
-// "Zapis" tab lists them and can delete them.
 void schemeVariables::on_tabWidget_currentChanged(int index)
 {
     ui->getTree->clearSelection();
-    ui->addBtn->setEnabled(index == Read);
+    ui->addBtn->setEnabled(index != General);
     ui->deleteBtn->setEnabled(false);
 }
 
@@ -114,8 +113,28 @@ void schemeVariables::prepareVariableDialog()
     m_variableDialog->setScheme(record());
 }
 
+void schemeVariables::prepareEventDialog(EventAddEdit &dialog) const
+{
+    QStringList used;
+    for (const EventRecord &e : m_events)
+        used << e.name;
+    dialog.setUsedEventNames(used);
+    dialog.setDevices(m_devices);
+    dialog.setProjectFolder(m_projectFolder);
+    dialog.setScheme(record());
+}
+
 void schemeVariables::on_addBtn_clicked()
 {
+    if (ui->tabWidget->currentIndex() == Write) {
+        EventAddEdit dialog(this);
+        prepareEventDialog(dialog);
+        if (dialog.exec() == QDialog::Accepted) {
+            m_events << dialog.event();
+            rebuildSetTree();
+        }
+        return;
+    }
     if (ui->tabWidget->currentIndex() != Read)
         return;
     prepareVariableDialog();
@@ -145,6 +164,21 @@ void schemeVariables::on_getTree_itemDoubleClicked(QTreeWidgetItem *item, int)
         rebuildGetTree();
     }
     m_variableDialog->reset();
+}
+
+void schemeVariables::on_setTree_itemDoubleClicked(QTreeWidgetItem *item, int)
+{
+    const QString name = item->text(0);
+    const auto event = std::find_if(m_events.begin(), m_events.end(), [&](const EventRecord &e) { return e.name == name; });
+    if (event == m_events.end())
+        return;
+    EventAddEdit dialog(this);
+    prepareEventDialog(dialog);
+    dialog.setEvent(*event);
+    if (dialog.exec() == QDialog::Accepted) {
+        *event = dialog.event();
+        rebuildSetTree();
+    }
 }
 
 void schemeVariables::on_deleteBtn_clicked()

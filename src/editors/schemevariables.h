@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class EventAddEdit;
 class QTreeWidgetItem;
 class variableAddEdit;
 
@@ -44,6 +45,7 @@ private slots:
     void on_deleteBtn_clicked();
     void on_qmlPathButton_clicked();
     void on_setTree_itemClicked(QTreeWidgetItem *item, int column);
+    void on_setTree_itemDoubleClicked(QTreeWidgetItem *item, int column);
 
 private:
     enum Tab { General = 0, Read = 1, Write = 2 };
@@ -52,6 +54,7 @@ private:
     void rebuildGetTree();
     void rebuildSetTree();
     void prepareVariableDialog();
+    void prepareEventDialog(EventAddEdit &dialog) const;
     int variableOfRow(const QTreeWidgetItem *row) const;
 
     Ui::schemeVariables *ui;
