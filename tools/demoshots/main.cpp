@@ -1,6 +1,8 @@
-// tesk-demo-shots: runs the real main window in the current folder (which
-// holds config.xml opening the demo project), walks through the demo the
-// way an operator would and saves screenshots into the folder given.
+// tesk-demo-shots [--walkthrough] FOLDER: runs the real main window in the
+// current folder (which holds config.xml opening the demo project), walks
+// through the demo the way an operator would and saves screenshots into the
+// folder given. With --walkthrough it starts from an empty workspace and
+// configures a scheme through the dialogs instead.
 
 #include "addplotdialog.h"
 #include "configfile.h"
@@ -12,6 +14,7 @@
 #include "qdeclarativezoompan.h"
 #include "startup.h"
 #include "teskdesigner.h"
+#include "walkthrough.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,13 +159,42 @@ private:
 
 } // namespace
 
+// From an empty workspace to a live scheme, through the dialogs.
+int walkthrough(const QString &folder, QTextStream &out)
+{
+    MainWindow window;
+    window.resize(1294, 783);
+    window.show();
+    wait(300);
+    Walkthrough walk(window, folder, out);
+    QElapsedTimer t;
+    t.start();
+    while (!walk.done() && t.elapsed() < 60000)
+        wait(50);
+    if (!walk.done()) {
+        out << "the walk-through stopped on the way\n";
+        return 1;
+    }
+    QElapsedTimer pass;
+    pass.start();
+    while (passes(window) == 0 && pass.elapsed() < 10000)
+        wait(50);
+    wait(500);
+    const bool ok = save(&window, folder + QStringLiteral("/walk-10-live.png"), out) && walk.ok();
+    return ok && passes(window) > 0 ? 0 : 1;
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Startup::installTranslation(app, ConfigFile::startupLanguage(ConfigFile::defaultPath()));
     QTextStream out(stdout);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QStringList args = app.arguments();
+    const bool walk = args.contains(QStringLiteral("--walkthrough"));
+    const QString folder = args.size() > (walk ? 2 : 1) ? args.last() : QStringLiteral("screenshots");
     QDir().mkpath(folder);
+    if (walk)
+        return walkthrough(folder, out);
 
     MainWindow window;
     window.resize(1294, 783);
