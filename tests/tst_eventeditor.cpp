@@ -7,6 +7,7 @@
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "widgetlookup.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,20 +24,6 @@ const QByteArray kScheme = "import QtQuick 1.1\nRectangle {\n signal itemClicked
                            " MouseArea { onClicked: root.itemClicked(\"pompa2\") }\n}\n";
 const QByteArray kVariables = R"(<Variable name="t1" type="int" modify="1"/>
     <Variable name="t2" type="int" modify="1"/><Variable name="t3" type="int" modify="1"/>)";
-
-template<typename T>
-T *child(QWidget *w, const char *name)
-{
-    return w->findChild<T *>(QString::fromLatin1(name));
-}
-
-QStringList items(QComboBox *c)
-{
-    QStringList out;
-    for (int i = 0; i < c->count(); ++i)
-        out << c->itemText(i);
-    return out;
-}
 
 EventItemRecord item(const QString &type, const QString &property, const QString &device, const QString &name)
 {
@@ -121,7 +108,7 @@ EventAddEdit *TestEventEditor::newEventDialog(const QStringList &used)
 void TestEventEditor::eventNamesFromTheScene()
 {
     QScopedPointer<EventAddEdit> d(newEventDialog({QStringLiteral("pompa1")}));
-    QCOMPARE(items(child<QComboBox>(d.data(), "comboBox")), QStringList(QStringLiteral("pompa2")));
+    QCOMPARE(comboItems(child<QComboBox>(d.data(), "comboBox")), QStringList(QStringLiteral("pompa2")));
     QCOMPARE(d->event().name, QStringLiteral("pompa2"));
 }
 
@@ -132,11 +119,11 @@ void TestEventEditor::variablesOfOtherItemsAreNotOffered()
     d.setOtherItems({item("int", "t2", "Kocioł 1", "x")});
     d.setProjectFolder(m_folder);
     child<QComboBox>(&d, "comboBox_2")->setCurrentIndex(0); // an ID with a space is found all the same
-    QTRY_COMPARE(items(child<QComboBox>(&d, "comboBox_3")), QStringList({"t1", "t3"}));
+    QTRY_COMPARE(comboItems(child<QComboBox>(&d, "comboBox_3")), QStringList({"t1", "t3"}));
     QCOMPARE(child<QComboBox>(&d, "comboBox_5")->currentIndex(), 0);
-    QCOMPARE(items(child<QComboBox>(&d, "comboBox_6")), QStringList({"t1", "t3"}));
+    QCOMPARE(comboItems(child<QComboBox>(&d, "comboBox_6")), QStringList({"t1", "t3"}));
     child<QComboBox>(&d, "comboBox_2")->setCurrentIndex(1);
-    QTRY_COMPARE(items(child<QComboBox>(&d, "comboBox_3")), QStringList({"t1", "t2", "t3"}));
+    QTRY_COMPARE(comboItems(child<QComboBox>(&d, "comboBox_3")), QStringList({"t1", "t2", "t3"}));
     child<QComboBox>(&d, "comboBox_3")->setCurrentIndex(1);
     child<QLineEdit>(&d, "lineEdit")->setText(QStringLiteral("Nastawa"));
     child<QComboBox>(&d, "typeCombo")->setCurrentIndex(3);

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "modaldriver.h"
 #include "tempworkdir.h"
+#include "widgetlookup.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,12 +37,6 @@ QString logAttribute(const TempWorkDir &dir, const QString &name)
         .firstChildElement(QStringLiteral("Settings"))
         .firstChildElement(QStringLiteral("LogSettings"))
         .attribute(name);
-}
-
-template<typename T>
-T *child(QWidget *w, const char *name)
-{
-    return w->findChild<T *>(QString::fromLatin1(name));
 }
 
 } // namespace

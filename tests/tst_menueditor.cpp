@@ -4,6 +4,7 @@
 #include "schemeaddedit.h"
 #include "schemesmanagement.h"
 #include "tempworkdir.h"
+#include "widgetlookup.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,11 +44,6 @@ void select(schemesManagement &d, const QString &text)
     QTreeWidgetItem *r = row(d, text);
     tree(d)->setCurrentItem(r);
     emit tree(d)->itemClicked(r, 0);
-}
-
-void click(QWidget *w, const char *name)
-{
-    QTest::mouseClick(w->findChild<QPushButton *>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
 // Adds through the small dialog: a group (name) or a scheme (id and name).

@@ -7,6 +7,7 @@
 #include "schemefile.h"
 #include "tempworkdir.h"
 #include "testpaths.h"
+#include "widgetlookup.h"
 
 #include <QAction>
 #include <QDialog>
@@ -36,11 +37,6 @@ QAction *action(MainWindow &w, const char *name)
 QString lastLog(MainWindow &w)
 {
     return w.logModel()->entries().last().text;
-}
-
-void click(QWidget *dialog, const char *button)
-{
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "simcontrollers.h"
 #include "tempworkdir.h"
 #include "variableaddedit.h"
+#include "widgetlookup.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,20 +22,6 @@ namespace {
 
 const QByteArray kScheme = "import QtQuick 1.1\nRectangle {\n property real tKotla: 0\n property bool pompa\n"
                            " property real tKotla: 1\n signal itemClicked(string name)\n}\n";
-
-template<typename T>
-T *child(QWidget *w, const char *name)
-{
-    return w->findChild<T *>(QString::fromLatin1(name));
-}
-
-QStringList items(QComboBox *c)
-{
-    QStringList out;
-    for (int i = 0; i < c->count(); ++i)
-        out << c->itemText(i);
-    return out;
-}
 
 MenuItemRecord scheme()
 {
@@ -103,11 +90,11 @@ void TestSchemeEditor::variableDialogAsksTheController()
     d.setDevices(m_devices);
     d.setScheme(scheme());
     d.reset();
-    QCOMPARE(items(child<QComboBox>(&d, "deviceCombo")), QStringList({"Kocioł 1 / kotłownia", "Cichy / nie odpowiada"}));
-    QCOMPARE(items(child<QComboBox>(&d, "qmlVarCombo")), QStringList({"tKotla", "pompa"})); // each once
+    QCOMPARE(comboItems(child<QComboBox>(&d, "deviceCombo")), QStringList({"Kocioł 1 / kotłownia", "Cichy / nie odpowiada"}));
+    QCOMPARE(comboItems(child<QComboBox>(&d, "qmlVarCombo")), QStringList({"tKotla", "pompa"})); // each once
     const int before = m_sim->requestCount();
     child<QComboBox>(&d, "deviceCombo")->setCurrentIndex(0);
-    QTRY_COMPARE(items(child<QComboBox>(&d, "devVarCombo")), QStringList({"kot.t1", "kot.pompa"}));
+    QTRY_COMPARE(comboItems(child<QComboBox>(&d, "devVarCombo")), QStringList({"kot.t1", "kot.pompa"}));
     QCOMPARE(m_sim->commands().mid(before), QStringList(QStringLiteral("describe_all;")));
     child<QComboBox>(&d, "devVarCombo")->setCurrentIndex(1);
     child<QComboBox>(&d, "qmlVarCombo")->setCurrentIndex(1);
@@ -119,7 +106,7 @@ void TestSchemeEditor::variableDialogAsksTheController()
     QCOMPARE(v.type, QStringLiteral("logic"));
     // A description that lists a variable twice, apart, offers it once.
     QMetaObject::invokeMethod(&d, "dataReady", Q_ARG(QString, QStringLiteral("d(a.x.type=int;b.y.type=int;a.x.max=3;);")));
-    QCOMPARE(items(child<QComboBox>(&d, "devVarCombo")), QStringList({"a.x", "b.y"}));
+    QCOMPARE(comboItems(child<QComboBox>(&d, "devVarCombo")), QStringList({"a.x", "b.y"}));
 }
 
 void TestSchemeEditor::silentControllerIsTold()
