@@ -4,12 +4,6 @@
 #include "qmlfilechooser.h"
 #include "ui_schemeaddedit.h"
 
-
-namespace {
-const QString kGroup = QStringLiteral("Group");
-const QString kItem = QStringLiteral("Item");
-} // namespace
-
 schemeAddEdit::schemeAddEdit(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::schemeAddEdit)
@@ -74,7 +68,7 @@ void schemeAddEdit::on_okBtn_clicked()
 {
     const bool group = ui->comboBox->currentIndex() == 0;
     const QString name = group ? ui->groupName->text() : ui->schemeName->text();
-    if (nameTaken(group ? kGroup : kItem, name)) {
+    if (nameTaken(group ? MenuItemRecord::groupKind() : MenuItemRecord::schemeKind(), name)) {
         Dialogs::critical(this, tr("Błąd"), tr("Element o podanej nazwie już istnieje"));
         return;
     }

@@ -22,11 +22,11 @@ void SchemeFields::load(const MenuItemRecord &record) const
 MenuItemRecord SchemeFields::read(MenuItemRecord base) const
 {
     if (kind->currentIndex() == 0) {
-        base.kind = QStringLiteral("Group");
+        base.kind = MenuItemRecord::groupKind();
         base.text = groupName->text();
         return base;
     }
-    base.kind = QStringLiteral("Item");
+    base.kind = MenuItemRecord::schemeKind();
     base.id = schemeId->text();
     base.text = schemeName->text();
     base.qmlFile = qmlPath->text();

@@ -14,8 +14,6 @@ namespace {
 enum Column { Name = 0, Id = 1, Parent = 2, Kind = 3 };
 constexpr int kKeyRole = Qt::UserRole + 1;
 const QString kTop = QStringLiteral("0");
-const QString kGroup = QStringLiteral("Group");
-const QString kItem = QStringLiteral("Item");
 
 } // namespace
 
@@ -203,7 +201,7 @@ void schemesManagement::on_schemeRemoveBtn_clicked()
 bool schemesManagement::checkIds()
 {
     for (const QTreeWidgetItem *row : qAsConst(m_rows)) {
-        if (row->text(Kind) != kItem)
+        if (row->text(Kind) != MenuItemRecord::schemeKind())
             continue;
         if (!SchemeFile::isValidSchemeId(row->text(Id))) {
             Dialogs::critical(this, tr("Błąd"),
@@ -231,7 +229,7 @@ void schemesManagement::numberGroups()
         if (row->parent())
             continue;
         ++count;
-        if (row->text(Kind) == kGroup)
+        if (row->text(Kind) == MenuItemRecord::groupKind())
             row->setText(Id, QString::number(count));
         row->setText(Parent, kTop);
     }
@@ -240,7 +238,7 @@ void schemesManagement::numberGroups()
         for (int i = 0; i < parent->childCount(); ++i) {
             QTreeWidgetItem *child = parent->child(i);
             child->setText(Parent, parent->text(Id));
-            if (child->text(Kind) == kGroup)
+            if (child->text(Kind) == MenuItemRecord::groupKind())
                 child->setText(Id, parent->text(Id) + QLatin1Char('.') + QString::number(++groups));
             numberChildren(child);
         }

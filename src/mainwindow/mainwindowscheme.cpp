@@ -15,7 +15,6 @@
 #include <QTimer>
 
 namespace {
-const QString kItemKind = QStringLiteral("Item");
 const QString kSchemeType = QStringLiteral("scheme");
 } // namespace
 
@@ -24,7 +23,7 @@ const MenuItemRecord *MainWindow::recordOfItem(const QTreeWidgetItem *item) cons
 {
     const MenuItemRecord *found = nullptr;
     for (const MenuItemRecord &r : m_project.menu) {
-        if (r.text == item->text(MenuTreeRow::Text) && r.id == item->text(MenuTreeRow::Id) && r.kind == kItemKind)
+        if (r.text == item->text(MenuTreeRow::Text) && r.id == item->text(MenuTreeRow::Id) && r.isScheme())
             found = &r;
     }
     return found;

@@ -37,7 +37,7 @@ void appendScheme(MenuTree &tree, const QDomElement &e, const QString &parent, i
                   const QString &location)
 {
     MenuItemRecord r;
-    r.kind = kItem;
+    r.kind = MenuItemRecord::schemeKind();
     r.text = e.attribute(QStringLiteral("text"));
     r.id = e.attribute(QStringLiteral("id"));
     r.qmlFile = e.attribute(QStringLiteral("qmlFile"));
@@ -58,7 +58,7 @@ void appendGroup(MenuTree &tree, const QDomElement &g, const QString &location)
     const QString id = g.attribute(QStringLiteral("id"));
     const QStringList parts = id.split(QLatin1Char('.'), Qt::KeepEmptyParts);
     MenuItemRecord r;
-    r.kind = kGroup;
+    r.kind = MenuItemRecord::groupKind();
     r.text = g.attribute(QStringLiteral("text"));
     r.id = id;
     int treeParent = -1;
@@ -82,7 +82,7 @@ QDomElement recordElement(QDomDocument &doc, const MenuItemRecord &r, const QStr
     QDomElement e = doc.createElement(r.kind);
     e.setAttribute(QStringLiteral("id"), r.id);
     e.setAttribute(QStringLiteral("text"), r.text);
-    if (r.kind != kItem)
+    if (!r.isScheme())
         return e;
     e.setAttribute(QStringLiteral("qmlFile"), r.qmlFile);
     if (!SchemeFile::isValidSchemeId(r.id)) {

@@ -10,7 +10,7 @@
 struct MenuItemRecord
 {
     QString parent = QStringLiteral("0"); // enclosing group's ID; "0" at the top
-    QString kind;                         // "Group" or "Item"
+    QString kind;                         // groupKind() or schemeKind()
     QString id;
     QString text;
     QString qmlFile;                       // schemes: relative to the project folder
@@ -18,7 +18,12 @@ struct MenuItemRecord
     QList<EventRecord> events;               // schemes only
     int interval = 0;                        // schemes: refresh period in seconds
 
-    bool isGroup() const { return kind == QLatin1String("Group"); }
+    // The kinds are named after the elements of the menu file.
+    static QString groupKind() { return QStringLiteral("Group"); }
+    static QString schemeKind() { return QStringLiteral("Item"); }
+
+    bool isGroup() const { return kind == groupKind(); }
+    bool isScheme() const { return kind == schemeKind(); }
 
     bool operator==(const MenuItemRecord &o) const
     {
