@@ -111,16 +111,6 @@ void DataSet::writeReply()
     emit allDataSet();
 }
 
-QString DataSet::addressOf(const QString &deviceId) const
-{
-    QString address;
-    for (const DeviceRecord &d : m_devices) {
-        if (d.id == deviceId)
-            address = d.networkAdress;
-    }
-    return address;
-}
-
 void DataSet::readBackReply(const QString &reply)
 {
     const QStringList parts = CommandLanguage::prepareValues(reply);
@@ -129,7 +119,7 @@ void DataSet::readBackReply(const QString &reply)
     const QString current = m_addresses.at(m_index);
     for (int i = 0; i < m_readBack.size(); ++i) {
         const TeskSchemeVariable v = m_readBack.at(i);
-        if (addressOf(v.device) != current)
+        if (addressOf(m_devices, v.device) != current)
             continue;
         for (const QString &part : parts) {
             if (!CommandLanguage::isCandidate(part, v.devVar) || !CommandLanguage::isMatch(part, v.devVar))

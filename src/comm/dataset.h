@@ -46,7 +46,6 @@ private:
     bool atValidIndex();
     void readBackReply(const QString &reply);
     void writeReply();
-    QString addressOf(const QString &deviceId) const;
     quint16 currentPort() const;
 
     QTeskCmd *m_link;

@@ -118,11 +118,7 @@ void EventItemAddEdit::controllerChosen(int index, QComboBox *other)
         const QSignalBlocker block(other);
         other->setCurrentIndex(index);
     }
-    QString host;
-    for (const DeviceRecord &d : qAsConst(m_devices)) {
-        if (d.id == currentDevice())
-            host = d.networkAdress;
-    }
+    const QString host = addressOf(m_devices, currentDevice());
     if (host.isEmpty())
         return;
     setCursor(Qt::WaitCursor);

@@ -86,11 +86,7 @@ void variableAddEdit::deviceChanged()
 
 void variableAddEdit::askController(const QString &deviceId)
 {
-    m_address.clear();
-    for (const DeviceRecord &d : qAsConst(m_devices)) {
-        if (d.id == deviceId)
-            m_address = d.networkAdress;
-    }
+    m_address = addressOf(m_devices, deviceId);
     if (m_address.isEmpty())
         return;
     setCursor(Qt::WaitCursor);

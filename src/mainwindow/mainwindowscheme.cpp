@@ -281,13 +281,8 @@ void MainWindow::teskcmdDescribeIsReady(const QList<TeskSchemeVariable> &list)
 void MainWindow::logWrites(const QList<TeskSchemeVariable> &list)
 {
     for (const TeskSchemeVariable &v : list) {
-        QString address;
-        for (const DeviceRecord &d : m_project.devices) {
-            if (d.id == v.device)
-                address = d.networkAdress;
-        }
-        writeLog(tr("Zapis do sterownika: ") + address + QStringLiteral(" [") + v.devVar + QLatin1Char('=') + v.value
-                     + QLatin1Char(']'),
+        writeLog(tr("Zapis do sterownika: ") + addressOf(m_project.devices, v.device) + QStringLiteral(" [") + v.devVar
+                     + QLatin1Char('=') + v.value + QLatin1Char(']'),
                  LogEntry::Send);
     }
 }

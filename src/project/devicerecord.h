@@ -21,3 +21,15 @@ struct DeviceRecord
 };
 
 using DeviceList = QList<DeviceRecord>;
+
+// The address of the controller with that ID; where an ID is listed twice
+// the later entry wins. Empty when none has it.
+inline QString addressOf(const DeviceList &devices, const QString &deviceId)
+{
+    QString address;
+    for (const DeviceRecord &d : devices) {
+        if (d.id == deviceId)
+            address = d.networkAdress;
+    }
+    return address;
+}
