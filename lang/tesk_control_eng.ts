@@ -180,10 +180,6 @@
             <translation>Remove value</translation>
         </message>
         <message>
-            <source>Odczytuję zmienne sterownika </source>
-            <translation>Reading the variables of controller </translation>
-        </message>
-        <message>
             <source>Sterownik nie odpowiada</source>
             <translation>The controller does not respond</translation>
         </message>
@@ -1103,6 +1099,13 @@ The preview shows QML errors with their line numbers.</translation>
         </message>
     </context>
     <context>
+        <name>VariableCatalogRequest</name>
+        <message>
+            <source>Odczytuję zmienne sterownika </source>
+            <translation>Reading the variables of controller </translation>
+        </message>
+    </context>
+    <context>
         <name>variableAddEdit</name>
         <message>
             <source>Dodaj / Edytuj Zmienną</source>
@@ -1151,10 +1154,6 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source>Anuluj</source>
             <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Odczytuję zmienne sterownika </source>
-            <translation>Reading the variables of controller </translation>
         </message>
         <message>
             <source>Sterownik </source>

@@ -180,10 +180,6 @@
             <translation>Usuń wartość</translation>
         </message>
         <message>
-            <source>Odczytuję zmienne sterownika </source>
-            <translation>Odczytuję zmienne sterownika </translation>
-        </message>
-        <message>
             <source>Sterownik nie odpowiada</source>
             <translation>Sterownik nie odpowiada</translation>
         </message>
@@ -1103,6 +1099,13 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         </message>
     </context>
     <context>
+        <name>VariableCatalogRequest</name>
+        <message>
+            <source>Odczytuję zmienne sterownika </source>
+            <translation>Odczytuję zmienne sterownika </translation>
+        </message>
+    </context>
+    <context>
         <name>variableAddEdit</name>
         <message>
             <source>Dodaj / Edytuj Zmienną</source>
@@ -1151,10 +1154,6 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source>Anuluj</source>
             <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Odczytuję zmienne sterownika </source>
-            <translation>Odczytuję zmienne sterownika </translation>
         </message>
         <message>
             <source>Sterownik </source>

@@ -67,9 +67,9 @@ private:
 
 void TestEventEditor::initTestCase()
 {
-    m_a = SimControllers::start(this, QStringLiteral("127.0.10.5"), kVariables, EventItemAddEdit::kPort);
-    m_b = SimControllers::start(this, QStringLiteral("127.0.10.6"), kVariables, EventItemAddEdit::kPort);
-    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.7"), QByteArray(), EventItemAddEdit::kPort);
+    m_a = SimControllers::start(this, QStringLiteral("127.0.10.5"), kVariables, VariableCatalogRequest::kPort);
+    m_b = SimControllers::start(this, QStringLiteral("127.0.10.6"), kVariables, VariableCatalogRequest::kPort);
+    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.7"), QByteArray(), VariableCatalogRequest::kPort);
     m_silent->setFault(SimFault::Silent);
     m_devices = {{QStringLiteral("Kocioł 1"), QStringLiteral("127.0.10.5"), QString(), QStringLiteral("A")},
                  {QStringLiteral("K2"), QStringLiteral("127.0.10.6"), QString(), QStringLiteral("B")},

@@ -61,8 +61,8 @@ void TestSchemeEditor::initTestCase()
 {
     m_sim = SimControllers::start(this, QStringLiteral("127.0.10.1"), R"(
         <Variable name="kot.t1" type="phy_temperature" min="0" max="900" value="215"/>
-        <Variable name="kot.pompa" type="on_off" modify="1" value="1"/>)", variableAddEdit::kPort);
-    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.2"), QByteArray(), variableAddEdit::kPort);
+        <Variable name="kot.pompa" type="on_off" modify="1" value="1"/>)", VariableCatalogRequest::kPort);
+    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.2"), QByteArray(), VariableCatalogRequest::kPort);
     m_silent->setFault(SimFault::Silent);
     m_devices = {{QStringLiteral("Kocioł 1"), QStringLiteral("127.0.10.1"), QString(), QStringLiteral("kotłownia")},
                  {QStringLiteral("Cichy"), QStringLiteral("127.0.10.2"), QString(), QStringLiteral("nie odpowiada")}};
@@ -105,7 +105,8 @@ void TestSchemeEditor::variableDialogAsksTheController()
     QCOMPARE(v.qmlVar, QStringLiteral("pompa"));
     QCOMPARE(v.type, QStringLiteral("logic"));
     // A description that lists a variable twice, apart, offers it once.
-    QMetaObject::invokeMethod(&d, "dataReady", Q_ARG(QString, QStringLiteral("d(a.x.type=int;b.y.type=int;a.x.max=3;);")));
+    QMetaObject::invokeMethod(d.findChild<VariableCatalogRequest *>(), "replied",
+                              Q_ARG(QString, QStringLiteral("d(a.x.type=int;b.y.type=int;a.x.max=3;);")));
     QCOMPARE(comboItems(child<QComboBox>(&d, "devVarCombo")), QStringList({"a.x", "b.y"}));
 }
 

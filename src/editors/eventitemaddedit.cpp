@@ -1,8 +1,6 @@
 #include "eventitemaddedit.h"
 
-#include "commandlanguage.h"
 #include "listitemaddedit.h"
-#include "qteskcmd.h"
 #include "ui_eventitemaddedit.h"
 
 #include <QDebug>
@@ -17,11 +15,14 @@ const QStringList kTypes = {QStringLiteral("int"),     QStringLiteral("real"),  
 EventItemAddEdit::EventItemAddEdit(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::EventItemAddEdit)
-    , m_link(new QTeskCmd(this))
 {
     ui->setupUi(this);
-    connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &EventItemAddEdit::dataReady);
-    connect(m_link, &QTeskCmd::timeout, this, &EventItemAddEdit::linkTimeout);
+    m_catalog = new VariableCatalogRequest(this, ui->statusLabel);
+    connect(m_catalog, &VariableCatalogRequest::namesRead, this, &EventItemAddEdit::namesRead);
+    // A controller that does not answer: the dialog says so instead of
+    // waiting for ever.
+    connect(m_catalog, &VariableCatalogRequest::silent, this,
+            [this] { ui->statusLabel->setText(tr("Sterownik nie odpowiada")); });
     reset();
 }
 
@@ -121,20 +122,14 @@ void EventItemAddEdit::controllerChosen(int index, QComboBox *other)
     const QString host = addressOf(m_devices, currentDevice());
     if (host.isEmpty())
         return;
-    setCursor(Qt::WaitCursor);
-    ui->statusLabel->setText(tr("Odczytuję zmienne sterownika ") + host + QStringLiteral("..."));
-    m_link->sendRequest(host, CommandLanguage::describeAllCommand(), kPort);
+    m_catalog->ask(host);
 }
 
-void EventItemAddEdit::dataReady(const QString &reply)
+void EventItemAddEdit::namesRead(const QStringList &names)
 {
-    setCursor(Qt::ArrowCursor);
-    ui->statusLabel->clear();
     ui->comboBox_3->clear();
     ui->comboBox_6->clear();
-    QStringList names = CommandLanguage::variableCatalogue(CommandLanguage::prepareDescription(reply));
-    names.removeDuplicates();
-    for (const QString &name : qAsConst(names)) {
+    for (const QString &name : names) {
         const bool taken = std::any_of(m_others.cbegin(), m_others.cend(), [&](const EventItemRecord &o) {
             return o.property == name && o.device == currentDevice();
         });
@@ -147,14 +142,6 @@ void EventItemAddEdit::dataReady(const QString &reply)
         ui->comboBox_3->setCurrentText(m_item.property);
         ui->comboBox_6->setCurrentText(m_item.property);
     }
-}
-
-// A controller that does not answer: the cursor comes back and the dialog
-// says so instead of waiting for ever.
-void EventItemAddEdit::linkTimeout()
-{
-    setCursor(Qt::ArrowCursor);
-    ui->statusLabel->setText(tr("Sterownik nie odpowiada"));
 }
 
 void EventItemAddEdit::setItem(const EventItemRecord &item)

@@ -2,6 +2,7 @@
 
 #include "devicerecord.h"
 #include "eventitemrecord.h"
+#include "variablecatalogrequest.h"
 
 #include <QDialog>
 
@@ -22,8 +23,6 @@ class EventItemAddEdit : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr quint16 kPort = 16483;
-
     explicit EventItemAddEdit(QWidget *parent = nullptr);
     ~EventItemAddEdit() override;
 
@@ -33,7 +32,7 @@ public:
     void setProjectFolder(const QString &path);
     void setItem(const EventItemRecord &item);
     EventItemRecord item() const { return m_item; }
-    QTeskCmd *link() const { return m_link; }
+    QTeskCmd *link() const { return m_catalog->link(); }
 
     // The scheme IDs a project folder offers: its files but the project's
     // own, by name ignoring case, each up to its first full stop.
@@ -41,7 +40,6 @@ public:
 
 private slots:
     void on_typeCombo_currentIndexChanged(int index);
-    void dataReady(const QString &reply);
     void on_comboBox_2_currentIndexChanged(int index);
     void on_comboBox_5_currentIndexChanged(int index);
     void on_okButton_clicked();
@@ -50,7 +48,6 @@ private slots:
     void on_delButton_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
     void on_treeWidget_itemDoubleClicked(QTreeWidgetItem *item, int column);
-    void linkTimeout();
 
 private:
     enum Page { Values = 0, Lists = 1, Scheme = 2 };
@@ -58,9 +55,10 @@ private:
     void controllerChosen(int index, QComboBox *other);
     QString currentDevice() const;
     void rebuildChoices();
+    void namesRead(const QStringList &names);
 
     Ui::EventItemAddEdit *ui;
-    QTeskCmd *m_link;
+    VariableCatalogRequest *m_catalog;
     EventItemRecord m_item;
     int m_mode = Values;
     DeviceList m_devices;

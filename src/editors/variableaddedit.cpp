@@ -1,8 +1,6 @@
 #include "variableaddedit.h"
 
-#include "commandlanguage.h"
 #include "qmltext.h"
-#include "qteskcmd.h"
 #include "ui_variableaddedit.h"
 
 namespace {
@@ -13,13 +11,16 @@ const QStringList kTypes = {QStringLiteral("int"), QStringLiteral("real"), QStri
 variableAddEdit::variableAddEdit(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::variableAddEdit)
-    , m_link(new QTeskCmd(this))
 {
     ui->setupUi(this);
     ui->devVarCombo->setEditable(true);
     ui->qmlVarCombo->setEditable(true);
-    connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &variableAddEdit::dataReady);
-    connect(m_link, &QTeskCmd::timeout, this, &variableAddEdit::linkTimeout);
+    m_catalog = new VariableCatalogRequest(this, ui->statusLabel);
+    connect(m_catalog, &VariableCatalogRequest::namesRead, this, &variableAddEdit::namesRead);
+    // A controller that does not answer: the dialog says so; the names can
+    // still be typed.
+    connect(m_catalog, &VariableCatalogRequest::silent, this,
+            [this] { ui->statusLabel->setText(tr("Sterownik ") + m_address + tr(" nie odpowiada")); });
 }
 
 variableAddEdit::~variableAddEdit()
@@ -89,29 +90,15 @@ void variableAddEdit::askController(const QString &deviceId)
     m_address = addressOf(m_devices, deviceId);
     if (m_address.isEmpty())
         return;
-    setCursor(Qt::WaitCursor);
-    ui->statusLabel->setText(tr("Odczytuję zmienne sterownika ") + m_address + QStringLiteral("..."));
-    m_link->sendRequest(m_address, CommandLanguage::describeAllCommand(), kPort);
+    m_catalog->ask(m_address);
 }
 
-void variableAddEdit::dataReady(const QString &reply)
+void variableAddEdit::namesRead(const QStringList &names)
 {
-    setCursor(Qt::ArrowCursor);
-    ui->statusLabel->clear();
     const QString typed = ui->devVarCombo->currentText();
     ui->devVarCombo->clear();
-    QStringList names = CommandLanguage::variableCatalogue(CommandLanguage::prepareDescription(reply));
-    names.removeDuplicates();
     ui->devVarCombo->addItems(names);
     ui->devVarCombo->setCurrentText(m_variable.devVar.isEmpty() ? typed : m_variable.devVar);
-}
-
-// A controller that does not answer: the cursor comes back and the dialog
-// says so; the names can still be typed.
-void variableAddEdit::linkTimeout()
-{
-    setCursor(Qt::ArrowCursor);
-    ui->statusLabel->setText(tr("Sterownik ") + m_address + tr(" nie odpowiada"));
 }
 
 TeskSchemeVariable variableAddEdit::variable() const

@@ -2,6 +2,7 @@
 
 #include "devicerecord.h"
 #include "menuitemrecord.h"
+#include "variablecatalogrequest.h"
 
 #include <QDialog>
 
@@ -20,8 +21,6 @@ class variableAddEdit : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr quint16 kPort = 16483;
-
     explicit variableAddEdit(QWidget *parent = nullptr);
     ~variableAddEdit() override;
 
@@ -31,20 +30,19 @@ public:
     void setVariable(const TeskSchemeVariable &variable);
     void reset();
     TeskSchemeVariable variable() const;
-    QTeskCmd *link() const { return m_link; }
+    QTeskCmd *link() const { return m_catalog->link(); }
 
 private slots:
     void on_saveBtn_clicked();
     void on_cancelBtn_clicked();
-    void dataReady(const QString &reply);
     void deviceChanged();
-    void linkTimeout();
 
 private:
     void askController(const QString &deviceId);
+    void namesRead(const QStringList &names);
 
     Ui::variableAddEdit *ui;
-    QTeskCmd *m_link;
+    VariableCatalogRequest *m_catalog;
     DeviceList m_devices;
     QString m_projectFolder;
     MenuItemRecord m_scheme;
