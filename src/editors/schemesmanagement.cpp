@@ -63,6 +63,14 @@ void schemesManagement::fillRow(QTreeWidgetItem *row, const MenuItemRecord &reco
     row->setText(Kind, record.kind);
 }
 
+// Takes a record in under a new key, last in file order.
+int schemesManagement::keep(const MenuItemRecord &record)
+{
+    m_records.insert(m_nextKey, record);
+    m_order << m_nextKey;
+    return m_nextKey++;
+}
+
 QTreeWidgetItem *schemesManagement::addRow(int key, QTreeWidgetItem *parent)
 {
     auto *row = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(ui->treeWidget);
@@ -89,13 +97,11 @@ void schemesManagement::setMenuRecords(const QList<MenuItemRecord> &records)
     ui->schemeRemoveBtn->setEnabled(false);
     QList<int> pending;
     for (const MenuItemRecord &r : records) {
-        m_records.insert(m_nextKey, r);
-        m_order << m_nextKey;
+        const int key = keep(r);
         if (r.parent == kTop)
-            addRow(m_nextKey, nullptr);
+            addRow(key, nullptr);
         else
-            pending << m_nextKey;
-        ++m_nextKey;
+            pending << key;
     }
     while (!pending.isEmpty()) {
         QList<int> still;
@@ -137,11 +143,16 @@ QList<MenuItemRecord> schemesManagement::recordsExcept(int key) const
     return out;
 }
 
-void schemesManagement::on_schemeAddBtn_clicked()
+void schemesManagement::prepareAddEdit(const QList<MenuItemRecord> &others)
 {
     m_addEdit->reset();
-    m_addEdit->setOtherRecords(menuRecords());
+    m_addEdit->setOtherRecords(others);
     m_addEdit->setProjectFolder(m_projectFolder);
+}
+
+void schemesManagement::on_schemeAddBtn_clicked()
+{
+    prepareAddEdit(menuRecords());
     if (m_addEdit->exec() != QDialog::Accepted)
         return;
     MenuItemRecord record = m_addEdit->record();
@@ -149,9 +160,7 @@ void schemesManagement::on_schemeAddBtn_clicked()
         record.id.clear(); // numbered on confirm
     QTreeWidgetItem *parent = m_selectedKey >= 0 ? ui->treeWidget->currentItem() : nullptr;
     record.parent = parent ? parent->text(Id) : kTop;
-    m_records.insert(m_nextKey, record);
-    m_order << m_nextKey;
-    addRow(m_nextKey++, parent);
+    addRow(keep(record), parent);
     if (parent)
         parent->setExpanded(true);
 }
@@ -166,9 +175,7 @@ void schemesManagement::itemDoubleClicked(QTreeWidgetItem *item, int)
         editScheme(item, key);
         return;
     }
-    m_addEdit->reset();
-    m_addEdit->setOtherRecords(recordsExcept(key));
-    m_addEdit->setProjectFolder(m_projectFolder);
+    prepareAddEdit(recordsExcept(key));
     m_addEdit->setRecord(m_records.value(key));
     if (m_addEdit->exec() != QDialog::Accepted)
         return;

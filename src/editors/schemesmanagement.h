@@ -45,10 +45,12 @@ private slots:
     void itemDeselected();
 
 private:
+    int keep(const MenuItemRecord &record);
     QTreeWidgetItem *addRow(int key, QTreeWidgetItem *parent);
     void fillRow(QTreeWidgetItem *row, const MenuItemRecord &record);
     int keyOf(const QTreeWidgetItem *row) const;
     QList<MenuItemRecord> recordsExcept(int key) const;
+    void prepareAddEdit(const QList<MenuItemRecord> &others);
     bool checkIds();
     void numberGroups();
     void removeSubtree(QTreeWidgetItem *row);
