@@ -65,6 +65,17 @@ QPushButton *ownButton(QWidget *w, const char *name)
     return w->findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
+// Ready once the dialog of that type is up and the combo offers something:
+// the names the controller was asked for have come.
+template<typename T>
+std::function<bool()> offers(const char *combo)
+{
+    return [combo] {
+        T *d = modal<T>();
+        return d && child<QComboBox>(d, combo)->count() > 0;
+    };
+}
+
 void later(const std::function<void()> &f)
 {
     QTimer::singleShot(0, f);
@@ -209,11 +220,7 @@ void Walkthrough::buildBindingSteps()
                     }};
     m_steps << Step{[] { return modal<variableAddEdit>(); },
                     [] { child<QComboBox>(modal<variableAddEdit>(), "deviceCombo")->setCurrentIndex(0); }};
-    m_steps << Step{[] {
-                        variableAddEdit *d = modal<variableAddEdit>();
-                        return d && child<QComboBox>(d, "devVarCombo")->count() > 0;
-                    },
-                    [this] {
+    m_steps << Step{offers<variableAddEdit>("devVarCombo"), [this] {
                         variableAddEdit *d = modal<variableAddEdit>();
                         child<QComboBox>(d, "devVarCombo")->setCurrentText(QStringLiteral("kot1.t_zas"));
                         child<QComboBox>(d, "qmlVarCombo")->setCurrentText(QStringLiteral("temperatura"));
@@ -238,11 +245,7 @@ void Walkthrough::buildEventSteps()
                         child<QComboBox>(d, "typeCombo")->setCurrentIndex(2);
                         child<QComboBox>(d, "comboBox_2")->setCurrentIndex(0);
                     }};
-    m_steps << Step{[] {
-                        EventItemAddEdit *d = modal<EventItemAddEdit>();
-                        return d && child<QComboBox>(d, "comboBox_3")->count() > 0;
-                    },
-                    [this] {
+    m_steps << Step{offers<EventItemAddEdit>("comboBox_3"), [this] {
                         EventItemAddEdit *d = modal<EventItemAddEdit>();
                         child<QComboBox>(d, "comboBox_3")->setCurrentText(QStringLiteral("kot1.palnik"));
                         child<QLineEdit>(d, "lineEdit")->setText(QStringLiteral("Palnik kotła 1"));
