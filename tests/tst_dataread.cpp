@@ -1,6 +1,7 @@
 #include "dataread.h"
 #include "qteskcmd.h"
 #include "simcontrollers.h"
+#include "testnet.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -194,7 +195,7 @@ void TestDataRead::nothingToRead()
 
 void TestDataRead::emptyPortMeansDefault()
 {
-    SimServer *standard = SimControllers::start(this, QStringLiteral("127.0.3.7"), R"(<Variable name="x" type="int" value="2"/>)", 16483);
+    SimServer *standard = SimControllers::start(this, TestNet::host(7), R"(<Variable name="x" type="int" value="2"/>)", 16483);
     Reports *reports;
     DataRead *r = reader(&reports);
     DeviceRecord d = SimControllers::device("D", standard);

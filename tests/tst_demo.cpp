@@ -9,6 +9,7 @@
 #include "qteskcmd.h"
 #include "simulator.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "testpaths.h"
 
 #include <QCheckBox>
@@ -30,7 +31,6 @@ namespace {
 
 // The demo's controllers answer here, away from a demo that may be running.
 const QByteArray kDemoNet = "127.0.0.";
-const QByteArray kTestNet = "127.0.8.";
 
 QString demoDir()
 {
@@ -79,14 +79,14 @@ private:
 void TestDemo::initTestCase()
 {
     QString error;
-    QVERIFY2(m_sim.loadXml(readAll(demoDir() + QStringLiteral("/controllers.xml")).replace(kDemoNet, kTestNet), &error),
+    QVERIFY2(m_sim.loadXml(readAll(demoDir() + QStringLiteral("/controllers.xml")).replace(kDemoNet, TestNet::subnet().toLatin1()), &error),
              qPrintable(error));
     QVERIFY2(m_sim.start(&error, 3600 * 1000), qPrintable(error)); // values hold still
     m_dir = new TempWorkDir;
     const QString project = m_dir->filePath(QStringLiteral("demo"));
     TempWorkDir::copyTree(demoDir() + QStringLiteral("/project"), project);
     m_dir->write(QStringLiteral("demo/deviceList.xml"),
-                 readAll(project + QStringLiteral("/deviceList.xml")).replace(kDemoNet, kTestNet));
+                 readAll(project + QStringLiteral("/deviceList.xml")).replace(kDemoNet, TestNet::subnet().toLatin1()));
     m_dir->write(QStringLiteral("config.xml"),
                  QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
                                 "<LastProject location=\"%2/\" name=\"demo\"/></Config>")

@@ -9,6 +9,7 @@
 #include "setvalue.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "testpaths.h"
 
 #include <QCheckBox>
@@ -28,7 +29,9 @@
 
 namespace {
 
-const QString kK1 = QStringLiteral("127.0.6.1");
+const QString kK1 = TestNet::host(1);
+const QString kK2 = TestNet::host(2);
+const QString kK3 = TestNet::host(3);
 
 QStringList logTexts(MainWindow &w, int from = 0)
 {
@@ -101,8 +104,8 @@ void TestSchemeRuntime::initTestCase()
         <Variable name="pump" type="on_off" modify="1" value="1"/>
         <Variable name="tset" type="phy_temperature" modify="1" min="0" max="900" value="455"/>
         <Variable name="mode" type="int" modify="1" value="1"/>)", 16483);
-    m_k2 = SimControllers::start(this, QStringLiteral("127.0.6.2"), R"(<Variable name="x" type="int" modify="1" value="7"/>)", 16483);
-    m_k3 = SimControllers::start(this, QStringLiteral("127.0.6.3"), R"(<Variable name="s" type="int"/>)", 16483);
+    m_k2 = SimControllers::start(this, kK2, R"(<Variable name="x" type="int" modify="1" value="7"/>)", 16483);
+    m_k3 = SimControllers::start(this, kK3, R"(<Variable name="s" type="int"/>)", 16483);
     m_k3->setFault(SimFault::Silent);
 }
 
@@ -111,6 +114,9 @@ void TestSchemeRuntime::init()
     m_dir = new TempWorkDir;
     const QString project = m_dir->filePath(QStringLiteral("obiekt"));
     TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/runtime"), project);
+    QFile devices(project + QStringLiteral("/deviceList.xml"));
+    QVERIFY(devices.open(QIODevice::ReadOnly));
+    m_dir->write(QStringLiteral("obiekt/deviceList.xml"), devices.readAll().replace("127.0.6.", TestNet::subnet().toLatin1()));
     m_dir->write(QStringLiteral("config.xml"),
                  QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
                                 "<LastProject location=\"%2/\" name=\"Obiekt testowy\"/></Config>")
@@ -157,12 +163,12 @@ void TestSchemeRuntime::firstPassFillsTheScene()
     QCOMPARE(iconOf(item), icon(":/scheme"));
     QVERIFY(m_window->refreshTimer()->isActive());
     QCOMPARE(logTexts(*m_window, logStart),
-             QStringList({"Aktualizacja danych", "Odczytano parametr ze sterownika: 127.0.6.1 [tKotla=21.5]",
-                          "Odczytano parametr ze sterownika: 127.0.6.1 [pompa=1]",
-                          "Brak parametru w sterowniku: 127.0.6.1 [nope]",
-                          "Odczytano parametr ze sterownika: 127.0.6.2 [nastawa=7]",
+             QStringList({"Aktualizacja danych", "Odczytano parametr ze sterownika: " + kK1 + " [tKotla=21.5]",
+                          "Odczytano parametr ze sterownika: " + kK1 + " [pompa=1]",
+                          "Brak parametru w sterowniku: " + kK1 + " [nope]",
+                          "Odczytano parametr ze sterownika: " + kK2 + " [nastawa=7]",
                           // K3 is asked only for an event; it keeps silent
-                          "Sterownik 127.0.6.3 nie odpowiada",
+                          "Sterownik " + kK3 + " nie odpowiada",
                           "Aktualizacja zakończona, czas odczytu: 0 s"}));
     QCOMPARE(m_window->logModel()->entries().at(logStart + 3).kind, int(LogEntry::Error));
     QCOMPARE(m_window->logModel()->entries().at(logStart + 1).kind, int(LogEntry::Read));
@@ -257,7 +263,7 @@ void TestSchemeRuntime::eventReadsAsksAndWrites()
     QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
     // The write is followed by a refresh.
     QTRY_COMPARE(root->property("nastawa").toInt(), 12);
-    QVERIFY(logTexts(*m_window).contains(QStringLiteral("Zapis do sterownika: 127.0.6.2 [x=12]")));
+    QVERIFY(logTexts(*m_window).contains("Zapis do sterownika: " + kK2 + " [x=12]"));
 }
 
 void TestSchemeRuntime::cancelledDialogWritesNothing()
@@ -297,7 +303,7 @@ void TestSchemeRuntime::silentControllerDuringAnEvent()
     const int passes = logTexts(*m_window).count(QStringLiteral("Aktualizacja danych"));
     click(m_window->schemeView()->rootObject(), QStringLiteral("cisza"));
     QCOMPARE(m_window->cursor().shape(), Qt::WaitCursor);
-    QTRY_VERIFY(logTexts(*m_window).contains(QStringLiteral("Sterownik 127.0.6.3 nie odpowiada")));
+    QTRY_VERIFY(logTexts(*m_window).contains("Sterownik " + kK3 + " nie odpowiada"));
     QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
     QVERIFY(logTexts(*m_window).count(QStringLiteral("Aktualizacja danych")) > passes);
 }

@@ -1,6 +1,7 @@
 #include "commandlanguage.h"
 #include "qteskcmd.h"
 #include "simulator.h"
+#include "testnet.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -208,10 +209,11 @@ void TestSimulator::configErrors()
 
     // Two controllers on one address and port: the second cannot listen.
     Simulator clash;
-    QVERIFY(clash.loadXml("<TeskSim><Controller address=\"127.0.2.4\" port=\"16483\"/>"
-                          "<Controller address=\"127.0.2.4\" port=\"16483\"/></TeskSim>", &error));
+    const QString host = TestNet::host(4);
+    const QString twice = QStringLiteral("<Controller address=\"%1\" port=\"16483\"/>").arg(host);
+    QVERIFY(clash.loadXml(("<TeskSim>" + twice + twice + "</TeskSim>").toUtf8(), &error));
     QVERIFY(!clash.start(&error));
-    QVERIFY(error.startsWith(QStringLiteral("127.0.2.4:16483")));
+    QVERIFY(error.startsWith(host + QStringLiteral(":16483")));
 }
 
 QTEST_GUILESS_MAIN(TestSimulator)
