@@ -6,12 +6,16 @@
 
 namespace TextFile {
 
-bool read(const QString &path, QString *text, Encoding *encoding)
+bool read(const QString &path, QString *text, Encoding *encoding, LineEnd *lineEnd)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes = file.readAll();
+    if (lineEnd) {
+        const int first = bytes.indexOf('\n');
+        *lineEnd = first > 0 && bytes.at(first - 1) == '\r' ? LineEnd::CrLf : LineEnd::Lf;
+    }
     bytes.replace("\r\n", "\n");
     QTextCodec::ConverterState state;
     const QString utf8 = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
@@ -21,11 +25,13 @@ bool read(const QString &path, QString *text, Encoding *encoding)
     return true;
 }
 
-QString write(const QString &path, const QString &text, Encoding *encoding)
+QString write(const QString &path, const QString &text, Encoding *encoding, LineEnd lineEnd)
 {
     if (*encoding == Encoding::Latin1 && !QTextCodec::codecForName("ISO-8859-1")->canEncode(text))
         *encoding = Encoding::Utf8;
-    const QByteArray bytes = *encoding == Encoding::Utf8 ? text.toUtf8() : text.toLatin1();
+    QByteArray bytes = *encoding == Encoding::Utf8 ? text.toUtf8() : text.toLatin1();
+    if (lineEnd == LineEnd::CrLf)
+        bytes.replace('\n', "\r\n");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

@@ -115,14 +115,16 @@ void TeskDesigner::openFile(const QString &path)
     }
     QString text;
     TextFile::Encoding encoding;
-    if (!TextFile::read(path, &text, &encoding)) {
+    TextFile::LineEnd lineEnd;
+    if (!TextFile::read(path, &text, &encoding, &lineEnd)) {
         Dialogs::critical(this, tr("Błąd"), tr("Nie można otworzyć pliku: ") + path);
         return;
     }
-    addPage(fileNameOf(path), path, text, encoding);
+    addPage(fileNameOf(path), path, text, encoding, lineEnd);
 }
 
-int TeskDesigner::addPage(const QString &name, const QString &path, const QString &text, TextFile::Encoding encoding)
+int TeskDesigner::addPage(const QString &name, const QString &path, const QString &text, TextFile::Encoding encoding,
+                          TextFile::LineEnd lineEnd)
 {
     auto *page = new QTabWidget;
     page->setTabPosition(QTabWidget::South);
@@ -131,7 +133,7 @@ int TeskDesigner::addPage(const QString &name, const QString &path, const QStrin
     page->addTab(editor, tr("Kod"));
     page->setCurrentWidget(editor);
     editor->setPlainText(text);
-    m_files.append({name, path, false, encoding, page, editor});
+    m_files.append({name, path, false, encoding, lineEnd, page, editor});
     connect(editor->document(), &QTextDocument::modificationChanged, this,
             [this, page](bool changed) { fileChanged(page, changed); });
     ui->filesTab->addTab(page, name);
@@ -172,10 +174,14 @@ void TeskDesigner::on_filesTab_currentChanged(int)
 void TeskDesigner::on_filesTab_tabCloseRequested(int tab)
 {
     const int index = indexOfPage(ui->filesTab->widget(tab));
-    if (index < 0 || !mayClose(index))
-        return;
+    if (index >= 0 && mayClose(index))
+        closeAt(index);
+}
+
+void TeskDesigner::closeAt(int index)
+{
     QWidget *page = m_files.takeAt(index).page;
-    ui->filesTab->removeTab(tab);
+    ui->filesTab->removeTab(ui->filesTab->indexOf(page));
     delete page;
 }
 
@@ -194,13 +200,19 @@ bool TeskDesigner::mayClose(int index)
     return answer == QMessageBox::Discard;
 }
 
+// A file whose changes the operator discards is closed with the window, so
+// that neither its tab nor a later save brings the discarded text back.
 void TeskDesigner::closeEvent(QCloseEvent *event)
 {
-    for (int i = 0; i < m_files.size(); ++i) {
+    for (int i = 0; i < m_files.size();) {
         if (!mayClose(i)) {
             event->ignore();
             return;
         }
+        if (m_files.at(i).changed)
+            closeAt(i);
+        else
+            ++i;
     }
     event->accept();
 }
@@ -244,7 +256,7 @@ bool TeskDesigner::saveAt(int index)
         f.path = path;
         f.name = fileNameOf(path);
     }
-    const QString error = TextFile::write(f.path, f.editor->toPlainText(), &f.encoding);
+    const QString error = TextFile::write(f.path, f.editor->toPlainText(), &f.encoding, f.lineEnd);
     if (!error.isEmpty()) {
         Dialogs::critical(this, tr("Błąd"), tr("Nie udało się zapisać pliku: ") + f.path + QLatin1Char('\n') + error);
         return false;

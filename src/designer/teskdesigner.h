@@ -54,17 +54,20 @@ private:
         QString path; // empty until a new file is first saved
         bool changed = false;
         TextFile::Encoding encoding = TextFile::Encoding::Utf8;
+        TextFile::LineEnd lineEnd = TextFile::LineEnd::Lf;
         QWidget *page = nullptr;
         CodeEditor *editor = nullptr;
     };
 
-    int addPage(const QString &name, const QString &path, const QString &text, TextFile::Encoding encoding);
+    int addPage(const QString &name, const QString &path, const QString &text, TextFile::Encoding encoding,
+                TextFile::LineEnd lineEnd = TextFile::LineEnd::Lf);
     int indexOfPage(QWidget *page) const;
     int indexOfPath(const QString &path) const;
     QString tabTitle(const OpenFile &file) const;
     void fileChanged(QWidget *page, bool changed);
     bool saveAt(int index);
     bool mayClose(int index);
+    void closeAt(int index);
     void showCurrent();
     QString freeNewName() const;
 

@@ -11,6 +11,8 @@ AddPlotDialog::AddPlotDialog(const QString &parameterName, QWidget *parent)
     ui->setupUi(this);
     ui->lineEdit->setText(parameterName);
     m_picker->setStandardColors();
+    // The line takes the colour the picker shows, chosen or not.
+    m_color = m_picker->currentColor();
     ui->formLayout->setWidget(4, QFormLayout::FieldRole, m_picker);
     connect(m_picker, &QtColorPicker::colorChanged, this, &AddPlotDialog::colorChanged);
 }

@@ -22,7 +22,7 @@ public:
     int lineStyle() const;
     int interpolation() const;
     double lineWidth() const;
-    QColor color() const { return m_color; } // invalid until a colour is chosen
+    QColor color() const { return m_color; }
     QtColorPicker *colorPicker() const { return m_picker; }
 
 private slots:

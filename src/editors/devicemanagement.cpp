@@ -16,8 +16,10 @@ deviceManagement::~deviceManagement()
     delete ui;
 }
 
+// Each use starts here: nothing is selected yet, whatever ended the last one.
 void deviceManagement::setDevices(const DeviceList &devices)
 {
+    ui->deleteDeviceButton->setEnabled(false);
     m_devices = devices;
     rebuildTree();
 }
@@ -35,19 +37,12 @@ void deviceManagement::rebuildTree()
         ui->treeWidget->resizeColumnToContents(c);
 }
 
-// The device of the current row, found by its ID (the last one when two
-// share it); -1 without a current row.
-int deviceManagement::indexOfCurrent() const
+// The device of the selected row, by the row's place: IDs may be shared
+// until the list is confirmed. -1 when no row is selected.
+int deviceManagement::indexOfSelected() const
 {
-    const QTreeWidgetItem *row = ui->treeWidget->currentItem();
-    if (!row)
-        return -1;
-    int found = -1;
-    for (int i = 0; i < m_devices.size(); ++i) {
-        if (m_devices.at(i).id == row->text(0))
-            found = i;
-    }
-    return found;
+    QTreeWidgetItem *row = ui->treeWidget->currentItem();
+    return row && row->isSelected() ? m_rows.indexOf(row) : -1;
 }
 
 void deviceManagement::on_treeWidget_itemClicked()
@@ -65,9 +60,9 @@ void deviceManagement::on_addDeviceButton_clicked()
     rebuildTree();
 }
 
-void deviceManagement::on_treeWidget_itemDoubleClicked()
+void deviceManagement::on_treeWidget_itemDoubleClicked(QTreeWidgetItem *item)
 {
-    const int index = indexOfCurrent();
+    const int index = m_rows.indexOf(item);
     if (index < 0)
         return;
     const DeviceRecord &d = m_devices.at(index);
@@ -83,15 +78,18 @@ void deviceManagement::on_treeWidget_itemDoubleClicked()
     edited.id = f.at(2);
     edited.port = f.at(3);
     rebuildTree();
-    ui->treeWidget->setCurrentItem(ui->treeWidget->topLevelItem(0));
+    ui->treeWidget->setCurrentItem(m_rows.value(index));
 }
 
 void deviceManagement::on_deleteDeviceButton_clicked()
 {
-    const int index = indexOfCurrent();
+    const int index = indexOfSelected();
     if (index < 0)
         return;
-    if (Dialogs::question(this, tr("Potwierdzenie"), tr("Napewno chcesz usunąć sterownik z listy ?"),
+    const DeviceRecord &d = m_devices.at(index);
+    if (Dialogs::question(this, tr("Potwierdzenie"),
+                          tr("Napewno chcesz usunąć sterownik z listy ?") + QStringLiteral("\n\n") + d.id + QStringLiteral(" (")
+                              + d.networkAdress + QStringLiteral(") ") + d.description,
                           QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;

@@ -29,11 +29,11 @@ private slots:
     void on_addDeviceButton_clicked();
     void on_treeWidget_itemClicked();
     void on_deleteDeviceButton_clicked();
-    void on_treeWidget_itemDoubleClicked();
+    void on_treeWidget_itemDoubleClicked(QTreeWidgetItem *item);
 
 private:
     void rebuildTree();
-    int indexOfCurrent() const;
+    int indexOfSelected() const;
 
     Ui::deviceManagement *ui;
     DeviceList m_devices;

@@ -54,11 +54,12 @@ void EventAddEdit::setScheme(const MenuItemRecord &record)
 
 void EventAddEdit::setEvent(const EventRecord &event)
 {
-    m_name = event.name;
     m_items = event.items;
-    const int index = ui->comboBox->findText(event.name);
-    if (index >= 0)
-        ui->comboBox->setCurrentIndex(index);
+    // The box shows the event's own name, even one the scene no longer fires.
+    if (ui->comboBox->findText(event.name) < 0)
+        ui->comboBox->insertItem(0, event.name);
+    ui->comboBox->setCurrentIndex(ui->comboBox->findText(event.name));
+    m_name = event.name;
     rebuild();
 }
 

@@ -17,6 +17,11 @@ EventItemAddEdit::EventItemAddEdit(QWidget *parent)
     , ui(new Ui::EventItemAddEdit)
 {
     ui->setupUi(this);
+    // The variable is typed when its controller does not answer.
+    for (QComboBox *c : {ui->comboBox_3, ui->comboBox_6}) {
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+    }
     m_catalog = new VariableCatalogRequest(this, ui->statusLabel);
     connect(m_catalog, &VariableCatalogRequest::namesRead, this, &EventItemAddEdit::namesRead);
     // A controller that does not answer: the dialog says so instead of
@@ -39,6 +44,7 @@ void EventItemAddEdit::reset()
     for (QComboBox *c : {ui->comboBox_2, ui->comboBox_3, ui->comboBox_4, ui->comboBox_5, ui->comboBox_6}) {
         const QSignalBlocker block(c);
         c->clear();
+        c->clearEditText();
     }
     ui->treeWidget->clear();
     ui->lineEdit->clear();
@@ -96,9 +102,11 @@ void EventItemAddEdit::setProjectFolder(const QString &path)
     ui->comboBox_4->addItems(schemeIds(path));
 }
 
+// The chosen controller; without a choice, the stored one (a controller
+// since taken off the list stays the item's until another is chosen).
 QString EventItemAddEdit::currentDevice() const
 {
-    return ui->comboBox_2->currentData().toString();
+    return ui->comboBox_2->currentIndex() < 0 ? m_item.device : ui->comboBox_2->currentData().toString();
 }
 
 void EventItemAddEdit::on_comboBox_2_currentIndexChanged(int index)
@@ -119,14 +127,19 @@ void EventItemAddEdit::controllerChosen(int index, QComboBox *other)
         const QSignalBlocker block(other);
         other->setCurrentIndex(index);
     }
+    VariableCatalogRequest::forgetNames(ui->comboBox_3);
+    VariableCatalogRequest::forgetNames(ui->comboBox_6);
     const QString host = addressOf(m_devices, currentDevice());
     if (host.isEmpty())
         return;
     m_catalog->ask(host);
 }
 
+// The stored variable stays shown whether the controller lists it or not,
+// and so does a name typed before the list came.
 void EventItemAddEdit::namesRead(const QStringList &names)
 {
+    const QString shown = variableField()->currentText();
     ui->comboBox_3->clear();
     ui->comboBox_6->clear();
     for (const QString &name : names) {
@@ -138,10 +151,16 @@ void EventItemAddEdit::namesRead(const QStringList &names)
         ui->comboBox_3->addItem(name);
         ui->comboBox_6->addItem(name);
     }
-    if (!m_item.property.isEmpty()) {
-        ui->comboBox_3->setCurrentText(m_item.property);
-        ui->comboBox_6->setCurrentText(m_item.property);
+    const QString keep = m_item.property.isEmpty() ? shown : m_item.property;
+    if (!keep.isEmpty()) {
+        ui->comboBox_3->setCurrentText(keep);
+        ui->comboBox_6->setCurrentText(keep);
     }
+}
+
+QComboBox *EventItemAddEdit::variableField() const
+{
+    return m_mode == Lists ? ui->comboBox_6 : ui->comboBox_3;
 }
 
 void EventItemAddEdit::setItem(const EventItemRecord &item)
@@ -150,11 +169,16 @@ void EventItemAddEdit::setItem(const EventItemRecord &item)
     ui->typeCombo->setEnabled(false);
     m_item = item;
     if (m_mode == Scheme) {
+        // A scheme whose file is not in the folder yet stays the target.
+        if (ui->comboBox_4->findText(item.property) < 0)
+            ui->comboBox_4->addItem(item.property);
         ui->comboBox_4->setCurrentText(item.property);
         return;
     }
     QComboBox *devices = m_mode == Values ? ui->comboBox_2 : ui->comboBox_5;
     devices->setCurrentIndex(devices->findData(item.device));
+    ui->comboBox_3->setCurrentText(item.property);
+    ui->comboBox_6->setCurrentText(item.property);
     (m_mode == Values ? ui->lineEdit : ui->lineEdit_2)->setText(item.name);
     rebuildChoices();
 }
@@ -178,7 +202,7 @@ void EventItemAddEdit::on_okButton_clicked()
         qDebug() << "newItem.name: " << m_item.name;
     } else if (m_mode == Lists) {
         m_item.name = ui->lineEdit_2->text();
-        m_item.device = ui->comboBox_5->currentData().toString();
+        m_item.device = currentDevice();
         m_item.property = ui->comboBox_6->currentText();
         m_item.type = index == 5 ? QStringLiteral("combo") : QStringLiteral("list");
     } else {

@@ -54,6 +54,7 @@ private:
 
     void controllerChosen(int index, QComboBox *other);
     QString currentDevice() const;
+    QComboBox *variableField() const;
     void rebuildChoices();
     void namesRead(const QStringList &names);
 

@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "qmlfilechooser.h"
+#include "schemeidcheck.h"
 #include "ui_schemeaddedit.h"
 
 schemeAddEdit::schemeAddEdit(QWidget *parent)
@@ -72,6 +73,8 @@ void schemeAddEdit::on_okBtn_clicked()
         Dialogs::critical(this, tr("Błąd"), tr("Element o podanej nazwie już istnieje"));
         return;
     }
+    if (!group && !SchemeIdCheck::accept(this, ui->schemeId->text()))
+        return;
     ui->comboBox->setEnabled(true);
     accept();
 }

@@ -30,6 +30,9 @@ MenuItemRecord SchemeFields::read(MenuItemRecord base) const
     base.id = schemeId->text();
     base.text = schemeName->text();
     base.qmlFile = qmlPath->text();
-    base.interval = interval->value();
+    // A period the box cannot show (below 0, past its maximum) is kept as
+    // stored unless the operator moved the box away from what it showed.
+    if (interval->value() != qBound(interval->minimum(), base.interval, interval->maximum()))
+        base.interval = interval->value();
     return base;
 }

@@ -19,6 +19,7 @@ struct SchemeFields
 
     // Shows the record; the kind can no longer be changed.
     void load(const MenuItemRecord &record) const;
-    // The record as the fields tell it, other fields taken from base.
+    // The record as the fields tell it, other fields taken from base (the
+    // record loaded: its interval stays unless the operator changed it).
     MenuItemRecord read(MenuItemRecord base) const;
 };

@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 #include "schemeaddedit.h"
-#include "schemefile.h"
+#include "schemeidcheck.h"
 #include "schemevariables.h"
 #include "ui_schemesmanagement.h"
 
@@ -61,6 +61,9 @@ void schemesManagement::fillRow(QTreeWidgetItem *row, const MenuItemRecord &reco
     row->setText(Id, record.id);
     row->setText(Parent, record.parent);
     row->setText(Kind, record.kind);
+    // Schemes are leaves: nothing is dropped onto one.
+    const Qt::ItemFlags flags = row->flags() | Qt::ItemIsDropEnabled;
+    row->setFlags(record.isGroup() ? flags : flags & ~Qt::ItemIsDropEnabled);
 }
 
 // Takes a record in under a new key, last in file order.
@@ -85,8 +88,8 @@ int schemesManagement::keyOf(const QTreeWidgetItem *row) const
     return row ? row->data(Name, kKeyRole).toInt() : -1;
 }
 
-// Top-level records first, then each under the row with its parent's ID, in
-// passes; a record whose parent never comes is put at the top level.
+// Top-level records first, then each under the group with its parent's ID,
+// in passes; a record whose group never comes is put at the top level.
 void schemesManagement::setMenuRecords(const QList<MenuItemRecord> &records)
 {
     ui->treeWidget->clear();
@@ -107,7 +110,7 @@ void schemesManagement::setMenuRecords(const QList<MenuItemRecord> &records)
         QList<int> still;
         for (int key : qAsConst(pending)) {
             const auto parent = std::find_if(m_rows.cbegin(), m_rows.cend(), [&](const QTreeWidgetItem *row) {
-                return row->text(Id) == m_records.value(key).parent;
+                return row->text(Kind) == MenuItemRecord::groupKind() && row->text(Id) == m_records.value(key).parent;
             });
             if (parent == m_rows.cend())
                 still << key;
@@ -158,7 +161,10 @@ void schemesManagement::on_schemeAddBtn_clicked()
     MenuItemRecord record = m_addEdit->record();
     if (record.isGroup())
         record.id.clear(); // numbered on confirm
+    // Under the selected group, or beside the selected scheme.
     QTreeWidgetItem *parent = m_selectedKey >= 0 ? ui->treeWidget->currentItem() : nullptr;
+    if (parent && !m_records.value(keyOf(parent)).isGroup())
+        parent = parent->parent();
     record.parent = parent ? parent->text(Id) : kTop;
     addRow(keep(record), parent);
     if (parent)
@@ -210,13 +216,8 @@ bool schemesManagement::checkIds()
     for (const QTreeWidgetItem *row : qAsConst(m_rows)) {
         if (row->text(Kind) != MenuItemRecord::schemeKind())
             continue;
-        if (!SchemeFile::isValidSchemeId(row->text(Id))) {
-            Dialogs::critical(this, tr("Błąd"),
-                              tr("Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty "
-                                 "ani zawierać znaków / \\ : * ? \" < > | ani „..”.")
-                                  .arg(row->text(Id)));
+        if (!SchemeIdCheck::accept(this, row->text(Id)))
             return false;
-        }
         for (const QTreeWidgetItem *other : qAsConst(m_rows)) {
             if (other != row && other->text(Id) == row->text(Id)) {
                 Dialogs::critical(this, tr("Błąd"), tr("Znaleziono dwa elementy z tym samym ID"));
@@ -254,11 +255,13 @@ void schemesManagement::numberGroups()
         numberChildren(ui->treeWidget->topLevelItem(i));
 }
 
+// Groups are numbered before the check, so that a scheme ID equal to a
+// number given in this very confirmation is refused now, not the next time.
 void schemesManagement::on_pushButton_2_clicked()
 {
+    numberGroups();
     if (!checkIds())
         return;
-    numberGroups();
     for (const QTreeWidgetItem *row : qAsConst(m_rows)) {
         MenuItemRecord &r = m_records[keyOf(row)];
         r.id = row->text(Id);

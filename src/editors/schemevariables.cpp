@@ -2,6 +2,7 @@
 
 #include "eventaddedit.h"
 #include "qmlfilechooser.h"
+#include "schemeidcheck.h"
 #include "ui_schemevariables.h"
 #include "variableaddedit.h"
 
@@ -113,11 +114,14 @@ void schemeVariables::prepareVariableDialog()
     m_variableDialog->setScheme(record());
 }
 
-void schemeVariables::prepareEventDialog(EventAddEdit &dialog) const
+// The names of the other events are not offered; the edited one's own is.
+void schemeVariables::prepareEventDialog(EventAddEdit &dialog, const QString &editedName) const
 {
     QStringList used;
-    for (const EventRecord &e : m_events)
-        used << e.name;
+    for (const EventRecord &e : m_events) {
+        if (e.name != editedName)
+            used << e.name;
+    }
     dialog.setUsedEventNames(used);
     dialog.setDevices(m_devices);
     dialog.setProjectFolder(m_projectFolder);
@@ -173,7 +177,7 @@ void schemeVariables::on_setTree_itemDoubleClicked(QTreeWidgetItem *item, int)
     if (event == m_events.end())
         return;
     EventAddEdit dialog(this);
-    prepareEventDialog(dialog);
+    prepareEventDialog(dialog, name);
     dialog.setEvent(*event);
     if (dialog.exec() == QDialog::Accepted) {
         *event = dialog.event();
@@ -208,6 +212,8 @@ void schemeVariables::on_qmlPathButton_clicked()
 
 void schemeVariables::on_saveBtn_clicked()
 {
+    if (record().isScheme() && !SchemeIdCheck::accept(this, ui->schemeId->text()))
+        return;
     accept();
 }
 

@@ -54,7 +54,7 @@ private:
     void rebuildGetTree();
     void rebuildSetTree();
     void prepareVariableDialog();
-    void prepareEventDialog(EventAddEdit &dialog) const;
+    void prepareEventDialog(EventAddEdit &dialog, const QString &editedName = QString()) const;
     int variableOfRow(const QTreeWidgetItem *row) const;
 
     Ui::schemeVariables *ui;

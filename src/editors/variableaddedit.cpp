@@ -87,6 +87,7 @@ void variableAddEdit::deviceChanged()
 
 void variableAddEdit::askController(const QString &deviceId)
 {
+    VariableCatalogRequest::forgetNames(ui->devVarCombo);
     m_address = addressOf(m_devices, deviceId);
     if (m_address.isEmpty())
         return;
@@ -104,10 +105,12 @@ void variableAddEdit::namesRead(const QStringList &names)
 TeskSchemeVariable variableAddEdit::variable() const
 {
     TeskSchemeVariable v = m_variable;
-    v.device = ui->deviceCombo->currentData().toString();
+    if (ui->deviceCombo->currentIndex() >= 0) // else the stored controller stays
+        v.device = ui->deviceCombo->currentData().toString();
     v.devVar = ui->devVarCombo->currentText();
     v.qmlVar = ui->qmlVarCombo->currentText();
-    v.type = kTypes.value(ui->comboBox->currentIndex());
+    if (ui->comboBox->currentIndex() >= 0)
+        v.type = kTypes.value(ui->comboBox->currentIndex());
     return v;
 }
 

@@ -3,6 +3,7 @@
 #include "commandlanguage.h"
 #include "qteskcmd.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QWidget>
 
@@ -21,6 +22,13 @@ void VariableCatalogRequest::ask(const QString &address)
     m_dialog->setCursor(Qt::WaitCursor);
     m_status->setText(tr("Odczytuję zmienne sterownika ") + address + QStringLiteral("..."));
     m_link->sendRequest(address, CommandLanguage::describeAllCommand(), kPort);
+}
+
+void VariableCatalogRequest::forgetNames(QComboBox *names)
+{
+    const QString shown = names->currentText();
+    names->clear();
+    names->setEditText(shown);
 }
 
 void VariableCatalogRequest::replied(const QString &reply)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
+class QComboBox;
 class QLabel;
 class QTeskCmd;
 class QWidget;
@@ -20,6 +21,9 @@ public:
     VariableCatalogRequest(QWidget *dialog, QLabel *status);
 
     void ask(const QString &address);
+    // Drops the names offered for the controller asked before, keeping the
+    // text the field shows (a stored or typed name).
+    static void forgetNames(QComboBox *names);
     QTeskCmd *link() const { return m_link; }
 
 signals:
