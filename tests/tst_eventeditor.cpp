@@ -3,10 +3,10 @@
 #include "eventitemaddedit.h"
 #include "listitemaddedit.h"
 #include "modaldriver.h"
-#include "project.h"
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "widgetlookup.h"
 
 #include <QComboBox>
@@ -37,6 +37,8 @@ EventItemRecord item(const QString &type, const QString &property, const QString
 
 } // namespace
 
+Q_DECLARE_METATYPE(EventItemRecord)
+
 class TestEventEditor : public QObject
 {
     Q_OBJECT
@@ -51,8 +53,8 @@ private slots:
     void closingAnEditKeepsTheItems();
     void choicesKeepTheirValuesApart();
     void schemeIdsOfTheFolder();
-    void silentControllerIsTold();
-    void eventRoundTrip();
+    void editingKeepsTheStoredTarget_data();
+    void editingKeepsTheStoredTarget();
 
 private:
     EventAddEdit *newEventDialog(const QStringList &used = {});
@@ -67,13 +69,13 @@ private:
 
 void TestEventEditor::initTestCase()
 {
-    m_a = SimControllers::start(this, QStringLiteral("127.0.10.5"), kVariables, VariableCatalogRequest::kPort);
-    m_b = SimControllers::start(this, QStringLiteral("127.0.10.6"), kVariables, VariableCatalogRequest::kPort);
-    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.7"), QByteArray(), VariableCatalogRequest::kPort);
+    m_a = SimControllers::start(this, TestNet::host(5), kVariables, VariableCatalogRequest::kPort);
+    m_b = SimControllers::start(this, TestNet::host(6), kVariables, VariableCatalogRequest::kPort);
+    m_silent = SimControllers::start(this, TestNet::host(7), QByteArray(), VariableCatalogRequest::kPort);
     m_silent->setFault(SimFault::Silent);
-    m_devices = {{QStringLiteral("Kocioł 1"), QStringLiteral("127.0.10.5"), QString(), QStringLiteral("A")},
-                 {QStringLiteral("K2"), QStringLiteral("127.0.10.6"), QString(), QStringLiteral("B")},
-                 {QStringLiteral("K3"), QStringLiteral("127.0.10.7"), QString(), QStringLiteral("cichy")}};
+    m_devices = {{QStringLiteral("Kocioł 1"), TestNet::host(5), QString(), QStringLiteral("A")},
+                 {QStringLiteral("K2"), TestNet::host(6), QString(), QStringLiteral("B")},
+                 {QStringLiteral("K3"), TestNet::host(7), QString(), QStringLiteral("cichy")}};
 }
 
 void TestEventEditor::init()
@@ -214,46 +216,36 @@ void TestEventEditor::schemeIdsOfTheFolder()
     QCOMPARE(EventItemAddEdit::schemeIds(m_folder), QStringList({"k1", "K2", "scene"}));
 }
 
-void TestEventEditor::silentControllerIsTold()
+void TestEventEditor::editingKeepsTheStoredTarget_data()
 {
+    QTest::addColumn<EventItemRecord>("stored");
+    QTest::newRow("controller silent") << item("int", "t9", "K3", "Nastawa");
+    QTest::newRow("variable not listed") << item("int", "t9", "K2", "Nastawa");
+    QTest::newRow("controller not in the project") << item("logic", "t1", "Usunięty", "Pompa");
+    QTest::newRow("choices, controller silent") << item("list", "t9", "K3", "Tryb");
+    QTest::newRow("scheme without its file yet") << item("scheme", "nowy", "-", "-");
+}
+
+// Only the description changes; the variable and controller stay. The
+// controller's answer (or its silence) comes before OK.
+void TestEventEditor::editingKeepsTheStoredTarget()
+{
+    QFETCH(EventItemRecord, stored);
     EventItemAddEdit d;
     d.link()->setTimeoutMs(300);
     d.setDevices(m_devices);
-    child<QComboBox>(&d, "comboBox_2")->setCurrentIndex(2);
-    QCOMPARE(d.cursor().shape(), Qt::WaitCursor);
-    QTRY_COMPARE(child<QLabel>(&d, "statusLabel")->text(), QStringLiteral("Sterownik nie odpowiada"));
-    QCOMPARE(d.cursor().shape(), Qt::ArrowCursor);
-}
-
-void TestEventEditor::eventRoundTrip()
-{
-    QScopedPointer<EventAddEdit> d(newEventDialog());
-    ModalDriver add([](QWidget *modal) {
-        child<QComboBox>(modal, "typeCombo")->setCurrentIndex(2);
-        child<QComboBox>(modal, "comboBox_2")->setCurrentIndex(1);
-        QTRY_VERIFY(child<QComboBox>(modal, "comboBox_3")->count() == 3);
-        child<QLineEdit>(modal, "lineEdit")->setText(QStringLiteral("Pompa"));
-        QTest::mouseClick(child<QPushButton>(modal, "okButton"), Qt::LeftButton);
-    });
-    QTest::mouseClick(child<QPushButton>(d.data(), "addButton"), Qt::LeftButton);
-    QVERIFY(add.ran());
-    QTest::mouseClick(child<QPushButton>(d.data(), "okButton"), Qt::LeftButton);
-    const EventRecord event = d->event();
-    QCOMPARE(event.items, QList<EventItemRecord>({item("logic", "t1", "K2", "Pompa")}));
-
-    MenuItemRecord scheme;
-    scheme.kind = QStringLiteral("Item");
-    scheme.id = QStringLiteral("scene");
-    scheme.text = QStringLiteral("Scena");
-    scheme.qmlFile = QStringLiteral("scene.qml");
-    scheme.events = {event};
-    Project project;
-    project.location = m_folder;
-    project.menu = {scheme};
-    QVERIFY(project.save(QStringLiteral("v 0.8.12")).isEmpty());
-    Project reopened;
-    reopened.load(m_folder);
-    QCOMPARE(reopened.menu, project.menu);
+    d.setProjectFolder(m_folder);
+    d.setItem(stored);
+    QTRY_COMPARE(d.cursor().shape(), Qt::ArrowCursor);
+    if (stored.device == QStringLiteral("K3"))
+        QCOMPARE(child<QLabel>(&d, "statusLabel")->text(), QStringLiteral("Sterownik nie odpowiada"));
+    EventItemRecord expected = stored;
+    if (stored.type != QStringLiteral("scheme")) {
+        expected.name = QStringLiteral("Opis nowy");
+        child<QLineEdit>(&d, stored.type == QStringLiteral("list") ? "lineEdit_2" : "lineEdit")->setText(expected.name);
+    }
+    QTest::mouseClick(child<QPushButton>(&d, "okButton"), Qt::LeftButton);
+    QCOMPARE(d.item(), expected);
 }
 
 QTEST_MAIN(TestEventEditor)

@@ -182,8 +182,9 @@ void deviceAddEdit::descriptionReply(const QStringList &entries)
     for (const DeviceParameter &p : description.parameters)
         addParameterRow(p);
     ui->varTree->expandAll();
-    ui->varTree->resizeColumnToContents(Name);
-    ui->varTree->resizeColumnToContents(Type);
+    // Every heading stays readable, "Min" at the right edge too.
+    for (int c : {Name, Type, Chart, Max, Min})
+        ui->varTree->resizeColumnToContents(c);
     ui->dataReadProgressBar->setValue(60);
     downloadAllData();
 }

@@ -69,6 +69,9 @@ void schemeVariables::rebuildGetTree()
         auto *row = new QTreeWidgetItem(ui->getTree, {QString(), v.devVar, v.qmlVar, v.device});
         row->setIcon(0, QIcon(QStringLiteral(":/") + v.type));
     }
+    // Wide enough for both the names and the headings.
+    for (int c = 0; c < ui->getTree->columnCount(); ++c)
+        ui->getTree->resizeColumnToContents(c);
 }
 
 void schemeVariables::rebuildSetTree()
