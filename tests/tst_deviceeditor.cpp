@@ -9,6 +9,7 @@
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "trendchart.h"
 
 #include <QAction>
@@ -23,7 +24,6 @@
 
 namespace {
 
-const QString kAddress = QStringLiteral("127.0.9.1");
 
 QLineEdit *field(QWidget *w, const char *name)
 {
@@ -56,14 +56,14 @@ private slots:
     void mainWindowTakesTheList();
 
 private:
-    void readFully(deviceAddEdit &editor, const QString &address = kAddress);
+    void readFully(deviceAddEdit &editor);
 
     SimServer *m_sim = nullptr;
 };
 
 void TestDeviceEditor::initTestCase()
 {
-    m_sim = SimControllers::start(this, kAddress, R"(
+    m_sim = SimControllers::start(this, TestNet::host(1), R"(
         <Variable name="kot.t1" type="phy_temperature" min="-400" max="1100" value="215"/>
         <Variable name="kot.pompa" type="on_off" modify="1" value="0"/>
         <Variable name="kot.zadana" type="int" modify="1" min="0" max="100" value="50"/>
@@ -80,9 +80,9 @@ void TestDeviceEditor::cleanup()
     Dialogs::reset();
 }
 
-void TestDeviceEditor::readFully(deviceAddEdit &editor, const QString &address)
+void TestDeviceEditor::readFully(deviceAddEdit &editor)
 {
-    editor.setDeviceFields({address, QStringLiteral("Kotłownia"), QStringLiteral("K1"), QStringLiteral("16483")});
+    editor.setDeviceFields({TestNet::host(1), QStringLiteral("Kotłownia"), QStringLiteral("K1"), QStringLiteral("16483")});
     editor.show();
     editor.on_lineEdit_editingFinished();
     QTRY_VERIFY(!editor.findChild<QProgressBar *>(QStringLiteral("dataReadProgressBar"))->isVisible());
@@ -126,7 +126,6 @@ void TestDeviceEditor::fullRead()
     QCOMPARE(editor.rowOf(QStringLiteral("kot.opis"))->text(1), QStringLiteral("Kocioł"));
     QCOMPARE(editor.rowOf(QStringLiteral("net.ip"))->text(1), QStringLiteral("10.0.0.7"));
     QVERIFY(!(pump->flags() & Qt::ItemIsUserCheckable));
-    QVERIFY(editor.updateTimer()->isActive() || editor.updateLink());
 }
 
 void TestDeviceEditor::updateFollowsTheController()
@@ -178,11 +177,11 @@ void TestDeviceEditor::integerPrompt()
 
 void TestDeviceEditor::readingTimeout()
 {
-    SimServer *silent = SimControllers::start(this, QStringLiteral("127.0.9.2"), QByteArray(), deviceAddEdit::kPort);
+    SimServer *silent = SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort);
     silent->setFault(SimFault::Silent);
     deviceAddEdit editor;
     editor.readingLink()->setTimeoutMs(300);
-    editor.setDeviceFields({QStringLiteral("127.0.9.2"), QStringLiteral("x"), QStringLiteral("X"), QString()});
+    editor.setDeviceFields({TestNet::host(2), QStringLiteral("x"), QStringLiteral("X"), QString()});
     editor.show();
     editor.on_lineEdit_editingFinished();
     QCOMPARE(field(&editor, "macLineEdit")->text(), QStringLiteral("Odczytuje dane..."));
@@ -217,6 +216,20 @@ void TestDeviceEditor::chartLines()
     doubleClick(editor, row, 3); // unticked: the line goes
     QCOMPARE(row->checkState(3), Qt::Unchecked);
     QVERIFY(!editor.chart()->hasLine(QStringLiteral("kot.zadana")));
+    // The picker shows Black: the line is black, picked again or not.
+    for (bool pick : {false, true}) {
+        ModalDriver black([pick](QWidget *modal) {
+            auto *dialog = qobject_cast<AddPlotDialog *>(modal);
+            QCOMPARE(dialog->colorPicker()->text(), QStringLiteral("Black"));
+            if (pick)
+                dialog->colorPicker()->setCurrentColor(Qt::black);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+        });
+        doubleClick(editor, row, 3);
+        QVERIFY(black.ran());
+        QCOMPARE(editor.chart()->series(QStringLiteral("kot.zadana"))->pen().color(), QColor(Qt::black));
+        doubleClick(editor, row, 3);
+    }
 }
 
 void TestDeviceEditor::confirmNeedsAllFields()
@@ -240,16 +253,26 @@ void TestDeviceEditor::deviceList()
     deviceManagement dialog;
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
     auto *del = dialog.findChild<QPushButton *>(QStringLiteral("deleteDeviceButton"));
-    dialog.setDevices({{QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("pierwszy")},
-                       {QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("drugi")}});
-    QCOMPARE(tree->topLevelItem(1)->text(3), QStringLiteral("drugi"));
+    const DeviceRecord first{QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("pierwszy")};
+    dialog.setDevices({first, {QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("drugi")}});
     Dialogs::presetAnswer(QMessageBox::Ok);
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
     QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Znaleziono dwa elementy z tym samym ID"));
     QCOMPARE(dialog.result(), 0);
+    // With an ID twice, the row double-clicked is the one edited.
+    ModalDriver edit([](QWidget *modal) {
+        QCOMPARE(field(modal, "lineEdit_2")->text(), QStringLiteral("drugi"));
+        field(modal, "lineEdit_3")->setText(QStringLiteral("B"));
+        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
+    });
+    dialog.show();
+    const QPoint second = tree->visualItemRect(tree->topLevelItem(1)).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, second);
+    QVERIFY(edit.ran());
+    QCOMPARE(dialog.devices().first(), first);
+    QCOMPARE(dialog.devices().last().id, QStringLiteral("B"));
 
-    dialog.setDevices({{QStringLiteral("K1"), QStringLiteral("10.0.0.1"), QStringLiteral("16483"), QStringLiteral("Kotłownia")}});
-    QVERIFY(!del->isEnabled());
     ModalDriver add([](QWidget *modal) {
         field(modal, "lineEdit")->setText(QStringLiteral("10.0.0.2"));
         field(modal, "lineEdit_2")->setText(QStringLiteral("Wentylacja"));
@@ -259,35 +282,31 @@ void TestDeviceEditor::deviceList()
     });
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("addDeviceButton")), Qt::LeftButton);
     QVERIFY(add.ran());
-    QCOMPARE(tree->topLevelItemCount(), 2);
-    QCOMPARE(tree->topLevelItem(1)->text(2), QStringLiteral("1234"));
+    QCOMPARE(tree->topLevelItem(2)->text(2), QStringLiteral("1234"));
 
-    tree->setCurrentItem(tree->topLevelItem(0));
-    ModalDriver edit([](QWidget *modal) {
-        QCOMPARE(field(modal, "lineEdit_3")->text(), QStringLiteral("K1"));
-        field(modal, "lineEdit_2")->setText(QStringLiteral("Kotłownia nowa"));
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
-    });
-    emit tree->itemDoubleClicked(tree->topLevelItem(0), 0);
-    QVERIFY(edit.ran());
-    QCOMPARE(dialog.devices().first(), (DeviceRecord{QStringLiteral("K1"), QStringLiteral("10.0.0.1"), QStringLiteral("16483"),
-                                                     QStringLiteral("Kotłownia nowa")}));
-
-    emit tree->itemClicked(tree->topLevelItem(1), 0);
+    // The question names the controller; No keeps it.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(2)).center());
     QVERIFY(del->isEnabled());
-    tree->setCurrentItem(tree->topLevelItem(1));
     Dialogs::presetAnswer(QMessageBox::No);
     QTest::mouseClick(del, Qt::LeftButton);
-    QCOMPARE(dialog.devices().size(), 2);
-    QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Napewno chcesz usunąć sterownik z listy ?"));
-    tree->setCurrentItem(tree->topLevelItem(1));
+    QCOMPARE(Dialogs::shown().last().text,
+             QStringLiteral("Napewno chcesz usunąć sterownik z listy ?\n\nW1 (10.0.0.2) Wentylacja"));
+    QCOMPARE(dialog.devices().size(), 3);
     Dialogs::presetAnswer(QMessageBox::Yes);
     QTest::mouseClick(del, Qt::LeftButton);
-    QCOMPARE(dialog.devices().size(), 1);
-    tree->setCurrentItem(nullptr); // no current row: nothing to delete
-    QTest::mouseClick(del, Qt::LeftButton);
-    QCOMPARE(dialog.devices().size(), 1);
+    QCOMPARE(dialog.devices().size(), 2);
 
+    // Closed with Esc after a click: the next use starts with nothing selected.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(0)).center());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    dialog.setDevices({first});
+    dialog.show();
+    QVERIFY(!del->isEnabled());
+    tree->setCurrentItem(tree->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    del->setEnabled(true);
+    QTest::mouseClick(del, Qt::LeftButton); // a current row nobody selected
+    QCOMPARE(dialog.devices().size(), 1);
     dialog.setDevices({});
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
