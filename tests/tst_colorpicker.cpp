@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "qtcolorpicker.h"
 
-#include <QApplication>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
@@ -14,86 +13,41 @@ class TestColorPicker : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void standardColoursInFiveColumns();
-    void firstColourBecomesCurrent();
-    void customColourIsAdded();
-    void moreButtonAsksTheDialog();
-    void popupStaysOnTheDesktop();
+    void cleanup() { Dialogs::reset(); }
+    void choosingColours();
+    void popupOnTheDesktop();
 };
 
-void TestColorPicker::cleanup()
-{
-    Dialogs::reset();
-}
-
-void TestColorPicker::standardColoursInFiveColumns()
+// 17 standard colours in 5 columns; a colour not in the grid, typed or from
+// the dialog, is added once as "Custom"; a cancelled dialog changes nothing.
+void TestColorPicker::choosingColours()
 {
     QtColorPicker picker;
     picker.setStandardColors();
-    QCOMPARE(picker.popup()->items().size(), 17);
     QCOMPARE(picker.popup()->columnCount(), 5);
-    QCOMPARE(picker.popup()->items().at(3)->text(), QStringLiteral("Dark red"));
-    QCOMPARE(picker.popup()->items().at(3)->toolTip(), QStringLiteral("Dark red"));
-    QCOMPARE(picker.popup()->items().at(3)->size(), QSize(24, 21));
-    QtColorPicker fixed(nullptr, 3);
-    fixed.setStandardColors();
-    QCOMPARE(fixed.popup()->columnCount(), 3);
-}
-
-void TestColorPicker::firstColourBecomesCurrent()
-{
-    QtColorPicker picker;
-    QCOMPARE(picker.currentColor(), QColor(Qt::black));
-    QCOMPARE(picker.text(), QStringLiteral("Black"));
-    picker.insertColor(Qt::red, QStringLiteral("Czerwony"));
-    picker.insertColor(Qt::blue, QStringLiteral("Niebieski"));
-    QCOMPARE(picker.currentColor(), QColor(Qt::red));
-    QCOMPARE(picker.text(), QStringLiteral("Czerwony"));
-}
-
-void TestColorPicker::customColourIsAdded()
-{
-    QtColorPicker picker;
-    picker.setStandardColors();
     QSignalSpy changed(&picker, &QtColorPicker::colorChanged);
     picker.setCurrentColor(QColor(12, 34, 56));
+    picker.setCurrentColor(QColor(12, 34, 56));
+    picker.setCurrentColor(QColor());
     QCOMPARE(changed.count(), 1);
     QCOMPARE(picker.popup()->items().size(), 18);
-    QCOMPARE(picker.popup()->items().last()->text(), QStringLiteral("Custom"));
-    QCOMPARE(picker.currentColor(), QColor(12, 34, 56));
     QCOMPARE(picker.text(), QStringLiteral("Custom"));
     QVERIFY(picker.popup()->items().last()->isSelected());
-    picker.setCurrentColor(QColor(12, 34, 56)); // the same: nothing
-    picker.setCurrentColor(QColor());            // invalid: nothing
-    QCOMPARE(changed.count(), 1);
-    picker.setCurrentColor(Qt::blue);           // one of the grid
+    picker.setCurrentColor(Qt::blue);
     QCOMPARE(picker.text(), QStringLiteral("Blue"));
     QCOMPARE(picker.popup()->items().size(), 18);
-}
-
-void TestColorPicker::moreButtonAsksTheDialog()
-{
-    QtColorPicker picker;
-    picker.setStandardColors();
-    QSignalSpy changed(&picker, &QtColorPicker::colorChanged);
     Dialogs::presetColor(QColor(200, 100, 50));
-    ColorPickerButton *more = picker.popup()->moreButton();
-    QVERIFY(more);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    QApplication::sendEvent(more, &press);
-    QCOMPARE(more->frameShadow(), QFrame::Sunken);
-    QApplication::sendEvent(more, &release);
-    QCOMPARE(changed.count(), 1);
+    QApplication::sendEvent(picker.popup()->moreButton(), &press);
+    QApplication::sendEvent(picker.popup()->moreButton(), &release);
     QCOMPARE(picker.currentColor(), QColor(200, 100, 50));
-    QCOMPARE(picker.popup()->items().last()->text(), QStringLiteral("Custom"));
-    Dialogs::presetColor(QColor()); // cancelled dialog
-    QTest::mouseClick(more, Qt::LeftButton);
-    QCOMPARE(changed.count(), 1);
+    Dialogs::presetColor(QColor());
+    QTest::mouseClick(picker.popup()->moreButton(), Qt::LeftButton);
+    QCOMPARE(changed.count(), 3);
 }
 
-void TestColorPicker::popupStaysOnTheDesktop()
+void TestColorPicker::popupOnTheDesktop()
 {
     QWidget window;
     const QRect desktop = window.screen()->virtualGeometry();
@@ -104,14 +58,10 @@ void TestColorPicker::popupStaysOnTheDesktop()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     picker.setChecked(true);
-    QVERIFY(picker.popup()->isVisible());
-    const QRect popup = picker.popup()->frameGeometry();
-    QVERIFY2(desktop.contains(popup), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(popup.x()).arg(popup.y()).arg(popup.width()).arg(popup.height())));
-    picker.popup()->items().at(2)->setFocus();
+    QVERIFY(desktop.contains(picker.popup()->frameGeometry()));
     QTest::mouseClick(picker.popup()->items().at(2), Qt::LeftButton);
     QCOMPARE(picker.currentColor(), QColor(Qt::red));
-    QVERIFY(!picker.popup()->isVisible());
-    QVERIFY(!picker.isChecked());
+    QVERIFY(!picker.popup()->isVisible() && !picker.isChecked());
 }
 
 QTEST_MAIN(TestColorPicker)

@@ -1,6 +1,5 @@
 #include "codeeditor.h"
 #include "dialogs.h"
-#include "modaldriver.h"
 #include "qdeclarativezoompan.h"
 #include "schemepreview.h"
 #include "teskdesigner.h"
@@ -13,15 +12,8 @@
 
 namespace {
 
-QTabWidget *tabs(TeskDesigner &d)
-{
-    return d.findChild<QTabWidget *>(QStringLiteral("filesTab"));
-}
-
-void trigger(TeskDesigner &d, const char *action)
-{
-    d.findChild<QAction *>(QString::fromLatin1(action))->trigger();
-}
+QTabWidget *tabs(TeskDesigner &d) { return d.findChild<QTabWidget *>(QStringLiteral("filesTab")); }
+void trigger(TeskDesigner &d, const char *action) { d.findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
 
 void typeAtEnd(TeskDesigner &d, const QString &text)
 {
@@ -36,7 +28,7 @@ class TestDesigner : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void cleanup() { Dialogs::reset(); }
     void openingTwiceAndNames();
     void gutterWidensAtTheTenthLine();
     void saveKeepsEncodingAndLineEnds_data();
@@ -44,12 +36,6 @@ private slots:
     void discardedChangesAreGone();
     void newFileAndPreview();
 };
-
-void TestDesigner::cleanup()
-{
-    ModalDriver::closeAllModals();
-    Dialogs::reset();
-}
 
 void TestDesigner::openingTwiceAndNames()
 {
@@ -92,12 +78,9 @@ void TestDesigner::saveKeepsEncodingAndLineEnds_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("UTF-8, LF") << QByteArray("Text { text: \"Kocio\xc5\x82\" }\n") << QStringLiteral("// ł")
-                               << QByteArray("Text { text: \"Kocio\xc5\x82\" }\n// \xc5\x82");
-    QTest::newRow("CRLF") << QByteArray("Item {\r\n}\r\n") << QStringLiteral("\n// x")
-                          << QByteArray("Item {\r\n}\r\n\r\n// x");
-    QTest::newRow("ISO 8859-1") << QByteArray("Text { text: \"Gr\xfc\xdf\" }\n") << QStringLiteral("//")
-                                << QByteArray("Text { text: \"Gr\xfc\xdf\" }\n//");
+    QTest::newRow("UTF-8") << QByteArray("\"Kocio\xc5\x82\"\n") << QStringLiteral("ł") << QByteArray("\"Kocio\xc5\x82\"\n\xc5\x82");
+    QTest::newRow("CRLF") << QByteArray("Item {\r\n}\r\n") << QStringLiteral("\nx") << QByteArray("Item {\r\n}\r\n\r\nx");
+    QTest::newRow("ISO 8859-1") << QByteArray("\"Gr\xfc\xdf\"\n") << QStringLiteral("//") << QByteArray("\"Gr\xfc\xdf\"\n//");
     // A letter ISO 8859-1 has no place for: the file becomes UTF-8, nothing lost.
     QTest::newRow("ISO 8859-1, then ł") << QByteArray("\"Gr\xfc\xdf\"\n") << QStringLiteral("ł")
                                         << QByteArray("\"Gr\xc3\xbc\xc3\x9f\"\n\xc5\x82");

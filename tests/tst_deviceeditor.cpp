@@ -3,8 +3,8 @@
 #include "devicedescription.h"
 #include "devicemanagement.h"
 #include "dialogs.h"
+#include "editordriving.h"
 #include "mainwindow.h"
-#include "modaldriver.h"
 #include "qtcolorpicker.h"
 #include "qteskcmd.h"
 #include "simcontrollers.h"
@@ -14,25 +14,19 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLineSeries>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QtTest>
+
+using namespace EditorDriving;
 
 namespace {
 
+QString text(QWidget *w, const char *field) { return w->findChild<QLineEdit *>(QString::fromLatin1(field))->text(); }
 
-QLineEdit *field(QWidget *w, const char *name)
+void doubleClick(deviceAddEdit &editor, const QString &row, int column)
 {
-    return w->findChild<QLineEdit *>(QString::fromLatin1(name));
-}
-
-void doubleClick(deviceAddEdit &editor, QTreeWidgetItem *row, int column)
-{
-    QMetaObject::invokeMethod(&editor, "on_varTree_itemDoubleClicked", Q_ARG(QTreeWidgetItem *, row), Q_ARG(int, column));
+    QMetaObject::invokeMethod(&editor, "on_varTree_itemDoubleClicked", Q_ARG(QTreeWidgetItem *, editor.rowOf(row)), Q_ARG(int, column));
 }
 
 } // namespace
@@ -45,18 +39,15 @@ private slots:
     void initTestCase();
     void cleanup();
     void descriptionRules();
-    void fullRead();
-    void updateFollowsTheController();
-    void onOffDoubleClickWrites();
-    void integerPrompt();
+    void fullReadAndUpdate();
+    void writes();
     void readingTimeout();
     void chartLines();
-    void confirmNeedsAllFields();
     void deviceList();
-    void mainWindowTakesTheList();
 
 private:
     void readFully(deviceAddEdit &editor);
+    QStringList commandsSince(int before) const { return m_sim->commands().mid(before).filter(QStringLiteral("set(")); }
 
     SimServer *m_sim = nullptr;
 };
@@ -78,6 +69,7 @@ void TestDeviceEditor::cleanup()
 {
     ModalDriver::closeAllModals();
     Dialogs::reset();
+    m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 50;
 }
 
 void TestDeviceEditor::readFully(deviceAddEdit &editor)
@@ -92,241 +84,158 @@ void TestDeviceEditor::descriptionRules()
 {
     const DeviceDescription d = DeviceDescription::parse(
         {"a.t1.type=int", "a.t1.modify=1", "a.t1.max=5", "b.x.y.type=on_off", "solo=3", "a.nolimits.type=int", ")", ""});
-    QCOMPARE(d.groups, QStringList({"a", "b"}));
+    QCOMPARE(d.groups, QStringList({"a", "b"})); // "solo" has no group
     QCOMPARE(d.parameters.size(), 3);
-    QCOMPARE(d.parameters.at(0).name, QStringLiteral("a.t1"));
     QVERIFY(d.parameters.at(0).modify && d.parameters.at(0).hasMax && !d.parameters.at(0).hasMin);
-    QCOMPARE(d.parameters.at(1).name, QStringLiteral("b.x.y"));
     QCOMPARE(d.parameters.at(1).group(), QStringLiteral("b"));
     QVERIFY(!d.parameters.at(2).modify); // no "modify": read-only
 }
 
-void TestDeviceEditor::fullRead()
+void TestDeviceEditor::fullReadAndUpdate()
 {
     deviceAddEdit editor;
     readFully(editor);
-    QCOMPARE(field(&editor, "macLineEdit")->text(), QStringLiteral("00:1a:2b:3c:4d:5e"));
-    QCOMPARE(field(&editor, "serialLineEdit")->text(), QStringLiteral("0012-0007-A-000005"));
-    QCOMPARE(field(&editor, "versionLineEdit")->text(), QStringLiteral("2.4.1"));
-    auto *tree = editor.findChild<QTreeWidget *>(QStringLiteral("varTree"));
-    QCOMPARE(tree->topLevelItemCount(), 2);
-    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("kot"));
-    QCOMPARE(tree->topLevelItem(0)->childCount(), 4);
+    QCOMPARE(text(&editor, "macLineEdit"), QStringLiteral("00:1a:2b:3c:4d:5e"));
+    QCOMPARE(text(&editor, "serialLineEdit"), QStringLiteral("0012-0007-A-000005"));
+    QCOMPARE(text(&editor, "versionLineEdit"), QStringLiteral("2.4.1"));
     QTreeWidgetItem *t1 = editor.rowOf(QStringLiteral("kot.t1"));
-    QCOMPARE(t1->text(1), QStringLiteral("21.5 \u00b0C"));
-    QCOMPARE(t1->text(2), QStringLiteral("phy_temperature"));
-    QCOMPARE(t1->text(4), QStringLiteral("1100"));
-    QCOMPARE(t1->text(5), QStringLiteral("-400"));
+    QCOMPARE(t1->parent()->childCount(), 4);
+    QCOMPARE(QStringList({t1->text(1), t1->text(2), t1->text(4), t1->text(5)}), QStringList({"21.5 \u00b0C", "phy_temperature", "1100", "-400"}));
     QCOMPARE(t1->background(0).color(), QColor(240, 240, 240)); // read-only
     QTreeWidgetItem *pump = editor.rowOf(QStringLiteral("kot.pompa"));
     QCOMPARE(pump->checkState(1), Qt::Unchecked);
-    QVERIFY(pump->background(0).style() == Qt::NoBrush);
+    QVERIFY(!(pump->flags() & Qt::ItemIsUserCheckable));
     QCOMPARE(pump->text(4), QString()); // no limits given: empty, not 0
-    QCOMPARE(editor.rowOf(QStringLiteral("kot.zadana"))->text(1), QStringLiteral("50"));
     QCOMPARE(editor.rowOf(QStringLiteral("kot.opis"))->text(1), QStringLiteral("Kocioł"));
     QCOMPARE(editor.rowOf(QStringLiteral("net.ip"))->text(1), QStringLiteral("10.0.0.7"));
-    QVERIFY(!(pump->flags() & Qt::ItemIsUserCheckable));
-}
-
-void TestDeviceEditor::updateFollowsTheController()
-{
-    deviceAddEdit editor;
-    readFully(editor);
     m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 61;
     QTRY_COMPARE(editor.rowOf(QStringLiteral("kot.zadana"))->text(1), QStringLiteral("61"));
-    m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 50;
 }
 
-void TestDeviceEditor::onOffDoubleClickWrites()
-{
-    deviceAddEdit editor;
-    readFully(editor);
-    const int before = m_sim->requestCount();
-    doubleClick(editor, editor.rowOf(QStringLiteral("kot.pompa")), 0);
-    QTRY_VERIFY(m_sim->commands().mid(before).contains(QStringLiteral("set(kot.pompa=1;);")));
-    QTRY_COMPARE(editor.rowOf(QStringLiteral("kot.pompa"))->checkState(1), Qt::Checked);
-    doubleClick(editor, editor.rowOf(QStringLiteral("kot.pompa")), 1);
-    QTRY_COMPARE(m_sim->controller().valueText(QStringLiteral("kot.pompa")), QStringLiteral("0"));
-    // A group row or a temperature sends nothing and the update goes on.
-    const int now = m_sim->requestCount();
-    doubleClick(editor, editor.rowOf(QStringLiteral("kot")), 0);
-    doubleClick(editor, editor.rowOf(QStringLiteral("kot.t1")), 0);
-    QTest::qWait(300);
-    for (const QString &c : m_sim->commands().mid(now))
-        QCOMPARE(c, QStringLiteral("get_all;"));
-    QVERIFY(m_sim->requestCount() > now);
-}
-
-void TestDeviceEditor::integerPrompt()
+// On/off rows toggle, integer rows ask; a group or temperature row, or a
+// cancelled prompt, sends nothing and the update goes on.
+void TestDeviceEditor::writes()
 {
     deviceAddEdit editor;
     readFully(editor);
     int before = m_sim->requestCount();
+    doubleClick(editor, QStringLiteral("kot.pompa"), 0);
+    QTRY_COMPARE(editor.rowOf(QStringLiteral("kot.pompa"))->checkState(1), Qt::Checked);
     Dialogs::presetInteger(75);
-    doubleClick(editor, editor.rowOf(QStringLiteral("kot.zadana")), 1);
-    QTRY_VERIFY(m_sim->commands().mid(before).contains(QStringLiteral("set(kot.zadana=75;);")));
+    doubleClick(editor, QStringLiteral("kot.zadana"), 1);
     QTRY_COMPARE(editor.rowOf(QStringLiteral("kot.zadana"))->text(1), QStringLiteral("75"));
+    QCOMPARE(commandsSince(before), QStringList({"set(kot.pompa=1;);", "set(kot.zadana=75;);"}));
     before = m_sim->requestCount();
-    Dialogs::presetInteger(QVariant()); // cancelled
-    doubleClick(editor, editor.rowOf(QStringLiteral("kot.zadana")), 1);
-    QTRY_VERIFY(m_sim->requestCount() > before + 2); // the update keeps polling
-    for (const QString &c : m_sim->commands().mid(before))
-        QCOMPARE(c, QStringLiteral("get_all;"));
-    m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 50;
+    Dialogs::presetInteger(QVariant());
+    for (const char *row : {"kot", "kot.t1", "kot.zadana"})
+        doubleClick(editor, QString::fromLatin1(row), 0);
+    QTRY_VERIFY(m_sim->requestCount() > before + 2);
+    QVERIFY(commandsSince(before).isEmpty());
 }
 
 void TestDeviceEditor::readingTimeout()
 {
-    SimServer *silent = SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort);
-    silent->setFault(SimFault::Silent);
+    SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort)->setFault(SimFault::Silent);
     deviceAddEdit editor;
     editor.readingLink()->setTimeoutMs(300);
     editor.setDeviceFields({TestNet::host(2), QStringLiteral("x"), QStringLiteral("X"), QString()});
     editor.show();
     editor.on_lineEdit_editingFinished();
-    QCOMPARE(field(&editor, "macLineEdit")->text(), QStringLiteral("Odczytuje dane..."));
-    QTRY_COMPARE(field(&editor, "macLineEdit")->text(), QStringLiteral("Brak połączenia ze sterownikiem"));
-    QCOMPARE(field(&editor, "versionLineEdit")->text(), QStringLiteral("Brak połączenia ze sterownikiem"));
+    QCOMPARE(text(&editor, "macLineEdit"), QStringLiteral("Odczytuje dane..."));
+    QTRY_COMPARE(text(&editor, "versionLineEdit"), QStringLiteral("Brak połączenia ze sterownikiem"));
     QVERIFY(!editor.findChild<QProgressBar *>(QStringLiteral("dataReadProgressBar"))->isVisible());
+    // Fields left empty are refused on confirm; an empty address reads "...".
+    editor.setDeviceFields({QString(), QStringLiteral("opis"), QStringLiteral("id"), QString()});
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    press(&editor, "pushButton");
+    QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Wszystkie pola muszą być wypełnione"));
+    QCOMPARE(editor.result(), 0);
 }
 
+// A ticked row gets a line drawn as chosen; the picker shows Black, and the
+// line is black whether Black is picked again or not.
 void TestDeviceEditor::chartLines()
 {
     deviceAddEdit editor;
     readFully(editor);
-    ModalDriver driver([](QWidget *modal) {
-        auto *dialog = qobject_cast<AddPlotDialog *>(modal);
-        QCOMPARE(dialog->name(), QStringLiteral("kot.zadana"));
-        dialog->findChild<QComboBox *>(QStringLiteral("lineStyleCombo"))->setCurrentIndex(1);
-        dialog->colorPicker()->setCurrentColor(Qt::darkGreen);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
-    });
-    QTreeWidgetItem *row = editor.rowOf(QStringLiteral("kot.zadana"));
-    doubleClick(editor, row, 3);
-    QVERIFY(driver.ran());
-    QCOMPARE(row->checkState(3), Qt::Checked);
-    QtCharts::QLineSeries *series = editor.chart()->series(QStringLiteral("kot.zadana"));
-    QVERIFY(series);
-    QCOMPARE(series->pen().style(), Qt::DashLine);
-    QCOMPARE(series->pen().color(), QColor(Qt::darkGreen));
-    QTRY_VERIFY(series->count() >= 3); // points from the periodic update
-    QCOMPARE(series->at(series->count() - 1).y(), 50.0);
-    editor.chart()->track(editor.chart()->rect().center());
-    QVERIFY(editor.chart()->trackerText().contains(QStringLiteral("kot.zadana = 50")));
-    doubleClick(editor, row, 3); // unticked: the line goes
-    QCOMPARE(row->checkState(3), Qt::Unchecked);
-    QVERIFY(!editor.chart()->hasLine(QStringLiteral("kot.zadana")));
-    // The picker shows Black: the line is black, picked again or not.
-    for (bool pick : {false, true}) {
-        ModalDriver black([pick](QWidget *modal) {
+    const QString name = QStringLiteral("kot.zadana");
+    for (const QColor &pick : {QColor(Qt::darkGreen), QColor(), QColor(Qt::black)}) {
+        QVERIFY(onModal([&] { doubleClick(editor, name, 3); }, [&](QWidget *modal) {
             auto *dialog = qobject_cast<AddPlotDialog *>(modal);
             QCOMPARE(dialog->colorPicker()->text(), QStringLiteral("Black"));
-            if (pick)
-                dialog->colorPicker()->setCurrentColor(Qt::black);
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
-        });
-        doubleClick(editor, row, 3);
-        QVERIFY(black.ran());
-        QCOMPARE(editor.chart()->series(QStringLiteral("kot.zadana"))->pen().color(), QColor(Qt::black));
-        doubleClick(editor, row, 3);
+            dialog->findChild<QComboBox *>(QStringLiteral("lineStyleCombo"))->setCurrentIndex(1);
+            dialog->colorPicker()->setCurrentColor(pick);
+            press(modal, "okButton");
+        }));
+        QCOMPARE(editor.rowOf(name)->checkState(3), Qt::Checked);
+        QtCharts::QLineSeries *series = editor.chart()->series(name);
+        QCOMPARE(series->pen().style(), Qt::DashLine);
+        QCOMPARE(series->pen().color(), pick.isValid() ? pick : QColor(Qt::black));
+        QTRY_VERIFY(series->count() >= 2); // points from the periodic update
+        editor.chart()->track(editor.chart()->rect().center());
+        QVERIFY(editor.chart()->trackerText().contains(QStringLiteral("kot.zadana = 50")));
+        doubleClick(editor, name, 3); // unticked: the line goes
+        QVERIFY(!editor.chart()->hasLine(name));
     }
-}
-
-void TestDeviceEditor::confirmNeedsAllFields()
-{
-    deviceAddEdit editor;
-    QCOMPARE(editor.deviceFields().first(), QStringLiteral("..."));
-    editor.setDeviceFields({QString(), QStringLiteral("opis"), QStringLiteral("id"), QString()});
-    Dialogs::presetAnswer(QMessageBox::Ok);
-    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
-    QCOMPARE(Dialogs::shown().size(), 1);
-    QCOMPARE(Dialogs::shown().first().text, QStringLiteral("Wszystkie pola muszą być wypełnione"));
-    QCOMPARE(editor.result(), 0);
-    editor.setDeviceFields({QStringLiteral("10.0.0.1"), QStringLiteral("opis"), QStringLiteral("id"), QString()});
-    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
-    QCOMPARE(editor.result(), int(QDialog::Accepted));
-    QCOMPARE(editor.deviceFields().mid(0, 4), QStringList({"10.0.0.1", "opis", "id", ""}));
 }
 
 void TestDeviceEditor::deviceList()
 {
     deviceManagement dialog;
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
-    auto *del = dialog.findChild<QPushButton *>(QStringLiteral("deleteDeviceButton"));
+    auto *del = button(&dialog, "deleteDeviceButton");
     const DeviceRecord first{QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("pierwszy")};
     dialog.setDevices({first, {QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("drugi")}});
+    dialog.show();
     Dialogs::presetAnswer(QMessageBox::Ok);
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
+    press(&dialog, "saveButton");
     QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Znaleziono dwa elementy z tym samym ID"));
     QCOMPARE(dialog.result(), 0);
     // With an ID twice, the row double-clicked is the one edited.
-    ModalDriver edit([](QWidget *modal) {
-        QCOMPARE(field(modal, "lineEdit_2")->text(), QStringLiteral("drugi"));
-        field(modal, "lineEdit_3")->setText(QStringLiteral("B"));
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
-    });
-    dialog.show();
-    const QPoint second = tree->visualItemRect(tree->topLevelItem(1)).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, second);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, second);
-    QVERIFY(edit.ran());
+    QVERIFY(openRow(tree, tree->topLevelItem(1), [](QWidget *modal) {
+        QCOMPARE(text(modal, "lineEdit_2"), QStringLiteral("drugi"));
+        type(modal, "lineEdit_3", QStringLiteral("B"));
+        press(modal, "pushButton");
+    }));
     QCOMPARE(dialog.devices().first(), first);
     QCOMPARE(dialog.devices().last().id, QStringLiteral("B"));
-
-    ModalDriver add([](QWidget *modal) {
-        field(modal, "lineEdit")->setText(QStringLiteral("10.0.0.2"));
-        field(modal, "lineEdit_2")->setText(QStringLiteral("Wentylacja"));
-        field(modal, "lineEdit_3")->setText(QStringLiteral("W1"));
-        field(modal, "lineEdit_4")->setText(QStringLiteral("1234"));
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
-    });
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("addDeviceButton")), Qt::LeftButton);
-    QVERIFY(add.ran());
+    QVERIFY(onModal([&] { press(&dialog, "addDeviceButton"); }, [](QWidget *modal) {
+        type(modal, "lineEdit", QStringLiteral("10.0.0.2"));
+        type(modal, "lineEdit_2", QStringLiteral("Wentylacja"));
+        type(modal, "lineEdit_3", QStringLiteral("W1"));
+        type(modal, "lineEdit_4", QStringLiteral("1234"));
+        press(modal, "pushButton");
+    }));
     QCOMPARE(tree->topLevelItem(2)->text(2), QStringLiteral("1234"));
-
     // The question names the controller; No keeps it.
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(2)).center());
-    QVERIFY(del->isEnabled());
+    clickRow(tree, tree->topLevelItem(2));
     Dialogs::presetAnswer(QMessageBox::No);
-    QTest::mouseClick(del, Qt::LeftButton);
-    QCOMPARE(Dialogs::shown().last().text,
-             QStringLiteral("Napewno chcesz usunąć sterownik z listy ?\n\nW1 (10.0.0.2) Wentylacja"));
-    QCOMPARE(dialog.devices().size(), 3);
+    press(&dialog, "deleteDeviceButton");
+    QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Napewno chcesz usunąć sterownik z listy ?\n\nW1 (10.0.0.2) Wentylacja"));
     Dialogs::presetAnswer(QMessageBox::Yes);
-    QTest::mouseClick(del, Qt::LeftButton);
+    press(&dialog, "deleteDeviceButton");
     QCOMPARE(dialog.devices().size(), 2);
-
-    // Closed with Esc after a click: the next use starts with nothing selected.
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(0)).center());
+    // Closed with Esc after a click: the next use starts with nothing
+    // selected, and a current row nobody selected is not removed.
+    clickRow(tree, tree->topLevelItem(0));
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     dialog.setDevices({first});
     dialog.show();
     QVERIFY(!del->isEnabled());
     tree->setCurrentItem(tree->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
     del->setEnabled(true);
-    QTest::mouseClick(del, Qt::LeftButton); // a current row nobody selected
-    QCOMPARE(dialog.devices().size(), 1);
-    dialog.setDevices({});
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
+    press(&dialog, "deleteDeviceButton");
+    QCOMPARE(dialog.devices(), DeviceList{first});
 
-void TestDeviceEditor::mainWindowTakesTheList()
-{
+    // The main window takes a confirmed list as the project's.
     TempWorkDir dir;
     dir.write(QStringLiteral("config.xml"), "<Config><AppSettings workspaceDir=\"/tmp\" Language=\"pl\"/></Config>");
     MainWindow w;
-    ModalDriver driver([](QWidget *modal) {
-        auto *d = qobject_cast<deviceManagement *>(modal);
-        d->setDevices({{QStringLiteral("N"), QStringLiteral("10.1.1.1"), QString(), QStringLiteral("nowy")}});
-        QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
-    });
-    w.findChild<QAction *>(QStringLiteral("actionDevices"))->trigger();
-    QVERIFY(driver.ran());
-    QCOMPARE(w.project().devices.size(), 1);
+    QVERIFY(onModal([&] { w.findChild<QAction *>(QStringLiteral("actionDevices"))->trigger(); }, [](QWidget *modal) {
+        qobject_cast<deviceManagement *>(modal)->setDevices({});
+        press(modal, "saveButton");
+    }));
     QVERIFY(w.isModified());
-    QVERIFY(w.findChild<QAction *>(QStringLiteral("actionSaveProject"))->isEnabled());
 }
 
 QTEST_MAIN(TestDeviceEditor)
