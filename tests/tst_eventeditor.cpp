@@ -1,8 +1,7 @@
 #include "dialogs.h"
+#include "editordriving.h"
 #include "eventaddedit.h"
 #include "eventitemaddedit.h"
-#include "listitemaddedit.h"
-#include "modaldriver.h"
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
@@ -11,19 +10,11 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <QtTest>
 
-namespace {
+using namespace EditorDriving;
 
-const QByteArray kScheme = "import QtQuick 1.1\nRectangle {\n signal itemClicked(string name)\n"
-                           " MouseArea { onClicked: root.itemClicked(\"pompa1\") }\n"
-                           " MouseArea { onClicked: root.itemClicked(\"pompa2\") }\n"
-                           " MouseArea { onClicked: root.itemClicked(\"pompa2\") }\n}\n";
-const QByteArray kVariables = R"(<Variable name="t1" type="int" modify="1"/>
-    <Variable name="t2" type="int" modify="1"/><Variable name="t3" type="int" modify="1"/>)";
+namespace {
 
 EventItemRecord item(const QString &type, const QString &property, const QString &device, const QString &name)
 {
@@ -35,6 +26,8 @@ EventItemRecord item(const QString &type, const QString &property, const QString
     return i;
 }
 
+QComboBox *combo(QWidget *d, const char *name) { return child<QComboBox>(d, name); }
+
 } // namespace
 
 Q_DECLARE_METATYPE(EventItemRecord)
@@ -45,175 +38,131 @@ class TestEventEditor : public QObject
 
 private slots:
     void initTestCase();
-    void init();
     void cleanup();
-    void eventNamesFromTheScene();
-    void variablesOfOtherItemsAreNotOffered();
+    void namesAndVariablesOfOthersAreNotOffered();
     void schemeItemsComeLast();
-    void closingAnEditKeepsTheItems();
     void choicesKeepTheirValuesApart();
-    void schemeIdsOfTheFolder();
     void editingKeepsTheStoredTarget_data();
     void editingKeepsTheStoredTarget();
 
 private:
-    EventAddEdit *newEventDialog(const QStringList &used = {});
-
-    SimServer *m_a = nullptr;
-    SimServer *m_b = nullptr;
-    SimServer *m_silent = nullptr;
-    DeviceList m_devices;
-    TempWorkDir *m_dir = nullptr;
+    TempWorkDir m_dir;
     QString m_folder;
+    DeviceList m_devices;
 };
 
 void TestEventEditor::initTestCase()
 {
-    m_a = SimControllers::start(this, TestNet::host(5), kVariables, VariableCatalogRequest::kPort);
-    m_b = SimControllers::start(this, TestNet::host(6), kVariables, VariableCatalogRequest::kPort);
-    m_silent = SimControllers::start(this, TestNet::host(7), QByteArray(), VariableCatalogRequest::kPort);
-    m_silent->setFault(SimFault::Silent);
+    const QByteArray variables = R"(<Variable name="t1" type="int"/><Variable name="t2" type="int"/><Variable name="t3" type="int"/>)";
+    SimControllers::start(this, TestNet::host(5), variables, VariableCatalogRequest::kPort);
+    SimControllers::start(this, TestNet::host(6), variables, VariableCatalogRequest::kPort);
+    SimControllers::start(this, TestNet::host(7), QByteArray(), VariableCatalogRequest::kPort)->setFault(SimFault::Silent);
     m_devices = {{QStringLiteral("Kocioł 1"), TestNet::host(5), QString(), QStringLiteral("A")},
                  {QStringLiteral("K2"), TestNet::host(6), QString(), QStringLiteral("B")},
                  {QStringLiteral("K3"), TestNet::host(7), QString(), QStringLiteral("cichy")}};
-}
-
-void TestEventEditor::init()
-{
-    m_dir = new TempWorkDir;
-    m_folder = m_dir->path() + QLatin1Char('/');
-    m_dir->write(QStringLiteral("scene.qml"), kScheme);
+    m_folder = m_dir.path() + QLatin1Char('/');
+    m_dir.write(QStringLiteral("scene.qml"), "Rectangle {\n signal itemClicked(string name)\n"
+                                             " MouseArea { onClicked: root.itemClicked(\"pompa1\") }\n"
+                                             " MouseArea { onClicked: root.itemClicked(\"pompa2\") }\n"
+                                             " MouseArea { onClicked: root.itemClicked(\"pompa2\") }\n}\n");
+    for (const char *f : {"deviceList.xml", "menuList.xml", "project.xml", "k1.xml", "K2.xml"})
+        m_dir.write(QString::fromLatin1(f), "<x/>");
+    QDir(m_dir.path()).mkdir(QStringLiteral("qml.d"));
 }
 
 void TestEventEditor::cleanup()
 {
     ModalDriver::closeAllModals();
     Dialogs::reset();
-    delete m_dir;
 }
 
-EventAddEdit *TestEventEditor::newEventDialog(const QStringList &used)
+// pompa1 belongs to another event; t2 of "Kocioł 1" to another item (a
+// controller ID with a space is found all the same); K2 offers all three.
+void TestEventEditor::namesAndVariablesOfOthersAreNotOffered()
 {
-    auto *d = new EventAddEdit;
-    d->setAttribute(Qt::WA_DeleteOnClose);
+    EventAddEdit event;
+    event.setUsedEventNames({QStringLiteral("pompa1")});
     MenuItemRecord scheme;
-    scheme.kind = QStringLiteral("Item");
-    scheme.id = QStringLiteral("scene");
     scheme.qmlFile = QStringLiteral("scene.qml");
-    d->setUsedEventNames(used);
-    d->setDevices(m_devices);
-    d->setProjectFolder(m_folder);
-    d->setScheme(scheme);
-    return d;
-}
+    event.setScheme(scheme);
+    QCOMPARE(comboItems(combo(&event, "comboBox")), QStringList(QStringLiteral("pompa2")));
+    QCOMPARE(event.event().name, QStringLiteral("pompa2"));
 
-void TestEventEditor::eventNamesFromTheScene()
-{
-    QScopedPointer<EventAddEdit> d(newEventDialog({QStringLiteral("pompa1")}));
-    QCOMPARE(comboItems(child<QComboBox>(d.data(), "comboBox")), QStringList(QStringLiteral("pompa2")));
-    QCOMPARE(d->event().name, QStringLiteral("pompa2"));
-}
-
-void TestEventEditor::variablesOfOtherItemsAreNotOffered()
-{
     EventItemAddEdit d;
     d.setDevices(m_devices);
     d.setOtherItems({item("int", "t2", "Kocioł 1", "x")});
     d.setProjectFolder(m_folder);
-    child<QComboBox>(&d, "comboBox_2")->setCurrentIndex(0); // an ID with a space is found all the same
-    QTRY_COMPARE(comboItems(child<QComboBox>(&d, "comboBox_3")), QStringList({"t1", "t3"}));
-    QCOMPARE(child<QComboBox>(&d, "comboBox_5")->currentIndex(), 0);
-    QCOMPARE(comboItems(child<QComboBox>(&d, "comboBox_6")), QStringList({"t1", "t3"}));
-    child<QComboBox>(&d, "comboBox_2")->setCurrentIndex(1);
-    QTRY_COMPARE(comboItems(child<QComboBox>(&d, "comboBox_3")), QStringList({"t1", "t2", "t3"}));
-    child<QComboBox>(&d, "comboBox_3")->setCurrentIndex(1);
-    child<QLineEdit>(&d, "lineEdit")->setText(QStringLiteral("Nastawa"));
-    child<QComboBox>(&d, "typeCombo")->setCurrentIndex(3);
-    QTest::mouseClick(child<QPushButton>(&d, "okButton"), Qt::LeftButton);
+    QCOMPARE(comboItems(combo(&d, "comboBox_4")), QStringList({"k1", "K2", "scene"}));
+    combo(&d, "comboBox_2")->setCurrentIndex(0);
+    QTRY_COMPARE(comboItems(combo(&d, "comboBox_6")), QStringList({"t1", "t3"}));
+    QCOMPARE(combo(&d, "comboBox_5")->currentIndex(), 0);
+    combo(&d, "comboBox_2")->setCurrentIndex(1);
+    QTRY_COMPARE(comboItems(combo(&d, "comboBox_3")), QStringList({"t1", "t2", "t3"}));
+    combo(&d, "comboBox_3")->setCurrentIndex(1);
+    type(&d, "lineEdit", QStringLiteral("Nastawa"));
+    combo(&d, "typeCombo")->setCurrentIndex(3);
+    press(&d, "okButton");
     QCOMPARE(d.item(), item("temp", "t2", "K2", "Nastawa"));
 }
 
+// A scheme change disables Add, deleting it enables Add again; an item
+// edit closed with Close leaves the items as they were.
 void TestEventEditor::schemeItemsComeLast()
 {
-    QScopedPointer<EventAddEdit> d(newEventDialog());
-    auto *add = child<QPushButton>(d.data(), "addButton");
-    ModalDriver driver([](QWidget *modal) {
-        child<QComboBox>(modal, "typeCombo")->setCurrentIndex(7);
-        QTest::mouseClick(child<QPushButton>(modal, "okButton"), Qt::LeftButton);
-    });
-    QTest::mouseClick(add, Qt::LeftButton);
-    QVERIFY(driver.ran());
-    QCOMPARE(d->event().items.size(), 1);
-    QCOMPARE(d->event().items.first(), item("scheme", "scene", "-", "-"));
-    QVERIFY(!add->isEnabled());
-    auto *tree = child<QTreeWidget>(d.data(), "treeWidget");
-    emit tree->itemClicked(tree->topLevelItem(0), 0);
-    QTest::mouseClick(child<QPushButton>(d.data(), "delButton"), Qt::LeftButton);
-    QVERIFY(d->event().items.isEmpty());
-    QVERIFY(add->isEnabled());
-}
-
-void TestEventEditor::closingAnEditKeepsTheItems()
-{
-    QScopedPointer<EventAddEdit> d(newEventDialog());
-    const EventRecord event{QStringLiteral("pompa2"), {item("logic", "t1", "K2", "Pompa"), item("int", "t3", "K2", "Nastawa")}};
-    d->setEvent(event);
-    ModalDriver driver([](QWidget *modal) {
-        QVERIFY(!child<QComboBox>(modal, "typeCombo")->isEnabled());
-        child<QLineEdit>(modal, "lineEdit")->setText(QStringLiteral("zmienione"));
-        QTest::mouseClick(child<QPushButton>(modal, "closeButton"), Qt::LeftButton);
-    });
-    auto *tree = child<QTreeWidget>(d.data(), "treeWidget");
-    emit tree->itemClicked(tree->topLevelItem(1), 0);
-    emit tree->itemDoubleClicked(tree->topLevelItem(1), 0);
-    QVERIFY(driver.ran());
-    QCOMPARE(d->event(), event);
+    EventAddEdit d;
+    d.setDevices(m_devices);
+    d.setProjectFolder(m_folder);
+    const EventRecord event{QStringLiteral("pompa2"), {item("logic", "t1", "K2", "Pompa")}};
+    d.setEvent(event);
+    d.show();
+    auto *tree = child<QTreeWidget>(&d, "treeWidget");
+    QVERIFY(openRow(tree, tree->topLevelItem(0), [](QWidget *modal) {
+        QVERIFY(!combo(modal, "typeCombo")->isEnabled());
+        type(modal, "lineEdit", QStringLiteral("zmienione"));
+        press(modal, "closeButton");
+    }));
+    QCOMPARE(d.event(), event);
+    QVERIFY(onModal([&] { press(&d, "addButton"); }, [](QWidget *modal) {
+        combo(modal, "typeCombo")->setCurrentIndex(7);
+        press(modal, "okButton");
+    }));
+    QCOMPARE(d.event().items.last(), item("scheme", "k1", "-", "-"));
+    QVERIFY(!button(&d, "addButton")->isEnabled());
+    clickRow(tree, tree->topLevelItem(1));
+    press(&d, "delButton");
+    QCOMPARE(d.event(), event);
+    QVERIFY(button(&d, "addButton")->isEnabled());
 }
 
 void TestEventEditor::choicesKeepTheirValuesApart()
 {
     EventItemAddEdit d;
-    d.setDevices(m_devices);
-    child<QComboBox>(&d, "typeCombo")->setCurrentIndex(5);
-    QVERIFY(child<QPushButton>(&d, "addButton")->isVisibleTo(&d));
+    combo(&d, "typeCombo")->setCurrentIndex(5);
     const auto addChoice = [&d](const QString &value, const QString &name) {
-        ModalDriver driver([&](QWidget *modal) {
-            child<QLineEdit>(modal, "lineEdit")->setText(value);
-            child<QLineEdit>(modal, "lineEdit_2")->setText(name);
-            QTest::mouseClick(child<QPushButton>(modal, "pushButton"), Qt::LeftButton);
+        onModal([&] { press(&d, "addButton"); }, [&](QWidget *modal) {
+            type(modal, "lineEdit", value);
+            type(modal, "lineEdit_2", name);
+            press(modal, "pushButton");
             if (modal->isVisible())
-                QTest::mouseClick(child<QPushButton>(modal, "pushButton_2"), Qt::LeftButton);
+                press(modal, "pushButton_2");
         });
-        QTest::mouseClick(child<QPushButton>(&d, "addButton"), Qt::LeftButton);
     };
     addChoice(QStringLiteral("1"), QStringLiteral("Włącz"));
     Dialogs::presetAnswer(QMessageBox::Ok);
     addChoice(QStringLiteral("1"), QStringLiteral("Znowu"));
     QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Podana wartość została już przypisana, proszę wprowadzić inną wartość."));
     addChoice(QStringLiteral("0"), QStringLiteral("Wyłącz"));
-    auto *tree = child<QTreeWidget>(&d, "treeWidget");
-    QCOMPARE(tree->topLevelItemCount(), 2);
     // Editing "1" and keeping its value is fine.
-    emit tree->itemClicked(tree->topLevelItem(0), 0);
-    ModalDriver edit([](QWidget *modal) {
-        QCOMPARE(child<QLineEdit>(modal, "lineEdit")->text(), QStringLiteral("1"));
-        child<QLineEdit>(modal, "lineEdit_2")->setText(QStringLiteral("Załącz"));
-        QTest::mouseClick(child<QPushButton>(modal, "pushButton"), Qt::LeftButton);
-    });
-    emit tree->itemDoubleClicked(tree->topLevelItem(0), 0);
-    QVERIFY(edit.ran());
-    QTest::mouseClick(child<QPushButton>(&d, "okButton"), Qt::LeftButton);
+    d.show();
+    auto *tree = child<QTreeWidget>(&d, "treeWidget");
+    QVERIFY(openRow(tree, tree->topLevelItem(0), [](QWidget *modal) {
+        type(modal, "lineEdit_2", QStringLiteral("Załącz"));
+        press(modal, "pushButton");
+    }));
+    press(&d, "okButton");
     QCOMPARE(d.item().type, QStringLiteral("combo"));
     QCOMPARE(d.item().listValues, (QList<ListValueRecord>{{QStringLiteral("1"), QStringLiteral("Załącz")},
                                                           {QStringLiteral("0"), QStringLiteral("Wyłącz")}}));
-}
-
-void TestEventEditor::schemeIdsOfTheFolder()
-{
-    for (const char *f : {"deviceList.xml", "menuList.xml", "project.xml", "k1.xml", "K2.xml"})
-        m_dir->write(QString::fromLatin1(f), "<x/>");
-    QDir(m_dir->path()).mkdir(QStringLiteral("qml.d"));
-    QCOMPARE(EventItemAddEdit::schemeIds(m_folder), QStringList({"k1", "K2", "scene"}));
 }
 
 void TestEventEditor::editingKeepsTheStoredTarget_data()
@@ -226,8 +175,8 @@ void TestEventEditor::editingKeepsTheStoredTarget_data()
     QTest::newRow("scheme without its file yet") << item("scheme", "nowy", "-", "-");
 }
 
-// Only the description changes; the variable and controller stay. The
-// controller's answer (or its silence) comes before OK.
+// Only the description changes, after the controller answered or fell
+// silent; the variable and the controller stay.
 void TestEventEditor::editingKeepsTheStoredTarget()
 {
     QFETCH(EventItemRecord, stored);
@@ -242,9 +191,9 @@ void TestEventEditor::editingKeepsTheStoredTarget()
     EventItemRecord expected = stored;
     if (stored.type != QStringLiteral("scheme")) {
         expected.name = QStringLiteral("Opis nowy");
-        child<QLineEdit>(&d, stored.type == QStringLiteral("list") ? "lineEdit_2" : "lineEdit")->setText(expected.name);
+        type(&d, stored.type == QStringLiteral("list") ? "lineEdit_2" : "lineEdit", expected.name);
     }
-    QTest::mouseClick(child<QPushButton>(&d, "okButton"), Qt::LeftButton);
+    press(&d, "okButton");
     QCOMPARE(d.item(), expected);
 }
 
