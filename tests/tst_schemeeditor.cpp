@@ -1,7 +1,7 @@
 #include "devicemanagement.h"
 #include "dialogs.h"
+#include "editordriving.h"
 #include "eventaddedit.h"
-#include "modaldriver.h"
 #include "project.h"
 #include "qteskcmd.h"
 #include "schemesmanagement.h"
@@ -15,38 +15,19 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <functional>
 
-namespace {
+using namespace EditorDriving;
 
-using Act = std::function<void(QWidget *)>;
+namespace {
 
 // How a walk leaves each dialog: untouched with OK; after a change with
 // Cancel; or (Below) untouched with OK while the dialogs it opens cancel.
 enum Mode { Keep, Below, Cancel };
-
-QPushButton *button(QWidget *d, const char *name)
-{
-    return d->findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
-// Double-clicks a row as a user would and acts on the dialog it opens.
-void openRow(QTreeWidget *tree, QTreeWidgetItem *row, const Act &act)
-{
-    tree->scrollToItem(row);
-    const QPoint at = tree->visualItemRect(row).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    ModalDriver driver(act);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QVERIFY(driver.ran());
-}
 
 QList<QTreeWidgetItem *> rows(QTreeWidget *tree)
 {
@@ -58,26 +39,25 @@ QList<QTreeWidgetItem *> rows(QTreeWidget *tree)
 
 // Opens every row in turn; a dialog may rebuild the tree, so rows are
 // found afresh each time.
-void openEachRow(QTreeWidget *tree, const Act &act)
+void openEachRow(QTreeWidget *tree, const ModalDriver::Action &act)
 {
     for (int i = 0; i < rows(tree).size(); ++i)
-        openRow(tree, rows(tree).at(i), act);
+        QVERIFY(openRow(tree, rows(tree).at(i), act));
 }
 
 void finish(QWidget *d, Mode mode, const char *ok, const char *cancel, const std::function<void()> &change)
 {
     if (mode == Cancel)
         change();
-    QTest::mouseClick(button(d, mode == Cancel ? cancel : ok), Qt::LeftButton);
+    press(d, mode == Cancel ? cancel : ok);
 }
 
 void walkItem(QWidget *d, Mode mode)
 {
     openEachRow(child<QTreeWidget>(d, "treeWidget"), [mode](QWidget *c) {
-        finish(c, mode == Keep ? Keep : Cancel, "pushButton", "pushButton_2",
-               [c] { child<QLineEdit>(c, "lineEdit")->setText(QStringLiteral("99")); });
+        finish(c, mode == Keep ? Keep : Cancel, "pushButton", "pushButton_2", [c] { type(c, "lineEdit", QStringLiteral("99")); });
     });
-    finish(d, mode, "okButton", "closeButton", [d] { child<QLineEdit>(d, "lineEdit")->setText(QStringLiteral("x")); });
+    finish(d, mode, "okButton", "closeButton", [d] { type(d, "lineEdit", QStringLiteral("x")); });
 }
 
 void walkEvent(QWidget *d, Mode mode)
@@ -85,9 +65,10 @@ void walkEvent(QWidget *d, Mode mode)
     openEachRow(child<QTreeWidget>(d, "treeWidget"), [mode](QWidget *i) { walkItem(i, mode == Keep ? Keep : Cancel); });
     finish(d, mode, "okButton", "closeButton", [d] {
         auto *tree = child<QTreeWidget>(d, "treeWidget");
-        if (tree->topLevelItemCount() > 0)
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(0)).center());
-        QTest::mouseClick(button(d, "delButton"), Qt::LeftButton);
+        if (tree->topLevelItemCount() > 0) {
+            clickRow(tree, tree->topLevelItem(0));
+            press(d, "delButton");
+        }
     });
 }
 
@@ -101,7 +82,7 @@ void walkScheme(QWidget *d, Mode mode)
     });
     tabs->setCurrentIndex(2);
     openEachRow(child<QTreeWidget>(d, "setTree"), [below](QWidget *ed) { walkEvent(ed, below); });
-    finish(d, mode, "saveBtn", "cancelBtn", [d] { child<QLineEdit>(d, "schemeName")->setText(QStringLiteral("x")); });
+    finish(d, mode, "saveBtn", "cancelBtn", [d] { type(d, "schemeName", QStringLiteral("x")); });
 }
 
 QHash<QString, QByteArray> files(const QString &folder)
@@ -130,8 +111,6 @@ private slots:
     void readVariablesAndEvents();
 
 private:
-    variableAddEdit *newVariableDialog();
-
     SimServer *m_sim = nullptr;
     DeviceList m_devices;
     TempWorkDir m_dir;
@@ -187,10 +166,9 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
     devices.show();
     auto *deviceTree = child<QTreeWidget>(&devices, "treeWidget");
     openEachRow(deviceTree, [mode](QWidget *d) {
-        finish(d, mode == Keep ? Keep : Cancel, "pushButton", "pushButton_2",
-               [d] { child<QLineEdit>(d, "lineEdit_2")->setText(QStringLiteral("x")); });
+        finish(d, mode == Keep ? Keep : Cancel, "pushButton", "pushButton_2", [d] { type(d, "lineEdit_2", QStringLiteral("x")); });
     });
-    QTest::mouseClick(button(&devices, "saveButton"), Qt::LeftButton);
+    press(&devices, "saveButton");
     project.devices = devices.devices();
 
     schemesManagement menu;
@@ -203,10 +181,9 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
         if (qobject_cast<schemeVariables *>(d))
             walkScheme(d, mode);
         else
-            finish(d, mode == Keep ? Keep : Cancel, "okBtn", "closeBtn",
-                   [d] { child<QLineEdit>(d, "groupName")->setText(QStringLiteral("x")); });
+            finish(d, mode == Keep ? Keep : Cancel, "okBtn", "closeBtn", [d] { type(d, "groupName", QStringLiteral("x")); });
     });
-    QTest::mouseClick(button(&menu, "pushButton_2"), Qt::LeftButton);
+    press(&menu, "pushButton_2");
     QCOMPARE(menu.result(), int(QDialog::Accepted));
     project.menu = menu.menuRecords();
     QVERIFY(project.save(QStringLiteral("v 1")).isEmpty());
@@ -215,57 +192,48 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
         QVERIFY2(after.value(name) == before.value(name), qPrintable(name + QString::fromUtf8(after.value(name))));
 }
 
-variableAddEdit *TestSchemeEditor::newVariableDialog()
-{
-    auto *d = new variableAddEdit;
-    d->link()->setTimeoutMs(300);
-    d->setProjectFolder(m_folder);
-    d->setDevices(m_devices);
-    MenuItemRecord scheme;
-    scheme.qmlFile = QStringLiteral("qml/kociol.qml");
-    d->setScheme(scheme);
-    d->reset();
-    return d;
-}
-
+// The chosen controller is asked; a controller that does not answer offers
+// nothing (not the last one's names) and a name can be typed. A stored
+// binding to a controller and a type the lists do not know stays.
 void TestSchemeEditor::variableDialogAsksTheChosenController()
 {
-    QScopedPointer<variableAddEdit> d(newVariableDialog());
-    auto *devVar = child<QComboBox>(d.data(), "devVarCombo");
-    QCOMPARE(comboItems(child<QComboBox>(d.data(), "qmlVarCombo")), QStringList({"tKotla", "pompa"})); // each once
+    variableAddEdit d;
+    d.link()->setTimeoutMs(300);
+    d.setProjectFolder(m_folder);
+    d.setDevices(m_devices);
+    MenuItemRecord scheme;
+    scheme.qmlFile = QStringLiteral("qml/kociol.qml");
+    d.setScheme(scheme);
+    d.reset();
+    auto *devVar = child<QComboBox>(&d, "devVarCombo");
+    QCOMPARE(comboItems(child<QComboBox>(&d, "qmlVarCombo")), QStringList({"tKotla", "pompa"})); // each once
     const int before = m_sim->requestCount();
-    child<QComboBox>(d.data(), "deviceCombo")->setCurrentIndex(0);
+    child<QComboBox>(&d, "deviceCombo")->setCurrentIndex(0);
     QTRY_COMPARE(comboItems(devVar), QStringList({"kot.t1", "kot.pompa"}));
     QCOMPARE(m_sim->commands().mid(before), QStringList(QStringLiteral("describe_all;")));
     devVar->setCurrentIndex(1);
-    child<QComboBox>(d.data(), "qmlVarCombo")->setCurrentIndex(1);
-    child<QComboBox>(d.data(), "comboBox")->setCurrentIndex(2);
-    QCOMPARE(d->variable(), (TeskSchemeVariable{QStringLiteral("Kocioł 1"), QStringLiteral("kot.pompa"), QStringLiteral("pompa"),
-                                                QStringLiteral("logic"), QString()}));
-
-    // Another controller that does not answer: its names are not known, the
-    // first one's are no longer offered, and the name can be typed.
-    child<QComboBox>(d.data(), "deviceCombo")->setCurrentIndex(1);
-    QCOMPARE(d->cursor().shape(), Qt::WaitCursor);
-    QVERIFY(comboItems(devVar).isEmpty());
-    QTRY_COMPARE(child<QLabel>(d.data(), "statusLabel")->text(), QStringLiteral("Sterownik ") + TestNet::host(2) + QStringLiteral(" nie odpowiada"));
-    QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
+    child<QComboBox>(&d, "qmlVarCombo")->setCurrentIndex(1);
+    child<QComboBox>(&d, "comboBox")->setCurrentIndex(2);
+    QCOMPARE(d.variable(), (TeskSchemeVariable{"Kocioł 1", "kot.pompa", "pompa", "logic", QString()}));
+    child<QComboBox>(&d, "deviceCombo")->setCurrentIndex(1);
+    QCOMPARE(d.cursor().shape(), Qt::WaitCursor);
+    QTRY_COMPARE(child<QLabel>(&d, "statusLabel")->text(), QStringLiteral("Sterownik ") + TestNet::host(2) + QStringLiteral(" nie odpowiada"));
+    QCOMPARE(d.cursor().shape(), Qt::ArrowCursor);
     QVERIFY(comboItems(devVar).isEmpty());
     devVar->setEditText(QStringLiteral("wpisana"));
-    QCOMPARE(d->variable().devVar, QStringLiteral("wpisana"));
-
-    // A stored binding to a controller and a type the lists do not know stays.
-    const TeskSchemeVariable odd{QStringLiteral("Usunięty"), QStringLiteral("x.y"), QStringLiteral("brak"), QStringLiteral("custom"), QString()};
-    d->reset();
-    d->setVariable(odd);
-    QCOMPARE(d->variable(), odd);
+    QCOMPARE(d.variable().devVar, QStringLiteral("wpisana"));
+    const TeskSchemeVariable odd{"Usunięty", "x.y", "brak", "custom", QString()};
+    d.reset();
+    d.setVariable(odd);
+    QCOMPARE(d.variable(), odd);
 }
 
+// Variables are added and deleted without a question; an edited event
+// shows its own name and may take another free one, never another event's.
 void TestSchemeEditor::readVariablesAndEvents()
 {
     schemeVariables d;
-    const TeskSchemeVariable t1{QStringLiteral("Kocioł 1"), QStringLiteral("kot.t1"), QStringLiteral("tKotla"), QStringLiteral("temp"), QString()};
-    d.setReadVariables({t1});
+    d.setReadVariables({{"Kocioł 1", "kot.t1", "tKotla", "temp", QString()}});
     d.setEvents({EventRecord{QStringLiteral("pompa"), {}}, EventRecord{QStringLiteral("stare"), {}}});
     d.setDevices(m_devices);
     d.setProjectFolder(m_folder);
@@ -278,34 +246,27 @@ void TestSchemeEditor::readVariablesAndEvents()
     auto *tabs = child<QTabWidget>(&d, "tabWidget");
     QVERIFY(!button(&d, "addBtn")->isEnabled());
     tabs->setCurrentIndex(1);
-    ModalDriver add([](QWidget *modal) {
+    QVERIFY(onModal([&] { press(&d, "addBtn"); }, [](QWidget *modal) {
         child<QComboBox>(modal, "deviceCombo")->setCurrentIndex(0);
         child<QComboBox>(modal, "devVarCombo")->setEditText(QStringLiteral("kot.pompa"));
         child<QComboBox>(modal, "qmlVarCombo")->setCurrentIndex(1);
         child<QComboBox>(modal, "comboBox")->setCurrentIndex(2);
-        QTest::mouseClick(button(modal, "saveBtn"), Qt::LeftButton);
-    });
-    QTest::mouseClick(button(&d, "addBtn"), Qt::LeftButton);
-    QVERIFY(add.ran());
-    QCOMPARE(d.readVariables().size(), 2);
-    QCOMPARE(d.readVariables().last().qmlVar, QStringLiteral("pompa"));
-    auto *getTree = child<QTreeWidget>(&d, "getTree");
-    QTest::mouseClick(getTree->viewport(), Qt::LeftButton, {}, getTree->visualItemRect(getTree->topLevelItem(0)).center());
-    QTest::mouseClick(button(&d, "deleteBtn"), Qt::LeftButton); // no question asked
+        press(modal, "saveBtn");
+    }));
+    QCOMPARE(d.readVariables().last(), (TeskSchemeVariable{"Kocioł 1", "kot.pompa", "pompa", "logic", QString()}));
+    clickRow(child<QTreeWidget>(&d, "getTree"), child<QTreeWidget>(&d, "getTree")->topLevelItem(0));
+    press(&d, "deleteBtn");
     QCOMPARE(d.readVariables().size(), 1);
     QVERIFY(Dialogs::shown().isEmpty());
-
-    // An edited event shows its own name and may take another free one; the
-    // name of another event is not offered.
     tabs->setCurrentIndex(2);
     auto *setTree = child<QTreeWidget>(&d, "setTree");
-    openRow(setTree, setTree->topLevelItem(1), [](QWidget *modal) {
+    QVERIFY(openRow(setTree, setTree->topLevelItem(1), [](QWidget *modal) {
         auto *name = child<QComboBox>(modal, "comboBox");
         QCOMPARE(name->currentText(), QStringLiteral("stare"));
         QCOMPARE(comboItems(name), QStringList({"stare", "zawor"}));
         name->setCurrentIndex(1);
-        QTest::mouseClick(button(modal, "okButton"), Qt::LeftButton);
-    });
+        press(modal, "okButton");
+    }));
     QCOMPARE(d.events().last().name, QStringLiteral("zawor"));
 }
 
