@@ -1,6 +1,5 @@
 #include "addplotdialog.h"
 #include "deviceaddedit.h"
-#include "devicedescription.h"
 #include "devicemanagement.h"
 #include "dialogs.h"
 #include "editordriving.h"
@@ -34,8 +33,12 @@ class TestDeviceEditor : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
-    void descriptionRules();
+    void cleanup()
+    {
+        ModalDriver::closeAllModals();
+        Dialogs::reset();
+        m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 50;
+    }
     void fullReadAndUpdate();
     void writes();
     void readingTimeout();
@@ -62,30 +65,12 @@ void TestDeviceEditor::initTestCase()
     m_sim->controller().version = QStringList({"2", "4", "1"});
 }
 
-void TestDeviceEditor::cleanup()
-{
-    ModalDriver::closeAllModals();
-    Dialogs::reset();
-    m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 50;
-}
-
 void TestDeviceEditor::readFully(deviceAddEdit &editor)
 {
-    editor.setDeviceFields({TestNet::host(1), QStringLiteral("Kotłownia"), QStringLiteral("K1"), QStringLiteral("16483")});
+    editor.setDeviceFields({TestNet::host(1), "Kotłownia", "K1", "16483"});
     editor.show();
     editor.on_lineEdit_editingFinished();
     QTRY_VERIFY(!editor.findChild<QProgressBar *>(QStringLiteral("dataReadProgressBar"))->isVisible());
-}
-
-void TestDeviceEditor::descriptionRules()
-{
-    const DeviceDescription d = DeviceDescription::parse(
-        {"a.t1.type=int", "a.t1.modify=1", "a.t1.max=5", "b.x.y.type=on_off", "solo=3", "a.nolimits.type=int", ")", ""});
-    QCOMPARE(d.groups, QStringList({"a", "b"})); // "solo" has no group
-    QCOMPARE(d.parameters.size(), 3);
-    QVERIFY(d.parameters.at(0).modify && d.parameters.at(0).hasMax && !d.parameters.at(0).hasMin);
-    QCOMPARE(d.parameters.at(1).group(), QStringLiteral("b"));
-    QVERIFY(!d.parameters.at(2).modify); // no "modify": read-only
 }
 
 void TestDeviceEditor::fullReadAndUpdate()
@@ -133,14 +118,14 @@ void TestDeviceEditor::readingTimeout()
     SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort)->setFault(SimFault::Silent);
     deviceAddEdit editor;
     editor.readingLink()->setTimeoutMs(300);
-    editor.setDeviceFields({TestNet::host(2), QStringLiteral("x"), QStringLiteral("X"), QString()});
+    editor.setDeviceFields({TestNet::host(2), "x", "X", QString()});
     editor.show();
     editor.on_lineEdit_editingFinished();
     QCOMPARE(text(&editor, "macLineEdit"), QStringLiteral("Odczytuje dane..."));
     QTRY_COMPARE(text(&editor, "versionLineEdit"), QStringLiteral("Brak połączenia ze sterownikiem"));
     QVERIFY(!editor.findChild<QProgressBar *>(QStringLiteral("dataReadProgressBar"))->isVisible());
     // Fields left empty are refused on confirm; an empty address reads "...".
-    editor.setDeviceFields({QString(), QStringLiteral("opis"), QStringLiteral("id"), QString()});
+    editor.setDeviceFields({QString(), "opis", "id", QString()});
     Dialogs::presetAnswer(QMessageBox::Ok);
     press(&editor, "pushButton");
     QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Wszystkie pola muszą być wypełnione"));
@@ -179,8 +164,8 @@ void TestDeviceEditor::deviceList()
     deviceManagement dialog;
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
     auto *del = button(&dialog, "deleteDeviceButton");
-    const DeviceRecord first{QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("pierwszy")};
-    dialog.setDevices({first, {QStringLiteral("A"), QStringLiteral("10.0.0.1"), QStringLiteral("1"), QStringLiteral("drugi")}});
+    const DeviceRecord first{"A", "10.0.0.1", "1", "pierwszy"};
+    dialog.setDevices({first, {"A", "10.0.0.1", "1", "drugi"}});
     dialog.show();
     Dialogs::presetAnswer(QMessageBox::Ok);
     press(&dialog, "saveButton");
@@ -195,10 +180,7 @@ void TestDeviceEditor::deviceList()
     QCOMPARE(dialog.devices().first(), first);
     QCOMPARE(dialog.devices().last().id, QStringLiteral("B"));
     QVERIFY(onModal([&] { press(&dialog, "addDeviceButton"); }, [](QWidget *modal) {
-        type(modal, "lineEdit", QStringLiteral("10.0.0.2"));
-        type(modal, "lineEdit_2", QStringLiteral("Wentylacja"));
-        type(modal, "lineEdit_3", QStringLiteral("W1"));
-        type(modal, "lineEdit_4", QStringLiteral("1234"));
+        qobject_cast<deviceAddEdit *>(modal)->setDeviceFields({"10.0.0.2", "Wentylacja", "W1", "1234"});
         press(modal, "pushButton");
     }));
     QCOMPARE(tree->topLevelItem(2)->text(2), QStringLiteral("1234"));

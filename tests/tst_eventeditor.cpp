@@ -16,15 +16,7 @@ using namespace EditorDriving;
 
 namespace {
 
-EventItemRecord item(const QString &type, const QString &property, const QString &device, const QString &name)
-{
-    EventItemRecord i;
-    i.type = type;
-    i.property = property;
-    i.device = device;
-    i.name = name;
-    return i;
-}
+using Item = EventItemRecord; // type, variable, controller, description
 
 QComboBox *combo(QWidget *d, const char *name) { return child<QComboBox>(d, name); }
 
@@ -38,7 +30,7 @@ class TestEventEditor : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
+    void cleanup() { ModalDriver::closeAllModals(); Dialogs::reset(); }
     void namesAndVariablesOfOthersAreNotOffered();
     void schemeItemsComeLast();
     void choicesKeepTheirValuesApart();
@@ -70,12 +62,6 @@ void TestEventEditor::initTestCase()
     QDir(m_dir.path()).mkdir(QStringLiteral("qml.d"));
 }
 
-void TestEventEditor::cleanup()
-{
-    ModalDriver::closeAllModals();
-    Dialogs::reset();
-}
-
 // pompa1 belongs to another event; t2 of "Kocioł 1" to another item (a
 // controller ID with a space is found all the same); K2 offers all three.
 void TestEventEditor::namesAndVariablesOfOthersAreNotOffered()
@@ -90,7 +76,7 @@ void TestEventEditor::namesAndVariablesOfOthersAreNotOffered()
 
     EventItemAddEdit d;
     d.setDevices(m_devices);
-    d.setOtherItems({item("int", "t2", "Kocioł 1", "x")});
+    d.setOtherItems({Item{"int", "t2", "Kocioł 1", "x"}});
     d.setProjectFolder(m_folder);
     QCOMPARE(comboItems(combo(&d, "comboBox_4")), QStringList({"k1", "K2", "scene"}));
     combo(&d, "comboBox_2")->setCurrentIndex(0);
@@ -102,7 +88,7 @@ void TestEventEditor::namesAndVariablesOfOthersAreNotOffered()
     type(&d, "lineEdit", QStringLiteral("Nastawa"));
     combo(&d, "typeCombo")->setCurrentIndex(3);
     press(&d, "okButton");
-    QCOMPARE(d.item(), item("temp", "t2", "K2", "Nastawa"));
+    QCOMPARE(d.item(), (Item{"temp", "t2", "K2", "Nastawa"}));
 }
 
 // A scheme change disables Add, deleting it enables Add again; an item
@@ -112,7 +98,7 @@ void TestEventEditor::schemeItemsComeLast()
     EventAddEdit d;
     d.setDevices(m_devices);
     d.setProjectFolder(m_folder);
-    const EventRecord event{QStringLiteral("pompa2"), {item("logic", "t1", "K2", "Pompa")}};
+    const EventRecord event{QStringLiteral("pompa2"), {Item{"logic", "t1", "K2", "Pompa"}}};
     d.setEvent(event);
     d.show();
     auto *tree = child<QTreeWidget>(&d, "treeWidget");
@@ -126,7 +112,7 @@ void TestEventEditor::schemeItemsComeLast()
         combo(modal, "typeCombo")->setCurrentIndex(7);
         press(modal, "okButton");
     }));
-    QCOMPARE(d.event().items.last(), item("scheme", "k1", "-", "-"));
+    QCOMPARE(d.event().items.last(), (Item{"scheme", "k1", "-", "-"}));
     QVERIFY(!button(&d, "addButton")->isEnabled());
     clickRow(tree, tree->topLevelItem(1));
     press(&d, "delButton");
@@ -168,11 +154,11 @@ void TestEventEditor::choicesKeepTheirValuesApart()
 void TestEventEditor::editingKeepsTheStoredTarget_data()
 {
     QTest::addColumn<EventItemRecord>("stored");
-    QTest::newRow("controller silent") << item("int", "t9", "K3", "Nastawa");
-    QTest::newRow("variable not listed") << item("int", "t9", "K2", "Nastawa");
-    QTest::newRow("controller not in the project") << item("logic", "t1", "Usunięty", "Pompa");
-    QTest::newRow("choices, controller silent") << item("list", "t9", "K3", "Tryb");
-    QTest::newRow("scheme without its file yet") << item("scheme", "nowy", "-", "-");
+    QTest::newRow("controller silent") << Item{"int", "t9", "K3", "Nastawa"};
+    QTest::newRow("variable not listed") << Item{"int", "t9", "K2", "Nastawa"};
+    QTest::newRow("controller not in the project") << Item{"logic", "t1", "Usunięty", "Pompa"};
+    QTest::newRow("choices, controller silent") << Item{"list", "t9", "K3", "Tryb"};
+    QTest::newRow("scheme without its file yet") << Item{"scheme", "nowy", "-", "-"};
 }
 
 // Only the description changes, after the controller answered or fell

