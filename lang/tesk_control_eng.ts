@@ -609,6 +609,17 @@
         </message>
     </context>
     <context>
+        <name>SchemeIdCheck</name>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>ID schematu „%1” nie może być nazwą pliku definicji schematu. ID nie może być puste, zawierać znaków / \ : * ? " &lt; &gt; |, znaków sterujących ani „..”, kończyć się spacją ani kropką, ani być nazwą zastrzeżoną (project, deviceList, menuList, config, CON, NUL, COM1 i podobne).</source>
+            <translation>The scheme ID "%1" cannot name the scheme's definition file. An ID must not be empty, contain / \ : * ? " &lt; &gt; |, control characters or "..", end with a space or a full stop, or be a reserved name (project, deviceList, menuList, config, CON, NUL, COM1 and the like).</translation>
+        </message>
+    </context>
+    <context>
         <name>SchemePreview</name>
         <message>
             <source>Podgląd schematu</source>
@@ -917,6 +928,10 @@ The preview shows QML errors with their line numbers.</translation>
     <context>
         <name>schemeAddEdit</name>
         <message>
+            <source>bez przerwy</source>
+            <translation>back to back</translation>
+        </message>
+        <message>
             <source>Dodaj / Edytuj Schemat</source>
             <translation>Add / Edit Scheme</translation>
         </message>
@@ -971,6 +986,10 @@ The preview shows QML errors with their line numbers.</translation>
     </context>
     <context>
         <name>schemeVariables</name>
+        <message>
+            <source>bez przerwy</source>
+            <translation>back to back</translation>
+        </message>
         <message>
             <source>Edycja schematu</source>
             <translation>Scheme editing</translation>
@@ -1073,10 +1092,6 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source>Błąd</source>
             <translation>Error</translation>
-        </message>
-        <message>
-            <source>Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty ani zawierać znaków / \ : * ? " &lt; &gt; | ani „..”.</source>
-            <translation>The scheme ID "%1" cannot name its definition file: it must not be empty nor contain / \ : * ? " &lt; &gt; | or "..".</translation>
         </message>
         <message>
             <source>Znaleziono dwa elementy z tym samym ID</source>

@@ -609,6 +609,17 @@
         </message>
     </context>
     <context>
+        <name>SchemeIdCheck</name>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>ID schematu „%1” nie może być nazwą pliku definicji schematu. ID nie może być puste, zawierać znaków / \ : * ? " &lt; &gt; |, znaków sterujących ani „..”, kończyć się spacją ani kropką, ani być nazwą zastrzeżoną (project, deviceList, menuList, config, CON, NUL, COM1 i podobne).</source>
+            <translation>ID schematu „%1” nie może być nazwą pliku definicji schematu. ID nie może być puste, zawierać znaków / \ : * ? " &lt; &gt; |, znaków sterujących ani „..”, kończyć się spacją ani kropką, ani być nazwą zastrzeżoną (project, deviceList, menuList, config, CON, NUL, COM1 i podobne).</translation>
+        </message>
+    </context>
+    <context>
         <name>SchemePreview</name>
         <message>
             <source>Podgląd schematu</source>
@@ -917,6 +928,10 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
     <context>
         <name>schemeAddEdit</name>
         <message>
+            <source>bez przerwy</source>
+            <translation>bez przerwy</translation>
+        </message>
+        <message>
             <source>Dodaj / Edytuj Schemat</source>
             <translation>Dodaj / Edytuj Schemat</translation>
         </message>
@@ -971,6 +986,10 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
     </context>
     <context>
         <name>schemeVariables</name>
+        <message>
+            <source>bez przerwy</source>
+            <translation>bez przerwy</translation>
+        </message>
         <message>
             <source>Edycja schematu</source>
             <translation>Edycja schematu</translation>
@@ -1073,10 +1092,6 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source>Błąd</source>
             <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty ani zawierać znaków / \ : * ? " &lt; &gt; | ani „..”.</source>
-            <translation>Identyfikator schematu „%1” nie może być nazwą pliku definicji: nie może być pusty ani zawierać znaków / \ : * ? " &lt; &gt; | ani „..”.</translation>
         </message>
         <message>
             <source>Znaleziono dwa elementy z tym samym ID</source>
