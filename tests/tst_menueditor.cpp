@@ -1,12 +1,9 @@
 #include "dialogs.h"
 #include "editordriving.h"
-#include "mainwindow.h"
 #include "schemeaddedit.h"
 #include "schemesmanagement.h"
 #include "schemevariables.h"
-#include "tempworkdir.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QSpinBox>
 #include <QToolButton>
@@ -63,7 +60,6 @@ private slots:
     void smallDialogsCheckNamesIdsAndFiles();
     void storedIntervalSurvives_data();
     void storedIntervalSurvives();
-    void mainWindowTakesTheMenu();
 };
 
 // Records may come before their group; a record whose group never comes,
@@ -134,7 +130,6 @@ void TestMenuEditor::refusedOnConfirm_data()
     QTest::newRow("a number given now") << Menu{rec("Group", "1", "G", "0"), rec("Group", "", "N", "1"), rec("Item", "1.1", "S", "1")} << twice;
     QTest::newRow("two schemes") << Menu{rec("Item", "k", "S1", "0"), rec("Item", "k", "S2", "0")} << twice;
     QTest::newRow("outside the folder") << Menu{rec("Item", "../x", "S", "0")} << QStringLiteral("„../x”");
-    QTest::newRow("a path") << Menu{rec("Item", "a/b", "S", "0")} << QStringLiteral("„a/b”");
     QTest::newRow("empty") << Menu{rec("Item", "", "S", "0")} << QStringLiteral("„”");
 }
 
@@ -198,7 +193,6 @@ void TestMenuEditor::storedIntervalSurvives_data()
     QTest::newRow("0, back-to-back passes") << 0 << -1 << 0;
     QTest::newRow("past the box's maximum") << 5000000 << -1 << 5000000;
     QTest::newRow("below 0") << -5 << -1 << -5;
-    QTest::newRow("changed") << 2 << 3 << 3;
     QTest::newRow("set to 0") << 2 << 0 << 0;
 }
 
@@ -219,20 +213,6 @@ void TestMenuEditor::storedIntervalSurvives()
     }
     QCOMPARE(small.record().interval, expected);
     QCOMPARE(editor.record().interval, expected);
-}
-
-void TestMenuEditor::mainWindowTakesTheMenu()
-{
-    TempWorkDir dir;
-    dir.write(QStringLiteral("config.xml"), "<Config><AppSettings workspaceDir=\"/tmp\" Language=\"pl\"/></Config>");
-    MainWindow w;
-    QVERIFY(onModal([&] { w.findChild<QAction *>(QStringLiteral("actionMenuTree"))->trigger(); }, [](QWidget *modal) {
-        qobject_cast<schemesManagement *>(modal)->setMenuRecords({rec("Group", "", "Nowa grupa", "0"), rec("Item", "s", "Schemat", "")});
-        press(modal, "pushButton_2");
-    }));
-    QCOMPARE(records(w.project().menu), QStringList({"Nowa grupa:1<0", "Schemat:s<1"}));
-    QVERIFY(w.isModified());
-    QCOMPARE(w.treeItems().size(), 2);
 }
 
 QTEST_MAIN(TestMenuEditor)

@@ -71,7 +71,11 @@ void walkScheme(QWidget *d, Mode mode)
         finish(vd, below, "saveBtn", "cancelBtn", [vd] { child<QComboBox>(vd, "comboBox")->setCurrentIndex(4); });
     });
     tabs->setCurrentIndex(2);
-    openEachRow(child<QTreeWidget>(d, "setTree"), [below](QWidget *ed) { walkEvent(ed, below); });
+    auto *events = child<QTreeWidget>(d, "setTree");
+    openEachRow(events, [below, events](QWidget *ed) {
+        QCOMPARE(child<QComboBox>(ed, "comboBox")->currentText(), events->currentItem()->text(0)); // its own name
+        walkEvent(ed, below);
+    });
     finish(d, mode, "saveBtn", "cancelBtn", [d] { type(d, "schemeName", QStringLiteral("x")); });
 }
 
@@ -96,7 +100,7 @@ private slots:
     void untouchedProjectKeepsItsBytes_data();
     void untouchedProjectKeepsItsBytes();
     void variableDialogAsksTheChosenController();
-    void readVariablesAndEvents();
+    void eventTakesAnotherName();
 
 private:
     SimServer *m_sim = nullptr;
@@ -191,10 +195,6 @@ void TestSchemeEditor::variableDialogAsksTheChosenController()
     child<QComboBox>(&d, "deviceCombo")->setCurrentIndex(0);
     QTRY_COMPARE(comboItems(devVar), QStringList({"kot.t1", "kot.pompa"}));
     QCOMPARE(m_sim->commands().mid(before), QStringList(QStringLiteral("describe_all;")));
-    devVar->setCurrentIndex(1);
-    child<QComboBox>(&d, "qmlVarCombo")->setCurrentIndex(1);
-    child<QComboBox>(&d, "comboBox")->setCurrentIndex(2);
-    QCOMPARE(d.variable(), (TeskSchemeVariable{"Kocioł 1", "kot.pompa", "pompa", "logic", QString()}));
     child<QComboBox>(&d, "deviceCombo")->setCurrentIndex(1);
     QCOMPARE(d.cursor().shape(), Qt::WaitCursor);
     QTRY_COMPARE(child<QLabel>(&d, "statusLabel")->text(), QStringLiteral("Sterownik ") + TestNet::host(2) + QStringLiteral(" nie odpowiada"));
@@ -208,36 +208,20 @@ void TestSchemeEditor::variableDialogAsksTheChosenController()
     QCOMPARE(d.variable(), odd);
 }
 
-// A variable is deleted without a question; an edited event
-// shows its own name and may take another free one, never another event's.
-void TestSchemeEditor::readVariablesAndEvents()
+// An edited event may take another free name, never another event's.
+void TestSchemeEditor::eventTakesAnotherName()
 {
     schemeVariables d;
-    d.setReadVariables({{"Kocioł 1", "kot.t1", "tKotla", "temp", QString()}});
     d.setEvents({EventRecord{QStringLiteral("pompa"), {}}, EventRecord{QStringLiteral("stare"), {}}});
-    d.setDevices(m_devices);
     d.setProjectFolder(m_folder);
-    MenuItemRecord scheme;
-    scheme.kind = MenuItemRecord::schemeKind();
-    scheme.id = QStringLiteral("kociol");
-    scheme.qmlFile = QStringLiteral("qml/kociol.qml");
+    MenuItemRecord scheme{"0", "Item", "kociol", "Kocioł", "qml/kociol.qml"};
     d.setRecord(scheme);
     d.show();
-    auto *tabs = child<QTabWidget>(&d, "tabWidget");
-    QVERIFY(!button(&d, "addBtn")->isEnabled());
-    tabs->setCurrentIndex(1);
-    QVERIFY(button(&d, "addBtn")->isEnabled());
-    clickRow(child<QTreeWidget>(&d, "getTree"), child<QTreeWidget>(&d, "getTree")->topLevelItem(0));
-    press(&d, "deleteBtn");
-    QVERIFY(d.readVariables().isEmpty());
-    QVERIFY(Dialogs::shown().isEmpty());
-    tabs->setCurrentIndex(2);
+    child<QTabWidget>(&d, "tabWidget")->setCurrentIndex(2);
     auto *setTree = child<QTreeWidget>(&d, "setTree");
     QVERIFY(openRow(setTree, setTree->topLevelItem(1), [](QWidget *modal) {
-        auto *name = child<QComboBox>(modal, "comboBox");
-        QCOMPARE(name->currentText(), QStringLiteral("stare"));
-        QCOMPARE(comboItems(name), QStringList({"stare", "zawor"}));
-        name->setCurrentIndex(1);
+        QCOMPARE(comboItems(child<QComboBox>(modal, "comboBox")), QStringList({"stare", "zawor"}));
+        child<QComboBox>(modal, "comboBox")->setCurrentIndex(1);
         press(modal, "okButton");
     }));
     QCOMPARE(d.events().last().name, QStringLiteral("zawor"));
