@@ -150,8 +150,7 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
     deviceManagement devices;
     devices.setDevices(project.devices);
     devices.show();
-    auto *deviceTree = child<QTreeWidget>(&devices, "treeWidget");
-    openEachRow(deviceTree, [mode](QWidget *d) {
+    openEachRow(child<QTreeWidget>(&devices, "treeWidget"), [mode](QWidget *d) {
         finish(d, mode == Keep ? Keep : Cancel, "pushButton", "pushButton_2", [d] { type(d, "lineEdit_2", QStringLiteral("x")); });
     });
     press(&devices, "saveButton");
@@ -162,8 +161,7 @@ void TestSchemeEditor::untouchedProjectKeepsItsBytes()
     menu.setDevices(project.devices);
     menu.setProjectFolder(folder);
     menu.show();
-    auto *menuTree = child<QTreeWidget>(&menu, "treeWidget");
-    openEachRow(menuTree, [mode](QWidget *d) {
+    openEachRow(child<QTreeWidget>(&menu, "treeWidget"), [mode](QWidget *d) {
         if (qobject_cast<schemeVariables *>(d))
             walkScheme(d, mode);
         else
@@ -185,9 +183,7 @@ void TestSchemeEditor::variableDialogAsksTheChosenController()
     d.link()->setTimeoutMs(300);
     d.setProjectFolder(m_folder);
     d.setDevices(m_devices);
-    MenuItemRecord scheme;
-    scheme.qmlFile = QStringLiteral("qml/kociol.qml");
-    d.setScheme(scheme);
+    d.setScheme({"0", "Item", "kociol", "Kocioł", "qml/kociol.qml"});
     d.reset();
     auto *devVar = child<QComboBox>(&d, "devVarCombo");
     QCOMPARE(comboItems(child<QComboBox>(&d, "qmlVarCombo")), QStringList({"tKotla", "pompa"})); // each once
@@ -214,8 +210,7 @@ void TestSchemeEditor::eventTakesAnotherName()
     schemeVariables d;
     d.setEvents({EventRecord{QStringLiteral("pompa"), {}}, EventRecord{QStringLiteral("stare"), {}}});
     d.setProjectFolder(m_folder);
-    MenuItemRecord scheme{"0", "Item", "kociol", "Kocioł", "qml/kociol.qml"};
-    d.setRecord(scheme);
+    d.setRecord({"0", "Item", "kociol", "Kocioł", "qml/kociol.qml"});
     d.show();
     child<QTabWidget>(&d, "tabWidget")->setCurrentIndex(2);
     auto *setTree = child<QTreeWidget>(&d, "setTree");
