@@ -1,0 +1,44 @@
+#!/bin/sh
+# Installs the build tree into a temporary folder (DESTDIR) and starts what
+# was installed as a user would: the menu entry's command from a fresh home,
+# the program in a site folder, tesk-qml-check on the installed demo.
+# Usage: tst_install.sh BUILD_DIR INSTALL_PREFIX
+set -eu
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*"; cat "$tmp/err" 2>/dev/null; exit 1; }
+DESTDIR="$tmp/root" cmake --install "$1" >/dev/null
+root="$tmp/root$2"
+desktop="$root/share/applications/pl.tesk.TeskControl.desktop"
+desktop-file-validate "$desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/share/metainfo/pl.tesk.TeskControl.metainfo.xml" >/dev/null || fail "metainfo"
+
+# start DIR COMMAND...: runs it in DIR until it names its interface language.
+start() {
+  (cd "$1" && shift && exec "$@") >/dev/null 2>"$tmp/err" &
+  pid=$!
+  for _ in $(seq 300); do
+    grep -q "^Interface language\|^Język interfejsu" "$tmp/err" && break
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null || fail "the program ended at start"
+  wait "$pid" || true
+}
+
+# A first start from the menu: a folder of the user's own, English by default.
+mkdir "$tmp/home"
+start "$tmp" env -u XDG_DATA_HOME HOME="$tmp/home" "$tmp/root$(sed -n 's/^Exec=//p' "$desktop")"
+grep -q "^Interface language: English ($root/share/tesk-control/lang/tesk_control_eng.qm" "$tmp/err" \
+  || fail "English from the installation"
+[ -d "$tmp/home/.local/share/tesk-control" ] || fail "no settings folder of the user's own"
+
+# A site folder with English set and a lang/ of its own: that one wins.
+mkdir -p "$tmp/site/lang"
+cp "$root/share/tesk-control/lang/tesk_control_pl.qm" "$tmp/site/lang/tesk_control_eng.qm"
+printf '<Config>\n <AppSettings Language="eng"/>\n</Config>\n' > "$tmp/site/config.xml"
+start "$tmp/site" "$root/bin/tesk-control"
+grep -q "^Język interfejsu: polski (lang/tesk_control_eng.qm" "$tmp/err" || fail "lang/ of the working directory"
+
+"$root/bin/tesk-qml-check" "$root"/share/tesk-control/examples/demo/project/qml/*.qml >"$tmp/err" 2>&1 \
+  || fail "the installed demo scenes"
+echo "PASS: installed into $root"
