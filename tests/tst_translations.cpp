@@ -84,10 +84,7 @@ void TestTranslations::standardButtonsSpeakTheInterfaceLanguage()
 
 void TestTranslations::cleanup()
 {
-    for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
-        qApp->removeTranslator(t);
-        delete t;
-    }
+    qDeleteAll(qApp->findChildren<QTranslator *>()); // a translator leaves the application as it goes
 }
 
 QTEST_MAIN(TestTranslations)
