@@ -635,6 +635,13 @@
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Język interfejsu: polski</source>
+            <translation>Interface language: English</translation>
+        </message>
+    </context>
+    <context>
         <name>TeskDesigner</name>
         <message>
             <source>Pasek narzędzi</source>

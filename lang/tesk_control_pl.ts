@@ -635,6 +635,13 @@
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Język interfejsu: polski</source>
+            <translation>Język interfejsu: polski</translation>
+        </message>
+    </context>
+    <context>
         <name>TeskDesigner</name>
         <message>
             <source>Pasek narzędzi</source>
