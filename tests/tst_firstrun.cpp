@@ -1,3 +1,4 @@
+#include "configfile.h"
 #include "dialogs.h"
 #include "firstrun.h"
 #include "logmodel.h"
@@ -8,25 +9,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDomDocument>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
-
-QDomElement logSettings(const QByteArray &config)
-{
-    QDomDocument doc;
-    doc.setContent(config);
-    return doc.documentElement()
-        .firstChildElement(QStringLiteral("Settings"))
-        .firstChildElement(QStringLiteral("LogSettings"));
-}
-
-} // namespace
 
 class TestFirstRun : public QObject
 {
@@ -68,15 +56,12 @@ void TestFirstRun::acceptWritesConfig()
     QCOMPARE(shown.first().title, QString());
     QCOMPARE(shown.first().text, QStringLiteral("Język w programie zostanie zmieniony po ponownym uruchomieniu"));
 
-    const QByteArray config = dir.read(QStringLiteral("config.xml"));
-    QDomDocument doc;
-    QVERIFY(doc.setContent(config));
-    const QDomElement app = doc.documentElement().firstChildElement(QStringLiteral("AppSettings"));
-    QCOMPARE(app.attribute(QStringLiteral("workspaceDir")), QStringLiteral("/srv/Projekty"));
-    QCOMPARE(app.attribute(QStringLiteral("Language")), QStringLiteral("pl"));
-    const QDomElement log = logSettings(config);
-    QCOMPARE(log.attribute(QStringLiteral("showData")), QStringLiteral("0"));
-    QCOMPARE(log.attribute(QStringLiteral("showWarnings")), QStringLiteral("0"));
+    QCOMPARE(dir.read(QStringLiteral("config.xml")),
+             QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE config>\n<Config>\n"
+                        " <AppSettings workspaceDir=\"/srv/Projekty\" Language=\"pl\"/>\n"
+                        " <LastProject location=\"\" name=\"\"/>\n <Settings>\n"
+                        "  <LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"1\" showWarnings=\"0\"/>\n"
+                        " </Settings>\n</Config>\n"));
     QCOMPARE(window.appSettings().workspaceDir, QStringLiteral("/srv/Projekty"));
     // This run keeps every log switch on; the stored ones apply next start.
     QVERIFY(window.findChild<QCheckBox *>(QStringLiteral("dataCheckBox"))->isChecked());
@@ -91,6 +76,26 @@ void TestFirstRun::cancelWritesNothing()
     QVERIFY(driver.ran());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("config.xml"))));
     QCOMPARE(window.appSettings().workspaceDir, QString());
+
+    // Without a workspace "Nowy projekt" asks for one first; cancelled, nothing more happens.
+    Dialogs::presetPath(QString());
+    window.menuNewProject();
+    QVERIFY(!window.isProjectOpen());
+    const QString workspace = dir.filePath(QStringLiteral("Projekty"));
+    QDir().mkdir(workspace);
+    Dialogs::presetPath(workspace);
+    ModalDriver newProject([](QWidget *modal) {
+        for (const char *field : {"lineEdit", "lineEdit_3"})
+            modal->findChild<QLineEdit *>(QLatin1String(field))->setText(QStringLiteral("Nowy"));
+        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+    });
+    window.menuNewProject();
+    QVERIFY(newProject.ran());
+    QCOMPARE(window.project().location, workspace + QStringLiteral("/Nowy/"));
+    QVERIFY(QFile::exists(workspace + QStringLiteral("/Nowy/project.xml")));
+    AppSettings saved;
+    ConfigFile::load(ConfigFile::defaultPath(), saved);
+    QCOMPARE(saved.workspaceDir, workspace);
 }
 
 void TestFirstRun::finishNeedsAFolder()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 class QDomDocument;
 
@@ -9,12 +11,25 @@ class QDomDocument;
 // full disk never leaves a half-written or deleted file behind.
 namespace XmlSave {
 
+// Per element name, the order its attributes are written in; attributes not
+// listed follow in name order. The same data always gives the same bytes.
+using AttributeOrder = QHash<QString, QStringList>;
+
 // A new document with the XML declaration and a document type named
 // docTypeName (none when empty).
 QDomDocument newDocument(const QString &docTypeName);
 
-// Writes doc as UTF-8 with one space of indentation per level. Returns an
-// empty string on success, otherwise a description of what went wrong.
-QString write(const QString &path, const QDomDocument &doc);
+// The bytes write() puts in a file: UTF-8, one space of indentation per
+// level, characters XML cannot carry replaced by U+FFFD.
+QByteArray toBytes(const QDomDocument &doc, const AttributeOrder &order);
+
+// Writes doc unless the file already holds exactly these bytes (then it is
+// left alone, its time stamp too). Only a regular file is replaced: a link
+// or anything else in its place is refused. Returns an empty string on
+// success, else the file and the system's reason.
+QString write(const QString &path, const QDomDocument &doc, const AttributeOrder &order);
+
+// Removes the temporary files a save killed half-way leaves in folder.
+void removeLeftovers(const QString &folder);
 
 } // namespace XmlSave
