@@ -24,8 +24,20 @@ QString tr(const char *text)
 // Escapes as the DOM classes do, so that files keep the bytes they always
 // had: "<", "&" and quotes in attributes, ">" after "]]", line ends in
 // attributes (and carriage returns in text) as character references.
+bool needsEscaping(const QString &text)
+{
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == '<' || u == '>' || u == '&' || u == '"' || u >= 0xD800)
+            return true;
+    }
+    return false;
+}
+
 QString escaped(const QString &raw, bool attribute)
 {
+    if (!needsEscaping(raw))
+        return raw;
     const QString text = XmlText::xmlSafe(raw);
     QString out;
     out.reserve(text.size() + 8);
@@ -203,7 +215,11 @@ QByteArray toBytes(const QDomDocument &doc, const AttributeOrder &order)
 
 QString write(const QString &path, const QDomDocument &doc, const AttributeOrder &order)
 {
-    const QByteArray bytes = toBytes(doc, order);
+    return write(path, toBytes(doc, order));
+}
+
+QString write(const QString &path, const QByteArray &bytes)
+{
     const QFileInfo info(path);
     if (info.isSymLink() || (info.exists() && !info.isFile()))
         return failure(path, tr("nie jest zwykłym plikiem, nie zostanie nadpisany"));
@@ -221,6 +237,47 @@ QString write(const QString &path, const QDomDocument &doc, const AttributeOrder
     if (!file.commit())
         return failure(path, file.errorString());
     return QString();
+}
+
+Builder::Builder(const QString &docTypeName)
+    : m_out(kDeclaration)
+{
+    if (!docTypeName.isEmpty())
+        m_out += QLatin1String("<!DOCTYPE ") + docTypeName + QLatin1String(">\n");
+}
+
+void Builder::closeStartTag()
+{
+    if (m_startTagOpen)
+        m_out += QLatin1String(">\n");
+    m_startTagOpen = false;
+}
+
+void Builder::start(const QString &name)
+{
+    closeStartTag();
+    m_out += QString(m_open.size(), QLatin1Char(' ')) + QLatin1Char('<') + name;
+    m_open.append(name);
+    m_startTagOpen = true;
+}
+
+void Builder::attribute(const QString &name, const QString &value)
+{
+    m_out += QLatin1Char(' ');
+    m_out += name;
+    m_out += QLatin1String("=\"");
+    m_out += escaped(value, true);
+    m_out += QLatin1Char('"');
+}
+
+void Builder::end()
+{
+    const QString name = m_open.takeLast();
+    if (m_startTagOpen)
+        m_out += QLatin1String("/>\n");
+    else
+        m_out += QString(m_open.size(), QLatin1Char(' ')) + QLatin1String("</") + name + QLatin1String(">\n");
+    m_startTagOpen = false;
 }
 
 void removeLeftovers(const QString &folder)

@@ -29,6 +29,29 @@ QByteArray toBytes(const QDomDocument &doc, const AttributeOrder &order);
 // success, else the file and the system's reason.
 QString write(const QString &path, const QDomDocument &doc, const AttributeOrder &order);
 
+// The same, for bytes made by a Builder.
+QString write(const QString &path, const QByteArray &bytes);
+
+// Builds the bytes of a new document element by element, as toBytes()
+// prints them, without a document tree: attributes in the order given.
+class Builder
+{
+public:
+    explicit Builder(const QString &docTypeName);
+
+    void start(const QString &name);
+    void attribute(const QString &name, const QString &value);
+    void end();
+    QByteArray bytes() const { return m_out.toUtf8(); }
+
+private:
+    void closeStartTag();
+
+    QString m_out;
+    QStringList m_open;
+    bool m_startTagOpen = false;
+};
+
 // Removes the temporary files a save killed half-way leaves in folder.
 void removeLeftovers(const QString &folder);
 

@@ -7,7 +7,6 @@
 #include "xmlsave.h"
 
 #include <QCoreApplication>
-#include <QDomDocument>
 #include <QFileInfo>
 
 namespace SchemeFile {
@@ -45,25 +44,25 @@ EventItemRecord readItem(const XmlRead::ElementStream &stream)
     return item;
 }
 
-QDomElement eventElement(QDomDocument &doc, const EventRecord &event)
+void writeEvent(XmlSave::Builder &xml, const EventRecord &event)
 {
-    QDomElement e = doc.createElement(QStringLiteral("event"));
-    e.setAttribute(QStringLiteral("schemeEvent"), event.name);
+    xml.start(QStringLiteral("event"));
+    xml.attribute(QStringLiteral("schemeEvent"), event.name);
     for (const EventItemRecord &item : event.items) {
-        QDomElement i = doc.createElement(QStringLiteral("item"));
-        i.setAttribute(QStringLiteral("type"), item.type);
-        i.setAttribute(QStringLiteral("property"), item.property);
-        i.setAttribute(QStringLiteral("device"), item.device);
-        i.setAttribute(QStringLiteral("name"), item.name);
+        xml.start(QStringLiteral("item"));
+        xml.attribute(QStringLiteral("type"), item.type);
+        xml.attribute(QStringLiteral("property"), item.property);
+        xml.attribute(QStringLiteral("device"), item.device);
+        xml.attribute(QStringLiteral("name"), item.name);
         for (const ListValueRecord &v : item.listValues) {
-            QDomElement s = doc.createElement(QStringLiteral("subItem"));
-            s.setAttribute(QStringLiteral("value"), v.value);
-            s.setAttribute(QStringLiteral("name"), v.name);
-            i.appendChild(s);
+            xml.start(QStringLiteral("subItem"));
+            xml.attribute(QStringLiteral("value"), v.value);
+            xml.attribute(QStringLiteral("name"), v.name);
+            xml.end();
         }
-        e.appendChild(i);
+        xml.end();
     }
-    return e;
+    xml.end();
 }
 
 } // namespace
@@ -120,26 +119,21 @@ XmlRead::Status read(const QString &path, MenuItemRecord &scheme)
 
 QString write(const QString &path, const MenuItemRecord &scheme)
 {
-    static const XmlSave::AttributeOrder order{
-        {QStringLiteral("var"),
-         {QStringLiteral("device"), QStringLiteral("devVar"), QStringLiteral("qmlVar"), QStringLiteral("type")}},
-        {QStringLiteral("item"),
-         {QStringLiteral("type"), QStringLiteral("property"), QStringLiteral("device"), QStringLiteral("name")}},
-        {QStringLiteral("subItem"), {QStringLiteral("value"), QStringLiteral("name")}}};
-    QDomDocument doc = XmlSave::newDocument(QString());
-    QDomElement root = doc.createElement(QStringLiteral("VariablesMap"));
-    doc.appendChild(root);
+    // Built without a document tree: a project holds many of these files.
+    XmlSave::Builder xml{QString()};
+    xml.start(QStringLiteral("VariablesMap"));
     for (const TeskSchemeVariable &v : scheme.readVariables) {
-        QDomElement e = doc.createElement(QStringLiteral("var"));
-        e.setAttribute(QStringLiteral("device"), v.device);
-        e.setAttribute(QStringLiteral("devVar"), v.devVar);
-        e.setAttribute(QStringLiteral("qmlVar"), v.qmlVar);
-        e.setAttribute(QStringLiteral("type"), v.type);
-        root.appendChild(e);
+        xml.start(QStringLiteral("var"));
+        xml.attribute(QStringLiteral("device"), v.device);
+        xml.attribute(QStringLiteral("devVar"), v.devVar);
+        xml.attribute(QStringLiteral("qmlVar"), v.qmlVar);
+        xml.attribute(QStringLiteral("type"), v.type);
+        xml.end();
     }
     for (const EventRecord &event : scheme.events)
-        root.appendChild(eventElement(doc, event));
-    return XmlSave::write(path, doc, order);
+        writeEvent(xml, event);
+    xml.end();
+    return XmlSave::write(path, xml.bytes());
 }
 
 } // namespace SchemeFile
