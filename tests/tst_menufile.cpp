@@ -48,6 +48,8 @@ void TestMenuFile::readsSampleProject()
     QCOMPARE(k1.qmlFile, QStringLiteral("qml/kociol.qml"));
     QCOMPARE(k1.readVariables.size(), 2);
     QCOMPARE(k1.events.size(), 2);
+    QCOMPARE(k1.events.at(0).items.at(0).listValues.at(1).name, QStringLiteral("Wyłącz"));
+    QVERIFY(k1.events.at(0).items.at(1).listValues.isEmpty()); // not read under an "int" item
     QCOMPARE(tree.records.at(1).interval, 0); // no interval attribute
     QVERIFY(tree.records.at(1).readVariables.isEmpty()); // broken definition file
     QCOMPARE(unreadable, QStringList(folder + QStringLiteral("p1.xml")));

@@ -1,4 +1,5 @@
 #include "menutreelayout.h"
+#include "projectfixtures.h"
 
 #include <QtTest>
 
@@ -6,14 +7,9 @@ Q_DECLARE_METATYPE(QList<MenuItemRecord>)
 
 namespace {
 
-MenuItemRecord rec(const QString &kind, const QString &id, const QString &parent)
+MenuItemRecord rec(const char *kind, const char *id, const char *parent)
 {
-    MenuItemRecord r;
-    r.kind = kind;
-    r.id = id;
-    r.text = id;
-    r.parent = parent;
-    return r;
+    return QLatin1String(kind) == QLatin1String("Group") ? Fixtures::group(id, id, parent) : Fixtures::scheme(id, id, parent);
 }
 
 // "id<parent row's id" per row, in creation order.
@@ -64,7 +60,7 @@ void TestMenuTreeLayout::rebuild_data()
     for (int level = 0; level < 400; ++level) {
         const QString id = QStringLiteral("g%1").arg(level);
         const QString parent = QStringLiteral("g%1").arg(level - 1);
-        chain.prepend(rec("Group", id, level == 0 ? QStringLiteral("0") : parent));
+        chain.prepend(Fixtures::group(id, id, level == 0 ? QStringLiteral("0") : parent));
         rows << id + QLatin1Char('<') + (level == 0 ? QStringLiteral("top") : parent);
     }
     QTest::newRow("400 levels listed child first") << chain << rows;

@@ -32,7 +32,6 @@ private slots:
     void readRules();
     void locations_data();
     void locations();
-    void openingForgetsThePreviousProject();
     void unreadableFilesAreCopiedBeforeTheSave();
     void unchangedProjectChangesOnlyItsRevision();
 };
@@ -134,26 +133,6 @@ void TestProjectFile::locations()
     QCOMPARE(newProject ? ProjectPaths::newProjectLocation(folder, QStringLiteral("KotłowniaGłówna"))
                         : ProjectPaths::asLocation(folder),
              location);
-}
-
-void TestProjectFile::openingForgetsThePreviousProject()
-{
-    TempWorkDir dir;
-    Fixtures::copySample(dir.filePath(QStringLiteral("a")));
-    QDir(dir.path()).mkdir(QStringLiteral("b"));
-    Project project;
-    project.load(dir.filePath(QStringLiteral("a/")), QStringLiteral("a"));
-    QCOMPARE(project.info.sipPassword, QStringLiteral("tajne"));
-    project.load(dir.filePath(QStringLiteral("b/")), QStringLiteral("b"));
-    QVERIFY(project.devices.isEmpty() && project.menu.isEmpty() && project.unreadable.isEmpty());
-    ProjectInfo expected;
-    expected.name = QStringLiteral("b");
-    QCOMPARE(project.info, expected);
-    QVERIFY(project.save(kLabel).isEmpty());
-    ProjectInfo saved;
-    ProjectFile::read(dir.filePath(QStringLiteral("b/project.xml")), saved);
-    QCOMPARE(saved.name, QStringLiteral("b"));
-    QVERIFY(saved.author.isEmpty() && saved.sipPassword.isEmpty() && saved.sipServer.isEmpty());
 }
 
 void TestProjectFile::unreadableFilesAreCopiedBeforeTheSave()

@@ -193,6 +193,11 @@ void TestProjectWindow::openProject()
     QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ pusty ]"));
     QCOMPARE(w.project().info, ProjectInfo{QStringLiteral("pusty")});
     QCOMPARE(w.treeItems().size(), 0);
+    w.menuSaveProject();
+    ProjectInfo saved;
+    ProjectFile::read(empty + QStringLiteral("/project.xml"), saved);
+    QCOMPARE(saved.name, QStringLiteral("pusty"));
+    QVERIFY(saved.author.isEmpty() && saved.sipPassword.isEmpty() && saved.sipServer.isEmpty());
 }
 
 void TestProjectWindow::openLastProjectAtStart()

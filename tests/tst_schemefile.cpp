@@ -1,7 +1,6 @@
 #include "projectfixtures.h"
 #include "schemefile.h"
 #include "tempworkdir.h"
-#include "testpaths.h"
 
 #include <QDomDocument>
 #include <QtTest>
@@ -40,7 +39,6 @@ class TestSchemeFile : public QObject
 
 private slots:
     void roundTripIsByteExact();
-    void readingRules();
     void unreadableFiles_data();
     void unreadableFiles();
     void textXmlCannotCarry();
@@ -66,23 +64,6 @@ void TestSchemeFile::roundTripIsByteExact()
     QCOMPARE(dir.read(QStringLiteral("12.xml")), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VariablesMap/>\n"));
     QCOMPARE(SchemeFile::read(path, back), XmlRead::Status::Read);
     QVERIFY(back.readVariables.isEmpty() && back.events.isEmpty());
-}
-
-void TestSchemeFile::readingRules()
-{
-    MenuItemRecord r;
-    QCOMPARE(SchemeFile::read(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia/k1.xml"), r),
-             XmlRead::Status::Read);
-    QCOMPARE(r.readVariables.size(), 2);
-    QCOMPARE(r.events.size(), 2);
-    QCOMPARE(r.events.at(0).items.at(0).listValues.size(), 2);
-    QCOMPARE(r.events.at(0).items.at(0).listValues.at(0).name, QStringLiteral("Włącz"));
-    QVERIFY(r.events.at(0).items.at(1).listValues.isEmpty()); // not read under an "int" item
-    // Interleaved in the file, variables come first once written again.
-    TempWorkDir dir;
-    SchemeFile::write(dir.filePath(QStringLiteral("k1.xml")), r);
-    const QByteArray bytes = dir.read(QStringLiteral("k1.xml"));
-    QVERIFY(bytes.lastIndexOf("<var ") < bytes.indexOf("<event "));
 }
 
 void TestSchemeFile::unreadableFiles_data()
