@@ -22,19 +22,9 @@ QByteArray config(const QString &workspace, const QString &name = QString(), con
         .toUtf8();
 }
 
-QAction *action(MainWindow &w, const char *name)
-{
-    return w.findChild<QAction *>(QString::fromLatin1(name));
-}
-
 QString lastLog(MainWindow &w)
 {
     return w.logModel()->entries().last().text;
-}
-
-QLineEdit *field(QWidget *modal, const char *name)
-{
-    return modal->findChild<QLineEdit *>(QLatin1String(name));
 }
 
 } // namespace
@@ -86,14 +76,14 @@ QString TestProjectWindow::openSample(MainWindow &w)
     Fixtures::copySample(folder);
     Dialogs::presetPath(folder);
     Dialogs::presetAnswer(QMessageBox::Ok);
-    action(w, "actionOpenProject")->trigger();
+    child<QAction>(&w, "actionOpenProject")->trigger();
     return folder;
 }
 
 void TestProjectWindow::markModified(MainWindow &w, const QString &author)
 {
     ModalDriver driver([&](QWidget *modal) {
-        field(modal, "ledit_author")->setText(author);
+        child<QLineEdit>(modal, "ledit_author")->setText(author);
         click(modal, "pbutton_ok");
     });
     w.menuShowProjectEditDialog();
@@ -106,12 +96,12 @@ void TestProjectWindow::newProject()
     ModalDriver driver([](QWidget *modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("Nowy projekt"));
         // Typing goes through the key map, which holds no Polish letters.
-        field(modal, "lineEdit")->setText(QStringLiteral("Kotłownia Główna"));
-        QCOMPARE(field(modal, "lineEdit_2")->text(), QStringLiteral("KotłowniaGłówna"));
-        QTest::keyClicks(field(modal, "lineEdit_3"), QStringLiteral("Serwis"));
+        child<QLineEdit>(modal, "lineEdit")->setText(QStringLiteral("Kotłownia Główna"));
+        QCOMPARE(child<QLineEdit>(modal, "lineEdit_2")->text(), QStringLiteral("KotłowniaGłówna"));
+        QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("Serwis"));
         click(modal, "okButton");
     });
-    action(w, "actionNewProject")->trigger();
+    child<QAction>(&w, "actionNewProject")->trigger();
     QVERIFY(driver.ran());
 
     const QString folder = m_workspace + QStringLiteral("/KotłowniaGłówna/");
@@ -123,8 +113,8 @@ void TestProjectWindow::newProject()
     QCOMPARE(info.author, QStringLiteral("Serwis"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ Kotłownia Główna ]"));
     QCOMPARE(lastLog(w), QStringLiteral("Otwieram projekt: Kotłownia Główna"));
-    QVERIFY(action(w, "actionEditProject")->isEnabled());
-    QVERIFY(!action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(child<QAction>(&w, "actionEditProject")->isEnabled());
+    QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
     QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains("name=\"Kotłownia Główna\""));
 }
 
@@ -136,13 +126,13 @@ void TestProjectWindow::newProjectRefusals()
     Dialogs::presetAnswer(QMessageBox::Ok);
     Dialogs::presetAnswer(QMessageBox::Ok);
     ModalDriver driver([&](QWidget *modal) {
-        QTest::keyClicks(field(modal, "lineEdit"), QStringLiteral("Istnieje"));
+        QTest::keyClicks(child<QLineEdit>(modal, "lineEdit"), QStringLiteral("Istnieje"));
         click(modal, "okButton"); // no author: nothing happens
         QVERIFY(Dialogs::shown().isEmpty());
-        QTest::keyClicks(field(modal, "lineEdit_3"), QStringLiteral("A"));
+        QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("A"));
         click(modal, "okButton"); // the folder exists: a warning, the dialog stays
         stayedOpen = modal->isVisible();
-        field(modal, "lineEdit_2")->setText(QStringLiteral("../poza"));
+        child<QLineEdit>(modal, "lineEdit_2")->setText(QStringLiteral("../poza"));
         click(modal, "okButton"); // never outside the workspace
         stayedOpen = stayedOpen && modal->isVisible();
         click(modal, "CancelButton");
@@ -213,7 +203,7 @@ void TestProjectWindow::openLastProjectAtStart()
         QCOMPARE(w.project().devices.size(), 2);
         QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ Kotłownia Główna ]"));
         QCOMPARE(lastLog(w), QStringLiteral("Otwieram ostatnio zapisany projekt: Kotłownia Główna"));
-        QVERIFY(action(w, "actionEditProject")->isEnabled());
+        QVERIFY(child<QAction>(&w, "actionEditProject")->isEnabled());
     }
     m_dir->write(QStringLiteral("config.xml"), config(m_workspace, QStringLiteral("nazwa"), QString()));
     MainWindow w;
@@ -227,10 +217,10 @@ void TestProjectWindow::editSaveReopenIsIdentical()
     const QString folder = openSample(w);
     const Project opened = w.project();
     markModified(w, QStringLiteral("Serwis Południe"));
-    QVERIFY(action(w, "actionSaveProject")->isEnabled());
-    action(w, "actionSaveProject")->trigger();
+    QVERIFY(child<QAction>(&w, "actionSaveProject")->isEnabled());
+    child<QAction>(&w, "actionSaveProject")->trigger();
     QVERIFY(!w.isModified());
-    QVERIFY(!action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
 
     Project reopened;
     reopened.load(folder + QLatin1Char('/'), QString());
@@ -258,7 +248,7 @@ void TestProjectWindow::failedSaveKeepsChanges()
     QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Błąd"));
     QVERIFY(Dialogs::shown().first().text.contains(QStringLiteral("project.xml")));
     QVERIFY(w.isModified());
-    QVERIFY(action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(child<QAction>(&w, "actionSaveProject")->isEnabled());
 }
 
 void TestProjectWindow::unsavedChangesAreNeverDroppedSilently()
@@ -294,9 +284,9 @@ void TestProjectWindow::nothingIsSavedWithoutAProject()
 {
     MainWindow w;
     ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
-    action(w, "actionDevices")->trigger();
+    child<QAction>(&w, "actionDevices")->trigger();
     QVERIFY(driver.ran());
-    QVERIFY(!action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
     Dialogs::presetAnswer(QMessageBox::Ok);
     w.menuSaveProject();
     QCOMPARE(Dialogs::shown().size(), 1);
