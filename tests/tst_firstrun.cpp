@@ -1,4 +1,3 @@
-#include "configfile.h"
 #include "dialogs.h"
 #include "firstrun.h"
 #include "logmodel.h"
@@ -77,25 +76,6 @@ void TestFirstRun::cancelWritesNothing()
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("config.xml"))));
     QCOMPARE(window.appSettings().workspaceDir, QString());
 
-    // Without a workspace "Nowy projekt" asks for one first; cancelled, nothing more happens.
-    Dialogs::presetPath(QString());
-    window.menuNewProject();
-    QVERIFY(!window.isProjectOpen());
-    const QString workspace = dir.filePath(QStringLiteral("Projekty"));
-    QDir().mkdir(workspace);
-    Dialogs::presetPath(workspace);
-    ModalDriver newProject([](QWidget *modal) {
-        for (const char *field : {"lineEdit", "lineEdit_3"})
-            modal->findChild<QLineEdit *>(QLatin1String(field))->setText(QStringLiteral("Nowy"));
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
-    });
-    window.menuNewProject();
-    QVERIFY(newProject.ran());
-    QCOMPARE(window.project().location, workspace + QStringLiteral("/Nowy/"));
-    QVERIFY(QFile::exists(workspace + QStringLiteral("/Nowy/project.xml")));
-    AppSettings saved;
-    ConfigFile::load(ConfigFile::defaultPath(), saved);
-    QCOMPARE(saved.workspaceDir, workspace);
 }
 
 void TestFirstRun::finishNeedsAFolder()

@@ -92,7 +92,14 @@ void TestProjectWindow::markModified(MainWindow &w, const QString &author)
 
 void TestProjectWindow::newProject()
 {
+    // Without a workspace (the first-run wizard cancelled) "Nowy projekt"
+    // asks for one first; cancelled, nothing more happens.
+    m_dir->write(QStringLiteral("config.xml"), config(QString()));
     MainWindow w;
+    Dialogs::presetPath(QString());
+    w.menuNewProject();
+    QVERIFY(!w.isProjectOpen());
+    Dialogs::presetPath(m_workspace);
     ModalDriver driver([](QWidget *modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("Nowy projekt"));
         // Typing goes through the key map, which holds no Polish letters.
@@ -116,6 +123,8 @@ void TestProjectWindow::newProject()
     QVERIFY(child<QAction>(&w, "actionEditProject")->isEnabled());
     QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
     QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains("name=\"Kotłownia Główna\""));
+    QCOMPARE(w.appSettings().workspaceDir, m_workspace);
+    QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains(("workspaceDir=\"" + m_workspace + "\"").toUtf8()));
 }
 
 void TestProjectWindow::newProjectRefusals()
