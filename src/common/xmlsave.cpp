@@ -208,14 +208,9 @@ QDomDocument newDocument(const QString &docTypeName)
         : QDomDocument(QDomImplementation().createDocumentType(docTypeName, QString(), QString()));
 }
 
-QByteArray toBytes(const QDomDocument &doc, const AttributeOrder &order)
-{
-    return Printer(order).print(doc).toUtf8();
-}
-
 QString write(const QString &path, const QDomDocument &doc, const AttributeOrder &order)
 {
-    return write(path, toBytes(doc, order));
+    return write(path, Printer(order).print(doc).toUtf8());
 }
 
 QString write(const QString &path, const QByteArray &bytes)

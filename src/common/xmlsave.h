@@ -19,21 +19,18 @@ using AttributeOrder = QHash<QString, QStringList>;
 // docTypeName (none when empty).
 QDomDocument newDocument(const QString &docTypeName);
 
-// The bytes write() puts in a file: UTF-8, one space of indentation per
-// level, characters XML cannot carry replaced by U+FFFD.
-QByteArray toBytes(const QDomDocument &doc, const AttributeOrder &order);
-
-// Writes doc unless the file already holds exactly these bytes (then it is
-// left alone, its time stamp too). Only a regular file is replaced: a link
-// or anything else in its place is refused. Returns an empty string on
-// success, else the file and the system's reason.
+// Writes doc as UTF-8, one space of indentation per level, characters XML
+// cannot carry replaced by U+FFFD; unless the file already holds exactly
+// these bytes (then it is left alone, its time stamp too). Only a regular
+// file is replaced: a link or anything else in its place is refused.
+// Returns an empty string on success, else the file and the system's reason.
 QString write(const QString &path, const QDomDocument &doc, const AttributeOrder &order);
 
 // The same, for bytes made by a Builder.
 QString write(const QString &path, const QByteArray &bytes);
 
-// Builds the bytes of a new document element by element, as toBytes()
-// prints them, without a document tree: attributes in the order given.
+// Builds the bytes of a new document element by element, printed as write()
+// prints a document, without a document tree: attributes in the order given.
 class Builder
 {
 public:
