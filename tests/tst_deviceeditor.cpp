@@ -296,7 +296,9 @@ void TestDeviceEditor::deviceList()
 void TestDeviceEditor::mainWindowTakesTheList()
 {
     TempWorkDir dir;
-    dir.write(QStringLiteral("config.xml"), "<Config><AppSettings workspaceDir=\"/tmp\" Language=\"pl\"/></Config>");
+    // Changes are kept only for an open project: the working folder is one.
+    dir.write(QStringLiteral("config.xml"), "<Config><AppSettings workspaceDir=\"/tmp\" Language=\"pl\"/><LastProject location=\""
+                                                + dir.path().toUtf8() + "/\" name=\"p\"/></Config>");
     MainWindow w;
     ModalDriver driver([](QWidget *modal) {
         auto *d = qobject_cast<deviceManagement *>(modal);
