@@ -405,12 +405,21 @@
             <source>Zapis do sterownika: </source>
             <translation>Writing to controller: </translation>
         </message>
-    </context>
-    <context>
-        <name>MenuFile</name>
         <message>
-            <source>identyfikator schematu nie jest poprawną nazwą pliku</source>
-            <translation>the scheme ID is not a valid file name</translation>
+            <source>Nie udało się odczytać plików projektu:</source>
+            <translation>The following project files could not be read:</translation>
+        </message>
+        <message>
+            <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
+            <translation>Before the project is saved, each of them is copied to a file ending in .unreadable.</translation>
+        </message>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Choose folder</translation>
+        </message>
+        <message>
+            <source>Żaden projekt nie jest otwarty.</source>
+            <translation>No project is open.</translation>
         </message>
     </context>
     <context>
@@ -446,6 +455,10 @@
         <message>
             <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
             <translation>Could not create a folder with the given name; it probably exists already.</translation>
+        </message>
+        <message>
+            <source>Nieprawidłowa nazwa katalogu: </source>
+            <translation>Invalid folder name: </translation>
         </message>
     </context>
     <context>
@@ -643,6 +656,13 @@
         <message>
             <source>Aktualizacje</source>
             <translation>Updates</translation>
+        </message>
+    </context>
+    <context>
+        <name>Startup</name>
+        <message>
+            <source>Język interfejsu: polski</source>
+            <translation>Interface language: English</translation>
         </message>
     </context>
     <context>
@@ -1177,6 +1197,54 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source> nie odpowiada</source>
             <translation> does not respond</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileName</name>
+        <message>
+            <source>nazwa jest pusta</source>
+            <translation>the name is empty</translation>
+        </message>
+        <message>
+            <source>nazwa nie może zawierać &quot;..&quot;</source>
+            <translation>the name must not contain &quot;..&quot;</translation>
+        </message>
+        <message>
+            <source>nazwa zawiera znak niedozwolony w nazwie pliku</source>
+            <translation>the name holds a character not allowed in a file name</translation>
+        </message>
+        <message>
+            <source>nazwa nie może kończyć się spacją ani kropką</source>
+            <translation>the name must not end with a space or a full stop</translation>
+        </message>
+        <message>
+            <source>nazwa jest zarezerwowana przez system</source>
+            <translation>the name is reserved by the system</translation>
+        </message>
+        <message>
+            <source>nazwa jest za długa</source>
+            <translation>the name is too long</translation>
+        </message>
+    </context>
+    <context>
+        <name>Project</name>
+        <message>
+            <source>nie udało się zachować kopii nieczytelnego pliku</source>
+            <translation>the copy of the unreadable file could not be kept</translation>
+        </message>
+    </context>
+    <context>
+        <name>SchemeFile</name>
+        <message>
+            <source>nazwa jest zajęta przez plik projektu</source>
+            <translation>the name is taken by a project file</translation>
+        </message>
+    </context>
+    <context>
+        <name>XmlSave</name>
+        <message>
+            <source>nie jest zwykłym plikiem, nie zostanie nadpisany</source>
+            <translation>is not a regular file and will not be replaced</translation>
         </message>
     </context>
 </TS>

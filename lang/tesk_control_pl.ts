@@ -405,12 +405,21 @@
             <source>Zapis do sterownika: </source>
             <translation>Zapis do sterownika: </translation>
         </message>
-    </context>
-    <context>
-        <name>MenuFile</name>
         <message>
-            <source>identyfikator schematu nie jest poprawną nazwą pliku</source>
-            <translation>identyfikator schematu nie jest poprawną nazwą pliku</translation>
+            <source>Nie udało się odczytać plików projektu:</source>
+            <translation>Nie udało się odczytać plików projektu:</translation>
+        </message>
+        <message>
+            <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
+            <translation>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</translation>
+        </message>
+        <message>
+            <source>Wybierz folder</source>
+            <translation>Wybierz folder</translation>
+        </message>
+        <message>
+            <source>Żaden projekt nie jest otwarty.</source>
+            <translation>Żaden projekt nie jest otwarty.</translation>
         </message>
     </context>
     <context>
@@ -446,6 +455,10 @@
         <message>
             <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
             <translation>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</translation>
+        </message>
+        <message>
+            <source>Nieprawidłowa nazwa katalogu: </source>
+            <translation>Nieprawidłowa nazwa katalogu: </translation>
         </message>
     </context>
     <context>
@@ -643,6 +656,13 @@
         <message>
             <source>Aktualizacje</source>
             <translation>Aktualizacje</translation>
+        </message>
+    </context>
+    <context>
+        <name>Startup</name>
+        <message>
+            <source>Język interfejsu: polski</source>
+            <translation>Język interfejsu: polski</translation>
         </message>
     </context>
     <context>
@@ -1177,6 +1197,54 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source> nie odpowiada</source>
             <translation> nie odpowiada</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileName</name>
+        <message>
+            <source>nazwa jest pusta</source>
+            <translation>nazwa jest pusta</translation>
+        </message>
+        <message>
+            <source>nazwa nie może zawierać &quot;..&quot;</source>
+            <translation>nazwa nie może zawierać &quot;..&quot;</translation>
+        </message>
+        <message>
+            <source>nazwa zawiera znak niedozwolony w nazwie pliku</source>
+            <translation>nazwa zawiera znak niedozwolony w nazwie pliku</translation>
+        </message>
+        <message>
+            <source>nazwa nie może kończyć się spacją ani kropką</source>
+            <translation>nazwa nie może kończyć się spacją ani kropką</translation>
+        </message>
+        <message>
+            <source>nazwa jest zarezerwowana przez system</source>
+            <translation>nazwa jest zarezerwowana przez system</translation>
+        </message>
+        <message>
+            <source>nazwa jest za długa</source>
+            <translation>nazwa jest za długa</translation>
+        </message>
+    </context>
+    <context>
+        <name>Project</name>
+        <message>
+            <source>nie udało się zachować kopii nieczytelnego pliku</source>
+            <translation>nie udało się zachować kopii nieczytelnego pliku</translation>
+        </message>
+    </context>
+    <context>
+        <name>SchemeFile</name>
+        <message>
+            <source>nazwa jest zajęta przez plik projektu</source>
+            <translation>nazwa jest zajęta przez plik projektu</translation>
+        </message>
+    </context>
+    <context>
+        <name>XmlSave</name>
+        <message>
+            <source>nie jest zwykłym plikiem, nie zostanie nadpisany</source>
+            <translation>nie jest zwykłym plikiem, nie zostanie nadpisany</translation>
         </message>
     </context>
 </TS>

@@ -1,43 +1,40 @@
 #include "devicelistfile.h"
+#include "projectfixtures.h"
 #include "tempworkdir.h"
 
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 class TestDeviceListFile : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void roundTrip();
-    void emptyList();
+    void roundTripIsByteExact();
     void readerIsForgiving();
-    void badFiles_data();
-    void badFiles();
     void failedWriteKeepsOldFile();
+    void onlyRegularFilesAreReplaced();
+    void unchangedFileIsLeftAlone();
 };
 
-void TestDeviceListFile::roundTrip()
+void TestDeviceListFile::roundTripIsByteExact()
 {
     TempWorkDir dir;
-    const DeviceList devices = {
-        {QStringLiteral("K1"), QStringLiteral("192.168.1.20"), QStringLiteral("16483"),
-         QStringLiteral("Sterownik kotłowni")},
-        {QStringLiteral("k1"), QStringLiteral("10.0.0.7"), QString(), QStringLiteral("<&\"> znaki")},
-        {QStringLiteral("K1"), QStringLiteral("10.0.0.8"), QStringLiteral("1"), QString()},
-    };
+    const DeviceList devices = {{"K1", "192.168.1.20", "16483", "Sterownik kotłowni"},
+                                {"k1", "10.0.0.7", QString(), "<&\"> ]]> znaki\n\tx"},
+                                {"K1", "10.0.0.8", "1", QString()}};
     QCOMPARE(DeviceListFile::write(DeviceListFile::fileName(), devices), QString());
-    const QByteArray bytes = dir.read(DeviceListFile::fileName());
-    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE deviceList>\n<Devices>\n <Device "));
-    QVERIFY(bytes.contains("Sterownik kot\xc5\x82owni"));
+    QCOMPARE(dir.read(DeviceListFile::fileName()),
+             QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE deviceList>\n<Devices>\n"
+                        " <Device id=\"K1\" networkAdress=\"192.168.1.20\" description=\"Sterownik kotłowni\" port=\"16483\"/>\n"
+                        " <Device id=\"k1\" networkAdress=\"10.0.0.7\" description=\"&lt;&amp;&quot;> ]]&gt; znaki&#xa;&#x9;x\" port=\"\"/>\n"
+                        " <Device id=\"K1\" networkAdress=\"10.0.0.8\" description=\"\" port=\"1\"/>\n"
+                        "</Devices>\n"));
     QCOMPARE(DeviceListFile::read(DeviceListFile::fileName()), devices);
-}
-
-void TestDeviceListFile::emptyList()
-{
-    TempWorkDir dir;
     DeviceListFile::write(DeviceListFile::fileName(), DeviceList());
-    QVERIFY(dir.read(DeviceListFile::fileName()).contains("<Devices/>"));
-    QVERIFY(DeviceListFile::read(DeviceListFile::fileName()).isEmpty());
+    QVERIFY(dir.read(DeviceListFile::fileName()).endsWith("<!DOCTYPE deviceList>\n<Devices/>\n"));
 }
 
 void TestDeviceListFile::readerIsForgiving()
@@ -53,39 +50,66 @@ void TestDeviceListFile::readerIsForgiving()
     QCOMPARE(devices.at(1).id, QStringLiteral("b"));
     QCOMPARE(devices.at(1).port, QStringLiteral("99"));
     QCOMPARE(devices.at(2).id, QStringLiteral("a"));
-}
-
-void TestDeviceListFile::badFiles_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("truncated") << QByteArray("<Devices><Device id=\"a\" networkAdr") << true;
-    QTest::newRow("garbage") << QByteArray("\0\1\2\3garbage", 11) << true;
-}
-
-void TestDeviceListFile::badFiles()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, exists);
-    TempWorkDir dir;
-    if (exists)
-        dir.write(DeviceListFile::fileName(), content);
-    QVERIFY(DeviceListFile::read(DeviceListFile::fileName()).isEmpty());
+    XmlRead::Status status = XmlRead::Status::Read;
+    dir.write(DeviceListFile::fileName(), "<Devices><Device id=\"a\"/><Device id=\"b\" networkAdr");
+    QVERIFY(DeviceListFile::read(DeviceListFile::fileName(), &status).isEmpty());
+    QCOMPARE(status, XmlRead::Status::Unreadable);
+    QFile::remove(dir.filePath(DeviceListFile::fileName()));
+    DeviceListFile::read(DeviceListFile::fileName(), &status);
+    QCOMPARE(status, XmlRead::Status::Missing);
 }
 
 void TestDeviceListFile::failedWriteKeepsOldFile()
 {
     TempWorkDir dir;
-    const DeviceList one = {{QStringLiteral("A"), QStringLiteral("1.1.1.1"), QStringLiteral("1"), QString()}};
+    const DeviceList one = {{"A", "1.1.1.1", "1", QString()}};
     DeviceListFile::write(DeviceListFile::fileName(), one);
-    // A missing folder, or a folder standing where the file should be, makes
-    // the write fail; the earlier file is untouched.
+    const QByteArray before = dir.read(DeviceListFile::fileName());
+    DeviceList many;
+    for (int i = 0; i < 400; ++i)
+        many.append({"B", "2.2.2.2", "2", QStringLiteral("opis")});
+    QString error;
+    {
+        // The new file fails part-way, as on a full disk.
+        Fixtures::FileSizeLimit limit(before.size() + 100);
+        error = DeviceListFile::write(dir.filePath(DeviceListFile::fileName()), many);
+    }
+    QCOMPARE(error, dir.filePath(DeviceListFile::fileName()) + QStringLiteral(": ")
+                        + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QCOMPARE(dir.read(DeviceListFile::fileName()), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(DeviceListFile::fileName()));
     QVERIFY(!DeviceListFile::write(dir.filePath(QStringLiteral("missing/deviceList.xml")), one).isEmpty());
-    QDir(dir.path()).mkdir(QStringLiteral("blocked.xml"));
-    QVERIFY(!DeviceListFile::write(dir.filePath(QStringLiteral("blocked.xml")), one).isEmpty());
-    QCOMPARE(DeviceListFile::read(DeviceListFile::fileName()), one);
+}
+
+void TestDeviceListFile::onlyRegularFilesAreReplaced()
+{
+    TempWorkDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("outside"));
+    dir.write(QStringLiteral("outside/target.xml"), "keep");
+    QFile::link(dir.filePath(QStringLiteral("outside/target.xml")), dir.filePath(QStringLiteral("link.xml")));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.xml"));
+    for (const QString &name : {QStringLiteral("link.xml"), QStringLiteral("folder.xml")}) {
+        const QString error = DeviceListFile::write(dir.filePath(name), DeviceList());
+        QVERIFY2(error.startsWith(dir.filePath(name) + QStringLiteral(": ")), qPrintable(error));
+    }
+    QCOMPARE(dir.read(QStringLiteral("outside/target.xml")), QByteArray("keep"));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("link.xml"))).isSymLink());
+}
+
+void TestDeviceListFile::unchangedFileIsLeftAlone()
+{
+    TempWorkDir dir;
+    const DeviceList one = {{"A", "1.1.1.1", "1", QString()}};
+    DeviceListFile::write(DeviceListFile::fileName(), one);
+    const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+    QFile file(dir.filePath(DeviceListFile::fileName()));
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(old, QFileDevice::FileModificationTime);
+    file.close();
+    QCOMPARE(DeviceListFile::write(DeviceListFile::fileName(), one), QString());
+    QCOMPARE(QFileInfo(file.fileName()).lastModified(), old);
+    DeviceListFile::write(DeviceListFile::fileName(), {{"B", "1.1.1.1", "1", QString()}});
+    QVERIFY(QFileInfo(file.fileName()).lastModified() > old);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceListFile)

@@ -1,4 +1,5 @@
 #include "menutreelayout.h"
+#include "projectfixtures.h"
 
 #include <QtTest>
 
@@ -6,14 +7,9 @@ Q_DECLARE_METATYPE(QList<MenuItemRecord>)
 
 namespace {
 
-MenuItemRecord rec(const QString &kind, const QString &id, const QString &parent)
+MenuItemRecord rec(const char *kind, const char *id, const char *parent)
 {
-    MenuItemRecord r;
-    r.kind = kind;
-    r.id = id;
-    r.text = id;
-    r.parent = parent;
-    return r;
+    return QLatin1String(kind) == QLatin1String("Group") ? Fixtures::group(id, id, parent) : Fixtures::scheme(id, id, parent);
 }
 
 // "id<parent row's id" per row, in creation order.
@@ -51,6 +47,23 @@ void TestMenuTreeLayout::rebuild_data()
     QTest::newRow("parent never comes")
         << QList<MenuItemRecord>{rec("Group", "7.1", "7"), rec("Item", "s", "7.1"), rec("Item", "t", "8")}
         << QStringList({"7.1<top", "s<7.1", "t<top"});
+    // A child found before its group's row waits one pass, so the later one
+    // comes first.
+    QTest::newRow("passes order siblings")
+        << QList<MenuItemRecord>{rec("Item", "a", "1.1"), rec("Group", "1.1", "1"), rec("Item", "b", "1.1"),
+                                 rec("Group", "1", "0")}
+        << QStringList({"1<top", "1.1<1", "b<1.1", "a<1.1"});
+    QTest::newRow("own parent") << QList<MenuItemRecord>{rec("Group", "x", "x"), rec("Item", "k", "x")}
+                                << QStringList({"x<top", "k<x"});
+    QList<MenuItemRecord> chain;
+    QStringList rows;
+    for (int level = 0; level < 400; ++level) {
+        const QString id = QStringLiteral("g%1").arg(level);
+        const QString parent = QStringLiteral("g%1").arg(level - 1);
+        chain.prepend(Fixtures::group(id, id, level == 0 ? QStringLiteral("0") : parent));
+        rows << id + QLatin1Char('<') + (level == 0 ? QStringLiteral("top") : parent);
+    }
+    QTest::newRow("400 levels listed child first") << chain << rows;
 }
 
 void TestMenuTreeLayout::rebuild()
@@ -59,7 +72,6 @@ void TestMenuTreeLayout::rebuild()
     QFETCH(QStringList, rows);
     QCOMPARE(shape(MenuTreeLayout::rebuild(records)), rows);
 }
-
 
 QTEST_GUILESS_MAIN(TestMenuTreeLayout)
 #include "tst_menutreelayout.moc"

@@ -1,4 +1,6 @@
+#include "project.h"
 #include "projectfile.h"
+#include "projectfixtures.h"
 #include "projectpaths.h"
 #include "tempworkdir.h"
 #include "testpaths.h"
@@ -7,6 +9,8 @@
 #include <QtTest>
 
 namespace {
+
+const QString kLabel = QStringLiteral("v 0.8.12");
 
 QDomElement child(const TempWorkDir &dir, const QString &name)
 {
@@ -22,31 +26,27 @@ class TestProjectFile : public QObject
     Q_OBJECT
 
 private slots:
-    void creation();
+    void creationIsByteExact();
     void revisionCounting();
     void saveKeepsOtherContent();
-    void saveWithoutFileWritesItWhole();
     void readRules();
-    void separators_data();
-    void separators();
+    void locations_data();
+    void locations();
+    void unreadableFilesAreCopiedBeforeTheSave();
+    void unchangedProjectChangesOnlyItsRevision();
 };
 
-void TestProjectFile::creation()
+void TestProjectFile::creationIsByteExact()
 {
     TempWorkDir dir;
     QCOMPARE(ProjectFile::create(dir.filePath(QStringLiteral("project.xml")), QStringLiteral("Kotłownia Główna"),
-                                 QStringLiteral("Serwis"), QStringLiteral("v 0.8.12")),
+                                 QStringLiteral("Serwis"), kLabel),
              QString());
-    const QByteArray bytes = dir.read(QStringLiteral("project.xml"));
-    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE project>\n<Project>\n <Info "));
-    QVERIFY(bytes.contains("Kot\xc5\x82ownia G\xc5\x82\xc3\xb3wna"));
-    const QDomElement info = child(dir, QStringLiteral("Info"));
-    QCOMPARE(info.attribute(QStringLiteral("revision")), QStringLiteral("0"));
-    QCOMPARE(info.attribute(QStringLiteral("teskVersion")), QStringLiteral("v 0.8.12"));
-    const QDomElement sip = child(dir, QStringLiteral("SIP"));
-    QCOMPARE(sip.attribute(QStringLiteral("enabled")), QStringLiteral("0"));
-    QVERIFY(sip.hasAttribute(QStringLiteral("serverAddres")));
-    QCOMPARE(sip.attribute(QStringLiteral("userName")), QString());
+    QCOMPARE(dir.read(QStringLiteral("project.xml")),
+             QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE project>\n<Project>\n"
+                        " <Info revision=\"0\" teskVersion=\"v 0.8.12\" author=\"Serwis\" name=\"Kotłownia Główna\"/>\n"
+                        " <SIP enabled=\"0\" serverAddres=\"\" number=\"\" password=\"\" userName=\"\"/>\n"
+                        "</Project>\n"));
 }
 
 void TestProjectFile::revisionCounting()
@@ -55,21 +55,20 @@ void TestProjectFile::revisionCounting()
     const QString path = dir.filePath(QStringLiteral("project.xml"));
     QFile::copy(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia/project.xml"), path);
     ProjectInfo info;
-    QVERIFY(ProjectFile::read(path, info));
+    QCOMPARE(ProjectFile::read(path, info), XmlRead::Status::Read);
     QCOMPARE(info.revision, QStringLiteral("4"));
     // Every save of one run writes the revision read at opening plus one.
-    ProjectFile::save(path, info, QStringLiteral("v 0.8.12"));
-    QCOMPARE(child(dir, QStringLiteral("Info")).attribute(QStringLiteral("revision")), QStringLiteral("5"));
-    ProjectFile::save(path, info, QStringLiteral("v 0.8.12"));
-    QCOMPARE(child(dir, QStringLiteral("Info")).attribute(QStringLiteral("revision")), QStringLiteral("5"));
+    for (int save = 0; save < 2; ++save) {
+        ProjectFile::save(path, info, kLabel);
+        QCOMPARE(child(dir, QStringLiteral("Info")).attribute(QStringLiteral("revision")), QStringLiteral("5"));
+    }
     QCOMPARE(child(dir, QStringLiteral("Info")).attribute(QStringLiteral("teskVersion")), QStringLiteral("0.8.12"));
     ProjectInfo reopened;
     ProjectFile::read(path, reopened);
-    ProjectFile::save(path, reopened, QStringLiteral("v 0.8.12"));
+    ProjectFile::save(path, reopened, kLabel);
     QCOMPARE(child(dir, QStringLiteral("Info")).attribute(QStringLiteral("revision")), QStringLiteral("6"));
-
     info.revision = QStringLiteral("abc");
-    ProjectFile::save(path, info, QStringLiteral("v 0.8.12"));
+    ProjectFile::save(path, info, kLabel);
     QCOMPARE(child(dir, QStringLiteral("Info")).attribute(QStringLiteral("revision")), QStringLiteral("1"));
 }
 
@@ -77,41 +76,19 @@ void TestProjectFile::saveKeepsOtherContent()
 {
     TempWorkDir dir;
     dir.write(QStringLiteral("project.xml"),
-              "<Project><Info name=\"Stara\" revision=\"2\"/><SIP enabled=\"0\"/><Notes keep=\"tak\"/></Project>");
+              "<Project><Info name=\"Stara\" revision=\"2\"/><SIP enabled=\"0\"/><Notes z=\"1\" a=\"2\"/></Project>");
     ProjectInfo info;
     ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info);
     info.name = QStringLiteral("Nowa");
-    info.author = QStringLiteral("Ktoś");
-    info.sipEnabled = true;
     info.sipNumber = QStringLiteral("1001");
-    QCOMPARE(ProjectFile::save(dir.filePath(QStringLiteral("project.xml")), info, QStringLiteral("v 0.8.12")), QString());
-    const QDomElement e = child(dir, QStringLiteral("Info"));
-    QCOMPARE(e.attribute(QStringLiteral("name")), QStringLiteral("Nowa"));
-    QVERIFY(!e.hasAttribute(QStringLiteral("author"))); // not added when missing
-    QVERIFY(!e.hasAttribute(QStringLiteral("teskVersion")));
-    QCOMPARE(e.attribute(QStringLiteral("revision")), QStringLiteral("3"));
-    QCOMPARE(child(dir, QStringLiteral("Notes")).attribute(QStringLiteral("keep")), QStringLiteral("tak"));
-    ProjectInfo back;
-    ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), back);
-    QVERIFY(back.sipEnabled);
-    QCOMPARE(back.sipNumber, QStringLiteral("1001"));
-}
-
-void TestProjectFile::saveWithoutFileWritesItWhole()
-{
-    TempWorkDir dir;
-    ProjectInfo info;
-    info.name = QStringLiteral("Bez pliku");
-    info.author = QStringLiteral("A");
-    info.revision = QStringLiteral("7");
-    QCOMPARE(ProjectFile::save(dir.filePath(QStringLiteral("project.xml")), info, QStringLiteral("v 0.8.12")), QString());
-    ProjectInfo back;
-    QVERIFY(ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), back));
-    QCOMPARE(back.name, info.name);
-    QCOMPARE(back.author, info.author);
-    QCOMPARE(back.revision, QStringLiteral("8"));
-    QCOMPARE(back.teskVersion, QStringLiteral("0.8.12"));
-    QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("gone/project.xml")), info, QStringLiteral("v 0.8.12")).isEmpty());
+    QCOMPARE(ProjectFile::save(dir.filePath(QStringLiteral("project.xml")), info, kLabel), QString());
+    // Attributes the element lacks are not added; unknown ones follow in name order.
+    QCOMPARE(dir.read(QStringLiteral("project.xml")),
+             QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+                        " <Info revision=\"3\" name=\"Nowa\"/>\n"
+                        " <SIP enabled=\"0\" serverAddres=\"\" number=\"1001\" password=\"\" userName=\"\"/>\n"
+                        " <Notes a=\"2\" z=\"1\"/>\n</Project>\n"));
+    QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("gone/project.xml")), info, kLabel).isEmpty());
 }
 
 void TestProjectFile::readRules()
@@ -119,32 +96,85 @@ void TestProjectFile::readRules()
     TempWorkDir dir;
     ProjectInfo info;
     info.name = QStringLiteral("poprzedni");
-    QVERIFY(!ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info));
-    dir.write(QStringLiteral("project.xml"), "<Project><Info name=");
-    QVERIFY(!ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info));
+    QCOMPARE(ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info), XmlRead::Status::Missing);
+    for (const QByteArray &bad : {QByteArray("<Project><Info name="), Fixtures::deepDocument(QStringLiteral("Project"))}) {
+        dir.write(QStringLiteral("project.xml"), bad);
+        QCOMPARE(ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info), XmlRead::Status::Unreadable);
+    }
     QCOMPARE(info.name, QStringLiteral("poprzedni"));
     dir.write(QStringLiteral("project.xml"), "<X><Info name=\"n\"/><SIP enabled=\"tak\"/></X>");
     info.author = QStringLiteral("stary");
-    QVERIFY(ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info));
+    info.sipNumber = QStringLiteral("stary");
+    QCOMPARE(ProjectFile::read(dir.filePath(QStringLiteral("project.xml")), info), XmlRead::Status::Read);
     QCOMPARE(info.name, QStringLiteral("n"));
     QCOMPARE(info.author, QString());
+    QCOMPARE(info.sipNumber, QString());
     QVERIFY(!info.sipEnabled);
 }
 
-void TestProjectFile::separators_data()
+void TestProjectFile::locations_data()
 {
-    QTest::addColumn<QString>("workspace");
+    QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("location");
-    QTest::newRow("drive, slash") << "C:/Projekty" << "C:/Projekty/KotłowniaGłówna/";
-    QTest::newRow("drive, backslash") << "C:\\Projekty" << "C:\\Projekty\\KotłowniaGłówna\\";
-    QTest::newRow("linux") << "/home/serwis" << "/home/serwis/KotłowniaGłówna/";
+    QTest::addColumn<bool>("newProject");
+    QTest::newRow("drive, slash") << "C:/Projekty" << "C:/Projekty/KotłowniaGłówna/" << true;
+    QTest::newRow("drive, backslash") << "C:\\Projekty" << "C:\\Projekty\\KotłowniaGłówna\\" << true;
+    QTest::newRow("linux") << "/home/serwis" << "/home/serwis/KotłowniaGłówna/" << true;
+    QTest::newRow("typed without separator") << "/srv/p" << "/srv/p/" << false;
+    QTest::newRow("backslash kept") << "C:\\p\\" << "C:\\p\\" << false;
+    QTest::newRow("empty stays empty") << "" << "" << false;
 }
 
-void TestProjectFile::separators()
+void TestProjectFile::locations()
 {
-    QFETCH(QString, workspace);
+    QFETCH(QString, folder);
     QFETCH(QString, location);
-    QCOMPARE(ProjectPaths::newProjectLocation(workspace, QStringLiteral("KotłowniaGłówna")), location);
+    QFETCH(bool, newProject);
+    QCOMPARE(newProject ? ProjectPaths::newProjectLocation(folder, QStringLiteral("KotłowniaGłówna"))
+                        : ProjectPaths::asLocation(folder),
+             location);
+}
+
+void TestProjectFile::unreadableFilesAreCopiedBeforeTheSave()
+{
+    TempWorkDir dir;
+    const QString folder = dir.filePath(QStringLiteral("p/"));
+    Fixtures::copySample(folder);
+    const QByteArray deep = Fixtures::deepDocument(QStringLiteral("Devices"));
+    dir.write(QStringLiteral("p/deviceList.xml"), deep);
+    // A save killed half-way left its temporary file behind.
+    dir.write(QStringLiteral("p/menuList.xml.Ab12Cd"), "<Menu>");
+    Project project;
+    project.load(folder, QString());
+    QCOMPARE(project.unreadable, QStringList({folder + "deviceList.xml", folder + "p1.xml"}));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("menuList.xml.Ab12Cd")));
+    const QByteArray p1 = dir.read(QStringLiteral("p/p1.xml"));
+    dir.write(QStringLiteral("p/p1.xml.unreadable"), "an older copy");
+    QVERIFY(project.save(kLabel).isEmpty());
+    QCOMPARE(dir.read(QStringLiteral("p/deviceList.xml.unreadable")), deep);
+    QCOMPARE(dir.read(QStringLiteral("p/p1.xml.unreadable")), QByteArray("an older copy"));
+    QCOMPARE(dir.read(QStringLiteral("p/p1.xml.unreadable-2")), p1);
+    QVERIFY(project.unreadable.isEmpty());
+}
+
+void TestProjectFile::unchangedProjectChangesOnlyItsRevision()
+{
+    TempWorkDir dir;
+    const QString folder = dir.filePath(QStringLiteral("p/"));
+    Fixtures::copySample(folder);
+    Project project;
+    project.load(folder, QString());
+    QVERIFY(project.save(kLabel).isEmpty());
+    const QRegularExpression others(QStringLiteral("^(?!project\\.xml )"));
+    const QStringList before = Fixtures::snapshot(folder);
+    QTest::qWait(20); // a rewrite would get a later time stamp
+    Project reopened;
+    reopened.load(folder, QString());
+    QVERIFY(reopened.save(kLabel).isEmpty());
+    const QStringList after = Fixtures::snapshot(folder);
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after.filter(others), before.filter(others));
+    QCOMPARE(reopened.info.revision, QStringLiteral("5"));
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)

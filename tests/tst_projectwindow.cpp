@@ -2,19 +2,13 @@
 #include "logmodel.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
-#include "project.h"
 #include "projectfile.h"
-#include "schemefile.h"
+#include "projectfixtures.h"
 #include "tempworkdir.h"
-#include "testpaths.h"
 #include "widgetlookup.h"
 
 #include <QAction>
-#include <QDialog>
-#include <QDomDocument>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -22,16 +16,10 @@ namespace {
 
 QByteArray config(const QString &workspace, const QString &name = QString(), const QString &location = QString())
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE config>\n<Config>\n"
-                          " <AppSettings workspaceDir=\"%1\" Language=\"pl\"/>\n"
-                          " <LastProject location=\"%3\" name=\"%2\"/>\n</Config>\n")
+    return QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
+                          "<LastProject location=\"%3\" name=\"%2\"/></Config>")
         .arg(workspace, name, location)
         .toUtf8();
-}
-
-QAction *action(MainWindow &w, const char *name)
-{
-    return w.findChild<QAction *>(QString::fromLatin1(name));
 }
 
 QString lastLog(MainWindow &w)
@@ -55,10 +43,12 @@ private slots:
     void editSaveReopenIsIdentical();
     void failedSaveKeepsChanges();
     void unsavedChangesAreNeverDroppedSilently();
+    void nothingIsSavedWithoutAProject();
 
 private:
-    // Copies the sample project into the workspace and returns its location.
-    QString copySample();
+    // Opens a copy of the sample project (whose unreadable p1.xml is
+    // reported) and returns its folder.
+    QString openSample(MainWindow &w);
     void markModified(MainWindow &w, const QString &author);
 
     TempWorkDir *m_dir = nullptr;
@@ -80,17 +70,20 @@ void TestProjectWindow::cleanup()
     delete m_dir;
 }
 
-QString TestProjectWindow::copySample()
+QString TestProjectWindow::openSample(MainWindow &w)
 {
-    const QString target = m_workspace + QStringLiteral("/kotlownia");
-    TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia"), target);
-    return target;
+    const QString folder = m_workspace + QStringLiteral("/kotlownia");
+    Fixtures::copySample(folder);
+    Dialogs::presetPath(folder);
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    child<QAction>(&w, "actionOpenProject")->trigger();
+    return folder;
 }
 
 void TestProjectWindow::markModified(MainWindow &w, const QString &author)
 {
     ModalDriver driver([&](QWidget *modal) {
-        modal->findChild<QLineEdit *>(QStringLiteral("ledit_author"))->setText(author);
+        child<QLineEdit>(modal, "ledit_author")->setText(author);
         click(modal, "pbutton_ok");
     });
     w.menuShowProjectEditDialog();
@@ -99,16 +92,23 @@ void TestProjectWindow::markModified(MainWindow &w, const QString &author)
 
 void TestProjectWindow::newProject()
 {
+    // Without a workspace (the first-run wizard cancelled) "Nowy projekt"
+    // asks for one first; cancelled, nothing more happens.
+    m_dir->write(QStringLiteral("config.xml"), config(QString()));
     MainWindow w;
+    Dialogs::presetPath(QString());
+    w.menuNewProject();
+    QVERIFY(!w.isProjectOpen());
+    Dialogs::presetPath(m_workspace);
     ModalDriver driver([](QWidget *modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("Nowy projekt"));
         // Typing goes through the key map, which holds no Polish letters.
-        modal->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("Kotłownia Główna"));
-        QCOMPARE(modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_2"))->text(), QStringLiteral("KotłowniaGłówna"));
-        QTest::keyClicks(modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_3")), QStringLiteral("Serwis"));
+        child<QLineEdit>(modal, "lineEdit")->setText(QStringLiteral("Kotłownia Główna"));
+        QCOMPARE(child<QLineEdit>(modal, "lineEdit_2")->text(), QStringLiteral("KotłowniaGłówna"));
+        QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("Serwis"));
         click(modal, "okButton");
     });
-    action(w, "actionNewProject")->trigger();
+    child<QAction>(&w, "actionNewProject")->trigger();
     QVERIFY(driver.ran());
 
     const QString folder = m_workspace + QStringLiteral("/KotłowniaGłówna/");
@@ -118,78 +118,101 @@ void TestProjectWindow::newProject()
     ProjectFile::read(folder + QStringLiteral("project.xml"), info);
     QCOMPARE(info.name, QStringLiteral("Kotłownia Główna"));
     QCOMPARE(info.author, QStringLiteral("Serwis"));
-    QCOMPARE(info.revision, QStringLiteral("0"));
-    QCOMPARE(info.teskVersion, QStringLiteral("v 0.8.12"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ Kotłownia Główna ]"));
     QCOMPARE(lastLog(w), QStringLiteral("Otwieram projekt: Kotłownia Główna"));
-    QVERIFY(action(w, "actionEditProject")->isEnabled());
-    QVERIFY(!action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(child<QAction>(&w, "actionEditProject")->isEnabled());
+    QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
     QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains("name=\"Kotłownia Główna\""));
+    QCOMPARE(w.appSettings().workspaceDir, m_workspace);
+    QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains(("workspaceDir=\"" + m_workspace + "\"").toUtf8()));
 }
 
 void TestProjectWindow::newProjectRefusals()
 {
     QDir().mkdir(m_workspace + QStringLiteral("/Istnieje"));
     MainWindow w;
-    bool stayedOpen = false;
+    bool stayedOpen = true;
+    Dialogs::presetAnswer(QMessageBox::Ok);
     Dialogs::presetAnswer(QMessageBox::Ok);
     ModalDriver driver([&](QWidget *modal) {
-        QTest::keyClicks(modal->findChild<QLineEdit *>(QStringLiteral("lineEdit")), QStringLiteral("Istnieje"));
+        QTest::keyClicks(child<QLineEdit>(modal, "lineEdit"), QStringLiteral("Istnieje"));
         click(modal, "okButton"); // no author: nothing happens
         QVERIFY(Dialogs::shown().isEmpty());
-        QTest::keyClicks(modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_3")), QStringLiteral("A"));
+        QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("A"));
         click(modal, "okButton"); // the folder exists: a warning, the dialog stays
         stayedOpen = modal->isVisible();
+        child<QLineEdit>(modal, "lineEdit_2")->setText(QStringLiteral("../poza"));
+        click(modal, "okButton"); // never outside the workspace
+        stayedOpen = stayedOpen && modal->isVisible();
         click(modal, "CancelButton");
     });
     w.menuNewProject();
     QVERIFY(driver.ran());
     QVERIFY(stayedOpen);
-    QCOMPARE(Dialogs::shown().size(), 1);
+    QCOMPARE(Dialogs::shown().size(), 2);
     QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Błąd"));
     QCOMPARE(Dialogs::shown().first().text,
              QStringLiteral("Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje."));
+    QVERIFY(Dialogs::shown().last().text.startsWith(QStringLiteral("Nieprawidłowa nazwa katalogu: ")));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("poza"))));
     QVERIFY(!w.isProjectOpen());
     QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control"));
 }
 
 void TestProjectWindow::openProject()
 {
-    const QString folder = copySample();
     MainWindow w;
     Dialogs::presetPath(QString()); // cancelled chooser
     w.menuOpenProject();
     QVERIFY(!w.isProjectOpen());
-
-    Dialogs::presetPath(folder);
-    action(w, "actionOpenProject")->trigger();
+    const QString folder = openSample(w);
     QVERIFY(w.isProjectOpen());
+    // The operator learns which file could not be read.
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QCOMPARE(Dialogs::shown().first().kind, Dialogs::Warning);
+    QVERIFY(Dialogs::shown().first().text.contains(folder + QStringLiteral("/p1.xml")));
     QCOMPARE(w.project().location, folder + QLatin1Char('/'));
     QCOMPARE(w.project().devices.size(), 2);
     QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ Kotłownia Główna ]"));
     QCOMPARE(lastLog(w), QStringLiteral("Otwieram projekt: Kotłownia Główna"));
+    QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains("name=\"Kotłownia Główna\""));
     auto *tree = w.findChild<QTreeWidget *>(QStringLiteral("menuTree"));
     QCOMPARE(tree->topLevelItemCount(), 2);
     QCOMPARE(w.treeItems().size(), 6);
     QTreeWidgetItem *kuchnia = tree->topLevelItem(0)->child(1);
-    QCOMPARE(kuchnia->text(0), QStringLiteral("Kuchnia"));
-    QCOMPARE(kuchnia->text(1), QStringLiteral("1.1"));
-    QCOMPARE(kuchnia->text(2), QStringLiteral("1"));
-    QCOMPARE(kuchnia->text(3), QStringLiteral("Group"));
+    QCOMPARE(QStringList({kuchnia->text(0), kuchnia->text(1), kuchnia->text(2), kuchnia->text(3)}),
+             QStringList({"Kuchnia", "1.1", "1", "Group"}));
     QCOMPARE(kuchnia->child(0)->text(3), QStringLiteral("Item"));
-    QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains("name=\"Kotłownia Główna\""));
+
+    // A folder without project files: nothing of the previous project stays.
+    const QString empty = m_workspace + QStringLiteral("/pusty");
+    QDir().mkpath(empty);
+    Dialogs::presetPath(empty);
+    w.menuOpenProject();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ pusty ]"));
+    QCOMPARE(w.project().info, ProjectInfo{QStringLiteral("pusty")});
+    QCOMPARE(w.treeItems().size(), 0);
+    w.menuSaveProject();
+    ProjectInfo saved;
+    ProjectFile::read(empty + QStringLiteral("/project.xml"), saved);
+    QCOMPARE(saved.name, QStringLiteral("pusty"));
+    QVERIFY(saved.author.isEmpty() && saved.sipPassword.isEmpty() && saved.sipServer.isEmpty());
 }
 
 void TestProjectWindow::openLastProjectAtStart()
 {
-    const QString folder = copySample() + QLatin1Char('/');
+    const QString folder = m_workspace + QStringLiteral("/kotlownia");
+    Fixtures::copySample(folder);
+    // Typed by hand, the location lacks its separator.
     m_dir->write(QStringLiteral("config.xml"), config(m_workspace, QStringLiteral("z configu"), folder));
     {
+        Dialogs::presetAnswer(QMessageBox::Ok);
         MainWindow w;
         QVERIFY(w.isProjectOpen());
+        QCOMPARE(w.project().devices.size(), 2);
         QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ Kotłownia Główna ]"));
         QCOMPARE(lastLog(w), QStringLiteral("Otwieram ostatnio zapisany projekt: Kotłownia Główna"));
-        QVERIFY(action(w, "actionEditProject")->isEnabled());
+        QVERIFY(child<QAction>(&w, "actionEditProject")->isEnabled());
     }
     m_dir->write(QStringLiteral("config.xml"), config(m_workspace, QStringLiteral("nazwa"), QString()));
     MainWindow w;
@@ -199,41 +222,34 @@ void TestProjectWindow::openLastProjectAtStart()
 
 void TestProjectWindow::editSaveReopenIsIdentical()
 {
-    const QString folder = copySample();
     MainWindow w;
-    Dialogs::presetPath(folder);
-    w.menuOpenProject();
+    const QString folder = openSample(w);
     const Project opened = w.project();
     markModified(w, QStringLiteral("Serwis Południe"));
-    QVERIFY(w.isModified());
-    QVERIFY(action(w, "actionSaveProject")->isEnabled());
-    action(w, "actionSaveProject")->trigger();
+    QVERIFY(child<QAction>(&w, "actionSaveProject")->isEnabled());
+    child<QAction>(&w, "actionSaveProject")->trigger();
     QVERIFY(!w.isModified());
-    QVERIFY(!action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
 
     Project reopened;
-    reopened.load(folder + QLatin1Char('/'));
+    reopened.load(folder + QLatin1Char('/'), QString());
     QCOMPARE(reopened.devices, opened.devices);
     QCOMPARE(reopened.menu, opened.menu);
     QCOMPARE(reopened.info.author, QStringLiteral("Serwis Południe"));
     QCOMPARE(reopened.info.revision, QStringLiteral("5"));
     QCOMPARE(reopened.info.sipServer, opened.info.sipServer);
-    // The broken definition file is written anew, empty.
-    QVERIFY(SchemeFile::readVariables(folder + QStringLiteral("/p1.xml")).isEmpty());
-    QDomDocument doc;
-    QFile p1(folder + QStringLiteral("/p1.xml"));
-    p1.open(QIODevice::ReadOnly);
-    QVERIFY(doc.setContent(&p1));
+    // The broken definition file is written anew, empty, once copied aside.
+    QVERIFY(reopened.unreadable.isEmpty());
+    QVERIFY(QFile::exists(folder + QStringLiteral("/p1.xml.unreadable")));
 }
 
 void TestProjectWindow::failedSaveKeepsChanges()
 {
-    const QString folder = copySample();
     MainWindow w;
-    Dialogs::presetPath(folder);
-    w.menuOpenProject();
+    const QString folder = openSample(w);
     markModified(w, QStringLiteral("Ktoś"));
     QDir(folder).removeRecursively();
+    Dialogs::reset();
     Dialogs::presetAnswer(QMessageBox::Ok);
     w.menuSaveProject();
     QCOMPARE(Dialogs::shown().size(), 1);
@@ -241,19 +257,18 @@ void TestProjectWindow::failedSaveKeepsChanges()
     QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Błąd"));
     QVERIFY(Dialogs::shown().first().text.contains(QStringLiteral("project.xml")));
     QVERIFY(w.isModified());
-    QVERIFY(action(w, "actionSaveProject")->isEnabled());
+    QVERIFY(child<QAction>(&w, "actionSaveProject")->isEnabled());
 }
 
 void TestProjectWindow::unsavedChangesAreNeverDroppedSilently()
 {
-    const QString folder = copySample();
     const QString other = m_workspace + QStringLiteral("/inny");
     QDir().mkpath(other);
     MainWindow w;
     w.show();
-    Dialogs::presetPath(folder);
-    w.menuOpenProject();
+    const QString folder = openSample(w);
     markModified(w, QStringLiteral("Zmiana"));
+    Dialogs::reset();
 
     Dialogs::presetPath(other);
     Dialogs::presetAnswer(QMessageBox::Cancel);
@@ -272,6 +287,22 @@ void TestProjectWindow::unsavedChangesAreNeverDroppedSilently()
     ProjectFile::read(folder + QStringLiteral("/project.xml"), saved);
     QCOMPARE(saved.author, QStringLiteral("Zmiana"));
     QCOMPARE(Dialogs::shown().size(), 3);
+}
+
+void TestProjectWindow::nothingIsSavedWithoutAProject()
+{
+    MainWindow w;
+    ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
+    child<QAction>(&w, "actionDevices")->trigger();
+    QVERIFY(driver.ran());
+    QVERIFY(!child<QAction>(&w, "actionSaveProject")->isEnabled());
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    w.menuSaveProject();
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QCOMPARE(Dialogs::shown().first().kind, Dialogs::Warning);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList(QStringLiteral("config.xml")));
+    QVERIFY(w.close()); // nothing to save: no question
+    QCOMPARE(Dialogs::shown().size(), 1);
 }
 
 QTEST_MAIN(TestProjectWindow)

@@ -1,49 +1,15 @@
+#include "startup.h"
+#include "tempworkdir.h"
 #include "testpaths.h"
 
 #include <QDomDocument>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Message
-{
-    QString context;
-    QString source;
-    QString translation;
-    QString type;
-};
-
-QList<Message> readTs(const QString &path)
-{
-    QList<Message> out;
-    QFile file(path);
-    QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
-        return out;
-    for (QDomElement ctx = doc.documentElement().firstChildElement(QStringLiteral("context")); !ctx.isNull();
-         ctx = ctx.nextSiblingElement(QStringLiteral("context"))) {
-        const QString name = ctx.firstChildElement(QStringLiteral("name")).text();
-        for (QDomElement m = ctx.firstChildElement(QStringLiteral("message")); !m.isNull();
-             m = m.nextSiblingElement(QStringLiteral("message"))) {
-            const QDomElement t = m.firstChildElement(QStringLiteral("translation"));
-            out.append({name, m.firstChildElement(QStringLiteral("source")).text(), t.text(),
-                        t.attribute(QStringLiteral("type"))});
-        }
-    }
-    return out;
-}
-
-QString key(const Message &m)
-{
-    return m.context + QLatin1Char('\x1f') + m.source;
-}
-
-} // namespace
 
 class TestTranslations : public QObject
 {
@@ -51,43 +17,75 @@ class TestTranslations : public QObject
 
 private slots:
     void englishIsComplete();
-    void polishFileExists();
+    void standardButtonsSpeakTheInterfaceLanguage_data();
+    void standardButtonsSpeakTheInterfaceLanguage();
+    void cleanup();
 };
 
 void TestTranslations::englishIsComplete()
 {
-    // What the sources hold now, fresh from lupdate.
+    // lupdate merges what the sources hold now into a copy of the English
+    // file: a text it adds, or one left without a translation, is missing.
     QTemporaryDir tmp;
-    const QString fresh = tmp.filePath(QStringLiteral("fresh.ts"));
-    const QString lupdate = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lupdate");
+    const QString ts = tmp.filePath(QStringLiteral("eng.ts"));
+    QVERIFY(QFile::copy(TestPaths::sourceDir() + QStringLiteral("/lang/tesk_control_eng.ts"), ts));
     QProcess p;
-    p.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                      TestPaths::sourceDir() + QStringLiteral("/src"),
-                      TestPaths::sourceDir() + QStringLiteral("/tools"), QStringLiteral("-ts"), fresh});
-    QVERIFY2(p.waitForFinished(120000), qPrintable(lupdate));
+    p.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lupdate"),
+            {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+             TestPaths::sourceDir() + QStringLiteral("/src"), TestPaths::sourceDir() + QStringLiteral("/tools"),
+             QStringLiteral("-ts"), ts});
+    QVERIFY(p.waitForFinished(120000));
     QCOMPARE(p.exitCode(), 0);
-    const QList<Message> needed = readTs(fresh);
-    QVERIFY(needed.size() > 20);
 
-    QHash<QString, Message> english;
-    for (const Message &m : readTs(TestPaths::sourceDir() + QStringLiteral("/lang/tesk_control_eng.ts")))
-        english.insert(key(m), m);
-
+    QFile file(ts);
+    QDomDocument doc;
+    QVERIFY(file.open(QIODevice::ReadOnly) && doc.setContent(&file));
+    const QDomNodeList messages = doc.elementsByTagName(QStringLiteral("message"));
+    QVERIFY(messages.size() > 20);
     QStringList missing;
-    for (const Message &m : needed) {
-        const Message t = english.value(key(m));
-        if (t.translation.isEmpty() || !t.type.isEmpty())
-            missing << m.context + QStringLiteral(": ") + m.source;
+    for (int i = 0; i < messages.size(); ++i) {
+        const QDomElement t = messages.at(i).firstChildElement(QStringLiteral("translation"));
+        const QString type = t.attribute(QStringLiteral("type"));
+        if (type == QLatin1String("unfinished") || (type.isEmpty() && t.text().isEmpty()))
+            missing << messages.at(i).firstChildElement(QStringLiteral("source")).text();
     }
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("untranslated:\n") + missing.join(QLatin1Char('\n'))));
 }
 
-void TestTranslations::polishFileExists()
+void TestTranslations::standardButtonsSpeakTheInterfaceLanguage_data()
 {
-    QVERIFY(QFile::exists(TestPaths::sourceDir() + QStringLiteral("/lang/tesk_control_pl.ts")));
-    QVERIFY(QFile::exists(TestPaths::buildDir() + QStringLiteral("/lang/tesk_control_pl.qm")));
-    QVERIFY(QFile::exists(TestPaths::buildDir() + QStringLiteral("/lang/tesk_control_eng.qm")));
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("translationsInWorkDir");
+    QTest::addColumn<QStringList>("buttons");
+    const QStringList polish{QStringLiteral("Zachowaj"), QStringLiteral("Odrzuć"), QStringLiteral("Anuluj")};
+    QTest::newRow("english") << "eng" << true << QStringList{"Save", "Discard", "Cancel"};
+    QTest::newRow("polish") << "pl" << true << polish;
+    // Without its translation the program speaks its built-in Polish, and so must Qt.
+    QTest::newRow("english file missing") << "eng" << false << polish;
+    QTest::newRow("unreadable config.xml") << "" << true << polish;
 }
 
-QTEST_GUILESS_MAIN(TestTranslations)
+void TestTranslations::standardButtonsSpeakTheInterfaceLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, translationsInWorkDir);
+    QFETCH(QStringList, buttons);
+    TempWorkDir dir;
+    if (translationsInWorkDir)
+        dir.installTranslations();
+    QCOMPARE(Startup::installTranslation(*qApp, code), translationsInWorkDir && !code.isEmpty());
+
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const QStringList shown{box.button(QMessageBox::Save)->text(), box.button(QMessageBox::Discard)->text(),
+                            box.button(QMessageBox::Cancel)->text()};
+    QCOMPARE(shown, buttons);
+}
+
+void TestTranslations::cleanup()
+{
+    qDeleteAll(qApp->findChildren<QTranslator *>()); // a translator leaves the application as it goes
+}
+
+QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"

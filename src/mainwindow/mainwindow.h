@@ -108,7 +108,8 @@ private:
 
     // Project.
     void openLastProject();
-    void loadProject(const QString &location);
+    void loadProject(const QString &location, const QString &fallbackName);
+    bool ensureWorkspace();
     void buildMenuTree(const MenuTree &tree);
     void clearMenuTree();
     void closeProject();

@@ -14,6 +14,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -63,10 +64,11 @@ void MainWindow::showProjectTitle()
     setWindowTitle(QStringLiteral("Tesk-Control [ ") + m_project.info.name + QStringLiteral(" ]"));
 }
 
+// Without an open project there is nowhere to save to.
 void MainWindow::setModified(bool modified)
 {
-    m_modified = modified;
-    m_saveAction->setEnabled(modified);
+    m_modified = modified && m_projectOpen;
+    m_saveAction->setEnabled(m_modified);
 }
 
 void MainWindow::setProjectOpen()
@@ -106,23 +108,31 @@ void MainWindow::buildMenuTree(const MenuTree &tree)
     }
 }
 
-void MainWindow::loadProject(const QString &location)
+void MainWindow::loadProject(const QString &location, const QString &fallbackName)
 {
-    buildMenuTree(m_project.load(location));
+    buildMenuTree(m_project.load(location, fallbackName));
     showProjectTitle();
+    if (m_project.unreadable.isEmpty())
+        return;
+    QStringList files;
+    for (const QString &path : qAsConst(m_project.unreadable))
+        files << QDir::toNativeSeparators(path);
+    const QString text = tr("Nie udało się odczytać plików projektu:") + QLatin1Char('\n') + files.join(QLatin1Char('\n'))
+        + QLatin1Char('\n') + tr("Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.");
+    writeLog(text, LogEntry::Error);
+    Dialogs::warning(this, tr("Błąd"), text);
 }
 
 void MainWindow::openLastProject()
 {
-    m_project.info.name = m_settings.projectName;
-    loadProject(m_settings.projectLocation);
+    loadProject(m_settings.projectLocation, m_settings.projectName);
     writeLog(tr("Otwieram ostatnio zapisany projekt: ") + m_project.info.name, LogEntry::Info);
     setProjectOpen();
 }
 
 void MainWindow::menuNewProject()
 {
-    if (!confirmUnsavedChanges())
+    if (!confirmUnsavedChanges() || !ensureWorkspace())
         return;
     NewProject dialog(this);
     dialog.setWorkspaceDir(m_settings.workspaceDir);
@@ -152,7 +162,7 @@ void MainWindow::menuOpenProject()
     if (folder.isEmpty() || !confirmUnsavedChanges())
         return;
     closeProject();
-    loadProject(ProjectPaths::openedProjectLocation(folder));
+    loadProject(ProjectPaths::openedProjectLocation(folder), QDir(folder).dirName());
     writeLog(tr("Otwieram projekt: ") + m_project.info.name, LogEntry::Info);
     setProjectOpen();
     saveConfiguration();
@@ -163,8 +173,26 @@ void MainWindow::menuSaveProject()
     saveProject();
 }
 
+// New projects are made inside the workspace, so it must be a folder that
+// exists; the operator picks one when it is not.
+bool MainWindow::ensureWorkspace()
+{
+    if (!m_settings.workspaceDir.isEmpty() && QFileInfo(m_settings.workspaceDir).isDir())
+        return true;
+    const QString folder = Dialogs::existingDirectory(this, tr("Wybierz folder"));
+    if (folder.isEmpty())
+        return false;
+    m_settings.workspaceDir = folder;
+    saveConfiguration();
+    return true;
+}
+
 bool MainWindow::saveProject()
 {
+    if (!m_projectOpen) {
+        Dialogs::warning(this, tr("Błąd"), tr("Żaden projekt nie jest otwarty."));
+        return false;
+    }
     const QStringList errors = m_project.save(versionLabel());
     if (!errors.isEmpty()) {
         Dialogs::critical(this, tr("Błąd"),

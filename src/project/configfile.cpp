@@ -1,5 +1,6 @@
 #include "configfile.h"
 
+#include "projectpaths.h"
 #include "xmlread.h"
 #include "xmlsave.h"
 
@@ -17,9 +18,20 @@ QString flag(bool on)
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-bool readFlag(const QDomElement &e, const QString &name)
+const XmlSave::AttributeOrder &attributeOrder()
 {
-    return e.attribute(name).toInt(nullptr, 10) != 0;
+    static const XmlSave::AttributeOrder order{
+        {QStringLiteral("AppSettings"), {kWorkspace, kLanguage}},
+        {QStringLiteral("LastProject"), {QStringLiteral("location"), QStringLiteral("name")}},
+        {QStringLiteral("LogSettings"),
+         {QStringLiteral("showData"), QStringLiteral("showErrors"), QStringLiteral("showInfo"),
+          QStringLiteral("showWarnings")}}};
+    return order;
+}
+
+bool readFlag(const XmlRead::ElementStream &stream, const QString &name)
+{
+    return stream.attribute(name).toInt(nullptr, 10) != 0;
 }
 
 void setLogSwitches(QDomElement &log, const AppSettings &s)
@@ -69,41 +81,60 @@ QString defaultPath()
 
 QString startupLanguage(const QString &path)
 {
-    QDomDocument doc;
-    bool opened = false;
-    if (!XmlRead::parse(path, doc, &opened))
-        return opened ? QString() : QStringLiteral("eng");
-    return doc.documentElement().firstChildElement(QStringLiteral("AppSettings")).attribute(kLanguage);
+    QString language;
+    XmlRead::ElementStream stream(path);
+    while (stream.next()) {
+        // The later of two AppSettings wins, as it does for the workspace.
+        if (stream.depth() == 2 && stream.name() == QLatin1String("AppSettings"))
+            language = stream.attribute(kLanguage);
+    }
+    switch (stream.status()) {
+    case XmlRead::Status::Missing:
+        return QStringLiteral("eng");
+    case XmlRead::Status::Unreadable:
+        return QString();
+    case XmlRead::Status::Read:
+        break;
+    }
+    return language;
 }
 
 LoadResult load(const QString &path, AppSettings &settings, bool *logSwitchesRead)
 {
-    if (logSwitchesRead)
-        *logSwitchesRead = false;
-    QDomDocument doc;
-    bool opened = false;
-    if (!XmlRead::parse(path, doc, &opened))
-        return opened ? LoadResult::Unparsable : LoadResult::Missing;
-
-    for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
-         e = e.nextSiblingElement()) {
-        if (e.tagName() == QLatin1String("AppSettings")) {
-            settings.workspaceDir = e.attribute(kWorkspace);
-        } else if (e.tagName() == QLatin1String("LastProject")) {
-            settings.projectName = e.attribute(QStringLiteral("name"));
-            settings.projectLocation = e.attribute(QStringLiteral("location"));
-        } else if (e.tagName() == QLatin1String("Settings")) {
-            for (QDomElement log = e.firstChildElement(QStringLiteral("LogSettings")); !log.isNull();
-                 log = log.nextSiblingElement(QStringLiteral("LogSettings"))) {
-                settings.showData = readFlag(log, QStringLiteral("showData"));
-                settings.showErrors = readFlag(log, QStringLiteral("showErrors"));
-                settings.showInfo = readFlag(log, QStringLiteral("showInfo"));
-                settings.showWarnings = readFlag(log, QStringLiteral("showWarnings"));
-                if (logSwitchesRead)
-                    *logSwitchesRead = true;
+    AppSettings read = settings;
+    bool switchesRead = false;
+    bool inSettings = false;
+    XmlRead::ElementStream stream(path);
+    while (stream.next()) {
+        if (stream.depth() == 2) {
+            inSettings = stream.name() == QLatin1String("Settings");
+            if (stream.name() == QLatin1String("AppSettings")) {
+                read.workspaceDir = stream.attribute(kWorkspace);
+            } else if (stream.name() == QLatin1String("LastProject")) {
+                read.projectName = stream.attribute(QStringLiteral("name"));
+                read.projectLocation = ProjectPaths::asLocation(stream.attribute(QStringLiteral("location")));
             }
+        } else if (stream.depth() == 3 && inSettings && stream.name() == QLatin1String("LogSettings")) {
+            read.showData = readFlag(stream, QStringLiteral("showData"));
+            read.showErrors = readFlag(stream, QStringLiteral("showErrors"));
+            read.showInfo = readFlag(stream, QStringLiteral("showInfo"));
+            read.showWarnings = readFlag(stream, QStringLiteral("showWarnings"));
+            switchesRead = true;
         }
     }
+    if (logSwitchesRead)
+        *logSwitchesRead = false;
+    switch (stream.status()) {
+    case XmlRead::Status::Missing:
+        return LoadResult::Missing;
+    case XmlRead::Status::Unreadable:
+        return LoadResult::Unparsable;
+    case XmlRead::Status::Read:
+        break;
+    }
+    settings = read;
+    if (logSwitchesRead)
+        *logSwitchesRead = switchesRead;
     return LoadResult::Loaded;
 }
 
@@ -112,22 +143,24 @@ QString writeFirstRun(const QString &path, const QString &workspaceDir, const QS
     AppSettings firstRun;
     firstRun.showData = false;
     firstRun.showWarnings = false;
-    return XmlSave::write(path, completeDocument(workspaceDir, language, firstRun));
+    return XmlSave::write(path, completeDocument(workspaceDir, language, firstRun), attributeOrder());
 }
 
 QString save(const QString &path, const AppSettings &settings)
 {
     QDomDocument doc;
-    bool opened = false;
     // A missing or broken file would otherwise be replaced by an empty one,
     // losing the last project and the switches at the next start.
-    if (!XmlRead::parse(path, doc, &opened))
-        return XmlSave::write(path, completeDocument(settings.workspaceDir, QStringLiteral("eng"),
-                                                     settings));
+    if (XmlRead::parse(path, doc) != XmlRead::Status::Read)
+        return XmlSave::write(path, completeDocument(settings.workspaceDir, QStringLiteral("eng"), settings),
+                              attributeOrder());
 
+    QDomElement app;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
          e = e.nextSiblingElement()) {
-        if (e.tagName() == QLatin1String("LastProject")) {
+        if (e.tagName() == QLatin1String("AppSettings")) {
+            app = e;
+        } else if (e.tagName() == QLatin1String("LastProject")) {
             updateLastProject(e, settings);
         } else if (e.tagName() == QLatin1String("Settings")) {
             for (QDomElement log = e.firstChildElement(QStringLiteral("LogSettings")); !log.isNull();
@@ -135,7 +168,11 @@ QString save(const QString &path, const AppSettings &settings)
                 setLogSwitches(log, settings);
         }
     }
-    return XmlSave::write(path, doc);
+    // The workspace may have been chosen since the start; the element it was
+    // read from takes it.
+    if (!app.isNull() && app.attribute(kWorkspace) != settings.workspaceDir)
+        app.setAttribute(kWorkspace, settings.workspaceDir);
+    return XmlSave::write(path, doc, attributeOrder());
 }
 
 } // namespace ConfigFile

@@ -1,6 +1,5 @@
 #include "devicelistfile.h"
 
-#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
@@ -12,26 +11,30 @@ QString fileName()
     return QStringLiteral("deviceList.xml");
 }
 
-DeviceList read(const QString &path)
+DeviceList read(const QString &path, XmlRead::Status *status)
 {
     DeviceList devices;
-    QDomDocument doc;
-    if (!XmlRead::parse(path, doc))
-        return devices;
-    for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
-         e = e.nextSiblingElement()) {
+    XmlRead::ElementStream stream(path);
+    while (stream.next()) {
+        if (stream.depth() != 2)
+            continue;
         DeviceRecord d;
-        d.networkAdress = e.attribute(QStringLiteral("networkAdress"));
-        d.id = e.attribute(QStringLiteral("id"));
-        d.description = e.attribute(QStringLiteral("description"));
-        d.port = e.attribute(QStringLiteral("port"));
+        d.networkAdress = stream.attribute(QStringLiteral("networkAdress"));
+        d.id = stream.attribute(QStringLiteral("id"));
+        d.description = stream.attribute(QStringLiteral("description"));
+        d.port = stream.attribute(QStringLiteral("port"));
         devices.append(d);
     }
-    return devices;
+    if (status)
+        *status = stream.status();
+    return stream.status() == XmlRead::Status::Read ? devices : DeviceList();
 }
 
 QString write(const QString &path, const DeviceList &devices)
 {
+    static const XmlSave::AttributeOrder order{
+        {QStringLiteral("Device"),
+         {QStringLiteral("id"), QStringLiteral("networkAdress"), QStringLiteral("description"), QStringLiteral("port")}}};
     QDomDocument doc = XmlSave::newDocument(QStringLiteral("deviceList"));
     QDomElement root = doc.createElement(QStringLiteral("Devices"));
     doc.appendChild(root);
@@ -43,7 +46,7 @@ QString write(const QString &path, const DeviceList &devices)
         e.setAttribute(QStringLiteral("port"), d.port);
         root.appendChild(e);
     }
-    return XmlSave::write(path, doc);
+    return XmlSave::write(path, doc, order);
 }
 
 } // namespace DeviceListFile

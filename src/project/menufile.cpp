@@ -1,11 +1,15 @@
 #include "menufile.h"
 
+#include "menutreelayout.h"
 #include "schemefile.h"
-#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <limits>
 
 namespace MenuFile {
 
@@ -13,68 +17,94 @@ namespace {
 
 const QString kGroup = QStringLiteral("Group");
 const QString kItem = QStringLiteral("Item");
+const QString kTop = QStringLiteral("0");
 
-int lastRecordWithId(const QList<MenuItemRecord> &records, const QString &id)
+// What the menu file names; the records are made once the whole file read.
+struct Entry
 {
-    for (int i = records.size() - 1; i >= 0; --i) {
-        if (records.at(i).id == id)
-            return i;
-    }
-    return -1;
+    QString id;
+    QString text;
+    QString qmlFile;
+    QString interval;
+};
+
+struct GroupEntry
+{
+    Entry group;
+    QVector<Entry> schemes; // its direct Item children
+};
+
+Entry entryOf(const XmlRead::ElementStream &stream)
+{
+    return {stream.attribute(QStringLiteral("id")), stream.attribute(QStringLiteral("text")),
+            stream.attribute(QStringLiteral("qmlFile")), stream.attribute(QStringLiteral("interval"))};
 }
 
-// Tree items are found by their shown text, as the tree widget holds them.
-int lastRecordWithText(const QList<MenuItemRecord> &records, const QString &text)
+// Builds the rows, finding parents by ID and parent rows by shown text, as
+// the tree widget holds them (the last match wins in both).
+class TreeBuilder
 {
-    for (int i = records.size() - 1; i >= 0; --i) {
-        if (records.at(i).text == text)
-            return i;
+public:
+    TreeBuilder(const QString &location, QStringList *unreadable)
+        : m_location(location)
+        , m_unreadable(unreadable)
+    {
     }
-    return -1;
-}
 
-void appendScheme(MenuTree &tree, const QDomElement &e, const QString &parent, int treeParent,
-                  const QString &location)
-{
-    MenuItemRecord r;
-    r.kind = MenuItemRecord::schemeKind();
-    r.text = e.attribute(QStringLiteral("text"));
-    r.id = e.attribute(QStringLiteral("id"));
-    r.qmlFile = e.attribute(QStringLiteral("qmlFile"));
-    r.parent = parent;
-    // An ID that is not a plain file name must not reach outside the folder.
-    if (SchemeFile::isValidSchemeId(r.id)) {
-        const QString definition = SchemeFile::path(location, r.id);
-        r.readVariables = SchemeFile::readVariables(definition);
-        r.events = SchemeFile::readEvents(definition);
+    void addGroup(const Entry &g)
+    {
+        MenuItemRecord r;
+        r.kind = MenuItemRecord::groupKind();
+        r.text = g.text;
+        r.id = g.id;
+        int treeParent = -1;
+        const int dot = g.id.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0) {
+            r.parent = g.id.left(dot);
+            // A parent that does not exist leaves the group at the top level.
+            const int parentRecord = m_lastWithId.value(r.parent, -1);
+            if (parentRecord >= 0)
+                treeParent = m_lastWithText.value(m_tree.records.at(parentRecord).text, -1);
+        }
+        append(r, treeParent);
     }
-    r.interval = e.attribute(QStringLiteral("interval")).toInt(nullptr, 10);
-    tree.records.append(r);
-    tree.treeParents.append(treeParent);
-}
 
-void appendGroup(MenuTree &tree, const QDomElement &g, const QString &location)
-{
-    const QString id = g.attribute(QStringLiteral("id"));
-    const QStringList parts = id.split(QLatin1Char('.'), Qt::KeepEmptyParts);
-    MenuItemRecord r;
-    r.kind = MenuItemRecord::groupKind();
-    r.text = g.attribute(QStringLiteral("text"));
-    r.id = id;
-    int treeParent = -1;
-    if (parts.size() > 1) {
-        r.parent = parts.mid(0, parts.size() - 1).join(QLatin1Char('.'));
-        const int parentRecord = lastRecordWithId(tree.records, r.parent);
-        // A parent that does not exist leaves the group at the top level.
-        if (parentRecord >= 0)
-            treeParent = lastRecordWithText(tree.records, tree.records.at(parentRecord).text);
+    void addScheme(const Entry &e, const QString &parent, int treeParent)
+    {
+        MenuItemRecord r;
+        r.kind = MenuItemRecord::schemeKind();
+        r.text = e.text;
+        r.id = e.id;
+        r.qmlFile = e.qmlFile;
+        r.parent = parent;
+        // An ID that is not a plain file name must not reach outside the folder.
+        if (SchemeFile::isValidSchemeId(r.id)) {
+            const QString definition = SchemeFile::path(m_location, r.id);
+            if (SchemeFile::read(definition, r) == XmlRead::Status::Unreadable && m_unreadable)
+                m_unreadable->append(definition);
+        }
+        r.interval = intervalFromText(e.interval);
+        append(r, treeParent);
     }
-    tree.records.append(r);
-    tree.treeParents.append(treeParent);
-    const int groupIndex = tree.records.size() - 1;
-    for (QDomElement e = g.firstChildElement(kItem); !e.isNull(); e = e.nextSiblingElement(kItem))
-        appendScheme(tree, e, id, groupIndex, location);
-}
+
+    int lastRow() const { return m_tree.records.size() - 1; }
+    MenuTree tree() const { return m_tree; }
+
+private:
+    void append(const MenuItemRecord &r, int treeParent)
+    {
+        m_lastWithId.insert(r.id, m_tree.records.size());
+        m_lastWithText.insert(r.text, m_tree.records.size());
+        m_tree.records.append(r);
+        m_tree.treeParents.append(treeParent);
+    }
+
+    const QString m_location;
+    QStringList *m_unreadable;
+    MenuTree m_tree;
+    QHash<QString, int> m_lastWithId;
+    QHash<QString, int> m_lastWithText;
+};
 
 QDomElement recordElement(QDomDocument &doc, const MenuItemRecord &r, const QString &location,
                           QStringList &errors)
@@ -85,30 +115,16 @@ QDomElement recordElement(QDomDocument &doc, const MenuItemRecord &r, const QStr
     if (!r.isScheme())
         return e;
     e.setAttribute(QStringLiteral("qmlFile"), r.qmlFile);
-    if (!SchemeFile::isValidSchemeId(r.id)) {
-        errors << r.id + QStringLiteral(".xml: ")
-                + QCoreApplication::translate("MenuFile", "identyfikator schematu nie jest poprawną nazwą pliku");
+    QString reason;
+    if (!SchemeFile::isValidSchemeId(r.id, &reason)) {
+        errors << r.id + QStringLiteral(".xml: ") + reason;
     } else {
-        const QString path = SchemeFile::path(location, r.id);
-        const QString error = SchemeFile::write(path, r);
+        const QString error = SchemeFile::write(SchemeFile::path(location, r.id), r);
         if (!error.isEmpty())
-            errors << path + QStringLiteral(": ") + error;
+            errors << error;
     }
     e.setAttribute(QStringLiteral("interval"), QString::number(r.interval));
     return e;
-}
-
-// The last group element with this ID, in document order.
-QDomElement lastGroup(const QDomElement &root, const QString &id)
-{
-    QDomElement found;
-    const QDomNodeList groups = root.elementsByTagName(kGroup);
-    for (int i = 0; i < groups.size(); ++i) {
-        const QDomElement g = groups.at(i).toElement();
-        if (g.attribute(QStringLiteral("id")) == id)
-            found = g;
-    }
-    return found;
 }
 
 } // namespace
@@ -118,58 +134,85 @@ QString fileName()
     return QStringLiteral("menuList.xml");
 }
 
-MenuTree read(const QString &location)
+int intervalFromText(const QString &text)
 {
-    MenuTree tree;
-    QDomDocument doc;
-    if (!XmlRead::parse(location + fileName(), doc))
-        return tree;
-    const QDomElement root = doc.documentElement();
-    const QDomNodeList groups = root.elementsByTagName(kGroup);
-    for (int i = 0; i < groups.size(); ++i)
-        appendGroup(tree, groups.at(i).toElement(), location);
+    // The refresh timer counts milliseconds in an int.
+    const qlonglong longest = std::numeric_limits<int>::max() / 1000;
+    static const QRegularExpression integer(QStringLiteral("^\\s*([+-]?)[0-9]+\\s*$"));
+    const QRegularExpressionMatch match = integer.match(text);
+    if (!match.hasMatch())
+        return 0;
+    bool ok = false;
+    const qlonglong seconds = text.trimmed().toLongLong(&ok, 10);
+    if (!ok)
+        return match.captured(1) == QLatin1String("-") ? 0 : int(longest);
+    return int(qBound(0LL, seconds, longest));
+}
+
+MenuTree read(const QString &location, QStringList *unreadable)
+{
+    QVector<GroupEntry> groups;   // in document order, a group before those nested in it
+    QVector<Entry> topSchemes;    // Item children of the root
+    QVector<int> openGroups;      // per open element: its group, or -1
+    XmlRead::ElementStream stream(location + fileName());
+    while (stream.next()) {
+        const int depth = stream.depth();
+        openGroups.resize(depth - 1);
+        const int enclosing = depth >= 2 ? openGroups.at(depth - 2) : -1;
+        int group = -1;
+        if (depth >= 2 && stream.name() == kGroup) {
+            groups.append({entryOf(stream), {}});
+            group = groups.size() - 1;
+        } else if (stream.name() == kItem && enclosing >= 0) {
+            groups[enclosing].schemes.append(entryOf(stream));
+        } else if (stream.name() == kItem && depth == 2) {
+            topSchemes.append(entryOf(stream));
+        }
+        openGroups.append(group);
+    }
+    if (stream.status() != XmlRead::Status::Read) {
+        if (stream.status() == XmlRead::Status::Unreadable && unreadable)
+            unreadable->append(location + fileName());
+        return MenuTree();
+    }
+    TreeBuilder builder(location, unreadable);
+    for (const GroupEntry &g : qAsConst(groups)) {
+        builder.addGroup(g.group);
+        const int row = builder.lastRow();
+        for (const Entry &e : g.schemes)
+            builder.addScheme(e, g.group.id, row);
+    }
     // Schemes at the top level: the writer puts them there, so they are read
     // back rather than lost.
-    for (QDomElement e = root.firstChildElement(kItem); !e.isNull(); e = e.nextSiblingElement(kItem))
-        appendScheme(tree, e, QStringLiteral("0"), -1, location);
-    return tree;
+    for (const Entry &e : qAsConst(topSchemes))
+        builder.addScheme(e, kTop, -1);
+    return builder.tree();
 }
 
 QStringList write(const QString &location, const QList<MenuItemRecord> &records)
 {
+    static const XmlSave::AttributeOrder order{
+        {kGroup, {QStringLiteral("id"), QStringLiteral("text")}},
+        {kItem, {QStringLiteral("id"), QStringLiteral("text"), QStringLiteral("qmlFile"), QStringLiteral("interval")}}};
     QStringList errors;
     QDomDocument doc = XmlSave::newDocument(QStringLiteral("menuList"));
     QDomElement root = doc.createElement(QStringLiteral("Menu"));
     doc.appendChild(root);
 
-    QVector<bool> placed(records.size(), false);
-    int left = records.size();
-    bool progress = true;
-    // Passes place each record once its group is in the document; records
-    // whose group never comes are put at the top level rather than lost.
-    while (left > 0) {
-        const bool lastResort = !progress;
-        progress = false;
-        for (int i = 0; i < records.size(); ++i) {
-            if (placed[i])
-                continue;
-            const MenuItemRecord &r = records.at(i);
-            QDomElement host = r.parent == QLatin1String("0") ? root : lastGroup(root, r.parent);
-            if (host.isNull() && lastResort)
-                host = root;
-            if (host.isNull())
-                continue;
-            host.appendChild(recordElement(doc, r, location, errors));
-            placed[i] = true;
-            --left;
-            progress = true;
-            if (lastResort)
-                break;
-        }
+    // Each record goes into the group element made last with its parent's ID;
+    // records whose group never comes are put at the top level rather than lost.
+    QHash<QString, QDomElement> groupById;
+    for (const MenuTreeLayout::Step &step : MenuTreeLayout::placementOrder(records, false, true)) {
+        const MenuItemRecord &r = records.at(step.record);
+        QDomElement host = r.parent == kTop || step.forcedTop ? root : groupById.value(r.parent);
+        const QDomElement e = recordElement(doc, r, location, errors);
+        host.appendChild(e);
+        if (r.isGroup())
+            groupById.insert(r.id, e);
     }
-    const QString error = XmlSave::write(location + fileName(), doc);
+    const QString error = XmlSave::write(location + fileName(), doc, order);
     if (!error.isEmpty())
-        errors.prepend(location + fileName() + QStringLiteral(": ") + error);
+        errors.prepend(error);
     return errors;
 }
 

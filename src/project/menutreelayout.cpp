@@ -1,55 +1,94 @@
 #include "menutreelayout.h"
 
+#include <QHash>
+
+#include <functional>
+#include <limits>
+#include <queue>
+#include <vector>
+
 namespace MenuTreeLayout {
 
 namespace {
 
 const QString kTop = QStringLiteral("0");
 
-void addRow(MenuTree &tree, const MenuItemRecord &record, int parent)
-{
-    tree.records.append(record);
-    tree.treeParents.append(parent);
-}
-
-// Places the record under every existing row with its parent's ID; returns
-// whether there was one.
-bool placeUnderParents(MenuTree &tree, const MenuItemRecord &record)
-{
-    bool placed = false;
-    const int rows = tree.records.size();
-    for (int row = 0; row < rows; ++row) {
-        if (tree.records.at(row).id == record.parent) {
-            addRow(tree, record, row);
-            placed = true;
-        }
-    }
-    return placed;
-}
+using MinQueue = std::priority_queue<int, std::vector<int>, std::greater<int>>;
 
 } // namespace
+
+QVector<Step> placementOrder(const QList<MenuItemRecord> &records, bool topLevelFirst, bool onlyGroupsHold)
+{
+    const int count = records.size();
+    QVector<Step> order;
+    order.reserve(count);
+    QVector<bool> queued(count, false);
+    QHash<QString, QVector<int>> waiting; // parent ID -> records not yet queued
+    MinQueue thisPass;
+    MinQueue nextPass;
+
+    // A record placed at position `at` lets its children go: those further
+    // down the list in this pass, the others in the next one.
+    auto place = [&](int i, bool forcedTop, int at) {
+        order.append({i, forcedTop});
+        if (onlyGroupsHold && !records.at(i).isGroup())
+            return;
+        const auto children = waiting.find(records.at(i).id);
+        if (children == waiting.end())
+            return;
+        for (int child : qAsConst(*children)) {
+            if (queued[child])
+                continue;
+            queued[child] = true;
+            (child > at ? thisPass : nextPass).push(child);
+        }
+        waiting.erase(children);
+    };
+
+    for (int i = 0; i < count; ++i) {
+        if (records.at(i).parent != kTop)
+            waiting[records.at(i).parent].append(i);
+    }
+    for (int i = 0; i < count; ++i) {
+        if (records.at(i).parent != kTop)
+            continue;
+        queued[i] = true;
+        if (topLevelFirst)
+            place(i, false, std::numeric_limits<int>::max());
+        else
+            thisPass.push(i);
+    }
+    int firstWaiting = 0;
+    while (order.size() < count) {
+        if (thisPass.empty()) {
+            if (nextPass.empty()) {
+                while (queued[firstWaiting])
+                    ++firstWaiting;
+                queued[firstWaiting] = true;
+                place(firstWaiting, true, std::numeric_limits<int>::max());
+            }
+            std::swap(thisPass, nextPass);
+            continue;
+        }
+        const int i = thisPass.top();
+        thisPass.pop();
+        place(i, false, i);
+    }
+    return order;
+}
 
 MenuTree rebuild(const QList<MenuItemRecord> &records)
 {
     MenuTree tree;
-    QList<MenuItemRecord> waiting;
-    for (const MenuItemRecord &r : records) {
-        if (r.parent == kTop)
-            addRow(tree, r, -1);
-    }
-    for (const MenuItemRecord &r : records) {
-        if (r.parent != kTop && !placeUnderParents(tree, r))
-            waiting.append(r);
-    }
-    while (!waiting.isEmpty()) {
-        QList<MenuItemRecord> still;
-        for (const MenuItemRecord &r : qAsConst(waiting)) {
-            if (!placeUnderParents(tree, r))
-                still.append(r);
+    QHash<QString, QVector<int>> rowsById;
+    for (const Step &step : placementOrder(records, true, false)) {
+        const MenuItemRecord &r = records.at(step.record);
+        const QVector<int> parents = r.parent == kTop || step.forcedTop ? QVector<int>{-1} : rowsById.value(r.parent);
+        for (int parent : parents) {
+            rowsById[r.id].append(tree.records.size());
+            tree.records.append(r);
+            tree.treeParents.append(parent);
         }
-        if (still.size() == waiting.size())
-            addRow(tree, still.takeFirst(), -1);
-        waiting = still;
     }
     return tree;
 }

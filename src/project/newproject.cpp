@@ -1,6 +1,7 @@
 #include "newproject.h"
 
 #include "dialogs.h"
+#include "filename.h"
 #include "projectpaths.h"
 #include "ui_newproject.h"
 
@@ -37,6 +38,12 @@ void NewProject::on_okButton_clicked()
 {
     if (ui->lineEdit->text().isEmpty() || ui->lineEdit_2->text().isEmpty() || ui->lineEdit_3->text().isEmpty())
         return;
+    // The project's folder is made inside the workspace, never elsewhere.
+    const QString problem = FileName::problem(ui->lineEdit_2->text());
+    if (!problem.isEmpty()) {
+        Dialogs::warning(this, tr("Błąd"), tr("Nieprawidłowa nazwa katalogu: ") + problem);
+        return;
+    }
     // One level only: an existing folder is never taken over.
     if (QDir().mkdir(ProjectPaths::newProjectFolder(m_workspaceDir, ui->lineEdit_2->text()))) {
         accept();

@@ -3,27 +3,63 @@
 #include "devicelistfile.h"
 #include "menufile.h"
 #include "projectfile.h"
+#include "xmlsave.h"
 
-MenuTree Project::load(const QString &folderLocation)
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Where the copy of an unreadable file goes: beside it, under a name no file
+// has yet.
+QString backupPath(const QString &path)
 {
+    QString backup = path + QStringLiteral(".unreadable");
+    for (int n = 2; QFile::exists(backup) || QFileInfo(backup).isSymLink(); ++n)
+        backup = path + QStringLiteral(".unreadable-") + QString::number(n);
+    return backup;
+}
+
+} // namespace
+
+MenuTree Project::load(const QString &folderLocation, const QString &fallbackName)
+{
+    *this = Project();
     location = folderLocation;
-    devices = DeviceListFile::read(location + DeviceListFile::fileName());
-    MenuTree tree = MenuFile::read(location);
+    XmlSave::removeLeftovers(location);
+    XmlRead::Status status;
+    devices = DeviceListFile::read(location + DeviceListFile::fileName(), &status);
+    if (status == XmlRead::Status::Unreadable)
+        unreadable << location + DeviceListFile::fileName();
+    MenuTree tree = MenuFile::read(location, &unreadable);
     menu = tree.records;
-    ProjectFile::read(location + ProjectFile::fileName(), info);
+    info.name = fallbackName;
+    status = ProjectFile::read(location + ProjectFile::fileName(), info);
+    if (status == XmlRead::Status::Unreadable)
+        unreadable << location + ProjectFile::fileName();
     return tree;
 }
 
-QStringList Project::save(const QString &versionLabel) const
+QStringList Project::save(const QString &versionLabel)
 {
     QStringList errors;
-    const QString projectPath = location + ProjectFile::fileName();
-    QString error = ProjectFile::save(projectPath, info, versionLabel);
+    XmlSave::removeLeftovers(location);
+    for (const QString &path : qAsConst(unreadable)) {
+        if (QFile::exists(path) && !QFile::copy(path, backupPath(path)))
+            errors << QDir::toNativeSeparators(path) + QStringLiteral(": ")
+                    + QCoreApplication::translate("Project", "nie udało się zachować kopii nieczytelnego pliku");
+    }
+    // A file not copied aside must not be replaced.
+    if (!errors.isEmpty())
+        return errors;
+    unreadable.clear();
+    QString error = ProjectFile::save(location + ProjectFile::fileName(), info, versionLabel);
     if (!error.isEmpty())
-        errors << projectPath + QStringLiteral(": ") + error;
-    const QString devicesPath = location + DeviceListFile::fileName();
-    error = DeviceListFile::write(devicesPath, devices);
+        errors << error;
+    error = DeviceListFile::write(location + DeviceListFile::fileName(), devices);
     if (!error.isEmpty())
-        errors << devicesPath + QStringLiteral(": ") + error;
+        errors << error;
     return errors + MenuFile::write(location, menu);
 }

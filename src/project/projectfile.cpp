@@ -1,6 +1,5 @@
 #include "projectfile.h"
 
-#include "xmlread.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
@@ -11,6 +10,17 @@ namespace {
 
 const QString kInfo = QStringLiteral("Info");
 const QString kSip = QStringLiteral("SIP");
+
+const XmlSave::AttributeOrder &attributeOrder()
+{
+    static const XmlSave::AttributeOrder order{
+        {kInfo,
+         {QStringLiteral("revision"), QStringLiteral("teskVersion"), QStringLiteral("author"), QStringLiteral("name")}},
+        {kSip,
+         {QStringLiteral("enabled"), QStringLiteral("serverAddres"), QStringLiteral("number"),
+          QStringLiteral("password"), QStringLiteral("userName")}}};
+    return order;
+}
 
 void setIfPresent(QDomElement &e, const QString &name, const QString &value)
 {
@@ -61,26 +71,29 @@ QString fileName()
     return QStringLiteral("project.xml");
 }
 
-bool read(const QString &path, ProjectInfo &info)
+XmlRead::Status read(const QString &path, ProjectInfo &info)
 {
-    QDomDocument doc;
-    if (!XmlRead::parse(path, doc))
-        return false;
-    for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (e.tagName() == kInfo) {
-            info.name = e.attribute(QStringLiteral("name"));
-            info.revision = e.attribute(QStringLiteral("revision"));
-            info.teskVersion = e.attribute(QStringLiteral("teskVersion"));
-            info.author = e.attribute(QStringLiteral("author"));
-        } else if (e.tagName() == kSip) {
-            info.sipEnabled = e.attribute(QStringLiteral("enabled")).toInt(nullptr, 10) != 0;
-            info.sipServer = e.attribute(QStringLiteral("serverAddres"));
-            info.sipNumber = e.attribute(QStringLiteral("number"));
-            info.sipPassword = e.attribute(QStringLiteral("password"));
-            info.sipUserName = e.attribute(QStringLiteral("userName"));
+    ProjectInfo read;
+    XmlRead::ElementStream stream(path);
+    while (stream.next()) {
+        if (stream.depth() != 2)
+            continue;
+        if (stream.name() == kInfo) {
+            read.name = stream.attribute(QStringLiteral("name"));
+            read.revision = stream.attribute(QStringLiteral("revision"));
+            read.teskVersion = stream.attribute(QStringLiteral("teskVersion"));
+            read.author = stream.attribute(QStringLiteral("author"));
+        } else if (stream.name() == kSip) {
+            read.sipEnabled = stream.attribute(QStringLiteral("enabled")).toInt(nullptr, 10) != 0;
+            read.sipServer = stream.attribute(QStringLiteral("serverAddres"));
+            read.sipNumber = stream.attribute(QStringLiteral("number"));
+            read.sipPassword = stream.attribute(QStringLiteral("password"));
+            read.sipUserName = stream.attribute(QStringLiteral("userName"));
         }
     }
-    return true;
+    if (stream.status() == XmlRead::Status::Read)
+        info = read;
+    return stream.status();
 }
 
 QString create(const QString &path, const QString &name, const QString &author, const QString &versionLabel)
@@ -90,7 +103,7 @@ QString create(const QString &path, const QString &name, const QString &author, 
     info.author = author;
     info.revision = QStringLiteral("0");
     info.teskVersion = versionLabel;
-    return XmlSave::write(path, newProjectDocument(info));
+    return XmlSave::write(path, newProjectDocument(info), attributeOrder());
 }
 
 QString save(const QString &path, const ProjectInfo &info, const QString &versionLabel)
@@ -100,8 +113,8 @@ QString save(const QString &path, const ProjectInfo &info, const QString &versio
     saved.teskVersion = versionOf(versionLabel);
 
     QDomDocument doc;
-    if (!XmlRead::parse(path, doc))
-        return XmlSave::write(path, newProjectDocument(saved));
+    if (XmlRead::parse(path, doc) != XmlRead::Status::Read)
+        return XmlSave::write(path, newProjectDocument(saved), attributeOrder());
 
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         if (e.tagName() == kInfo) {
@@ -113,7 +126,7 @@ QString save(const QString &path, const ProjectInfo &info, const QString &versio
             setSip(e, saved);
         }
     }
-    return XmlSave::write(path, doc);
+    return XmlSave::write(path, doc, attributeOrder());
 }
 
 } // namespace ProjectFile

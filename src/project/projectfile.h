@@ -1,15 +1,16 @@
 #pragma once
 
 #include "projectinfo.h"
+#include "xmlread.h"
 
 // Reading and writing a project's project.xml.
 namespace ProjectFile {
 
 QString fileName(); // "project.xml"
 
-// Fills info from the file. Returns false, changing nothing, when the file
-// is missing or does not parse; a missing attribute reads as empty.
-bool read(const QString &path, ProjectInfo &info);
+// Replaces info with what the file holds (a missing element or attribute
+// reads as empty). Changes nothing when the file is missing or unreadable.
+XmlRead::Status read(const QString &path, ProjectInfo &info);
 
 // The file of a new project: revision 0, the version label as shown, an
 // empty SIP account.

@@ -24,7 +24,14 @@ QString newProjectLocation(const QString &workspaceDir, const QString &directory
 
 QString openedProjectLocation(const QString &chosenFolder)
 {
-    return chosenFolder + QDir::separator();
+    return asLocation(chosenFolder);
+}
+
+QString asLocation(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder;
+    return folder + separatorFor(folder);
 }
 
 } // namespace ProjectPaths

@@ -16,4 +16,8 @@ QString newProjectFolder(const QString &workspaceDir, const QString &directory);
 QString newProjectLocation(const QString &workspaceDir, const QString &directory);
 QString openedProjectLocation(const QString &chosenFolder);
 
+// A folder path as a location: with a trailing separator added when it has
+// none (a location typed into config.xml may lack it). Empty stays empty.
+QString asLocation(const QString &folder);
+
 } // namespace ProjectPaths

@@ -1,127 +1,139 @@
 #include "schemefile.h"
 
-#include "xmlread.h"
+#include "devicelistfile.h"
+#include "filename.h"
+#include "menufile.h"
+#include "projectfile.h"
 #include "xmlsave.h"
 
-#include <QDomDocument>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace SchemeFile {
 
 namespace {
 
-QDomElement rootOf(const QString &path, QDomDocument &doc)
-{
-    return XmlRead::parse(path, doc) ? doc.documentElement() : QDomElement();
-}
+const QString kExtension = QStringLiteral(".xml");
 
 bool takesListValues(const QString &type)
 {
     return type == QLatin1String("combo") || type == QLatin1String("list");
 }
 
-EventItemRecord readItem(const QDomElement &e)
+// The files a scheme's definition must never replace; config.xml lies in
+// the project folder when that is the working directory.
+bool isProjectFileName(const QString &id)
+{
+    const QStringList own{QFileInfo(ProjectFile::fileName()).completeBaseName(),
+                          QFileInfo(DeviceListFile::fileName()).completeBaseName(),
+                          QFileInfo(MenuFile::fileName()).completeBaseName(), QStringLiteral("config")};
+    for (const QString &name : own) {
+        if (id.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+EventItemRecord readItem(const XmlRead::ElementStream &stream)
 {
     EventItemRecord item;
-    item.name = e.attribute(QStringLiteral("name"));
-    item.type = e.attribute(QStringLiteral("type"));
-    item.property = e.attribute(QStringLiteral("property"));
-    item.device = e.attribute(QStringLiteral("device"));
-    if (!takesListValues(item.type))
-        return item;
-    for (QDomElement v = e.firstChildElement(); !v.isNull(); v = v.nextSiblingElement())
-        item.listValues.append({v.attribute(QStringLiteral("value")), v.attribute(QStringLiteral("name"))});
+    item.name = stream.attribute(QStringLiteral("name"));
+    item.type = stream.attribute(QStringLiteral("type"));
+    item.property = stream.attribute(QStringLiteral("property"));
+    item.device = stream.attribute(QStringLiteral("device"));
     return item;
 }
 
-QDomElement eventElement(QDomDocument &doc, const EventRecord &event)
+void writeEvent(XmlSave::Builder &xml, const EventRecord &event)
 {
-    QDomElement e = doc.createElement(QStringLiteral("event"));
-    e.setAttribute(QStringLiteral("schemeEvent"), event.name);
+    xml.start(QStringLiteral("event"));
+    xml.attribute(QStringLiteral("schemeEvent"), event.name);
     for (const EventItemRecord &item : event.items) {
-        QDomElement i = doc.createElement(QStringLiteral("item"));
-        i.setAttribute(QStringLiteral("type"), item.type);
-        i.setAttribute(QStringLiteral("property"), item.property);
-        i.setAttribute(QStringLiteral("device"), item.device);
-        i.setAttribute(QStringLiteral("name"), item.name);
+        xml.start(QStringLiteral("item"));
+        xml.attribute(QStringLiteral("type"), item.type);
+        xml.attribute(QStringLiteral("property"), item.property);
+        xml.attribute(QStringLiteral("device"), item.device);
+        xml.attribute(QStringLiteral("name"), item.name);
         for (const ListValueRecord &v : item.listValues) {
-            QDomElement s = doc.createElement(QStringLiteral("subItem"));
-            s.setAttribute(QStringLiteral("value"), v.value);
-            s.setAttribute(QStringLiteral("name"), v.name);
-            i.appendChild(s);
+            xml.start(QStringLiteral("subItem"));
+            xml.attribute(QStringLiteral("value"), v.value);
+            xml.attribute(QStringLiteral("name"), v.name);
+            xml.end();
         }
-        e.appendChild(i);
+        xml.end();
     }
-    return e;
+    xml.end();
 }
 
 } // namespace
 
 QString path(const QString &location, const QString &schemeId)
 {
-    return location + schemeId + QStringLiteral(".xml");
+    return location + schemeId + kExtension;
 }
 
-bool isValidSchemeId(const QString &id)
+bool isValidSchemeId(const QString &id, QString *reason)
 {
-    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
-    if (id.trimmed().isEmpty() || id.contains(QLatin1String("..")) || id.endsWith(QLatin1Char('.')))
-        return false;
-    for (const QChar c : id) {
-        if (c.unicode() < 0x20 || kForbidden.contains(c))
-            return false;
-    }
-    return true;
+    QString problem = FileName::problem(id, kExtension);
+    if (problem.isEmpty() && isProjectFileName(id))
+        problem = QCoreApplication::translate("SchemeFile", "nazwa jest zajęta przez plik projektu");
+    if (reason)
+        *reason = problem;
+    return problem.isEmpty();
 }
 
-QList<TeskSchemeVariable> readVariables(const QString &path)
+XmlRead::Status read(const QString &path, MenuItemRecord &scheme)
 {
     QList<TeskSchemeVariable> variables;
-    QDomDocument doc;
-    const QDomElement root = rootOf(path, doc);
-    for (QDomElement e = root.firstChildElement(QStringLiteral("var")); !e.isNull();
-         e = e.nextSiblingElement(QStringLiteral("var"))) {
-        TeskSchemeVariable v;
-        v.device = e.attribute(QStringLiteral("device"));
-        v.devVar = e.attribute(QStringLiteral("devVar"));
-        v.qmlVar = e.attribute(QStringLiteral("qmlVar"));
-        v.type = e.attribute(QStringLiteral("type"));
-        variables.append(v);
-    }
-    return variables;
-}
-
-QList<EventRecord> readEvents(const QString &path)
-{
     QList<EventRecord> events;
-    QDomDocument doc;
-    const QDomElement root = rootOf(path, doc);
-    for (QDomElement e = root.firstChildElement(QStringLiteral("event")); !e.isNull();
-         e = e.nextSiblingElement(QStringLiteral("event"))) {
-        EventRecord event;
-        event.name = e.attribute(QStringLiteral("schemeEvent"));
-        for (QDomElement i = e.firstChildElement(); !i.isNull(); i = i.nextSiblingElement())
-            event.items.append(readItem(i));
-        events.append(event);
+    bool inEvent = false;
+    bool inListItem = false;
+    XmlRead::ElementStream stream(path);
+    while (stream.next()) {
+        if (stream.depth() == 2) {
+            inEvent = stream.name() == QLatin1String("event");
+            if (inEvent) {
+                events.append(EventRecord());
+                events.last().name = stream.attribute(QStringLiteral("schemeEvent"));
+            } else if (stream.name() == QLatin1String("var")) {
+                TeskSchemeVariable v;
+                v.device = stream.attribute(QStringLiteral("device"));
+                v.devVar = stream.attribute(QStringLiteral("devVar"));
+                v.qmlVar = stream.attribute(QStringLiteral("qmlVar"));
+                v.type = stream.attribute(QStringLiteral("type"));
+                variables.append(v);
+            }
+        } else if (stream.depth() == 3 && inEvent) {
+            events.last().items.append(readItem(stream));
+            inListItem = takesListValues(events.last().items.last().type);
+        } else if (stream.depth() == 4 && inEvent && inListItem) {
+            events.last().items.last().listValues.append(
+                {stream.attribute(QStringLiteral("value")), stream.attribute(QStringLiteral("name"))});
+        }
     }
-    return events;
+    const XmlRead::Status status = stream.status();
+    scheme.readVariables = status == XmlRead::Status::Read ? variables : QList<TeskSchemeVariable>();
+    scheme.events = status == XmlRead::Status::Read ? events : QList<EventRecord>();
+    return status;
 }
 
 QString write(const QString &path, const MenuItemRecord &scheme)
 {
-    QDomDocument doc = XmlSave::newDocument(QString());
-    QDomElement root = doc.createElement(QStringLiteral("VariablesMap"));
-    doc.appendChild(root);
+    // Built without a document tree: a project holds many of these files.
+    XmlSave::Builder xml{QString()};
+    xml.start(QStringLiteral("VariablesMap"));
     for (const TeskSchemeVariable &v : scheme.readVariables) {
-        QDomElement e = doc.createElement(QStringLiteral("var"));
-        e.setAttribute(QStringLiteral("device"), v.device);
-        e.setAttribute(QStringLiteral("devVar"), v.devVar);
-        e.setAttribute(QStringLiteral("qmlVar"), v.qmlVar);
-        e.setAttribute(QStringLiteral("type"), v.type);
-        root.appendChild(e);
+        xml.start(QStringLiteral("var"));
+        xml.attribute(QStringLiteral("device"), v.device);
+        xml.attribute(QStringLiteral("devVar"), v.devVar);
+        xml.attribute(QStringLiteral("qmlVar"), v.qmlVar);
+        xml.attribute(QStringLiteral("type"), v.type);
+        xml.end();
     }
     for (const EventRecord &event : scheme.events)
-        root.appendChild(eventElement(doc, event));
-    return XmlSave::write(path, doc);
+        writeEvent(xml, event);
+    xml.end();
+    return XmlSave::write(path, xml.bytes());
 }
 
 } // namespace SchemeFile
