@@ -628,8 +628,8 @@
             <translation>Error</translation>
         </message>
         <message>
-            <source>ID schematu „%1” nie może być nazwą pliku definicji schematu. ID nie może być puste, zawierać znaków / \ : * ? " &lt; &gt; |, znaków sterujących ani „..”, kończyć się spacją ani kropką, ani być nazwą zastrzeżoną (project, deviceList, menuList, config, CON, NUL, COM1 i podobne).</source>
-            <translation>The scheme ID "%1" cannot name the scheme's definition file. An ID must not be empty, contain / \ : * ? " &lt; &gt; |, control characters or "..", end with a space or a full stop, or be a reserved name (project, deviceList, menuList, config, CON, NUL, COM1 and the like).</translation>
+            <source>Nieprawidłowe ID schematu „%1”: %2.</source>
+            <translation>Invalid scheme ID "%1": %2.</translation>
         </message>
     </context>
     <context>

@@ -628,8 +628,8 @@
             <translation>Błąd</translation>
         </message>
         <message>
-            <source>ID schematu „%1” nie może być nazwą pliku definicji schematu. ID nie może być puste, zawierać znaków / \ : * ? " &lt; &gt; |, znaków sterujących ani „..”, kończyć się spacją ani kropką, ani być nazwą zastrzeżoną (project, deviceList, menuList, config, CON, NUL, COM1 i podobne).</source>
-            <translation>ID schematu „%1” nie może być nazwą pliku definicji schematu. ID nie może być puste, zawierać znaków / \ : * ? " &lt; &gt; |, znaków sterujących ani „..”, kończyć się spacją ani kropką, ani być nazwą zastrzeżoną (project, deviceList, menuList, config, CON, NUL, COM1 i podobne).</translation>
+            <source>Nieprawidłowe ID schematu „%1”: %2.</source>
+            <translation>Nieprawidłowe ID schematu „%1”: %2.</translation>
         </message>
     </context>
     <context>

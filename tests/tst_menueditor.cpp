@@ -130,6 +130,8 @@ void TestMenuEditor::refusedOnConfirm_data()
     QTest::newRow("two schemes") << Menu{rec("Item", "k", "S1", "0"), rec("Item", "k", "S2", "0")} << twice;
     QTest::newRow("outside the folder") << Menu{rec("Item", "../x", "S", "0")} << QStringLiteral("„../x”");
     QTest::newRow("empty") << Menu{rec("Item", "", "S", "0")} << QStringLiteral("„”");
+    for (const char *id : {"deviceList", "MENULIST", "CON", "com1.txt", "k.", "k "})
+        QTest::newRow(id) << Menu{rec("Item", id, "S", "0")} << QStringLiteral("„%1”").arg(QLatin1String(id));
 }
 
 void TestMenuEditor::refusedOnConfirm()
