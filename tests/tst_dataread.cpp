@@ -33,6 +33,10 @@ struct Reports : QObject
         connect(reader, &DataRead::varReadError, this, [this](const QStringList &l) { log << QStringLiteral("error ") + l.join(QLatin1Char(' ')); });
         connect(reader, &DataRead::deviceNotFound, this, [this](const QString &id) { log << QStringLiteral("notFound ") + id; });
         connect(reader, &DataRead::readTimeout, this, [this](const QString &m) { log << QStringLiteral("timeout ") + m; });
+        connect(reader, &DataRead::controllerStatusChanged, this, [this, reader] {
+            status = reader->controllerStatus();
+            statusAt = log.size();
+        });
         connect(reader, &DataRead::allDataRead, this, [this](const QMap<QString, QString> &m) {
             log << QStringLiteral("all");
             values = m;
@@ -40,6 +44,8 @@ struct Reports : QObject
     }
     QStringList log;
     QMap<QString, QString> values;
+    QList<ControllerStatus> status;
+    int statusAt = -1; // log size when the status was last announced
 };
 
 } // namespace
@@ -142,6 +148,15 @@ void TestDataRead::lastControllerTimesOut()
     r->start();
     QTRY_VERIFY(reports->log.contains(QStringLiteral("all")));
     QCOMPARE(reports->log, QStringList({"read 127.0.3.1 p 1", "timeout Sterownik 127.0.3.4 nie odpowiada", "all"}));
+
+    // The status is announced just before the values, in queue order.
+    QCOMPARE(reports->statusAt, 2);
+    QCOMPARE(reports->status.size(), 2);
+    const ControllerStatus a = reports->status.at(0);
+    const ControllerStatus s = reports->status.at(1);
+    QCOMPARE(a.deviceId + a.address + s.deviceId + s.address, QStringLiteral("A127.0.3.1S127.0.3.4"));
+    QVERIFY(a.answering && a.lastAnswer.isValid() && a.lastResponseMs >= 0);
+    QVERIFY(!s.answering && !s.lastAnswer.isValid() && s.lastResponseMs == -1);
 }
 
 void TestDataRead::missingDeviceHalts()
@@ -206,7 +221,8 @@ void TestDataRead::emptyPortMeansDefault()
     r->setScheme({var("D", "x", "x", "int"), var("N", "x", "y", "int")}, {}, {d, bad});
     r->start();
     QTRY_VERIFY(reports->log.contains(QStringLiteral("all")));
-    QCOMPARE(reports->log, QStringList({"read 127.0.3.7 x 2", "timeout Sterownik 127.0.3.7 nie odpowiada", "all"}));
+    const QString host = TestNet::host(7);
+    QCOMPARE(reports->log, QStringList({"read " + host + " x 2", "timeout Sterownik " + host + " nie odpowiada", "all"}));
 }
 
 void TestDataRead::lateTimeoutAfterStop()

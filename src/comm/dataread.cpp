@@ -29,6 +29,23 @@ void DataRead::setScheme(const QList<TeskSchemeVariable> &readVariables, const Q
     m_devices = devices;
     buildQueue(events);
     buildMatchers();
+    buildStatus();
+    emit controllerStatusChanged();
+}
+
+void DataRead::buildStatus()
+{
+    m_status.clear();
+    for (const QString &id : qAsConst(m_queue))
+        m_status.append({id, addressOf(m_devices, id), true, QDateTime(), -1});
+}
+
+void DataRead::markAnswered(int index)
+{
+    ControllerStatus &s = m_status[index];
+    s.answering = true;
+    s.lastAnswer = QDateTime::currentDateTime();
+    s.lastResponseMs = int(m_requestClock.elapsed());
 }
 
 // Controllers of the read variables in order of first use, then those only
@@ -108,8 +125,10 @@ bool DataRead::requestCurrent()
             found = true;
         }
     }
-    if (found)
+    if (found) {
+        m_requestClock.start();
         m_link->sendRequest(m_address, CommandLanguage::getAllCommand(), ControllerPort::fromText(m_port));
+    }
     return found;
 }
 
@@ -142,8 +161,13 @@ void DataRead::decodeReply(const QStringList &parts, const QString &device, cons
 void DataRead::dataReady(const QString &reply)
 {
     const QStringList parts = CommandLanguage::prepareValues(reply);
-    if (m_index >= m_queue.size() || !CommandLanguage::isProcessable(parts))
+    if (m_index >= m_queue.size())
         return;
+    if (!CommandLanguage::isProcessable(parts)) {
+        m_status[m_index].answering = false;
+        return;
+    }
+    markAnswered(m_index);
     const quint64 generation = m_generation;
     decodePending();
     if (generation != m_generation)
@@ -170,8 +194,10 @@ void DataRead::decodePending()
     decodeReply(pending.parts, pending.device, pending.address);
     if (pending.generation != m_generation)
         return; // a receiver stopped or restarted the reader meanwhile
-    if (pending.last)
+    if (pending.last) {
+        emit controllerStatusChanged();
         emit allDataRead(valueMap());
+    }
     else if (!pending.asked)
         emit deviceNotFound(m_queue.at(m_index));
 }
@@ -182,12 +208,14 @@ void DataRead::timeout()
     decodePending();
     if (generation != m_generation || m_index >= m_queue.size())
         return;
+    m_status[m_index].answering = false;
     emit readTimeout(tr("Sterownik ") + m_address + tr(" nie odpowiada"));
     if (generation != m_generation)
         return;
     ++m_index;
     if (m_index >= m_queue.size()) {
         m_link->abortRequest();
+        emit controllerStatusChanged();
         emit allDataRead(valueMap());
     } else {
         readCurrent();

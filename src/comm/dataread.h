@@ -1,10 +1,12 @@
 #pragma once
 
+#include "controllerstatus.h"
 #include "devicerecord.h"
 #include "eventrecord.h"
 #include "replymatcher.h"
 #include "teskschemevariable.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMap>
 #include <QObject>
@@ -36,7 +38,13 @@ public:
     QStringList queue() const { return m_queue; }
     QTeskCmd *link() const { return m_link; }
 
+    // One entry per controller of the queue, in queue order; current
+    // whenever allDataRead is emitted.
+    QList<ControllerStatus> controllerStatus() const { return m_status; }
+
 signals:
+    // Once per pass, just before allDataRead, and when setScheme resets it.
+    void controllerStatusChanged();
     void allDataRead(QMap<QString, QString> values);
     void varRead(QStringList addressPropertyValue);
     void deviceNotFound(QString id);
@@ -70,6 +78,8 @@ private:
     void decodePending();
     bool requestCurrent();
     void readCurrent();
+    void buildStatus();
+    void markAnswered(int index);
     void decodeReply(const QStringList &parts, const QString &device, const QString &address);
 
     QTeskCmd *m_link;
@@ -87,5 +97,7 @@ private:
     DeviceList m_devices;
     QStringList m_queue;
     QHash<QString, DeviceVariables> m_byDevice;
+    QList<ControllerStatus> m_status;
+    QElapsedTimer m_requestClock; // since the current controller was asked
     quint64 m_generation = 0; // changes whenever the cycle is restarted or stopped
 };
