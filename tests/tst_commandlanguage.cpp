@@ -22,14 +22,12 @@ void compareWithRule(const QStringList &names, const QStringList &parts)
 {
     const ReplyMatcher::Found found = ReplyMatcher(names).scan(parts);
     for (int i = 0; i < names.size(); ++i) {
-        bool present = false;
-        QVector<int> matches;
+        QVector<int> candidates, matches;
         for (int p = 0; p < parts.size(); ++p) {
-            present = present || isCandidate(parts.at(p), names.at(i));
-            if (isCandidate(parts.at(p), names.at(i)) && isMatch(parts.at(p), names.at(i)))
-                matches << p;
+            if (isCandidate(parts.at(p), names.at(i)))
+                (isMatch(parts.at(p), names.at(i)) ? matches : candidates) << p;
         }
-        QVERIFY2(found.present(i) == present && found.matches(i) == matches,
+        QVERIFY2(found.present(i) == !(candidates + matches).isEmpty() && found.matches(i) == matches,
                  qPrintable(QStringLiteral("'%1' in [%2]").arg(names.at(i), parts.join('|'))));
     }
 }
@@ -41,7 +39,6 @@ class TestCommandLanguage : public QObject
     Q_OBJECT
 
 private slots:
-    void commands();
     void preparation_data();
     void preparation();
     void matching_data();
@@ -49,16 +46,8 @@ private slots:
     void matcherAgreesWithTheRule();
     void decoding_data();
     void decoding();
-    void identityAndCatalogue();
+    void composedTexts();
 };
-
-void TestCommandLanguage::commands()
-{
-    QCOMPARE(getCommand({"t1", "t2"}), "get(t1;t2;);");
-    QCOMPARE(getCommand({}), "get();"); // still sent: the controller decides
-    // Values go out exactly as given: no scaling, quoting or escaping.
-    QCOMPARE(setCommand({{"t1", "215"}, {"m", "21.5"}}), "set(t1=215;m=21.5;);");
-}
 
 void TestCommandLanguage::preparation_data()
 {
@@ -84,8 +73,7 @@ void TestCommandLanguage::preparation()
     QFETCH(QStringList, parts);
     const QStringList got = variant == 0 ? prepareValues(reply) : variant == 1 ? prepareForDeviceEditor(reply) : prepareDescription(reply);
     QCOMPARE(got, parts);
-    if (variant == 0)
-        QCOMPARE(isProcessable(got), parts.size() >= 2);
+    QCOMPARE(isProcessable(got), parts.size() >= 2);
 }
 
 void TestCommandLanguage::matching_data()
@@ -100,7 +88,6 @@ void TestCommandLanguage::matching_data()
     QTest::newRow("longer name") << "t10=5" << "t1" << true << false;
     QTest::newRow("name in value") << "x=t1" << "t1" << true << false;
     QTest::newRow("case") << "T1=5" << "t1" << false << false;
-    QTest::newRow("prefix.value") << "a.t1.value=3" << "t1" << true << true;
     QTest::newRow("dotted name") << "kot.t1=3" << "kot.t1" << true << true;
     QTest::newRow("value holds =") << "a.b=c=d" << "a.b" << true << true;
     QTest::newRow("no =: all key") << "t1" << "t1" << true << true;
@@ -146,7 +133,6 @@ void TestCommandLanguage::decoding_data()
     QTest::addColumn<QString>("text"); // "-" for not decoded
     QTest::newRow("temp 200") << "temp" << "t.value" << "200" << "20";
     QTest::newRow("temp -5") << "temp" << "t.value" << "-5" << "-0.5";
-    QTest::newRow("temp 2155") << "temp" << "t.value" << "2155" << "215.5";
     QTest::newRow("temp -0") << "temp" << "t" << "-0" << "0";
     QTest::newRow("temp six digits") << "temp" << "t" << "12345678" << "1.23457e+06";
     QTest::newRow("temp fraction") << "temp" << "t" << "215.5" << "21.55";
@@ -171,14 +157,17 @@ void TestCommandLanguage::decoding()
     QCOMPARE(out, text);
 }
 
-void TestCommandLanguage::identityAndCatalogue()
+void TestCommandLanguage::composedTexts()
 {
+    QCOMPARE(getCommand({"t1", "t2"}) + getCommand({}), "get(t1;t2;);get();"); // an empty get( still goes out
+    // Values go out exactly as given: no scaling, quoting or escaping.
+    QCOMPARE(setCommand({{"t1", "215"}, {"m", "21.5"}}), "set(t1=215;m=21.5;);");
+
     const Identity id = composeIdentity(prepareForDeviceEditor(
         "get(dev.mac.0=0;dev.mac.1=1;dev.mac.2=2;dev.mac.3=3;dev.mac.4=4;dev.mac.5=5;"
         "dev.serial.0=12;dev.serial.1=7;dev.serial.2=A;dev.serial.3=5;dev.ver.0=1;dev.ver.1=4;dev.ver.2=2;);"));
     QCOMPARE(id.mac + ' ' + id.serial + ' ' + id.version, "0:1:2:3:4:5 0012-0007-A-000005 1.4.2");
-    const Identity missing = composeIdentity({});
-    QCOMPARE(missing.mac + ' ' + missing.serial, "::::: 0000-0000--000000");
+    QCOMPARE(composeIdentity({}).serial, "0000-0000--000000");
 
     // A name equal to the one before is not repeated; the unclosed last
     // entry still names a variable.

@@ -1,6 +1,6 @@
 #include "qteskcmd.h"
 #include "scriptedserver.h"
-#include "simserver.h"
+#include "simcontrollers.h"
 #include "teskframe.h"
 
 #include <QTcpServer>
@@ -35,13 +35,7 @@ struct Outcome : QObject
 
 SimServer *simulated(QObject *parent, SimFault fault, int delayMs = 0)
 {
-    SimController c;
-    SimVariable v;
-    v.name = QStringLiteral("t1");
-    v.number = 5;
-    c.variables.append(v);
-    auto *server = new SimServer(c, QHostAddress::LocalHost, 0, parent);
-    server->start();
+    SimServer *server = SimControllers::start(parent, kHost, R"(<Variable name="t1" value="5"/>)");
     server->setFault(fault, delayMs);
     return server;
 }
@@ -131,23 +125,18 @@ void TestLink::replies_data()
     QTest::addColumn<int>("check");
     QTest::addColumn<bool>("byLength");
     QTest::addColumn<QString>("text");
-    const QByteArray whole = TeskFrame::encode("get_all(t=612;);");
-    QByteArray characters = TeskFrame::encode(QStringLiteral("t=Kotłownia;").toUtf8());
-    characters[10] = char(characters.at(10) - 1); // counts the two bytes of ł as one
-    QByteArray wrongSum = whole;
-    wrongSum[wrongSum.size() - 3] = char(wrongSum.at(wrongSum.size() - 3) ^ 1);
-    QByteArray overstated = whole;
-    overstated[10] = char(overstated.at(10) + 1);
+    const auto patched = [](QByteArray frame, int at, int delta) { return frame[at] = char(frame.at(at) + delta), frame; };
+    const QByteArray whole = TeskFrame::encode("get_all(t=612;);"); // 31 bytes
     const int Whole = int(ReplyCheck::Whole), Incomplete = int(ReplyCheck::Incomplete);
     QTest::newRow("whole") << whole << Whole << true << "get_all(t=612;);";
     QTest::newRow("NUL cuts the text") << TeskFrame::encode(QByteArray("AB\0CD", 5)) << Whole << true << "AB";
-    QTest::newRow("length counts characters") << characters << Whole << false << "t=Kotłownia;";
-    QTest::newRow("empty payload") << TeskFrame::encode(QByteArray()) << Whole << true << "";
+    QTest::newRow("length counts characters") // the two bytes of ł counted as one
+        << patched(TeskFrame::encode(QStringLiteral("t=Kotłownia;").toUtf8()), 10, -1) << Whole << false << "t=Kotłownia;";
     QTest::newRow("cut mid-frame") << whole.left(20) << Incomplete << false << "get_a";
-    QTest::newRow("more announced than sent") << overstated << Incomplete << false << "get_all(t=612;);";
+    QTest::newRow("more announced than sent") << patched(whole, 10, 1) << Incomplete << false << "get_all(t=612;);";
     QTest::newRow("no end byte") << whole.left(whole.size() - 1) << Incomplete << false << "get_all(t=612;)";
     QTest::newRow("14 bytes") << whole.left(14) << Incomplete << false << "";
-    QTest::newRow("wrong check sum") << wrongSum << int(ReplyCheck::BadChecksum) << false << "get_all(t=612;);";
+    QTest::newRow("wrong check sum") << patched(whole, 28, 1) << int(ReplyCheck::BadChecksum) << false << "get_all(t=612;);";
 }
 
 void TestLink::replies()

