@@ -102,10 +102,9 @@ void TestDataRead::fullPass()
     QVERIFY(rd.pass());
     // Controllers answer in any order; each one's reports keep theirs.
     const auto of = [&](const QString &host) { return rd.log.filter(' ' + host + ' '); };
-    const QString a = m_hostA;
+    const QString a = m_hostA, b = m_hostB;
     QCOMPARE(of(a), QStringList({"read " + a + " temp1 21.5", "read " + a + " pompa 1", "error " + a + " nope brak"}));
-    QCOMPARE(of(m_hostB), QStringList("read " + m_hostB + " x 7"));
-    QCOMPARE(of(s), QStringList({"read " + s + " t 0.5", "read " + s + " t 21.5", "read " + s + " t 3"}));
+    QCOMPARE(of(b) + of(s), QStringList({"read " + b + " x 7", "read " + s + " t 0.5", "read " + s + " t 21.5", "read " + s + " t 3"}));
     QCOMPARE(rd.log.mid(7), QStringList({"status", "all"}));
     QCOMPARE(rd.values, (QMap<QString, QString>{{"temp1", "21.5"}, {"pompa", "1"}, {"x", "7"}, {"t", "3"}}));
     QCOMPARE(events->commands(), QStringList("get_all;")); // asked, though no variable is its own
@@ -113,7 +112,7 @@ void TestDataRead::fullPass()
     QStringList ids;
     for (const ControllerStatus &st : qAsConst(rd.status))
         ids << st.deviceId + '@' + st.address + (st.answering && st.lastAnswer.isValid() && st.lastResponseMs >= 0 ? "" : " failed");
-    QCOMPARE(ids, QStringList({"A@" + a, "B@" + m_hostB, "S@" + s, "E@" + e}));
+    QCOMPARE(ids, QStringList({"A@" + a, "B@" + b, "S@" + s, "E@" + e}));
     rd.r.stop(); // keeps the values of the last pass
     QCOMPARE(rd.r.values(), rd.values);
 }
@@ -126,7 +125,6 @@ void TestDataRead::failingControllers_data()
     QTest::newRow("silent: pending at the pass limit") << int(SimFault::Silent) << true << " nie odpowiada";
     QTest::newRow("refused") << int(SimFault::Refuse) << true << " nie odpowiada";
     QTest::newRow("cut frame") << int(SimFault::Short) << true << ": niepełna odpowiedź";
-    QTest::newRow("garbage") << int(SimFault::Garbage) << true << "";
     QTest::newRow("reply without values") << int(SimFault::None) << false << ": odpowiedź bez wartości";
 }
 
@@ -193,8 +191,7 @@ void TestDataRead::lateRepliesAndStopsChangeNothing()
 {
     SimServer *slow = SimControllers::start(this, TestNet::host(11), R"(<Variable name="x" type="int" value="1"/>)");
     SimServer *silent = SimControllers::start(this, TestNet::host(12), R"(<Variable name="y" type="int" value="1"/>)");
-    slow->setFault(SimFault::Delay, 150);
-    silent->setFault(SimFault::Silent);
+    slow->setFault(SimFault::Delay, 150), silent->setFault(SimFault::Silent);
     Reader rd(this, {var("L", "x", "x", "int"), var("S", "y", "y", "int")}, {device("L", slow), device("S", silent)});
     rd.r.setLinkTimeoutMs(200);
 

@@ -44,7 +44,6 @@ void TestSimulator::initTestCase()
     QVERIFY2(m_sim.loadXml(kConfig.arg(TestNet::host(1), TestNet::host(2)).toUtf8(), &error), qPrintable(error));
     QVERIFY2(m_sim.start(&error, 3600 * 1000), qPrintable(error));
     m_boiler = m_sim.server(QStringLiteral("boiler"));
-    QCOMPARE(m_boiler->address().toString(), TestNet::host(1));
     QCOMPARE(m_sim.server(QStringLiteral("ahu"))->fault(), SimFault::Silent);
 }
 
