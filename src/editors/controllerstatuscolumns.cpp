@@ -1,6 +1,7 @@
 #include "controllerstatuscolumns.h"
 
 #include <QHash>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 ControllerStatusColumns::ControllerStatusColumns(QTreeWidget *tree)
@@ -19,6 +20,7 @@ void ControllerStatusColumns::setStatus(const QList<ControllerStatus> &status)
 void ControllerStatusColumns::fill()
 {
     m_tree->setColumnCount(m_status.isEmpty() ? m_first : m_first + 3);
+    m_tree->setMinimumWidth(0);
     if (m_status.isEmpty())
         return;
     QTreeWidgetItem *header = m_tree->headerItem();
@@ -41,4 +43,11 @@ void ControllerStatusColumns::fill()
                                                           : tr("nigdy"));
         row->setText(m_first + 2, s->lastResponseMs < 0 ? QString() : QString::number(s->lastResponseMs) + QStringLiteral(" ms"));
     }
+    // Every column in sight: the list grows, and its dialog with it.
+    int width = 0;
+    for (int c = 0; c < m_tree->columnCount(); ++c) {
+        m_tree->resizeColumnToContents(c);
+        width += m_tree->columnWidth(c);
+    }
+    m_tree->setMinimumWidth(width + 2 * m_tree->frameWidth() + m_tree->verticalScrollBar()->sizeHint().width());
 }

@@ -38,9 +38,9 @@ void deviceManagement::rebuildTree()
         row->setIcon(0, QIcon(QStringLiteral(":/devices")));
         m_rows << row;
     }
-    m_statusColumns->fill();
     for (int c = 0; c < ui->treeWidget->columnCount() - 1; ++c)
         ui->treeWidget->resizeColumnToContents(c);
+    m_statusColumns->fill();
 }
 
 // The device of the current row, found by its ID (the last one when two
