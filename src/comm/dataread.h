@@ -40,7 +40,6 @@ public:
     // How long a pass waits for its controllers: the scheme's update
     // interval; never less than 1 s, so that an interval of 0 still reads.
     void setPassLimitMs(int ms);
-    int passLimitMs() const { return m_passLimitMs; }
     // Tests shorten the links' time-out; the program keeps the default.
     void setLinkTimeoutMs(int ms);
 

@@ -35,7 +35,6 @@ public:
 
     void sendRequest(const QString &host, const QString &command, quint16 port);
     void abortRequest();
-    bool isBusy() const { return m_inFlight; }
     static QString checksum(const QString &text);
 
     // Tests shorten the time-out; the program always uses the default.
