@@ -31,6 +31,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -172,6 +173,15 @@ void configureReader(DataRead &reader, int controllers)
     reader.setScheme(variables, {}, devices);
 }
 
+// The processor time this process spent, in ms: unlike the elapsed time it
+// does not grow with the load other processes put on the machine.
+double cpuMs()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 void passes(QTextStream &out, int controllers, int rounds)
 {
     DataRead reader;
@@ -179,15 +189,20 @@ void passes(QTextStream &out, int controllers, int rounds)
     readerPass(reader); // warm up
     bareClientPass(controllers);
     concurrentClientPass(controllers);
-    QVector<double> ours, blocking, concurrent;
+    QVector<double> ours, blocking, concurrent, oursCpu, concurrentCpu;
     for (int r = 0; r < rounds; ++r) {
+        double cpu = cpuMs();
         ours << readerPass(reader);
+        oursCpu << cpuMs() - cpu;
         blocking << bareClientPass(controllers);
+        cpu = cpuMs();
         concurrent << concurrentClientPass(controllers);
+        concurrentCpu << cpuMs() - cpu;
     }
     out << "reader pass, " << controllers << " controllers: " << median(ours) << " ms; bare blocking client: "
         << median(blocking) << " ms, ratio " << median(ours) / median(blocking) << "; bare client, all at once: "
-        << median(concurrent) << " ms, ratio " << median(ours) / median(concurrent) << "\n";
+        << median(concurrent) << " ms, ratio " << median(ours) / median(concurrent) << "; processor time "
+        << median(oursCpu) << " ms against " << median(concurrentCpu) << " ms\n";
 }
 
 void decoding(QTextStream &out)

@@ -85,22 +85,28 @@ void QTeskCmd::collect()
     if (m_reply.size() > kMaxReplyBytes)
         fail(Failure::Incomplete);
     else if (TeskFrame::wholeByLength(m_reply))
-        dataReady();
+        finish(TeskFrame::ReplyCheck::Whole);
 }
 
-// The controller closed its side, or the reply is whole by its length.
+// The controller closed its side.
 void QTeskCmd::dataReady()
 {
     if (!m_inFlight)
         return; // an abandoned request, or one already ended
     if (m_socket->isOpen())
         m_reply += m_socket->readAll();
+    finish(TeskFrame::checkReply(m_reply));
+}
+
+// Ends the request with what has arrived: a whole reply is delivered,
+// anything else is a failure.
+void QTeskCmd::finish(TeskFrame::ReplyCheck check)
+{
     qCDebug(linkTrace).noquote() << "debug2: " << quotedBytes(m_reply);
     if (m_reply.isEmpty()) {
         fail(Failure::NoAnswer);
         return;
     }
-    const TeskFrame::ReplyCheck check = TeskFrame::checkReply(m_reply);
     if (check != TeskFrame::ReplyCheck::Whole) {
         fail(check == TeskFrame::ReplyCheck::BadChecksum ? Failure::BadChecksum : Failure::Incomplete);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teskframe.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -61,6 +63,7 @@ private slots:
 
 private:
     void collect();
+    void finish(TeskFrame::ReplyCheck check);
     void socketError();
     void fail(Failure why);
     void drop();
