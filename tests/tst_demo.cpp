@@ -64,6 +64,7 @@ private slots:
     void eventsOfEveryType_data();
     void eventsOfEveryType();
     void overviewLeadsToTheSchemes();
+    void aSilentControllerHoldsUpNoOther();
 
 private:
     void show(const QString &text);
@@ -250,6 +251,46 @@ void TestDemo::overviewLeadsToTheSchemes()
         emit m_window->schemeView()->mouseReleased();
         QCOMPARE(m_window->shownItem()->text(0), QStringLiteral("Przegląd obiektu"));
     }
+}
+
+void TestDemo::aSilentControllerHoldsUpNoOther()
+{
+    show(QStringLiteral("Przegląd obiektu"));
+    SimServer *circuit = m_sim.server(QStringLiteral("Obieg 1 (grzejniki)"));
+    const QString address = circuit->address().toString();
+    const auto logged = [this](const QString &text) {
+        int n = 0;
+        for (const LogEntry &e : m_window->logModel()->entries())
+            n += e.text == text;
+        return n;
+    };
+    circuit->setFault(SimFault::Silent);
+    // The others' values keep coming, pass after pass; the silence is logged once.
+    SimVariable *mode = m_sim.server(QStringLiteral("Ciepła woda"))->controller().variable(QStringLiteral("cwu.tryb"));
+    const int before = passes();
+    for (int n : {2, 0, 1}) {
+        mode->number = n;
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->schemeView()->rootObject()->property("trybCwu").toInt() == n, 10000);
+    }
+    QVERIFY(passes() >= before + 3);
+    QCOMPARE(logged(QStringLiteral("Sterownik ") + address + QStringLiteral(" nie odpowiada")), 1);
+
+    // The controller list says which controller does not answer.
+    QStringList states;
+    ModalDriver driver([&states](QWidget *dialog) {
+        const auto *tree = dialog->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            states << tree->topLevelItem(i)->text(0) + QLatin1Char(' ') + tree->topLevelItem(i)->text(4);
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    m_window->menuShowDeviceManagemenetDialog();
+    QVERIFY(driver.ran());
+    QCOMPARE(states, QStringList({"KOT odpowiada", "CO1 nie odpowiada", "CO2 odpowiada", "CWU odpowiada", "AHU odpowiada"}));
+
+    // Its first good answer brings it back, said once too.
+    circuit->setFault(SimFault::None);
+    m_window->refreshData();
+    QTRY_COMPARE_WITH_TIMEOUT(logged(QStringLiteral("Sterownik ") + address + QStringLiteral(" znów odpowiada")), 1, 10000);
 }
 
 QTEST_MAIN(TestDemo)

@@ -1,5 +1,6 @@
 #include "devicemanagement.h"
 
+#include "controllerstatuscolumns.h"
 #include "deviceaddedit.h"
 #include "dialogs.h"
 #include "ui_devicemanagement.h"
@@ -9,6 +10,7 @@ deviceManagement::deviceManagement(QWidget *parent)
     , ui(new Ui::deviceManagement)
 {
     ui->setupUi(this);
+    m_statusColumns = new ControllerStatusColumns(ui->treeWidget);
 }
 
 deviceManagement::~deviceManagement()
@@ -24,6 +26,11 @@ void deviceManagement::setDevices(const DeviceList &devices)
     rebuildTree();
 }
 
+void deviceManagement::setControllerStatus(const QList<ControllerStatus> &status)
+{
+    m_statusColumns->setStatus(status);
+}
+
 void deviceManagement::rebuildTree()
 {
     ui->treeWidget->clear();
@@ -35,6 +42,7 @@ void deviceManagement::rebuildTree()
     }
     for (int c = 0; c < ui->treeWidget->columnCount() - 1; ++c)
         ui->treeWidget->resizeColumnToContents(c);
+    m_statusColumns->fill();
 }
 
 // The device of the selected row, by the row's place: IDs may be shared

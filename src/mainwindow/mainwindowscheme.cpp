@@ -65,6 +65,7 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
     m_refreshTimer->stop();
     m_refreshTimer->setInterval(m_currentScheme.interval * 1000);
     startReading();
+    m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
     m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
     m_reader->start();
     m_refreshTimer->start();

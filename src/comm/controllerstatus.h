@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// How one controller of the shown scheme fared: whether it answered in the
+// last pass, and when and how fast it last answered well.
+struct ControllerStatus
+{
+    QString deviceId;
+    QString address;
+    bool answering = true;
+    QDateTime lastAnswer; // invalid: never answered
+    int lastResponseMs = -1;
+};
