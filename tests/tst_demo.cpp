@@ -1,6 +1,5 @@
 #include "commandlanguage.h"
 #include "dataread.h"
-#include "dataset.h"
 #include "dialogs.h"
 #include "logmodel.h"
 #include "mainwindow.h"
@@ -8,6 +7,7 @@
 #include "qdeclarativezoompan.h"
 #include "qteskcmd.h"
 #include "simulator.h"
+#include "stalestrip.h"
 #include "tempworkdir.h"
 #include "testnet.h"
 #include "testpaths.h"
@@ -22,10 +22,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
-
-#include <functional>
-
-Q_DECLARE_METATYPE(std::function<void(QWidget *)>)
 
 namespace {
 
@@ -44,9 +40,20 @@ QByteArray readAll(const QString &path)
     return f.readAll();
 }
 
-void save(QWidget *dialog)
+// Sets a field of the value dialog as the operator would leave it.
+void setField(QWidget *dialog, const QString &name, const QString &value)
 {
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("saveBtn")), Qt::LeftButton);
+    QWidget *field = dialog->findChild<QWidget *>(name);
+    if (auto *spin = qobject_cast<QSpinBox *>(field))
+        spin->setValue(value.toInt());
+    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(field))
+        spin->setValue(value.toDouble());
+    else if (auto *box = qobject_cast<QCheckBox *>(field))
+        box->setChecked(value == QLatin1String("1"));
+    else if (auto *box = qobject_cast<QComboBox *>(field))
+        box->setCurrentText(value);
+    else
+        qobject_cast<QListWidget *>(field)->setCurrentRow(value.toInt());
 }
 
 } // namespace
@@ -63,13 +70,14 @@ private slots:
     void everySchemeShowsWhatTheControllersHold();
     void eventsOfEveryType_data();
     void eventsOfEveryType();
+    void silentControllerIsShownStale();
     void overviewLeadsToTheSchemes();
 
 private:
     void show(const QString &text);
     int passes() const;
-    SimController &controller(const QString &name);
-    QString simValue(const QString &controllerName, const QString &variable);
+    QObject *root() const { return m_window->schemeView()->rootObject(); }
+    SimController &controller(const QString &name) { return m_sim.server(name)->controller(); }
 
     Simulator m_sim;
     TempWorkDir *m_dir = nullptr;
@@ -79,23 +87,20 @@ private:
 void TestDemo::initTestCase()
 {
     QString error;
-    QVERIFY2(m_sim.loadXml(readAll(demoDir() + QStringLiteral("/controllers.xml")).replace(kDemoNet, TestNet::subnet().toLatin1()), &error),
+    const QByteArray net = TestNet::subnet().toLatin1();
+    QVERIFY2(m_sim.loadXml(readAll(demoDir() + QStringLiteral("/controllers.xml")).replace(kDemoNet, net), &error),
              qPrintable(error));
     QVERIFY2(m_sim.start(&error, 3600 * 1000), qPrintable(error)); // values hold still
     m_dir = new TempWorkDir;
     const QString project = m_dir->filePath(QStringLiteral("demo"));
     TempWorkDir::copyTree(demoDir() + QStringLiteral("/project"), project);
-    m_dir->write(QStringLiteral("demo/deviceList.xml"),
-                 readAll(project + QStringLiteral("/deviceList.xml")).replace(kDemoNet, TestNet::subnet().toLatin1()));
-    m_dir->write(QStringLiteral("config.xml"),
-                 QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
-                                "<LastProject location=\"%2/\" name=\"demo\"/></Config>")
-                     .arg(m_dir->path(), project)
-                     .toUtf8());
+    m_dir->write("demo/deviceList.xml", m_dir->read("demo/deviceList.xml").replace(kDemoNet, net));
+    m_dir->write("config.xml", QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
+                                              "<LastProject location=\"%2/\" name=\"demo\"/></Config>")
+                                   .arg(m_dir->path(), project).toUtf8());
     m_window = new MainWindow;
     m_window->resize(1294, 783);
     m_window->show();
-    QVERIFY(m_window->isProjectOpen());
     QCOMPARE(m_window->project().menu.size(), 8);
 }
 
@@ -130,16 +135,6 @@ void TestDemo::show(const QString &text)
     QTRY_VERIFY_WITH_TIMEOUT(passes() > before, 10000);
 }
 
-SimController &TestDemo::controller(const QString &name)
-{
-    return m_sim.server(name)->controller();
-}
-
-QString TestDemo::simValue(const QString &controllerName, const QString &variable)
-{
-    return controller(controllerName).valueText(variable);
-}
-
 void TestDemo::schemesPassTheChecker()
 {
     QProcess check;
@@ -166,75 +161,92 @@ void TestDemo::everySchemeShowsWhatTheControllersHold()
             continue;
         show(scheme.text);
         QVERIFY2(m_window->schemeView()->errors().isEmpty(), qPrintable(scheme.qmlFile));
-        QObject *root = m_window->schemeView()->rootObject();
-        QVERIFY(root);
-        QVERIFY(!scheme.readVariables.isEmpty());
+        QCOMPARE(root()->property("staleVars").toStringList(), QStringList());
         for (const TeskSchemeVariable &v : scheme.readVariables) {
             const QString key = v.type == QLatin1String("temp") ? v.devVar + QStringLiteral(".value") : v.devVar;
             QString expected;
-            QVERIFY(CommandLanguage::decode(v.type, key, simValue(controllerOf.value(v.device), v.devVar), &expected));
-            const QVariant shown = root->property(v.qmlVar.toLatin1().constData());
+            QVERIFY(CommandLanguage::decode(v.type, key, controller(controllerOf.value(v.device)).valueText(v.devVar), &expected));
+            const QVariant shown = root()->property(v.qmlVar.toLatin1().constData());
             QVariant wanted(expected);
             QVERIFY(wanted.convert(shown.userType()));
-            QVERIFY2(shown == wanted, qPrintable(scheme.id + QLatin1Char('/') + v.qmlVar + QStringLiteral(": ")
-                                                + shown.toString() + QStringLiteral(" != ") + expected));
+            QVERIFY2(shown == wanted, qPrintable(scheme.id + '/' + v.qmlVar + ": " + shown.toString() + " != " + expected));
         }
     }
 }
 
 void TestDemo::eventsOfEveryType_data()
 {
-    using Fill = std::function<void(QWidget *)>;
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("event");
-    QTest::addColumn<Fill>("fill");
-    QTest::addColumn<QStringList>("expected"); // controller / variable / value
-    QTest::newRow("int") << "Kotłownia" << "histereza"
-                         << Fill([](QWidget *d) { d->findChild<QSpinBox *>("kot.histerezaKOT")->setValue(7); })
-                         << QStringList({"Kotłownia", "kot.histereza", "7"});
-    QTest::newRow("temp") << "Kotłownia" << "t_zadana"
-                          << Fill([](QWidget *d) { d->findChild<QDoubleSpinBox *>("kot.t_zadanaKOT")->setValue(72.5); })
-                          << QStringList({"Kotłownia", "kot.t_zadana", "725"});
-    QTest::newRow("logic") << "Kotłownia" << "palnik2"
-                           << Fill([](QWidget *d) { d->findChild<QCheckBox *>("kot2.palnikKOT")->setChecked(true); })
-                           << QStringList({"Kotłownia", "kot2.palnik", "1"});
-    QTest::newRow("percent") << "Obiegi grzewcze" << "zawor1"
-                             << Fill([](QWidget *d) { d->findChild<QSpinBox *>("co1.zaworCO1")->setValue(80); })
-                             << QStringList({"Obieg 1 (grzejniki)", "co1.zawor", "80"});
+    QTest::addColumn<QStringList>("fields"); // field, value as the operator leaves it
+    QTest::addColumn<QStringList>("expected"); // controller, variable, value it holds then
+    QTest::addColumn<bool>("readOnly");      // the controller refuses the write
+    QTest::newRow("int") << "Kotłownia" << "histereza" << QStringList({"kot.histerezaKOT", "7"})
+                         << QStringList({"Kotłownia", "kot.histereza", "7"}) << false;
+    QTest::newRow("temp") << "Kotłownia" << "t_zadana" << QStringList({"kot.t_zadanaKOT", "72.5"})
+                          << QStringList({"Kotłownia", "kot.t_zadana", "725"}) << false;
+    QTest::newRow("logic") << "Kotłownia" << "palnik2" << QStringList({"kot2.palnikKOT", "1"})
+                           << QStringList({"Kotłownia", "kot2.palnik", "1"}) << false;
     QTest::newRow("three at once") << "Obiegi grzewcze" << "obieg2"
-                                   << Fill([](QWidget *d) {
-                                          d->findChild<QCheckBox *>("co2.pompaCO2")->setChecked(false);
-                                          d->findChild<QDoubleSpinBox *>("co2.t_zadanaCO2")->setValue(19.5);
-                                      })
-                                   << QStringList({"Obieg 2 (podłogówka)", "co2.t_zadana", "195"});
-    QTest::newRow("combo") << "Ciepła woda" << "tryb"
-                           << Fill([](QWidget *d) { d->findChild<QComboBox *>("cwu.trybCWU")->setCurrentText("Eko"); })
-                           << QStringList({"Ciepła woda", "cwu.tryb", "0"});
-    QTest::newRow("list") << "Centrala wentylacyjna" << "bieg"
-                          << Fill([](QWidget *d) { d->findChild<QListWidget *>("ahu.biegAHU")->setCurrentRow(2); })
-                          << QStringList({"Centrala wentylacyjna", "ahu.bieg", "3"});
-    QTest::newRow("real") << "Centrala wentylacyjna" << "odzysk"
-                          << Fill([](QWidget *d) { d->findChild<QDoubleSpinBox *>("ahu.odzyskAHU")->setValue(55); })
-                          << QStringList({"Centrala wentylacyjna", "ahu.odzysk", "55"});
+                                   << QStringList({"co2.pompaCO2", "0", "co2.zaworCO2", "80", "co2.t_zadanaCO2", "19.5"})
+                                   << QStringList({"Obieg 2 (podłogówka)", "co2.t_zadana", "195"}) << false;
+    QTest::newRow("combo") << "Ciepła woda" << "tryb" << QStringList({"cwu.trybCWU", "Eko"})
+                           << QStringList({"Ciepła woda", "cwu.tryb", "0"}) << false;
+    QTest::newRow("list") << "Centrala wentylacyjna" << "bieg" << QStringList({"ahu.biegAHU", "2"})
+                          << QStringList({"Centrala wentylacyjna", "ahu.bieg", "3"}) << false;
+    QTest::newRow("real") << "Centrala wentylacyjna" << "odzysk" << QStringList({"ahu.odzyskAHU", "55"})
+                          << QStringList({"Centrala wentylacyjna", "ahu.odzysk", "55"}) << false;
+    QTest::newRow("refused") << "Obiegi grzewcze" << "zawor1" << QStringList({"co1.zaworCO1", "80"})
+                             << QStringList({"Obieg 1 (grzejniki)", "co1.zawor", "45"}) << true;
 }
 
 void TestDemo::eventsOfEveryType()
 {
-    using Fill = std::function<void(QWidget *)>;
     QFETCH(QString, scheme);
     QFETCH(QString, event);
-    QFETCH(Fill, fill);
+    QFETCH(QStringList, fields);
     QFETCH(QStringList, expected);
+    QFETCH(bool, readOnly);
     show(scheme);
+    SimVariable *variable = controller(expected.at(0)).variable(expected.at(1));
+    variable->modify = !readOnly;
     const int before = passes();
     ModalDriver driver([&](QWidget *dialog) {
-        fill(dialog);
-        save(dialog);
+        for (int i = 0; i < fields.size(); i += 2)
+            setField(dialog, fields.at(i), fields.at(i + 1));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("saveBtn")), Qt::LeftButton);
     });
-    QMetaObject::invokeMethod(m_window->schemeView()->rootObject(), "itemClicked", Q_ARG(QString, event));
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    QMetaObject::invokeMethod(root(), "itemClicked", Q_ARG(QString, event));
     QTRY_VERIFY_WITH_TIMEOUT(driver.ran(), 10000);
-    QTRY_COMPARE(simValue(expected.at(0), expected.at(1)), expected.at(2));
     QTRY_VERIFY_WITH_TIMEOUT(passes() > before, 10000); // the write is followed by a refresh
+    variable->modify = true;
+    QCOMPARE(controller(expected.at(0)).valueText(expected.at(1)), expected.at(2));
+    QCOMPARE(Dialogs::shown().size(), readOnly ? 1 : 0);
+    if (readOnly)
+        QVERIFY(Dialogs::shown().first().text.contains("[co1.zawor=80], wartość w sterowniku bez zmian"));
+}
+
+// One controller stops answering: its values are named stale over the
+// scheme and greyed in it, while the other controller's values refresh.
+void TestDemo::silentControllerIsShownStale()
+{
+    show(QStringLiteral("Obiegi grzewcze"));
+    const double last = root()->property("tPokoj2").toDouble();
+    m_sim.server(QStringLiteral("Obieg 2 (podłogówka)"))->setFault(SimFault::Silent);
+    m_window->reader()->link()->setTimeoutMs(300);
+    controller(QStringLiteral("Obieg 1 (grzejniki)")).variable(QStringLiteral("co1.t_pok"))->number = 199;
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->staleStrip()->isVisible(), 10000);
+    QVERIFY(m_window->staleStrip()->text().startsWith("Sterownik nie odpowiada: CO2 " + TestNet::host(4)
+                                                      + " (Obieg 2 - podłogówka), ostatnia poprawna odpowiedź: "));
+    QCOMPARE(root()->property("staleVars").toStringList(),
+             QStringList({"pompa2", "zawor2", "tZas2", "tPokoj2", "tZad2"}));
+    QTRY_COMPARE(root()->property("tPokoj1").toDouble(), 19.9);
+    QCOMPARE(root()->property("tPokoj2").toDouble(), last); // shown stale
+    m_sim.server(QStringLiteral("Obieg 2 (podłogówka)"))->setFault(SimFault::None);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->staleStrip()->isVisible(), 10000);
+    QCOMPARE(root()->property("staleVars").toStringList(), QStringList());
+    m_window->reader()->link()->setTimeoutMs(20000);
 }
 
 void TestDemo::overviewLeadsToTheSchemes()
@@ -243,10 +255,10 @@ void TestDemo::overviewLeadsToTheSchemes()
     const QStringList titles = {"Kotłownia", "Obiegi grzewcze", "Ciepła woda", "Centrala wentylacyjna"};
     for (int i = 0; i < targets.size(); ++i) {
         show(QStringLiteral("Przegląd obiektu"));
-        QMetaObject::invokeMethod(m_window->schemeView()->rootObject(), "itemClicked", Q_ARG(QString, targets.at(i)));
+        QMetaObject::invokeMethod(root(), "itemClicked", Q_ARG(QString, targets.at(i)));
         emit m_window->schemeView()->mouseReleased();
         QCOMPARE(m_window->shownItem()->text(0), titles.at(i));
-        QMetaObject::invokeMethod(m_window->schemeView()->rootObject(), "itemClicked", Q_ARG(QString, QStringLiteral("przeglad")));
+        QMetaObject::invokeMethod(root(), "itemClicked", Q_ARG(QString, QStringLiteral("przeglad")));
         emit m_window->schemeView()->mouseReleased();
         QCOMPARE(m_window->shownItem()->text(0), QStringLiteral("Przegląd obiektu"));
     }
