@@ -405,6 +405,44 @@
             <source>Zapis do sterownika: </source>
             <translation>Writing to controller: </translation>
         </message>
+        <message>
+            <source>: niepoprawna odpowiedź</source>
+            <translation>: invalid reply</translation>
+        </message>
+        <message>
+            <source>, zapis niepotwierdzony</source>
+            <translation>, write not confirmed</translation>
+        </message>
+        <message>
+            <source>Sterownik odrzucił zapis: </source>
+            <translation>The controller refused the write: </translation>
+        </message>
+        <message>
+            <source>, wartość w sterowniku bez zmian</source>
+            <translation>, the value in the controller is unchanged</translation>
+        </message>
+        <message>
+            <source>Sterownik zmienił zapisywaną wartość: </source>
+            <translation>The controller changed the value written: </translation>
+        </message>
+        <message>
+            <source>: wysłano </source>
+            <translation>: sent </translation>
+        </message>
+        <message>
+            <source>, sterownik przyjął </source>
+            <translation>, the controller kept </translation>
+        </message>
+        <message>
+            <source>Nie wszystkie wartości zostały zapisane:
+</source>
+            <translation>Not every value was written:
+</translation>
+        </message>
+        <message>
+            <source>Zapis niepotwierdzony</source>
+            <translation>Write not confirmed</translation>
+        </message>
     </context>
     <context>
         <name>MenuFile</name>
@@ -632,6 +670,21 @@
         <message>
             <source>Aktualizacje</source>
             <translation>Updates</translation>
+        </message>
+    </context>
+    <context>
+        <name>StaleStrip</name>
+        <message>
+            <source>ostatnia poprawna odpowiedź: </source>
+            <translation>last good answer: </translation>
+        </message>
+        <message>
+            <source>brak odpowiedzi od otwarcia schematu</source>
+            <translation>no answer since the scheme was opened</translation>
+        </message>
+        <message>
+            <source>Sterownik nie odpowiada: </source>
+            <translation>Controller not answering: </translation>
         </message>
     </context>
     <context>
@@ -1096,6 +1149,14 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source>Anuluj</source>
             <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </source>
+            <translation>The controller stores only ISO 8859-1 characters and would turn others into "?". Cannot send the value of the field </translation>
         </message>
     </context>
     <context>

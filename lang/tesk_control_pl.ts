@@ -405,6 +405,44 @@
             <source>Zapis do sterownika: </source>
             <translation>Zapis do sterownika: </translation>
         </message>
+        <message>
+            <source>: niepoprawna odpowiedź</source>
+            <translation>: niepoprawna odpowiedź</translation>
+        </message>
+        <message>
+            <source>, zapis niepotwierdzony</source>
+            <translation>, zapis niepotwierdzony</translation>
+        </message>
+        <message>
+            <source>Sterownik odrzucił zapis: </source>
+            <translation>Sterownik odrzucił zapis: </translation>
+        </message>
+        <message>
+            <source>, wartość w sterowniku bez zmian</source>
+            <translation>, wartość w sterowniku bez zmian</translation>
+        </message>
+        <message>
+            <source>Sterownik zmienił zapisywaną wartość: </source>
+            <translation>Sterownik zmienił zapisywaną wartość: </translation>
+        </message>
+        <message>
+            <source>: wysłano </source>
+            <translation>: wysłano </translation>
+        </message>
+        <message>
+            <source>, sterownik przyjął </source>
+            <translation>, sterownik przyjął </translation>
+        </message>
+        <message>
+            <source>Nie wszystkie wartości zostały zapisane:
+</source>
+            <translation>Nie wszystkie wartości zostały zapisane:
+</translation>
+        </message>
+        <message>
+            <source>Zapis niepotwierdzony</source>
+            <translation>Zapis niepotwierdzony</translation>
+        </message>
     </context>
     <context>
         <name>MenuFile</name>
@@ -632,6 +670,21 @@
         <message>
             <source>Aktualizacje</source>
             <translation>Aktualizacje</translation>
+        </message>
+    </context>
+    <context>
+        <name>StaleStrip</name>
+        <message>
+            <source>ostatnia poprawna odpowiedź: </source>
+            <translation>ostatnia poprawna odpowiedź: </translation>
+        </message>
+        <message>
+            <source>brak odpowiedzi od otwarcia schematu</source>
+            <translation>brak odpowiedzi od otwarcia schematu</translation>
+        </message>
+        <message>
+            <source>Sterownik nie odpowiada: </source>
+            <translation>Sterownik nie odpowiada: </translation>
         </message>
     </context>
     <context>
@@ -1096,6 +1149,14 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source>Anuluj</source>
             <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Błąd</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </source>
+            <translation>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </translation>
         </message>
     </context>
     <context>

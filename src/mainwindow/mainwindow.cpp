@@ -37,6 +37,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_scrollTimer, &QTimer::timeout, ui->listWidget, &QAbstractItemView::scrollToBottom);
 
     m_refreshStopped = new QLabel(this);
+    m_refreshStopped->setObjectName(QStringLiteral("refreshStopped"));
     m_refreshStopped->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
     m_refreshStopped->hide();
     statusBar()->addPermanentWidget(m_refreshStopped);
