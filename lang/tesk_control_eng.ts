@@ -679,8 +679,8 @@
             <translation>last good answer: </translation>
         </message>
         <message>
-            <source>brak odpowiedzi od otwarcia schematu</source>
-            <translation>no answer since the scheme was opened</translation>
+            <source>dotąd bez odpowiedzi</source>
+            <translation>no answer so far</translation>
         </message>
         <message>
             <source>Sterownik nie odpowiada: </source>

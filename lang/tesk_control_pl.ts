@@ -679,8 +679,8 @@
             <translation>ostatnia poprawna odpowiedź: </translation>
         </message>
         <message>
-            <source>brak odpowiedzi od otwarcia schematu</source>
-            <translation>brak odpowiedzi od otwarcia schematu</translation>
+            <source>dotąd bez odpowiedzi</source>
+            <translation>dotąd bez odpowiedzi</translation>
         </message>
         <message>
             <source>Sterownik nie odpowiada: </source>

@@ -143,11 +143,12 @@ void MainWindow::stopScheme()
     showRefreshStopped(false);
 }
 
-// Nothing reads behind a modal editor.
+// Nothing reads behind a modal editor or the value dialog.
 void MainWindow::pauseScheme()
 {
     m_reader->stop();
     m_refreshTimer->stop();
+    setShownIcon(QStringLiteral(":/scheme")); // a pass abandoned is no pass running
 }
 
 // After an editor the shown scheme goes on, with the device list as it is now.
@@ -185,9 +186,14 @@ void MainWindow::teskcmdAllDataReady(const QMap<QString, QString> &data)
 {
     if (!m_shownItem)
         return;
-    if (!data.isEmpty() && m_qmlRoot) {
-        for (const TeskSchemeVariable &v : qAsConst(m_currentScheme.readVariables))
-            m_qmlRoot->setProperty(v.qmlVar.toLatin1().constData(), QVariant(data.value(v.qmlVar)));
+    // A value that did not come keeps what the scene shows, marked stale: the
+    // empty text would turn a bool property false, a pump shown stopped.
+    if (m_qmlRoot) {
+        for (const TeskSchemeVariable &v : qAsConst(m_currentScheme.readVariables)) {
+            const auto value = data.constFind(v.qmlVar);
+            if (value != data.constEnd())
+                m_qmlRoot->setProperty(v.qmlVar.toLatin1().constData(), QVariant(value.value()));
+        }
     }
     pushStaleNames(data);
     const qint64 seconds = qAbs(m_readStart.secsTo(QDateTime::currentDateTime()));
@@ -373,8 +379,7 @@ void MainWindow::schemeItemClicked(const QString &value)
         writeLog(tr("Nie znaleziono sterownika z ID: ") + event->items.first().device, LogEntry::Error);
         return;
     }
-    m_reader->stop();
-    m_refreshTimer->stop();
+    pauseScheme();
     m_activeEvent = *event;
     setBusyCursor(true);
     m_writer->setTargets(addresses, ports);

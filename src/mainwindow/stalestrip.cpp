@@ -26,6 +26,7 @@ StaleStrip::StaleStrip(QWidget *parent)
 {
     setObjectName(QStringLiteral("staleStrip"));
     setWordWrap(true);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     setStyleSheet(QStringLiteral("QLabel { background-color: #fff1c7; color: #5a3d00; border: 1px solid #e0a100;"
                                  " border-radius: 4px; padding: 4px 8px; font-weight: bold; }"));
     hide();
@@ -43,7 +44,7 @@ void StaleStrip::showStatus(const QList<ControllerStatus> &status, const DeviceL
             name += QStringLiteral(" (") + description + QLatin1Char(')');
         const QString since = s.lastAnswer.isValid()
             ? tr("ostatnia poprawna odpowiedź: ") + timeText(s.lastAnswer)
-            : tr("brak odpowiedzi od otwarcia schematu");
+            : tr("dotąd bez odpowiedzi");
         lines << tr("Sterownik nie odpowiada: ") + name + QStringLiteral(", ") + since;
     }
     setText(lines.join(QLatin1Char('\n')));
