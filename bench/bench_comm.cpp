@@ -1,16 +1,18 @@
-// The bulk reader against the floor a bare blocking client sets, and the
-// reader's decoding against one plain split of the reply.
+// The bulk reader against the floor bare clients set, and the reader's
+// decoding against one plain split of the reply.
 //
 //   bench_comm [path/to/tesk-sim] [--decode-only] [--trace]
 //
 // Starts tesk-sim with N controllers (127.0.5.1 ...) of 200 variables each,
-// 100 of them bound into the scheme, and times one reader pass and the same
-// N connect/send/receive/close sequences done by a blocking client, turn
-// about. Prints medians and ratios. The link's debug trace is switched off
-// as in a quiet installation; --trace formats it (and throws it away).
+// 100 of them bound into the scheme, and times one reader pass, the same N
+// connect/send/receive/close sequences done one after another by a blocking
+// client, and all N at once by a client on non-blocking sockets and poll(),
+// turn about. Prints medians and ratios. The link's debug trace is switched
+// off as in a quiet installation; --trace formats it (and throws it away).
 
 #include "commandlanguage.h"
 #include "dataread.h"
+#include "schemereplydecoder.h"
 #include "teskframe.h"
 
 #include <QCoreApplication>
@@ -23,8 +25,11 @@
 
 #include <algorithm>
 
+#include <vector>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -59,14 +64,20 @@ double median(QVector<double> v)
     return v.at(v.size() / 2);
 }
 
-// One request the way the simplest client does it: block until done.
-bool blockingRequest(const QString &host, const QByteArray &frame)
+sockaddr_in controllerAddress(const QString &host)
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_port = htons(16483);
     ::inet_pton(AF_INET, host.toLatin1().constData(), &addr.sin_addr);
+    return addr;
+}
+
+// One request the way the simplest client does it: block until done.
+bool blockingRequest(const QString &host, const QByteArray &frame)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr = controllerAddress(host);
     bool ok = ::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0
         && ::send(fd, frame.constData(), size_t(frame.size()), 0) == frame.size();
     char buffer[65536];
@@ -85,6 +96,51 @@ double bareClientPass(int controllers)
     for (int c = 0; c < controllers; ++c) {
         if (!blockingRequest(address(c), frame))
             qFatal("the simulator did not answer %s", qPrintable(address(c)));
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+// All requests at once on non-blocking sockets, driven by poll(): each
+// connection sends its frame once connected and reads until the controller
+// closes it.
+double concurrentClientPass(int controllers)
+{
+    const QByteArray frame = TeskFrame::encode("get_all;");
+    QElapsedTimer t;
+    t.start();
+    std::vector<pollfd> fds(static_cast<size_t>(controllers));
+    std::vector<qint64> received(size_t(controllers), 0);
+    for (int c = 0; c < controllers; ++c) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in addr = controllerAddress(address(c));
+        ::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+        fds[size_t(c)] = {fd, POLLOUT, 0};
+    }
+    char buffer[65536];
+    for (int open = controllers; open > 0;) {
+        if (::poll(fds.data(), fds.size(), 10000) <= 0)
+            qFatal("the simulator did not answer in time");
+        for (size_t c = 0; c < fds.size(); ++c) {
+            pollfd &p = fds[c];
+            if (p.fd < 0 || p.revents == 0)
+                continue;
+            if (p.events == POLLOUT) {
+                if (::send(p.fd, frame.constData(), size_t(frame.size()), 0) != frame.size())
+                    qFatal("cannot send to %s", qPrintable(address(int(c))));
+                p.events = POLLIN;
+                continue;
+            }
+            const ssize_t n = ::recv(p.fd, buffer, sizeof buffer, 0);
+            if (n > 0) {
+                received[c] += n;
+                continue;
+            }
+            if (received[c] == 0)
+                qFatal("the simulator did not answer %s", qPrintable(address(int(c))));
+            ::close(p.fd);
+            p.fd = -1;
+            --open;
+        }
     }
     return t.nsecsElapsed() / 1e6;
 }
@@ -122,13 +178,16 @@ void passes(QTextStream &out, int controllers, int rounds)
     configureReader(reader, controllers);
     readerPass(reader); // warm up
     bareClientPass(controllers);
-    QVector<double> ours, floor;
+    concurrentClientPass(controllers);
+    QVector<double> ours, blocking, concurrent;
     for (int r = 0; r < rounds; ++r) {
         ours << readerPass(reader);
-        floor << bareClientPass(controllers);
+        blocking << bareClientPass(controllers);
+        concurrent << concurrentClientPass(controllers);
     }
     out << "reader pass, " << controllers << " controllers: " << median(ours) << " ms; bare blocking client: "
-        << median(floor) << " ms; ratio " << median(ours) / median(floor) << "\n";
+        << median(blocking) << " ms, ratio " << median(ours) / median(blocking) << "; bare client, all at once: "
+        << median(concurrent) << " ms, ratio " << median(ours) / median(concurrent) << "\n";
 }
 
 void decoding(QTextStream &out)
@@ -143,23 +202,22 @@ void decoding(QTextStream &out)
             variables.append({QStringLiteral("A"), name, name, e % 2 ? QStringLiteral("int") : QStringLiteral("temp"), QString()});
     }
     reply += QStringLiteral(");");
-    DataRead reader;
-    reader.setScheme(variables, {}, {{QStringLiteral("A"), QStringLiteral("127.0.0.1"), QString(), QString()}});
-    int delivered = 0;
-    bool done = false;
-    QObject::connect(&reader, &DataRead::varRead, [&delivered] { ++delivered; });
-    QObject::connect(&reader, &DataRead::allDataRead, [&done] { done = true; });
-
+    const SchemeReplyDecoder decoder(variables);
     QVector<double> ours, floor;
     for (int r = 0; r < 41; ++r) {
-        reader.stop();
-        delivered = 0;
-        done = false;
         QElapsedTimer t;
         t.start();
-        reader.dataReady(reply); // decoded on the next turn of the event loop
-        while (!done)
-            QCoreApplication::processEvents();
+        int delivered = 0;
+        {
+            // What the reader does with a reply: prepare it, decode every
+            // variable, keep the values.
+            QVector<QPair<QString, QString>> values;
+            for (const SchemeReplyDecoder::Report &report : decoder.decode(QStringLiteral("A"), CommandLanguage::prepareValues(reply))) {
+                if (report.present)
+                    values.append({decoder.variable(report.variable).qmlVar, report.value});
+            }
+            delivered = values.size();
+        }
         ours << t.nsecsElapsed() / 1e6;
         int parts = 0;
         t.restart();

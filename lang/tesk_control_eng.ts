@@ -60,6 +60,37 @@
         </message>
     </context>
     <context>
+        <name>ControllerStatusColumns</name>
+        <message>
+            <source>Stan</source>
+            <translation>State</translation>
+        </message>
+        <message>
+            <source>Ostatnia odpowiedź</source>
+            <translation>Last answer</translation>
+        </message>
+        <message>
+            <source>Czas odpowiedzi</source>
+            <translation>Response time</translation>
+        </message>
+        <message>
+            <source>nieużywany w schemacie</source>
+            <translation>not used in the scheme</translation>
+        </message>
+        <message>
+            <source>odpowiada</source>
+            <translation>responds</translation>
+        </message>
+        <message>
+            <source>nie odpowiada</source>
+            <translation>does not respond</translation>
+        </message>
+        <message>
+            <source>nigdy</source>
+            <translation>never</translation>
+        </message>
+    </context>
+    <context>
         <name>DataRead</name>
         <message>
             <source>Sterownik </source>
@@ -68,6 +99,22 @@
         <message>
             <source> nie odpowiada</source>
             <translation> does not respond</translation>
+        </message>
+        <message>
+            <source>: niepoprawna suma kontrolna</source>
+            <translation>: wrong check sum</translation>
+        </message>
+        <message>
+            <source>: niepełna odpowiedź</source>
+            <translation>: incomplete reply</translation>
+        </message>
+        <message>
+            <source>: odpowiedź bez wartości</source>
+            <translation>: reply without values</translation>
+        </message>
+        <message>
+            <source> znów odpowiada</source>
+            <translation> responds again</translation>
         </message>
     </context>
     <context>
@@ -392,6 +439,22 @@
         <message>
             <source> nie odpowiada</source>
             <translation> does not respond</translation>
+        </message>
+        <message>
+            <source>: niepoprawna suma kontrolna</source>
+            <translation>: wrong check sum</translation>
+        </message>
+        <message>
+            <source>: niepełna odpowiedź</source>
+            <translation>: incomplete reply</translation>
+        </message>
+        <message>
+            <source>: odpowiedź bez wartości</source>
+            <translation>: reply without values</translation>
+        </message>
+        <message>
+            <source> znów odpowiada</source>
+            <translation> responds again</translation>
         </message>
         <message>
             <source>Nie znaleziono schematu o ID: </source>
@@ -1223,6 +1286,22 @@ The preview shows QML errors with their line numbers.</translation>
         <message>
             <source> nie odpowiada</source>
             <translation> does not respond</translation>
+        </message>
+        <message>
+            <source>: niepoprawna suma kontrolna</source>
+            <translation>: wrong check sum</translation>
+        </message>
+        <message>
+            <source>: niepełna odpowiedź</source>
+            <translation>: incomplete reply</translation>
+        </message>
+        <message>
+            <source>: odpowiedź bez wartości</source>
+            <translation>: reply without values</translation>
+        </message>
+        <message>
+            <source> znów odpowiada</source>
+            <translation> responds again</translation>
         </message>
     </context>
 </TS>

@@ -60,6 +60,37 @@
         </message>
     </context>
     <context>
+        <name>ControllerStatusColumns</name>
+        <message>
+            <source>Stan</source>
+            <translation>Stan</translation>
+        </message>
+        <message>
+            <source>Ostatnia odpowiedź</source>
+            <translation>Ostatnia odpowiedź</translation>
+        </message>
+        <message>
+            <source>Czas odpowiedzi</source>
+            <translation>Czas odpowiedzi</translation>
+        </message>
+        <message>
+            <source>nieużywany w schemacie</source>
+            <translation>nieużywany w schemacie</translation>
+        </message>
+        <message>
+            <source>odpowiada</source>
+            <translation>odpowiada</translation>
+        </message>
+        <message>
+            <source>nie odpowiada</source>
+            <translation>nie odpowiada</translation>
+        </message>
+        <message>
+            <source>nigdy</source>
+            <translation>nigdy</translation>
+        </message>
+    </context>
+    <context>
         <name>DataRead</name>
         <message>
             <source>Sterownik </source>
@@ -68,6 +99,22 @@
         <message>
             <source> nie odpowiada</source>
             <translation> nie odpowiada</translation>
+        </message>
+        <message>
+            <source>: niepoprawna suma kontrolna</source>
+            <translation>: niepoprawna suma kontrolna</translation>
+        </message>
+        <message>
+            <source>: niepełna odpowiedź</source>
+            <translation>: niepełna odpowiedź</translation>
+        </message>
+        <message>
+            <source>: odpowiedź bez wartości</source>
+            <translation>: odpowiedź bez wartości</translation>
+        </message>
+        <message>
+            <source> znów odpowiada</source>
+            <translation> znów odpowiada</translation>
         </message>
     </context>
     <context>
@@ -392,6 +439,22 @@
         <message>
             <source> nie odpowiada</source>
             <translation> nie odpowiada</translation>
+        </message>
+        <message>
+            <source>: niepoprawna suma kontrolna</source>
+            <translation>: niepoprawna suma kontrolna</translation>
+        </message>
+        <message>
+            <source>: niepełna odpowiedź</source>
+            <translation>: niepełna odpowiedź</translation>
+        </message>
+        <message>
+            <source>: odpowiedź bez wartości</source>
+            <translation>: odpowiedź bez wartości</translation>
+        </message>
+        <message>
+            <source> znów odpowiada</source>
+            <translation> znów odpowiada</translation>
         </message>
         <message>
             <source>Nie znaleziono schematu o ID: </source>
@@ -1223,6 +1286,22 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <message>
             <source> nie odpowiada</source>
             <translation> nie odpowiada</translation>
+        </message>
+        <message>
+            <source>: niepoprawna suma kontrolna</source>
+            <translation>: niepoprawna suma kontrolna</translation>
+        </message>
+        <message>
+            <source>: niepełna odpowiedź</source>
+            <translation>: niepełna odpowiedź</translation>
+        </message>
+        <message>
+            <source>: odpowiedź bez wartości</source>
+            <translation>: odpowiedź bez wartości</translation>
+        </message>
+        <message>
+            <source> znów odpowiada</source>
+            <translation> znów odpowiada</translation>
         </message>
     </context>
 </TS>

@@ -133,8 +133,8 @@ void TestDataSet::writeOutcomes_data()
     // A controller that refuses everything answers with no entries at all.
     QTest::newRow("all refused") << SimFault::None << QList<TeskSchemeVariable>({write("A", "r", "6")})
                                  << QStringList({"refused {A} r 6", "allSet"});
-    for (SimFault fault : {SimFault::Silent, SimFault::Garbage}) {
-        QTest::newRow(fault == SimFault::Silent ? "silent" : "garbage")
+    for (SimFault fault : {SimFault::Silent, SimFault::Garbage, SimFault::Short}) {
+        QTest::newRow(qPrintable("F " + simFaultName(fault)))
             << fault << QList<TeskSchemeVariable>({write("F", "f", "2"), write("A", "x", "5")})
             << QStringList({fault == SimFault::Silent ? "timeout {F}" : "bad {F}", "set set(x=5;);", "allSet"});
     }

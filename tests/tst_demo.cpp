@@ -65,7 +65,7 @@ void TestDemo::initTestCase()
     m_window.reset(new MainWindow);
     m_window->resize(1294, 783);
     m_window->show();
-    m_window->reader()->link()->setTimeoutMs(300);
+    m_window->reader()->setLinkTimeoutMs(300);
     QCOMPARE(m_window->project().menu.size(), 8);
 }
 

@@ -3,37 +3,37 @@
 #include "simserver.h"
 #include "teskframe.h"
 
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
 
 namespace {
 
-constexpr int kShortTimeoutMs = 400;
+constexpr int kShortTimeoutMs = 300;
 const QString kHost = QStringLiteral("127.0.0.1");
+using Failure = QTeskCmd::Failure;
+using TeskFrame::ReplyCheck;
 
-// Waits long enough for a shortened time-out to have fired twice over.
-void settle()
+QStringList g_messages; // every message while a test runs, debug lines included
+
+void capture(QtMsgType, const QMessageLogContext &, const QString &message)
 {
-    QTest::qWait(kShortTimeoutMs * 2 + 100);
+    g_messages << message;
 }
 
-struct Spies
+// What the link reported, in order: "ready", "data <text>", "failed <kind>".
+struct Outcome : QObject
 {
-    explicit Spies(QTeskCmd *link)
-        : data(link, qOverload<QString>(&QTeskCmd::dataReady))
-        , ready(link, &QTeskCmd::readyToRead)
-        , timeout(link, &QTeskCmd::timeout)
-        , crc(link, &QTeskCmd::crcError)
+    explicit Outcome(QTeskCmd *link)
     {
+        connect(link, &QTeskCmd::readyToRead, this, [this] { log << QStringLiteral("ready"); });
+        connect(link, qOverload<QString>(&QTeskCmd::dataReady), this, [this](const QString &t) { log << "data " + t; });
+        connect(link, &QTeskCmd::timeout, this, [this, link] { log << failed(link->failure()); });
     }
-    QSignalSpy data;
-    QSignalSpy ready;
-    QSignalSpy timeout;
-    QSignalSpy crc;
+    static QString failed(Failure why) { return QStringLiteral("failed %1").arg(int(why)); }
+    QStringList log;
 };
 
-SimServer *simulated(SimFault fault, QObject *parent, int delayMs = 0)
+SimServer *simulated(QObject *parent, SimFault fault, int delayMs = 0)
 {
     SimController c;
     SimVariable v;
@@ -53,200 +53,191 @@ class TestLink : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultTimeout();
-    void sendsExactFrame();
-    void nonLatinCharactersGoAsQuestionMarks();
-    void unwrapsReply_data();
-    void unwrapsReply();
-    void secondRequestReplacesFirst();
-    void keptOpenConnectionTimesOut();
-    void abortKeepsTimeoutRunning();
-    void unreachableControllerTimesOut();
-    void tricklingControllerTimesOut();
-    void hugeReplyTimesOutWithoutReadingAll();
-    void wrongChecksumStillDelivered();
-    void destroyedLinkStaysSilent();
+    void init() { g_messages.clear(); qInstallMessageHandler(capture); }
+    void cleanup();
+    void requestFrames_data();
+    void requestFrames();
+    void exactFramesAndTrace();
+    void replies_data();
+    void replies();
+    void failuresEndTheRequest();
+    void abandonedRequestsStaySilent();
 };
 
-void TestLink::defaultTimeout()
+// No request, however it ended, may read from a socket already closed.
+void TestLink::cleanup()
 {
-    QTeskCmd link;
-    QCOMPARE(link.timeoutMs(), 20000);
+    qInstallMessageHandler(nullptr);
+    QVERIFY2(g_messages.filter(QStringLiteral("not open")).isEmpty(), qPrintable(g_messages.join('\n')));
 }
 
-void TestLink::sendsExactFrame()
+void TestLink::requestFrames_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("sum");
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("get_all") << "get_all;" << "481f" << QByteArray::fromHex("A100FAFB53000000000008006765745F616C6C3B481FB1");
+    QTest::newRow("empty") << QString() << "ffff" << QByteArray::fromHex("A100FAFB5300000000000000FFFFB1");
+    QTest::newRow("zero byte not escaped, sum padded") << "x3c" << "00a5" << QByteArray::fromHex("A100FAFB530000000000030078336300A5B1");
+    QTest::newRow("check value") << "123456789" << "4b37" << QByteArray();
+    QTest::newRow("ISO 8859-1 byte") << QStringLiteral("set(t=\u00e9?;);") << "d4aa" << QByteArray();
+    QTest::newRow("length high byte first") << QString(0x1234, 'x') << "" << QByteArray();
+}
+
+void TestLink::requestFrames()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, sum);
+    QFETCH(QByteArray, frame);
+    const QByteArray encoded = TeskFrame::encode(command.toLatin1());
+    if (!sum.isEmpty())
+        QCOMPARE(QTeskCmd::checksum(command), sum);
+    if (!frame.isEmpty())
+        QCOMPARE(encoded.toHex(' '), frame.toHex(' '));
+    QCOMPARE(encoded.size(), command.size() + 15);
+    QCOMPARE(encoded.mid(7, 4).toHex(), QByteArray::number(command.size(), 16).rightJustified(8, '0'));
+}
+
+void TestLink::exactFramesAndTrace()
 {
     ScriptedServer server;
-    server.setReply(TeskFrame::encode("get_all(a=1;);"));
-    QTeskCmd link;
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), server.port());
-    QTRY_COMPARE(spies.data.count(), 1);
-    QCOMPARE(server.requests().size(), 1);
-    QCOMPARE(server.requests().first(), QByteArray::fromHex("A100FAFB53000000000008006765745F616C6C3B481FB1"));
-    QCOMPARE(spies.data.first().first().toString(), QStringLiteral("get_all(a=1;);"));
-    QCOMPARE(spies.ready.count(), 1);
-
-    // Every request opens a fresh connection on the same link.
-    link.sendRequest(kHost, QString(), server.port());
-    QTRY_COMPARE(spies.data.count(), 2);
-    QCOMPARE(server.connections(), 2);
-    QCOMPARE(server.requests().last(), QByteArray::fromHex("A100FAFB5300000000000000FFFFB1"));
-}
-
-void TestLink::nonLatinCharactersGoAsQuestionMarks()
-{
-    ScriptedServer server;
-    server.setReply(TeskFrame::encode("ok"));
-    QTeskCmd link;
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("set(t=\u00e9\u0142;);"), server.port());
-    QTRY_COMPARE(spies.data.count(), 1);
-    QCOMPARE(server.requests().first(), TeskFrame::encode("set(t=\xe9?;);"));
-    QCOMPARE(server.requests().first().mid(server.requests().first().size() - 3, 2), QByteArray::fromHex("d4aa"));
-}
-
-void TestLink::unwrapsReply_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("ABC") << QByteArray::fromHex("A100FAFB5300000000000300414243AAAAB1") << QStringLiteral("ABC");
-    QTest::newRow("NUL cuts") << QByteArray::fromHex("A100FAFB53000000000004004100424300AAB1") << QStringLiteral("A");
-    QTest::newRow("too short") << QByteArray::fromHex("A100FAFB53") << QString();
-    QTest::newRow("UTF-8") << TeskFrame::encode("get(opis=Kocioł;);") << QStringLiteral("get(opis=Kocioł;);");
-}
-
-void TestLink::unwrapsReply()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(QString, text);
-    ScriptedServer server;
+    const QByteArray reply = TeskFrame::encode("a(b=1;);"); // a hex digit right after the zero byte
     server.setReply(reply);
     QTeskCmd link;
-    Spies spies(&link);
+    Outcome outcome(&link);
     link.sendRequest(kHost, QStringLiteral("get_all;"), server.port());
-    QTRY_COMPARE(spies.data.count(), 1);
-    QCOMPARE(spies.data.first().first().toString(), text);
-    QCOMPARE(link.lastReplyFrame(), reply);
+    QTRY_COMPARE(outcome.log, QStringList({"ready", "data a(b=1;);"}));
+    QCOMPARE(server.requests(), {TeskFrame::encode("get_all;")});
+    QString replyQuoted;
+    QDebug(&replyQuoted).nospace() << reply;
+    QCOMPARE(g_messages, QStringList({"debug1:  \"get_all;\"", "Connected to host",
+                                      "debug1 frame:  \"\\xA1\\x00\\xFA\\xFBS\\x00\\x00\\x00\\x00\\x00\\b\\x00get_all;H\\x1F\\xB1\"",
+                                      "debug2:  " + replyQuoted, "Request ended:  \"a(b=1;);\""}));
+    QVERIFY(replyQuoted.contains("\\x00\"\"a"));
+
+    // Every request opens a fresh connection; a character outside
+    // ISO 8859-1 goes as "?".
+    link.sendRequest(kHost, QStringLiteral("set(t=\u00e9\u0142;);"), server.port());
+    QTRY_COMPARE(outcome.log.size(), 4);
+    QCOMPARE(server.connections(), 2);
+    QCOMPARE(server.requests().last(), TeskFrame::encode("set(t=\xe9?;);"));
 }
 
-void TestLink::secondRequestReplacesFirst()
+// Each reply is judged on its own, and then sent by a controller that closes
+// the connection after it, or keeps it open.
+void TestLink::replies_data()
 {
-    SimServer *slow = simulated(SimFault::Delay, this, 200);
-    SimServer *fast = simulated(SimFault::None, this);
-    QTeskCmd link;
-    link.setTimeoutMs(kShortTimeoutMs);
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get(t1;);"), slow->port());
-    QTRY_COMPARE(slow->requestCount(), 1);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), fast->port());
-    QTRY_COMPARE(spies.data.count(), 1);
-    settle();
-    QCOMPARE(spies.data.count(), 1);
-    QCOMPARE(spies.data.first().first().toString(), QStringLiteral("get_all(t1=5;);"));
-    QCOMPARE(spies.timeout.count(), 0);
-
-    // Two requests that both go unanswered end in a single time-out.
-    SimServer *silent = simulated(SimFault::Silent, this);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), silent->port());
-    link.sendRequest(kHost, QStringLiteral("get_all;"), silent->port());
-    settle();
-    QCOMPARE(spies.timeout.count(), 1);
-    QCOMPARE(spies.data.count(), 1);
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<int>("check");
+    QTest::addColumn<bool>("byLength");
+    QTest::addColumn<QString>("text");
+    const QByteArray whole = TeskFrame::encode("get_all(t=612;);");
+    QByteArray characters = TeskFrame::encode(QStringLiteral("t=Kotłownia;").toUtf8());
+    characters[10] = char(characters.at(10) - 1); // counts the two bytes of ł as one
+    QByteArray wrongSum = whole;
+    wrongSum[wrongSum.size() - 3] = char(wrongSum.at(wrongSum.size() - 3) ^ 1);
+    QByteArray overstated = whole;
+    overstated[10] = char(overstated.at(10) + 1);
+    const int Whole = int(ReplyCheck::Whole), Incomplete = int(ReplyCheck::Incomplete);
+    QTest::newRow("whole") << whole << Whole << true << "get_all(t=612;);";
+    QTest::newRow("NUL cuts the text") << TeskFrame::encode(QByteArray("AB\0CD", 5)) << Whole << true << "AB";
+    QTest::newRow("length counts characters") << characters << Whole << false << "t=Kotłownia;";
+    QTest::newRow("empty payload") << TeskFrame::encode(QByteArray()) << Whole << true << "";
+    QTest::newRow("cut mid-frame") << whole.left(20) << Incomplete << false << "get_a";
+    QTest::newRow("more announced than sent") << overstated << Incomplete << false << "get_all(t=612;);";
+    QTest::newRow("no end byte") << whole.left(whole.size() - 1) << Incomplete << false << "get_all(t=612;)";
+    QTest::newRow("14 bytes") << whole.left(14) << Incomplete << false << "";
+    QTest::newRow("wrong check sum") << wrongSum << int(ReplyCheck::BadChecksum) << false << "get_all(t=612;);";
 }
 
-void TestLink::keptOpenConnectionTimesOut()
+void TestLink::replies()
 {
-    ScriptedServer server;
-    server.setReply(TeskFrame::encode("get_all(a=1;);"), true);
-    QTeskCmd link;
-    link.setTimeoutMs(kShortTimeoutMs);
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), server.port());
-    QTRY_COMPARE(spies.timeout.count(), 1);
-    settle();
-    QCOMPARE(spies.data.count(), 0);
-    QCOMPARE(spies.timeout.count(), 1);
+    QFETCH(QByteArray, frame);
+    QFETCH(int, check);
+    QFETCH(bool, byLength);
+    QFETCH(QString, text);
+    QCOMPARE(int(TeskFrame::checkReply(frame)), check);
+    QCOMPARE(TeskFrame::wholeByLength(frame), byLength);
+    QCOMPARE(TeskFrame::replyText(frame), text);
+
+    const QString expected = check == int(ReplyCheck::Whole) ? "data " + text
+        : Outcome::failed(check == int(ReplyCheck::BadChecksum) ? Failure::BadChecksum : Failure::Incomplete);
+    for (const bool keepOpen : {false, true}) {
+        ScriptedServer server;
+        server.setReply(frame, keepOpen);
+        QTeskCmd link;
+        link.setTimeoutMs(kShortTimeoutMs);
+        Outcome got(&link);
+        link.sendRequest(kHost, QStringLiteral("get_all;"), server.port());
+        QTRY_VERIFY(!got.log.isEmpty() && !got.log.endsWith(QStringLiteral("ready")));
+        // Only a frame whole by its length ends while the connection stays open.
+        QCOMPARE(got.log.last(), keepOpen && !byLength ? Outcome::failed(Failure::NoAnswer) : expected);
+    }
 }
 
-void TestLink::abortKeepsTimeoutRunning()
+void TestLink::failuresEndTheRequest()
 {
-    ScriptedServer server; // records, never answers
-    QTeskCmd link;
-    link.setTimeoutMs(kShortTimeoutMs);
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), server.port());
-    QTRY_COMPARE(server.requests().size(), 1);
-    link.abortRequest();
-    link.abortRequest(); // idle: nothing to do
-    QTRY_COMPARE(spies.timeout.count(), 1);
-    QCOMPARE(spies.data.count(), 0);
-}
-
-void TestLink::unreachableControllerTimesOut()
-{
+    // Refused, or closed without a reply: at once, not after the time-out.
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 closedPort = probe.serverPort();
     probe.close();
+    ScriptedServer closing;
+    closing.setReply(QByteArray());
     QTeskCmd link;
-    link.setTimeoutMs(kShortTimeoutMs);
-    Spies spies(&link);
+    Outcome outcome(&link);
     link.sendRequest(kHost, QStringLiteral("get_all;"), closedPort);
-    QTest::qWait(50);
-    QCOMPARE(spies.timeout.count(), 0); // refused at once, reported only at the time-out
-    QTRY_COMPARE(spies.timeout.count(), 1);
-    QCOMPARE(spies.data.count(), 0);
-}
+    QTRY_COMPARE(outcome.log, QStringList(Outcome::failed(Failure::NoAnswer)));
+    link.sendRequest(kHost, QStringLiteral("get_all;"), closing.port());
+    QTRY_COMPARE(outcome.log.size(), 2);
 
-void TestLink::tricklingControllerTimesOut()
-{
-    SimServer *server = simulated(SimFault::Trickle, this);
-    QTeskCmd link;
+    // A reply larger than any reply may be ends as incomplete once the
+    // limit is passed, whatever the time-out.
+    SimServer *huge = simulated(this, SimFault::Huge);
+    link.sendRequest(kHost, QStringLiteral("get_all;"), huge->port());
+    QTRY_COMPARE_WITH_TIMEOUT(outcome.log.size(), 3, QTeskCmd::kDefaultTimeoutMs);
+    QCOMPARE(outcome.log.last(), Outcome::failed(Failure::Incomplete));
+
+    // Silent, or trickling bytes that never make a frame: the time-out.
     link.setTimeoutMs(kShortTimeoutMs);
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), server->port());
-    QTRY_COMPARE(spies.timeout.count(), 1);
-    QCOMPARE(spies.data.count(), 0);
+    for (const SimFault fault : {SimFault::Silent, SimFault::Trickle})
+        link.sendRequest(kHost, QStringLiteral("get_all;"), simulated(this, fault)->port());
+    QTRY_COMPARE(outcome.log.size(), 4); // the first of the two was abandoned
+    QCOMPARE(outcome.log.last(), Outcome::failed(Failure::NoAnswer));
 }
 
-void TestLink::hugeReplyTimesOutWithoutReadingAll()
+void TestLink::abandonedRequestsStaySilent()
 {
-    SimServer *server = simulated(SimFault::Huge, this);
-    QTeskCmd link;
-    link.setTimeoutMs(1500);
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), server->port());
-    QTRY_COMPARE_WITH_TIMEOUT(spies.timeout.count(), 1, 5000);
-    QCOMPARE(spies.data.count(), 0);
-}
-
-void TestLink::wrongChecksumStillDelivered()
-{
-    QByteArray reply = TeskFrame::encode("get_all(a=1;);");
-    reply[reply.size() - 2] = 0;
-    ScriptedServer server;
-    server.setReply(reply);
-    QTeskCmd link;
-    Spies spies(&link);
-    link.sendRequest(kHost, QStringLiteral("get_all;"), server.port());
-    QTRY_COMPARE(spies.data.count(), 1);
-    QCOMPARE(spies.crc.count(), 0);
-}
-
-void TestLink::destroyedLinkStaysSilent()
-{
-    SimServer *server = simulated(SimFault::Delay, this, 100);
-    bool signalled = false;
-    auto *link = new QTeskCmd;
+    SimServer *slow = simulated(this, SimFault::Delay, 150);
+    SimServer *fast = simulated(this, SimFault::None);
+    auto *link = new QTeskCmd(this);
     link->setTimeoutMs(kShortTimeoutMs);
-    connect(link, qOverload<QString>(&QTeskCmd::dataReady), this, [&] { signalled = true; });
-    connect(link, &QTeskCmd::timeout, this, [&] { signalled = true; });
-    link->sendRequest(kHost, QStringLiteral("get_all;"), server->port());
-    QTRY_COMPARE(server->requestCount(), 1);
+    Outcome outcome(link);
+
+    // A second request replaces the first; only it is answered.
+    link->sendRequest(kHost, QStringLiteral("get(t1;);"), slow->port());
+    QTRY_COMPARE(slow->requestCount(), 1);
+    link->sendRequest(kHost, QStringLiteral("get_all;"), fast->port());
+    QTRY_COMPARE(outcome.log, QStringList({"ready", "data get_all(t1=5;);"}));
+
+    // Abandoned: neither its reply nor its time-out comes.
+    link->sendRequest(kHost, QStringLiteral("get_all;"), slow->port());
+    QTRY_COMPARE(slow->requestCount(), 2);
+    link->abortRequest();
+    link->abortRequest(); // idle: nothing to do
+
+    // Timed out before its reply: the late reply is dropped.
+    link->setTimeoutMs(50);
+    link->sendRequest(kHost, QStringLiteral("get_all;"), slow->port());
+    QTRY_COMPARE(outcome.log.size(), 3);
+
+    // Destroyed while waiting: nothing reaches its listeners.
+    link->setTimeoutMs(kShortTimeoutMs);
+    link->sendRequest(kHost, QStringLiteral("get_all;"), slow->port());
+    QTRY_COMPARE(slow->requestCount(), 4);
     delete link;
-    settle();
-    QVERIFY(!signalled);
+    QTest::qWait(kShortTimeoutMs * 2);
+    QCOMPARE(outcome.log, QStringList({"ready", "data get_all(t1=5;);", Outcome::failed(Failure::NoAnswer)}));
 }
 
 QTEST_GUILESS_MAIN(TestLink)

@@ -94,7 +94,7 @@ void TestSchemeRuntime::init()
     m_window->resize(1000, 700);
     m_window->show();
     m_window->writer()->link()->setTimeoutMs(400);
-    m_window->reader()->link()->setTimeoutMs(400);
+    m_window->reader()->setLinkTimeoutMs(400);
 }
 
 void TestSchemeRuntime::cleanup()

@@ -105,13 +105,14 @@ QString setCommand(const QList<QPair<QString, QString>> &assignments)
 QStringList prepareValues(const QString &reply)
 {
     const QString body = afterFirstParen(reply.trimmed());
-    return splitParts(body.left(body.size() - 2));
+    // A body shorter than the closing it is cut by holds no entries.
+    return splitParts(body.left(qMax(0, body.size() - 2)));
 }
 
 QStringList prepareForDeviceEditor(const QString &reply)
 {
     const QString trimmed = reply.trimmed();
-    return splitParts(afterFirstParen(trimmed.left(trimmed.size() - 3)));
+    return splitParts(afterFirstParen(trimmed.left(qMax(0, trimmed.size() - 3))));
 }
 
 QStringList prepareDescription(const QString &reply)

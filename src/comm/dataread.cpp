@@ -6,46 +6,39 @@
 
 #include <QTimer>
 
-#include <utility>
-
 DataRead::DataRead(QObject *parent)
     : QObject(parent)
-    , m_link(new QTeskCmd(this))
-    , m_decodeTimer(new QTimer(this))
+    , m_passTimer(new QTimer(this))
+    , m_linkTimeoutMs(QTeskCmd::kDefaultTimeoutMs)
 {
-    m_decodeTimer->setSingleShot(true);
-    m_decodeTimer->setInterval(0);
-    connect(m_decodeTimer, &QTimer::timeout, this, &DataRead::decodePending);
-    connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &DataRead::dataReady);
-    connect(m_link, &QTeskCmd::timeout, this, &DataRead::timeout);
+    m_passTimer->setSingleShot(true);
+    m_passTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_passTimer, &QTimer::timeout, this, &DataRead::passLimitReached);
 }
 
 void DataRead::setScheme(const QList<TeskSchemeVariable> &readVariables, const QList<EventRecord> &events,
                          const DeviceList &devices)
 {
-    ++m_generation;
-    m_values.clear();
+    stop();
     m_readVariables = readVariables;
     m_devices = devices;
     buildQueue(events);
-    buildMatchers();
-    buildStatus();
+    m_decoder = SchemeReplyDecoder(m_readVariables);
+    buildTargets();
+    m_lastValues.clear();
     emit controllerStatusChanged();
 }
 
-void DataRead::buildStatus()
+void DataRead::setPassLimitMs(int ms)
 {
-    m_status.clear();
-    for (const QString &id : qAsConst(m_queue))
-        m_status.append({id, addressOf(m_devices, id), true, QDateTime(), -1});
+    m_passLimitMs = qMax(ms, kMinPassLimitMs);
 }
 
-void DataRead::markAnswered(int index)
+void DataRead::setLinkTimeoutMs(int ms)
 {
-    ControllerStatus &s = m_status[index];
-    s.answering = true;
-    s.lastAnswer = QDateTime::currentDateTime();
-    s.lastResponseMs = int(m_requestClock.elapsed());
+    m_linkTimeoutMs = ms;
+    for (const Target &t : qAsConst(m_targets))
+        t.link->setTimeoutMs(ms);
 }
 
 // Controllers of the read variables in order of first use, then those only
@@ -65,159 +58,253 @@ void DataRead::buildQueue(const QList<EventRecord> &events)
     }
 }
 
-// One matcher per controller, over the names of its variables.
-void DataRead::buildMatchers()
+// One target, with a link of its own, per address and port the queue's IDs
+// lead to; where the device list names an ID twice the later record wins.
+void DataRead::buildTargets()
 {
-    QHash<QString, QStringList> names;
-    m_byDevice.clear();
-    m_sortedProperties.clear();
-    for (int i = 0; i < m_readVariables.size(); ++i) {
-        const TeskSchemeVariable &v = m_readVariables.at(i);
-        m_byDevice[v.device].variables << i;
-        names[v.device] << v.devVar;
-        m_sortedProperties << v.qmlVar;
+    releaseLinks();
+    m_targets.clear();
+    m_targetOf.fill(-1, m_queue.size());
+    m_entryValues = QVector<QVector<QPair<QString, QString>>>(m_queue.size());
+    QHash<QString, int> byEndpoint;
+    for (int i = 0; i < m_queue.size(); ++i) {
+        const DeviceRecord *record = nullptr;
+        for (const DeviceRecord &d : qAsConst(m_devices)) {
+            if (d.id == m_queue.at(i))
+                record = &d;
+        }
+        if (!record)
+            continue;
+        const quint16 port = ControllerPort::fromText(record->port);
+        const QString endpoint = record->networkAdress + QLatin1Char(' ') + QString::number(port);
+        auto it = byEndpoint.constFind(endpoint);
+        if (it == byEndpoint.constEnd()) {
+            const int index = m_targets.size();
+            it = byEndpoint.insert(endpoint, index);
+            Target t;
+            t.address = record->networkAdress;
+            t.port = port;
+            t.link = new QTeskCmd(this);
+            t.link->setTimeoutMs(m_linkTimeoutMs);
+            connect(t.link, qOverload<QString>(&QTeskCmd::dataReady), this,
+                    [this, index](const QString &reply) { replied(index, reply); });
+            connect(t.link, &QTeskCmd::timeout, this, [this, index] { linkFailed(index); });
+            m_targets.append(t);
+        }
+        m_targetOf[i] = it.value();
+        m_targets[it.value()].entries << i;
     }
-    for (auto it = m_byDevice.begin(); it != m_byDevice.end(); ++it)
-        it->matcher = ReplyMatcher(names.value(it.key()));
-    m_sortedProperties.sort();
-    m_sortedProperties.removeDuplicates();
 }
 
-QMap<QString, QString> DataRead::valueMap() const
+// The links of a scheme that is left: silenced now, deleted once whatever
+// signal they are raising has returned.
+void DataRead::releaseLinks()
 {
-    QMap<QString, QString> map;
-    for (const QString &property : m_sortedProperties) {
-        const auto it = m_values.constFind(property);
-        if (it != m_values.constEnd())
-            map.insert(map.constEnd(), property, it.value());
+    for (const Target &t : qAsConst(m_targets)) {
+        t.link->abortRequest();
+        t.link->disconnect(this);
+        t.link->deleteLater();
     }
-    return map;
+}
+
+QList<ControllerStatus> DataRead::controllerStatus() const
+{
+    QList<ControllerStatus> list;
+    for (int i = 0; i < m_queue.size(); ++i) {
+        const int t = m_targetOf.at(i);
+        if (t < 0) {
+            list.append({m_queue.at(i), QString(), false, QDateTime(), -1});
+            continue;
+        }
+        const Target &target = m_targets.at(t);
+        list.append({m_queue.at(i), target.address, target.answering, target.lastAnswer, target.lastResponseMs});
+    }
+    return list;
 }
 
 void DataRead::start()
 {
-    ++m_generation;
-    m_index = 0;
-    if (m_readVariables.isEmpty() || m_devices.isEmpty()) {
-        m_link->abortRequest();
+    stop();
+    if (m_readVariables.isEmpty() || m_devices.isEmpty())
+        return;
+    const int missing = m_targetOf.indexOf(-1);
+    if (missing >= 0) {
+        emit deviceNotFound(m_queue.at(missing));
         return;
     }
-    m_values.clear();
-    readCurrent();
+    for (Target &t : m_targets) {
+        if (!t.carried) {
+            for (const int entry : qAsConst(t.entries))
+                m_entryValues[entry].clear();
+        }
+        t.carried = false;
+    }
+    m_passRunning = true;
+    for (int t = 0; t < m_targets.size(); ++t) {
+        // A controller that is not answering is asked, but not waited for.
+        m_targets[t].waited = m_targets.at(t).answering;
+        m_waiting += m_targets.at(t).waited ? 1 : 0;
+        ask(t);
+    }
+    m_passTimer->start(m_passLimitMs);
+    if (m_waiting == 0) {
+        QTimer::singleShot(0, this, [this, generation = m_generation] {
+            if (generation == m_generation && m_passRunning)
+                finishPass();
+        });
+    }
 }
 
 void DataRead::stop()
 {
     ++m_generation;
-    m_link->abortRequest();
-    m_index = 0;
-}
-
-bool DataRead::requestCurrent()
-{
-    m_link->abortRequest();
-    const QString id = m_queue.at(m_index);
-    bool found = false;
-    for (const DeviceRecord &d : qAsConst(m_devices)) {
-        if (d.id == id) {
-            m_address = d.networkAdress;
-            m_port = d.port;
-            found = true;
-        }
-    }
-    if (found) {
-        m_requestClock.start();
-        m_link->sendRequest(m_address, CommandLanguage::getAllCommand(), ControllerPort::fromText(m_port));
-    }
-    return found;
-}
-
-void DataRead::readCurrent()
-{
-    if (!requestCurrent())
-        emit deviceNotFound(m_queue.at(m_index));
-}
-
-void DataRead::decodeReply(const QStringList &parts, const QString &device, const QString &address)
-{
-    const DeviceVariables mine = m_byDevice.value(device);
-    const QList<TeskSchemeVariable> variables = m_readVariables;
-    const ReplyMatcher::Found found = mine.matcher.scan(parts);
-    for (int k = 0; k < mine.variables.size(); ++k) {
-        const TeskSchemeVariable &v = variables.at(mine.variables.at(k));
-        for (const int *p = found.begin(k); p != found.end(k); ++p) {
-            QString value;
-            if (!CommandLanguage::decode(v.type, CommandLanguage::entryKeyRef(parts.at(*p)),
-                                         CommandLanguage::entryValueRef(parts.at(*p)), &value))
-                continue;
-            m_values.insert(v.qmlVar, value);
-            emit varRead({address, v.qmlVar, value});
-        }
-        if (!found.present(k))
-            emit varReadError({address, v.devVar, v.qmlVar});
+    m_passTimer->stop();
+    m_passRunning = false;
+    m_waiting = 0;
+    for (Target &t : m_targets) {
+        t.link->abortRequest();
+        t.waited = false;
     }
 }
 
-void DataRead::dataReady(const QString &reply)
+void DataRead::ask(int target)
+{
+    Target &t = m_targets[target];
+    t.clock.start();
+    t.link->sendRequest(t.address, CommandLanguage::getAllCommand(), t.port);
+}
+
+QString DataRead::named(const QString &address, const QString &text) const
+{
+    return tr("Sterownik ") + address + text;
+}
+
+void DataRead::replied(int target, const QString &reply)
 {
     const QStringList parts = CommandLanguage::prepareValues(reply);
-    if (m_index >= m_queue.size())
-        return;
     if (!CommandLanguage::isProcessable(parts)) {
-        m_status[m_index].answering = false;
+        if (failed(target, tr(": odpowiedź bez wartości")))
+            settled(target);
         return;
     }
-    markAnswered(m_index);
-    const quint64 generation = m_generation;
-    decodePending();
-    if (generation != m_generation)
-        return;
-    m_pending = {parts, m_queue.at(m_index), m_address, generation, false, false};
-    // The next controller is asked before this reply is decoded, so that it
-    // answers while the decoding runs; the reports keep their order.
-    ++m_index;
-    m_pending.last = m_index >= m_queue.size();
-    m_pending.asked = m_pending.last || requestCurrent();
-    m_hasPending = true;
-    m_decodeTimer->start();
+    Target &t = m_targets[target];
+    t.lastAnswer = QDateTime::currentDateTime();
+    t.lastResponseMs = int(t.clock.elapsed());
+    // Values that arrive while no pass waits for them enter the next one.
+    t.carried = !(m_passRunning && t.waited);
+    if (!t.answering) {
+        t.answering = true;
+        const quint64 generation = m_generation;
+        emit readResumed(named(t.address, tr(" znów odpowiada")));
+        if (generation != m_generation)
+            return;
+    }
+    if (decodeReply(target, parts))
+        settled(target);
 }
 
-void DataRead::decodePending()
-{
-    if (!m_hasPending)
-        return;
-    m_hasPending = false;
-    m_decodeTimer->stop();
-    const Pending pending = std::exchange(m_pending, Pending());
-    if (pending.generation != m_generation)
-        return;
-    decodeReply(pending.parts, pending.device, pending.address);
-    if (pending.generation != m_generation)
-        return; // a receiver stopped or restarted the reader meanwhile
-    if (pending.last) {
-        emit controllerStatusChanged();
-        emit allDataRead(valueMap());
-    }
-    else if (!pending.asked)
-        emit deviceNotFound(m_queue.at(m_index));
-}
-
-void DataRead::timeout()
+// Reports every value of the reply; false when a receiver stopped the
+// reader or changed its scheme meanwhile.
+bool DataRead::decodeReply(int target, const QStringList &parts)
 {
     const quint64 generation = m_generation;
-    decodePending();
-    if (generation != m_generation || m_index >= m_queue.size())
-        return;
-    m_status[m_index].answering = false;
-    emit readTimeout(tr("Sterownik ") + m_address + tr(" nie odpowiada"));
-    if (generation != m_generation)
-        return;
-    ++m_index;
-    if (m_index >= m_queue.size()) {
-        m_link->abortRequest();
-        emit controllerStatusChanged();
-        emit allDataRead(valueMap());
-    } else {
-        readCurrent();
+    const QString address = m_targets.at(target).address;
+    const QVector<int> entries = m_targets.at(target).entries;
+    for (const int entry : entries) {
+        QVector<QPair<QString, QString>> values;
+        for (const SchemeReplyDecoder::Report &r : m_decoder.decode(m_queue.at(entry), parts)) {
+            const TeskSchemeVariable &v = m_decoder.variable(r.variable);
+            if (r.present) {
+                values.append({v.qmlVar, r.value});
+                emit varRead({address, v.qmlVar, r.value});
+            } else {
+                emit varReadError({address, v.devVar, v.qmlVar});
+            }
+            if (generation != m_generation)
+                return false;
+        }
+        m_entryValues[entry] = values;
     }
+    return true;
+}
+
+void DataRead::linkFailed(int target)
+{
+    QString why;
+    switch (m_targets.at(target).link->failure()) {
+    case QTeskCmd::Failure::BadChecksum:
+        why = tr(": niepoprawna suma kontrolna");
+        break;
+    case QTeskCmd::Failure::Incomplete:
+        why = tr(": niepełna odpowiedź");
+        break;
+    default:
+        why = tr(" nie odpowiada");
+        break;
+    }
+    if (failed(target, why))
+        settled(target);
+}
+
+// The controller is not answering; a change of state is reported once.
+// False when a receiver stopped the reader or changed its scheme meanwhile.
+bool DataRead::failed(int target, const QString &why)
+{
+    Target &t = m_targets[target];
+    if (!t.answering)
+        return true;
+    t.answering = false;
+    const quint64 generation = m_generation;
+    emit readTimeout(named(t.address, why));
+    return generation == m_generation;
+}
+
+// The controller's request of this pass is over, well or badly.
+void DataRead::settled(int target)
+{
+    Target &t = m_targets[target];
+    if (!m_passRunning || !t.waited)
+        return;
+    t.waited = false;
+    if (--m_waiting == 0)
+        finishPass();
+}
+
+// Controllers still pending count as not answering; their requests go on
+// in the background under the links' own time-out.
+void DataRead::passLimitReached()
+{
+    for (int t = 0; t < m_targets.size(); ++t) {
+        if (!m_targets.at(t).waited)
+            continue;
+        m_targets[t].waited = false;
+        if (!failed(t, tr(" nie odpowiada")))
+            return;
+    }
+    finishPass();
+}
+
+// The map is built in queue order, whatever order the replies came in: a
+// property fed by two controllers takes the later one's value.
+void DataRead::finishPass()
+{
+    m_passRunning = false;
+    m_passTimer->stop();
+    m_waiting = 0;
+    QHash<QString, QString> byProperty;
+    for (const auto &values : qAsConst(m_entryValues)) {
+        for (const auto &pv : values)
+            byProperty.insert(pv.first, pv.second);
+    }
+    QMap<QString, QString> map;
+    for (const QString &property : m_decoder.sortedProperties()) {
+        const auto it = byProperty.constFind(property);
+        if (it != byProperty.constEnd())
+            map.insert(map.constEnd(), property, it.value());
+    }
+    m_lastValues = map;
+    const quint64 generation = m_generation;
+    emit controllerStatusChanged();
+    if (generation == m_generation)
+        emit allDataRead(map);
 }

@@ -3,7 +3,7 @@
 #include "controllerstatus.h"
 #include "devicerecord.h"
 #include "eventrecord.h"
-#include "replymatcher.h"
+#include "schemereplydecoder.h"
 #include "teskschemevariable.h"
 
 #include <QElapsedTimer>
@@ -11,21 +11,25 @@
 #include <QMap>
 #include <QObject>
 #include <QStringList>
+#include <QVector>
 
 class QTeskCmd;
 class QTimer;
 
 // Reads every variable bound into the shown scheme: one "get_all;" to each
-// controller the scheme names, one after another, each value reported as
-// soon as it is decoded and the whole map when the last controller is done.
-// A reply is decoded on the next turn of the event loop, once the next
-// controller has been asked, so that the two overlap; the reports come in
-// the same order all the same.
+// controller the scheme names, all of them at once, each value reported as
+// soon as it is decoded and the whole map when the pass is over. A pass
+// waits for a controller at most the pass limit; one that fails is "not
+// answering": later passes still ask it but do not wait for it, and its
+// first good answer brings it back. Each controller (address and port) has
+// a link of its own and never more than one request in flight.
 class DataRead : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int kMinPassLimitMs = 1000;
+
     explicit DataRead(QObject *parent = nullptr);
 
     void setScheme(const QList<TeskSchemeVariable> &readVariables, const QList<EventRecord> &events,
@@ -33,71 +37,77 @@ public:
     void start();
     void stop();
 
+    // How long a pass waits for its controllers: the scheme's update
+    // interval; never less than 1 s, so that an interval of 0 still reads.
+    void setPassLimitMs(int ms);
+    int passLimitMs() const { return m_passLimitMs; }
+    // Tests shorten the links' time-out; the program keeps the default.
+    void setLinkTimeoutMs(int ms);
+
     // The controllers to read, in order: those of the read variables first,
     // then those only the events name.
     QStringList queue() const { return m_queue; }
-    QTeskCmd *link() const { return m_link; }
-
     // One entry per controller of the queue, in queue order; current
     // whenever allDataRead is emitted.
-    QList<ControllerStatus> controllerStatus() const { return m_status; }
+    QList<ControllerStatus> controllerStatus() const;
+    // The values of the last pass; stopping the reader keeps them.
+    QMap<QString, QString> values() const { return m_lastValues; }
 
 signals:
-    // Once per pass, just before allDataRead, and when setScheme resets it.
-    void controllerStatusChanged();
     void allDataRead(QMap<QString, QString> values);
     void varRead(QStringList addressPropertyValue);
     void deviceNotFound(QString id);
     void varReadError(QStringList addressVariableProperty);
+    // A controller stopped answering; the message names it and says why.
+    // Raised once when it stops, not once per pass.
     void readTimeout(QString message);
-
-public slots:
-    void dataReady(const QString &reply);
-    void timeout();
+    // A controller that had stopped answering answers again.
+    void readResumed(QString message);
+    // Once per pass, just before allDataRead, and when setScheme resets it.
+    void controllerStatusChanged();
 
 private:
-    struct DeviceVariables
+    // One controller as reached on the wire; several IDs may share it.
+    struct Target
     {
-        QVector<int> variables; // indices into the read variables
-        ReplyMatcher matcher;   // over their controller names, same order
-    };
-
-    struct Pending
-    {
-        QStringList parts;
-        QString device;
         QString address;
-        quint64 generation = 0;
-        bool last = false;  // the last controller of the cycle
-        bool asked = false; // the next controller was found and asked
+        quint16 port = 0;
+        QTeskCmd *link = nullptr;
+        QVector<int> entries;  // queue positions it serves
+        QElapsedTimer clock;   // since its request was sent
+        bool waited = false;   // the running pass waits for its reply
+        bool carried = false;  // its values came between passes: the next pass keeps them
+        bool answering = true;
+        QDateTime lastAnswer;
+        int lastResponseMs = -1;
     };
 
     void buildQueue(const QList<EventRecord> &events);
-    void buildMatchers();
-    QMap<QString, QString> valueMap() const;
-    void decodePending();
-    bool requestCurrent();
-    void readCurrent();
-    void buildStatus();
-    void markAnswered(int index);
-    void decodeReply(const QStringList &parts, const QString &device, const QString &address);
+    void buildTargets();
+    void releaseLinks();
+    void ask(int target);
+    void replied(int target, const QString &reply);
+    void linkFailed(int target);
+    bool failed(int target, const QString &why);
+    bool decodeReply(int target, const QStringList &parts);
+    void passLimitReached();
+    void settled(int target);
+    void finishPass();
+    QString named(const QString &address, const QString &text) const;
 
-    QTeskCmd *m_link;
-    QTimer *m_decodeTimer; // decodes the pending reply on the next turn of the loop
-    Pending m_pending;
-    bool m_hasPending = false;
-    // The values of this cycle by property; handed over as a QMap built in
-    // key order from m_sortedProperties, which is cheaper than keeping one.
-    QHash<QString, QString> m_values;
-    QStringList m_sortedProperties;
-    QString m_address;
-    QString m_port;
-    int m_index = 0;
+    SchemeReplyDecoder m_decoder;
     QList<TeskSchemeVariable> m_readVariables;
     DeviceList m_devices;
     QStringList m_queue;
-    QHash<QString, DeviceVariables> m_byDevice;
-    QList<ControllerStatus> m_status;
-    QElapsedTimer m_requestClock; // since the current controller was asked
-    quint64 m_generation = 0; // changes whenever the cycle is restarted or stopped
+    QVector<int> m_targetOf; // per queue position; -1 when the device list lacks the ID
+    QVector<Target> m_targets;
+    // Per queue position: the (property, value) pairs of its last reply.
+    QVector<QVector<QPair<QString, QString>>> m_entryValues;
+    QMap<QString, QString> m_lastValues;
+    QTimer *m_passTimer;
+    int m_passLimitMs = kMinPassLimitMs;
+    int m_linkTimeoutMs;
+    bool m_passRunning = false;
+    int m_waiting = 0;        // controllers the running pass still waits for
+    quint64 m_generation = 0; // changes whenever a pass starts or is stopped, or the scheme changes
 };

@@ -51,8 +51,10 @@ DataSet::DataSet(QObject *parent)
     , m_link(new QTeskCmd(this))
 {
     connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &DataSet::readFinished);
-    connect(m_link, &QTeskCmd::timeout, this, [this] { failCurrent(&DataSet::writeTimeout); });
-    connect(m_link, &QTeskCmd::crcError, this, [this] { failCurrent(&DataSet::badReply); });
+    // A reply cut short or with a wrong check sum is a bad reply, not silence.
+    connect(m_link, &QTeskCmd::timeout, this, [this] {
+        failCurrent(m_link->failure() == QTeskCmd::Failure::NoAnswer ? &DataSet::writeTimeout : &DataSet::badReply);
+    });
 }
 
 void DataSet::setTargets(const QStringList &addresses, const QStringList &ports)

@@ -13,13 +13,14 @@ QTeskCmd::QTeskCmd(QObject *parent)
     , m_socket(new QTcpSocket(this))
     , m_timer(new QTimer(this))
 {
-    m_socket->setReadBufferSize(kMaxReplyBytes + 1);
     // Controllers are reached directly; asking for a proxy on every
     // connection only costs time.
     m_socket->setProxy(QNetworkProxy::NoProxy);
     m_timer->setSingleShot(true);
+    connect(m_socket, &QTcpSocket::readyRead, this, &QTeskCmd::collect);
     connect(m_socket, &QTcpSocket::readChannelFinished, this, qOverload<>(&QTeskCmd::dataReady));
     connect(m_socket, &QTcpSocket::connected, this, &QTeskCmd::connected);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &QTeskCmd::socketError);
     connect(m_timer, &QTimer::timeout, this, &QTeskCmd::timeoutTimerTick);
 }
 
@@ -32,19 +33,28 @@ QTeskCmd::~QTeskCmd()
 void QTeskCmd::sendRequest(const QString &host, const QString &command, quint16 port)
 {
     qCDebug(linkTrace) << "debug1: " << command;
-    m_socket->abort();
+    drop();
+    ++m_request;
+    m_inFlight = true;
+    m_failure = Failure::None;
     m_reply.clear();
     m_frame = TeskFrame::encode(command.toLatin1());
-    m_socket->connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     m_timer->start(m_timeoutMs);
+    m_socket->connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
 }
 
 void QTeskCmd::abortRequest()
 {
-    const auto state = m_socket->state();
-    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState
-        || state == QAbstractSocket::HostLookupState)
-        m_socket->abort();
+    drop();
+}
+
+// Forgets the request in flight: its time-out, its connection and whatever
+// the controller would still send.
+void QTeskCmd::drop()
+{
+    m_inFlight = false;
+    m_timer->stop();
+    m_socket->abort();
 }
 
 QString QTeskCmd::checksum(const QString &text)
@@ -65,23 +75,69 @@ void QTeskCmd::connected()
     m_socket->flush(); // out now, not on the next turn of the event loop
 }
 
+// Bytes are taken as they come, so that a reply whose length field is met
+// ends the request even when the controller keeps the connection open.
+void QTeskCmd::collect()
+{
+    if (!m_inFlight)
+        return;
+    m_reply += m_socket->readAll();
+    if (m_reply.size() > kMaxReplyBytes)
+        fail(Failure::Incomplete);
+    else if (TeskFrame::wholeByLength(m_reply))
+        dataReady();
+}
+
+// The controller closed its side, or the reply is whole by its length.
 void QTeskCmd::dataReady()
 {
-    const QByteArray bytes = m_socket->readAll();
-    qCDebug(linkTrace).noquote() << "debug2: " << quotedBytes(bytes);
-    // Aborting a connection also ends the read channel; that is no reply.
-    if (bytes.isEmpty())
+    if (!m_inFlight)
+        return; // an abandoned request, or one already ended
+    if (m_socket->isOpen())
+        m_reply += m_socket->readAll();
+    qCDebug(linkTrace).noquote() << "debug2: " << quotedBytes(m_reply);
+    if (m_reply.isEmpty()) {
+        fail(Failure::NoAnswer);
         return;
-    m_reply = bytes;
-    qCDebug(linkTrace).noquote() << "Request ended: " << quotedBytes(TeskFrame::payloadOf(bytes));
-    m_timer->stop();
+    }
+    const TeskFrame::ReplyCheck check = TeskFrame::checkReply(m_reply);
+    if (check != TeskFrame::ReplyCheck::Whole) {
+        fail(check == TeskFrame::ReplyCheck::BadChecksum ? Failure::BadChecksum : Failure::Incomplete);
+        return;
+    }
+    qCDebug(linkTrace).noquote() << "Request ended: " << quotedBytes(TeskFrame::payloadOf(m_reply));
+    drop();
     emit readyToRead();
-    emit dataReady(TeskFrame::replyText(bytes));
+    emit dataReady(TeskFrame::replyText(m_reply));
+}
+
+// A refused, reset or unreachable connection ends the request at once. The
+// report waits for the next turn of the event loop: the socket may raise
+// the error while the request is still being sent.
+void QTeskCmd::socketError()
+{
+    if (!m_inFlight)
+        return;
+    const bool closed = m_socket->error() == QAbstractSocket::RemoteHostClosedError;
+    QTimer::singleShot(0, this, [this, request = m_request, closed] {
+        if (request != m_request || !m_inFlight)
+            return;
+        if (closed)
+            dataReady();
+        else
+            fail(Failure::NoAnswer);
+    });
 }
 
 void QTeskCmd::timeoutTimerTick()
 {
-    m_timer->stop();
-    m_socket->abort();
+    if (m_inFlight)
+        fail(Failure::NoAnswer);
+}
+
+void QTeskCmd::fail(Failure why)
+{
+    m_failure = why;
+    drop();
     emit timeout();
 }

@@ -8,25 +8,34 @@ class QTcpSocket;
 class QTimer;
 
 // The link to one controller: sends one command over a fresh TCP connection
-// and reports the reply text once the controller has closed its side, or a
-// time-out. One request at a time; a new request abandons the one in flight.
-// The reply's check sum is not verified (controllers in the field may not
-// fill it in), so crcError() is never raised by the link itself.
+// and reports the reply text once a whole reply frame has arrived, or that
+// the request failed. One request at a time; a new request, or abandoning
+// the one in flight, drops it together with its time-out and anything it
+// would still have delivered.
 class QTeskCmd : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int kDefaultTimeoutMs = 20000;
-    // Replies larger than this are never read whole: the request then ends
-    // in timeout() instead of filling the memory.
+    // Replies larger than this are never read whole: the request fails as
+    // an incomplete reply instead of filling the memory.
     static constexpr qint64 kMaxReplyBytes = 16 * 1024 * 1024;
+
+    // Why the last request failed.
+    enum class Failure {
+        None,
+        NoAnswer,    // time-out, or the connection refused, reset or closed without a reply
+        Incomplete,  // the reply was cut off, or is larger than any reply may be
+        BadChecksum, // the reply's check sum does not match its payload
+    };
 
     explicit QTeskCmd(QObject *parent = nullptr);
     ~QTeskCmd() override;
 
     void sendRequest(const QString &host, const QString &command, quint16 port);
     void abortRequest();
+    bool isBusy() const { return m_inFlight; }
     static QString checksum(const QString &text);
 
     // Tests shorten the time-out; the program always uses the default.
@@ -35,11 +44,15 @@ public:
 
     QByteArray requestFrame() const { return m_frame; }
     QByteArray lastReplyFrame() const { return m_reply; }
+    Failure failure() const { return m_failure; }
 
 signals:
     void readyToRead();
     void dataReady(QString data);
+    // Not raised: a wrong check sum ends the request like any other
+    // failure, through timeout(), so that no caller is left waiting.
     void crcError();
+    // The request ended without a usable reply; failure() tells why.
     void timeout();
 
 private slots:
@@ -48,9 +61,17 @@ private slots:
     void timeoutTimerTick();
 
 private:
+    void collect();
+    void socketError();
+    void fail(Failure why);
+    void drop();
+
     QByteArray m_frame;
     QByteArray m_reply;
     QTcpSocket *m_socket;
     QTimer *m_timer;
     int m_timeoutMs = kDefaultTimeoutMs;
+    bool m_inFlight = false;
+    quint64 m_request = 0; // counts requests, so that a deferred report finds its own
+    Failure m_failure = Failure::None;
 };

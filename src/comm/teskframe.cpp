@@ -26,6 +26,8 @@ const QByteArray kStart = QByteArrayLiteral("A1");
 const QByteArray kHeader = QByteArrayLiteral("00FAFB530000");
 const QByteArray kZero = QByteArrayLiteral("00");
 const QByteArray kEnd = QByteArrayLiteral("B1");
+constexpr char kEndByte = char(0xB1);
+constexpr int kLengthOffset = 7;
 
 QByteArray hex(quint64 value, int digits)
 {
@@ -77,6 +79,29 @@ bool checksumMatches(const QByteArray &frame)
         return false;
     const quint16 sent = quint16((quint8(frame.at(frame.size() - 3)) << 8) | quint8(frame.at(frame.size() - 2)));
     return sent == crc16(payloadOf(frame));
+}
+
+qint64 announcedLength(const QByteArray &frame)
+{
+    if (frame.size() < kLengthOffset + 4)
+        return -1;
+    qint64 n = 0;
+    for (int i = kLengthOffset; i < kLengthOffset + 4; ++i)
+        n = (n << 8) | quint8(frame.at(i));
+    return n;
+}
+
+ReplyCheck checkReply(const QByteArray &frame)
+{
+    if (frame.size() < kOverhead || frame.at(frame.size() - 1) != kEndByte
+        || frame.size() - kOverhead < announcedLength(frame))
+        return ReplyCheck::Incomplete;
+    return checksumMatches(frame) ? ReplyCheck::Whole : ReplyCheck::BadChecksum;
+}
+
+bool wholeByLength(const QByteArray &frame)
+{
+    return frame.size() - kOverhead == announcedLength(frame) && checkReply(frame) == ReplyCheck::Whole;
 }
 
 } // namespace TeskFrame

@@ -28,4 +28,22 @@ QString replyText(const QByteArray &frame);
 // Whether the two bytes before the end byte are the CRC of the payload.
 bool checksumMatches(const QByteArray &frame);
 
+// The payload length the frame's length field announces; -1 before the
+// field has arrived.
+qint64 announcedLength(const QByteArray &frame);
+
+enum class ReplyCheck { Whole, Incomplete, BadChecksum };
+
+// What the bytes a controller sent amount to. A reply is whole when it ends
+// with the end byte and its check sum matches its payload. The length field
+// is only a hint: some controllers count the characters of a UTF-8 reply,
+// not its bytes, so a longer payload with a right check sum is whole; a
+// payload shorter than announced was cut off.
+ReplyCheck checkReply(const QByteArray &frame);
+
+// Whether the frame is whole by its length field: exactly the announced
+// bytes have arrived and they check out. Lets a reply end before the
+// controller closes the connection.
+bool wholeByLength(const QByteArray &frame);
+
 } // namespace TeskFrame

@@ -1,5 +1,6 @@
 #include "devicemanagement.h"
 
+#include "controllerstatuscolumns.h"
 #include "deviceaddedit.h"
 #include "dialogs.h"
 #include "ui_devicemanagement.h"
@@ -9,6 +10,7 @@ deviceManagement::deviceManagement(QWidget *parent)
     , ui(new Ui::deviceManagement)
 {
     ui->setupUi(this);
+    m_statusColumns = new ControllerStatusColumns(ui->treeWidget);
 }
 
 deviceManagement::~deviceManagement()
@@ -22,6 +24,11 @@ void deviceManagement::setDevices(const DeviceList &devices)
     rebuildTree();
 }
 
+void deviceManagement::setControllerStatus(const QList<ControllerStatus> &status)
+{
+    m_statusColumns->setStatus(status);
+}
+
 void deviceManagement::rebuildTree()
 {
     ui->treeWidget->clear();
@@ -31,6 +38,7 @@ void deviceManagement::rebuildTree()
         row->setIcon(0, QIcon(QStringLiteral(":/devices")));
         m_rows << row;
     }
+    m_statusColumns->fill();
     for (int c = 0; c < ui->treeWidget->columnCount() - 1; ++c)
         ui->treeWidget->resizeColumnToContents(c);
 }

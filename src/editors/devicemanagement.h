@@ -1,9 +1,11 @@
 #pragma once
 
+#include "controllerstatus.h"
 #include "devicerecord.h"
 
 #include <QDialog>
 
+class ControllerStatusColumns;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -22,6 +24,8 @@ public:
 
     void setDevices(const DeviceList &devices);
     DeviceList devices() const { return m_devices; }
+    // How the shown scheme's controllers fare; empty when no scheme is shown.
+    void setControllerStatus(const QList<ControllerStatus> &status);
 
 private slots:
     void on_saveButton_clicked();
@@ -38,4 +42,5 @@ private:
     Ui::deviceManagement *ui;
     DeviceList m_devices;
     QList<QTreeWidgetItem *> m_rows;
+    ControllerStatusColumns *m_statusColumns;
 };

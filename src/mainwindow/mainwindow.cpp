@@ -85,6 +85,7 @@ void MainWindow::createReaderAndWriter()
     connect(m_reader, &DataRead::varReadError, this, &MainWindow::teskcmdVarReadError);
     connect(m_reader, &DataRead::deviceNotFound, this, &MainWindow::teskcmdDevNotFound);
     connect(m_reader, &DataRead::readTimeout, this, &MainWindow::teskcmdReadTimeout);
+    connect(m_reader, &DataRead::readResumed, this, [this](const QString &msg) { writeLog(msg, LogEntry::Info); });
     connect(m_reader, &DataRead::controllerStatusChanged, this, &MainWindow::teskcmdStatusChanged);
     m_writer = new DataSet(this);
     connect(m_writer, &DataSet::dataReady, this, &MainWindow::teskcmdVarReady);

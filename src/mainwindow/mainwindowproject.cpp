@@ -19,6 +19,9 @@
 
 void MainWindow::menuShowDeviceManagemenetDialog()
 {
+    // The reader's status is that of the shown scheme only while it reads one.
+    const bool reading = m_shownItem && !m_currentScheme.readVariables.isEmpty();
+    m_deviceManagement->setControllerStatus(reading ? m_reader->controllerStatus() : QList<ControllerStatus>());
     m_deviceManagement->setDevices(m_project.devices);
     pauseScheme();
     if (m_deviceManagement->exec() == QDialog::Accepted)

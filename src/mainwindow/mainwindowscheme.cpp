@@ -76,6 +76,7 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
     if (m_currentScheme.readVariables.isEmpty())
         return;
     m_refreshTimer->setInterval(m_currentScheme.interval * 1000);
+    m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
     m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
     m_refreshTimer->start();
     refreshData();

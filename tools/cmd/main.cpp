@@ -1,7 +1,6 @@
 // tesk-cmd: sends one command to a controller and prints the reply text.
 
 #include "qteskcmd.h"
-#include "teskframe.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -57,14 +56,27 @@ int main(int argc, char *argv[])
     QObject::connect(&link, qOverload<QString>(&QTeskCmd::dataReady), &app, [&](const QString &text) {
         if (hex) {
             out << "reply frame: " << hexBytes(link.lastReplyFrame()) << '\n';
-            out << "reply check sum: " << (TeskFrame::checksumMatches(link.lastReplyFrame()) ? "ok" : "wrong") << '\n';
         }
         out << text << '\n';
         out.flush();
         app.exit(0);
     });
     QObject::connect(&link, &QTeskCmd::timeout, &app, [&] {
-        err << "tesk-cmd: no reply from " << args.at(0) << ':' << port << " within " << timeoutMs << " ms\n";
+        if (hex && !link.lastReplyFrame().isEmpty())
+            out << "reply frame: " << hexBytes(link.lastReplyFrame()) << '\n';
+        out.flush();
+        err << "tesk-cmd: ";
+        switch (link.failure()) {
+        case QTeskCmd::Failure::BadChecksum:
+            err << "the reply from " << args.at(0) << ':' << port << " has a wrong check sum\n";
+            break;
+        case QTeskCmd::Failure::Incomplete:
+            err << "the reply from " << args.at(0) << ':' << port << " is incomplete\n";
+            break;
+        default:
+            err << "no reply from " << args.at(0) << ':' << port << " within " << timeoutMs << " ms\n";
+            break;
+        }
         app.exit(1);
     });
     link.sendRequest(args.at(0), args.at(1), quint16(port));

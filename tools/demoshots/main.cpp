@@ -174,7 +174,7 @@ bool silentController(MainWindow &w, const QString &folder, QTextStream &out)
         if (d.id == QLatin1String("CO2"))
             d.port = QStringLiteral("16499");
     }
-    w.reader()->link()->setTimeoutMs(1500);
+    w.reader()->setLinkTimeoutMs(1500);
     w.applyDeviceList(unplugged);
     QElapsedTimer t;
     t.start();
@@ -183,7 +183,7 @@ bool silentController(MainWindow &w, const QString &folder, QTextStream &out)
     wait(600);
     const bool ok = w.staleStrip()->isVisible() && save(&w, folder + QStringLiteral("/stale-strip.png"), out);
     w.applyDeviceList(devices);
-    w.reader()->link()->setTimeoutMs(QTeskCmd::kDefaultTimeoutMs);
+    w.reader()->setLinkTimeoutMs(QTeskCmd::kDefaultTimeoutMs);
     return ok;
 }
 

@@ -8,7 +8,7 @@ enum class SimFault {
     Silent,   // never answers, keeps the connection open
     KeepOpen, // answers but never closes
     Delay,    // answers after a delay
-    Short,    // sends fewer bytes than a frame holds, then closes
+    Short,    // sends the first half of its reply frame, then closes
     Garbage,  // sends random bytes, then closes
     Huge,     // sends a reply larger than any link accepts
     Trickle,  // sends a byte now and then, forever

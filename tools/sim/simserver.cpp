@@ -13,17 +13,6 @@ namespace {
 constexpr int kTrickleMs = 50;
 constexpr qint64 kHugePayload = 17 * 1024 * 1024;
 
-// The request's length field, once the frame head has arrived.
-qint64 requestSize(const QByteArray &buffer)
-{
-    if (buffer.size() < TeskFrame::kPayloadOffset)
-        return -1;
-    qint64 n = 0;
-    for (int i = 7; i < 11; ++i)
-        n = (n << 8) | quint8(buffer.at(i));
-    return n + TeskFrame::kOverhead;
-}
-
 QByteArray hugeReply()
 {
     QByteArray payload("get_all(");
@@ -88,8 +77,9 @@ void SimServer::readRequest(QTcpSocket *socket)
 {
     QByteArray buffer = socket->property("request").toByteArray() + socket->readAll();
     socket->setProperty("request", buffer);
-    const qint64 size = requestSize(buffer);
-    if (size < 0 || buffer.size() < size || socket->property("answered").toBool())
+    const qint64 length = TeskFrame::announcedLength(buffer);
+    const qint64 size = length + TeskFrame::kOverhead;
+    if (length < 0 || buffer.size() < size || socket->property("answered").toBool())
         return;
     socket->setProperty("answered", true);
     const QString command = QString::fromLatin1(TeskFrame::payloadOf(buffer.left(int(size))));
@@ -119,7 +109,7 @@ void SimServer::reply(QTcpSocket *socket, const QString &command)
         break;
     }
     case SimFault::Short:
-        sendAndClose(socket, frame.left(TeskFrame::kOverhead - 5));
+        sendAndClose(socket, frame.left(frame.size() / 2));
         break;
     case SimFault::Garbage: {
         QByteArray noise(64, '\0');
