@@ -1,1329 +1,1358 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
-    <context>
-        <name>AddPlotDialog</name>
-        <message>
-            <source>Dodaj wartość do wykresu :</source>
-            <translation>Add a value to the chart:</translation>
-        </message>
-        <message>
-            <source>Nazwa parametru: </source>
-            <translation>Parameter name: </translation>
-        </message>
-        <message>
-            <source>Rodzaj linii:</source>
-            <translation>Line style:</translation>
-        </message>
-        <message>
-            <source>Ciągła</source>
-            <translation>Solid</translation>
-        </message>
-        <message>
-            <source>Kreskowana</source>
-            <translation>Dashed</translation>
-        </message>
-        <message>
-            <source>Kropka kreska</source>
-            <translation>Dash dot</translation>
-        </message>
-        <message>
-            <source>Interpolacja:</source>
-            <translation>Interpolation:</translation>
-        </message>
-        <message>
-            <source>Brak</source>
-            <translation>None</translation>
-        </message>
-        <message>
-            <source>Grubość linii: </source>
-            <translation>Line width: </translation>
-        </message>
-        <message>
-            <source>Wybierz kolor: </source>
-            <translation>Choose a colour: </translation>
-        </message>
-        <message>
-            <source>Dodaj</source>
-            <translation>Add</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>ColorPickerPopup</name>
-        <message>
-            <source>Custom</source>
-            <translation>Custom</translation>
-        </message>
-    </context>
-    <context>
-        <name>ControllerStatusColumns</name>
-        <message>
-            <source>Stan</source>
-            <translation>State</translation>
-        </message>
-        <message>
-            <source>Ostatnia odpowiedź</source>
-            <translation>Last answer</translation>
-        </message>
-        <message>
-            <source>Czas odpowiedzi</source>
-            <translation>Response time</translation>
-        </message>
-        <message>
-            <source>nieużywany w schemacie</source>
-            <translation>not used in the scheme</translation>
-        </message>
-        <message>
-            <source>odpowiada</source>
-            <translation>responds</translation>
-        </message>
-        <message>
-            <source>nie odpowiada</source>
-            <translation>does not respond</translation>
-        </message>
-        <message>
-            <source>nigdy</source>
-            <translation>never</translation>
-        </message>
-    </context>
-    <context>
-        <name>DataRead</name>
-        <message>
-            <source>Sterownik </source>
-            <translation>Controller </translation>
-        </message>
-        <message>
-            <source> nie odpowiada</source>
-            <translation> does not respond</translation>
-        </message>
-        <message>
-            <source>: niepoprawna suma kontrolna</source>
-            <translation>: wrong check sum</translation>
-        </message>
-        <message>
-            <source>: niepełna odpowiedź</source>
-            <translation>: incomplete reply</translation>
-        </message>
-        <message>
-            <source>: odpowiedź bez wartości</source>
-            <translation>: reply without values</translation>
-        </message>
-        <message>
-            <source> znów odpowiada</source>
-            <translation> responds again</translation>
-        </message>
-    </context>
-    <context>
-        <name>EventAddEdit</name>
-        <message>
-            <source>Dodaj / edytuj zdarzenie</source>
-            <translation>Add / edit event</translation>
-        </message>
-        <message>
-            <source>Nazwa zdarzenia: </source>
-            <translation>Event name: </translation>
-        </message>
-        <message>
-            <source>Typ</source>
-            <translation>Type</translation>
-        </message>
-        <message>
-            <source>Wartość</source>
-            <translation>Value</translation>
-        </message>
-        <message>
-            <source>Id sterownika</source>
-            <translation>Controller ID</translation>
-        </message>
-        <message>
-            <source>Opis</source>
-            <translation>Description</translation>
-        </message>
-        <message>
-            <source>Dodaj element</source>
-            <translation>Add item</translation>
-        </message>
-        <message>
-            <source>Usuń element</source>
-            <translation>Remove item</translation>
-        </message>
-    </context>
-    <context>
-        <name>EventItemAddEdit</name>
-        <message>
-            <source>Element zdarzenia</source>
-            <translation>Event item</translation>
-        </message>
-        <message>
-            <source>Typ zmiennej</source>
-            <translation>Variable type</translation>
-        </message>
-        <message>
-            <source>Całkowita</source>
-            <translation>Integer</translation>
-        </message>
-        <message>
-            <source>Rzeczywista</source>
-            <translation>Real</translation>
-        </message>
-        <message>
-            <source>Logiczna</source>
-            <translation>Logical</translation>
-        </message>
-        <message>
-            <source>Temperatura</source>
-            <translation>Temperature</translation>
-        </message>
-        <message>
-            <source>Procentowa</source>
-            <translation>Percentage</translation>
-        </message>
-        <message>
-            <source>Lista rozwijana</source>
-            <translation>Drop-down list</translation>
-        </message>
-        <message>
-            <source>Lista </source>
-            <translation>List </translation>
-        </message>
-        <message>
-            <source>Zmiana schematu</source>
-            <translation>Scheme change</translation>
-        </message>
-        <message>
-            <source>Id sterownika: </source>
-            <translation>Controller ID: </translation>
-        </message>
-        <message>
-            <source>Zmienna w sterowniku: </source>
-            <translation>Variable in the controller: </translation>
-        </message>
-        <message>
-            <source>Opis:</source>
-            <translation>Description:</translation>
-        </message>
-        <message>
-            <source>Id schematu: </source>
-            <translation>Scheme ID: </translation>
-        </message>
-        <message>
-            <source>Wartość</source>
-            <translation>Value</translation>
-        </message>
-        <message>
-            <source>Opis</source>
-            <translation>Description</translation>
-        </message>
-        <message>
-            <source>Dodaj wartość</source>
-            <translation>Add value</translation>
-        </message>
-        <message>
-            <source>Usuń wartość</source>
-            <translation>Remove value</translation>
-        </message>
-        <message>
-            <source>Sterownik nie odpowiada</source>
-            <translation>The controller does not respond</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirstRun</name>
-        <message>
-            <source>Witaj w programie Tesk-Control !</source>
-            <translation>Welcome to Tesk-Control!</translation>
-        </message>
-        <message>
-            <source>Domyślne położenie projektów: </source>
-            <translation>Default project location: </translation>
-        </message>
-        <message>
-            <source>Domyślny język: </source>
-            <translation>Default language: </translation>
-        </message>
-        <message>
-            <source>Angielski (ENG)</source>
-            <translation>English (ENG)</translation>
-        </message>
-        <message>
-            <source>Polski (PL)</source>
-            <translation>Polish (PL)</translation>
-        </message>
-        <message>
-            <source>Zakończ</source>
-            <translation>Finish</translation>
-        </message>
-        <message>
-            <source>Wybierz folder</source>
-            <translation>Choose folder</translation>
-        </message>
-        <message>
-            <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
-            <translation>The language will change after the program is restarted</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Tesk-Control</source>
-            <translation>Tesk-Control</translation>
-        </message>
-        <message>
-            <source>Szukaj:</source>
-            <translation>Search:</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Schemat</source>
-            <translation>Scheme</translation>
-        </message>
-        <message>
-            <source>Log</source>
-            <translation>Log</translation>
-        </message>
-        <message>
-            <source>v 0.8.12</source>
-            <translation>v 0.8.12</translation>
-        </message>
-        <message>
-            <source>Dane</source>
-            <translation>Data</translation>
-        </message>
-        <message>
-            <source>Błędy</source>
-            <translation>Errors</translation>
-        </message>
-        <message>
-            <source>Informacje</source>
-            <translation>Information</translation>
-        </message>
-        <message>
-            <source>Ostrzeżenia</source>
-            <translation>Warnings</translation>
-        </message>
-        <message>
-            <source>Pasek narzędzi</source>
-            <translation>Tool bar</translation>
-        </message>
-        <message>
-            <source>Uruchomiono program, logowanie rozpoczęte</source>
-            <translation>Program started, logging begun</translation>
-        </message>
-        <message>
-            <source>Zaloguj się</source>
-            <translation>Log in</translation>
-        </message>
-        <message>
-            <source>Nowy projekt</source>
-            <translation>New project</translation>
-        </message>
-        <message>
-            <source>Otwórz projekt</source>
-            <translation>Open project</translation>
-        </message>
-        <message>
-            <source>Zapisz projekt</source>
-            <translation>Save project</translation>
-        </message>
-        <message>
-            <source>Edytuj projekt</source>
-            <translation>Edit project</translation>
-        </message>
-        <message>
-            <source>Sterowniki</source>
-            <translation>Controllers</translation>
-        </message>
-        <message>
-            <source>Drzewo elementów</source>
-            <translation>Element tree</translation>
-        </message>
-        <message>
-            <source>Edytor schematów</source>
-            <translation>Scheme editor</translation>
-        </message>
-        <message>
-            <source>Ustawienia</source>
-            <translation>Settings</translation>
-        </message>
-        <message>
-            <source>Pomoc</source>
-            <translation>Help</translation>
-        </message>
-        <message>
-            <source>O Programie</source>
-            <translation>About</translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać ustawień: </source>
-            <translation>Could not save the settings: </translation>
-        </message>
-        <message>
-            <source>Otwieram ostatnio zapisany projekt: </source>
-            <translation>Opening the last saved project: </translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać pliku: </source>
-            <translation>Could not save the file: </translation>
-        </message>
-        <message>
-            <source>Otwieram projekt: </source>
-            <translation>Opening project: </translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać projektu:</source>
-            <translation>Could not save the project:</translation>
-        </message>
-        <message>
-            <source>Potwierdzenie</source>
-            <translation>Confirmation</translation>
-        </message>
-        <message>
-            <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
-            <translation>The project has unsaved changes. Save them now?</translation>
-        </message>
-        <message>
-            <source>Nadzór i obsługa sterowników automatyki budynków.</source>
-            <translation>Supervision and operation of building automation controllers.</translation>
-        </message>
-        <message>
-            <source>Nie znaleziono: </source>
-            <translation>Not found: </translation>
-        </message>
-        <message>
-            <source>Błąd ładowania schematu: </source>
-            <translation>Error loading the scheme: </translation>
-        </message>
-        <message>
-            <source>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </source>
-            <translation>The scheme reports no clicks (no itemClicked signal): </translation>
-        </message>
-        <message>
-            <source>Aktualizacja danych</source>
-            <translation>Updating data</translation>
-        </message>
-        <message>
-            <source>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</source>
-            <translation>Scheme refresh stopped; "Refresh" in the scheme's menu resumes it</translation>
-        </message>
-        <message>
-            <source>Aktualizacja zakończona, czas odczytu: </source>
-            <translation>Update finished, read time: </translation>
-        </message>
-        <message>
-            <source>Odczytano parametr ze sterownika: </source>
-            <translation>Parameter read from controller: </translation>
-        </message>
-        <message>
-            <source>Brak parametru w sterowniku: </source>
-            <translation>Parameter missing in controller: </translation>
-        </message>
-        <message>
-            <source>Nie znaleziono sterownika z ID: </source>
-            <translation>No controller found with ID: </translation>
-        </message>
-        <message>
-            <source>Sterownik </source>
-            <translation>Controller </translation>
-        </message>
-        <message>
-            <source> nie odpowiada</source>
-            <translation> does not respond</translation>
-        </message>
-        <message>
-            <source>: niepoprawna suma kontrolna</source>
-            <translation>: wrong check sum</translation>
-        </message>
-        <message>
-            <source>: niepełna odpowiedź</source>
-            <translation>: incomplete reply</translation>
-        </message>
-        <message>
-            <source>: odpowiedź bez wartości</source>
-            <translation>: reply without values</translation>
-        </message>
-        <message>
-            <source> znów odpowiada</source>
-            <translation> responds again</translation>
-        </message>
-        <message>
-            <source>Nie znaleziono schematu o ID: </source>
-            <translation>No scheme found with ID: </translation>
-        </message>
-        <message>
-            <source>Nie zapisano parametru (brak wartości do zapisania): </source>
-            <translation>Parameter not written (no value to write): </translation>
-        </message>
-        <message>
-            <source>Zapis do sterownika: </source>
-            <translation>Writing to controller: </translation>
-        </message>
-        <message>
-            <source>Nie udało się odczytać plików projektu:</source>
-            <translation>The following project files could not be read:</translation>
-        </message>
-        <message>
-            <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
-            <translation>Before the project is saved, each of them is copied to a file ending in .unreadable.</translation>
-        </message>
-        <message>
-            <source>Wybierz folder</source>
-            <translation>Choose folder</translation>
-        </message>
-        <message>
-            <source>Żaden projekt nie jest otwarty.</source>
-            <translation>No project is open.</translation>
-        </message>
-    </context>
-    <context>
-        <name>NewProject</name>
-        <message>
-            <source>Nowy projekt</source>
-            <translation>New project</translation>
-        </message>
-        <message>
-            <source>Nazwa:</source>
-            <translation>Name:</translation>
-        </message>
-        <message>
-            <source>Katalog:</source>
-            <translation>Folder:</translation>
-        </message>
-        <message>
-            <source>Autor:</source>
-            <translation>Author:</translation>
-        </message>
-        <message>
-            <source>Utwórz</source>
-            <translation>Create</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
-            <translation>Could not create a folder with the given name; it probably exists already.</translation>
-        </message>
-        <message>
-            <source>Nieprawidłowa nazwa katalogu: </source>
-            <translation>Invalid folder name: </translation>
-        </message>
-    </context>
-    <context>
-        <name>ProjectEdit</name>
-        <message>
-            <source>Edytuj projekt</source>
-            <translation>Edit project</translation>
-        </message>
-        <message>
-            <source>Informacje o projekcie</source>
-            <translation>Project information</translation>
-        </message>
-        <message>
-            <source>Nazwa:</source>
-            <translation>Name:</translation>
-        </message>
-        <message>
-            <source>Autor:</source>
-            <translation>Author:</translation>
-        </message>
-        <message>
-            <source>Wersja:</source>
-            <translation>Revision:</translation>
-        </message>
-        <message>
-            <source>Data edycji:</source>
-            <translation>Edit date:</translation>
-        </message>
-        <message>
-            <source>Konto SIP</source>
-            <translation>SIP account</translation>
-        </message>
-        <message>
-            <source>Adres serwera:</source>
-            <translation>Server address:</translation>
-        </message>
-        <message>
-            <source>Numer:</source>
-            <translation>Number:</translation>
-        </message>
-        <message>
-            <source>Hasło:</source>
-            <translation>Password:</translation>
-        </message>
-        <message>
-            <source>Nazwa użytkownika:</source>
-            <translation>User name:</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>QDeclarativeZoomPan</name>
-        <message>
-            <source>Odswież</source>
-            <translation>Refresh</translation>
-        </message>
-        <message>
-            <source>Edytuj</source>
-            <translation>Edit</translation>
-        </message>
-        <message>
-            <source>Główny element schematu nie jest elementem graficznym</source>
-            <translation>The root element of the scheme is not a visual item</translation>
-        </message>
-    </context>
-    <context>
-        <name>QmlFileChooser</name>
-        <message>
-            <source>Wybierz folder</source>
-            <translation>Choose folder</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Plik QML musi leżeć w folderze projektu: </source>
-            <translation>The QML file must lie in the project folder: </translation>
-        </message>
-    </context>
-    <context>
-        <name>QtColorPicker</name>
-        <message>
-            <source>Black</source>
-            <translation>Black</translation>
-        </message>
-        <message>
-            <source>White</source>
-            <translation>White</translation>
-        </message>
-        <message>
-            <source>Red</source>
-            <translation>Red</translation>
-        </message>
-        <message>
-            <source>Dark red</source>
-            <translation>Dark red</translation>
-        </message>
-        <message>
-            <source>Green</source>
-            <translation>Green</translation>
-        </message>
-        <message>
-            <source>Dark green</source>
-            <translation>Dark green</translation>
-        </message>
-        <message>
-            <source>Blue</source>
-            <translation>Blue</translation>
-        </message>
-        <message>
-            <source>Dark blue</source>
-            <translation>Dark blue</translation>
-        </message>
-        <message>
-            <source>Cyan</source>
-            <translation>Cyan</translation>
-        </message>
-        <message>
-            <source>Dark cyan</source>
-            <translation>Dark cyan</translation>
-        </message>
-        <message>
-            <source>Magenta</source>
-            <translation>Magenta</translation>
-        </message>
-        <message>
-            <source>Dark magenta</source>
-            <translation>Dark magenta</translation>
-        </message>
-        <message>
-            <source>Yellow</source>
-            <translation>Yellow</translation>
-        </message>
-        <message>
-            <source>Dark yellow</source>
-            <translation>Dark yellow</translation>
-        </message>
-        <message>
-            <source>Gray</source>
-            <translation>Gray</translation>
-        </message>
-        <message>
-            <source>Dark gray</source>
-            <translation>Dark gray</translation>
-        </message>
-        <message>
-            <source>Light gray</source>
-            <translation>Light gray</translation>
-        </message>
-        <message>
-            <source>Custom</source>
-            <translation>Custom</translation>
-        </message>
-    </context>
-    <context>
-        <name>SchemeIdCheck</name>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Nieprawidłowe ID schematu „%1”: %2.</source>
-            <translation>Invalid scheme ID "%1": %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SchemePreview</name>
-        <message>
-            <source>Podgląd schematu</source>
-            <translation>Scheme preview</translation>
-        </message>
-    </context>
-    <context>
-        <name>Settings</name>
-        <message>
-            <source>Ustawienia</source>
-            <translation>Settings</translation>
-        </message>
-        <message>
-            <source>Ogólne</source>
-            <translation>General</translation>
-        </message>
-        <message>
-            <source>Wygląd</source>
-            <translation>Appearance</translation>
-        </message>
-        <message>
-            <source>Aktualizacje</source>
-            <translation>Updates</translation>
-        </message>
-    </context>
-    <context>
-        <name>Startup</name>
-        <message>
-            <source>Język interfejsu: polski</source>
-            <translation>Interface language: English</translation>
-        </message>
-    </context>
-    <context>
-        <name>TeskDesigner</name>
-        <message>
-            <source>Pasek narzędzi</source>
-            <translation>Tool bar</translation>
-        </message>
-        <message>
-            <source>Obiekty</source>
-            <translation>Objects</translation>
-        </message>
-        <message>
-            <source>Parametry</source>
-            <translation>Parameters</translation>
-        </message>
-        <message>
-            <source>Nowy plik</source>
-            <translation>New file</translation>
-        </message>
-        <message>
-            <source>Otwórz plik</source>
-            <translation>Open file</translation>
-        </message>
-        <message>
-            <source>Zapisz plik</source>
-            <translation>Save file</translation>
-        </message>
-        <message>
-            <source>Cofnij</source>
-            <translation>Undo</translation>
-        </message>
-        <message>
-            <source>Powtórz</source>
-            <translation>Redo</translation>
-        </message>
-        <message>
-            <source>Uruchom</source>
-            <translation>Run</translation>
-        </message>
-        <message>
-            <source>Ustawienia</source>
-            <translation>Settings</translation>
-        </message>
-        <message>
-            <source>Pomoc</source>
-            <translation>Help</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Nie można otworzyć pliku: </source>
-            <translation>Cannot open the file: </translation>
-        </message>
-        <message>
-            <source>Edyor graficzny</source>
-            <translation>Graphic editor</translation>
-        </message>
-        <message>
-            <source>Kod</source>
-            <translation>Code</translation>
-        </message>
-        <message>
-            <source>Potwierdzenie</source>
-            <translation>Confirmation</translation>
-        </message>
-        <message>
-            <source>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
-            <translation>The file %1 has unsaved changes. Save them now?</translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać pliku: </source>
-            <translation>Could not save the file: </translation>
-        </message>
-        <message>
-            <source>Zapisano: </source>
-            <translation>Saved: </translation>
-        </message>
-        <message>
-            <source>Edytor plików QML schematów.
+<context>
+    <name>AddPlotDialog</name>
+    <message>
+        <source>Dodaj wartość do wykresu :</source>
+        <translation>Add a value to the chart:</translation>
+    </message>
+    <message>
+        <source>Nazwa parametru: </source>
+        <translation>Parameter name: </translation>
+    </message>
+    <message>
+        <source>Rodzaj linii:</source>
+        <translation>Line style:</translation>
+    </message>
+    <message>
+        <source>Ciągła</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Kreskowana</source>
+        <translation>Dashed</translation>
+    </message>
+    <message>
+        <source>Kropka kreska</source>
+        <translation>Dash dot</translation>
+    </message>
+    <message>
+        <source>Interpolacja:</source>
+        <translation>Interpolation:</translation>
+    </message>
+    <message>
+        <source>Brak</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Grubość linii: </source>
+        <translation>Line width: </translation>
+    </message>
+    <message>
+        <source>Wybierz kolor: </source>
+        <translation>Choose a colour: </translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPickerPopup</name>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>ControllerStatusColumns</name>
+    <message>
+        <source>Stan</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Ostatnia odpowiedź</source>
+        <translation>Last answer</translation>
+    </message>
+    <message>
+        <source>Czas odpowiedzi</source>
+        <translation>Response time</translation>
+    </message>
+    <message>
+        <source>nieużywany w schemacie</source>
+        <translation>not used in the scheme</translation>
+    </message>
+    <message>
+        <source>odpowiada</source>
+        <translation>responds</translation>
+    </message>
+    <message>
+        <source>nie odpowiada</source>
+        <translation>does not respond</translation>
+    </message>
+    <message>
+        <source>nigdy</source>
+        <translation>never</translation>
+    </message>
+</context>
+<context>
+    <name>DataRead</name>
+    <message>
+        <source>Sterownik </source>
+        <translation>Controller </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> does not respond</translation>
+    </message>
+    <message>
+        <source>: niepoprawna suma kontrolna</source>
+        <translation>: wrong check sum</translation>
+    </message>
+    <message>
+        <source>: niepełna odpowiedź</source>
+        <translation>: incomplete reply</translation>
+    </message>
+    <message>
+        <source>: odpowiedź bez wartości</source>
+        <translation>: reply without values</translation>
+    </message>
+    <message>
+        <source> znów odpowiada</source>
+        <translation> responds again</translation>
+    </message>
+</context>
+<context>
+    <name>EventAddEdit</name>
+    <message>
+        <source>Dodaj / edytuj zdarzenie</source>
+        <translation>Add / edit event</translation>
+    </message>
+    <message>
+        <source>Nazwa zdarzenia: </source>
+        <translation>Event name: </translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Id sterownika</source>
+        <translation>Controller ID</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Dodaj element</source>
+        <translation>Add item</translation>
+    </message>
+    <message>
+        <source>Usuń element</source>
+        <translation>Remove item</translation>
+    </message>
+</context>
+<context>
+    <name>EventItemAddEdit</name>
+    <message>
+        <source>Element zdarzenia</source>
+        <translation>Event item</translation>
+    </message>
+    <message>
+        <source>Typ zmiennej</source>
+        <translation>Variable type</translation>
+    </message>
+    <message>
+        <source>Całkowita</source>
+        <translation>Integer</translation>
+    </message>
+    <message>
+        <source>Rzeczywista</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Logiczna</source>
+        <translation>Logical</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Procentowa</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Lista rozwijana</source>
+        <translation>Drop-down list</translation>
+    </message>
+    <message>
+        <source>Lista </source>
+        <translation>List </translation>
+    </message>
+    <message>
+        <source>Zmiana schematu</source>
+        <translation>Scheme change</translation>
+    </message>
+    <message>
+        <source>Id sterownika: </source>
+        <translation>Controller ID: </translation>
+    </message>
+    <message>
+        <source>Zmienna w sterowniku: </source>
+        <translation>Variable in the controller: </translation>
+    </message>
+    <message>
+        <source>Opis:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Id schematu: </source>
+        <translation>Scheme ID: </translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Dodaj wartość</source>
+        <translation>Add value</translation>
+    </message>
+    <message>
+        <source>Usuń wartość</source>
+        <translation>Remove value</translation>
+    </message>
+    <message>
+        <source>Sterownik nie odpowiada</source>
+        <translation>The controller does not respond</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>nazwa jest pusta</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>nazwa nie może zawierać &quot;..&quot;</source>
+        <translation>the name must not contain &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>nazwa zawiera znak niedozwolony w nazwie pliku</source>
+        <translation>the name holds a character not allowed in a file name</translation>
+    </message>
+    <message>
+        <source>nazwa nie może kończyć się spacją ani kropką</source>
+        <translation>the name must not end with a space or a full stop</translation>
+    </message>
+    <message>
+        <source>nazwa jest zarezerwowana przez system</source>
+        <translation>the name is reserved by the system</translation>
+    </message>
+    <message>
+        <source>nazwa jest za długa</source>
+        <translation>the name is too long</translation>
+    </message>
+</context>
+<context>
+    <name>FirstRun</name>
+    <message>
+        <source>Witaj w programie Tesk-Control !</source>
+        <translation>Welcome to Tesk-Control!</translation>
+    </message>
+    <message>
+        <source>Domyślne położenie projektów: </source>
+        <translation>Default project location: </translation>
+    </message>
+    <message>
+        <source>Domyślny język: </source>
+        <translation>Default language: </translation>
+    </message>
+    <message>
+        <source>Angielski (ENG)</source>
+        <translation>English (ENG)</translation>
+    </message>
+    <message>
+        <source>Polski (PL)</source>
+        <translation>Polish (PL)</translation>
+    </message>
+    <message>
+        <source>Zakończ</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Wybierz folder</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
+        <translation>The language will change after the program is restarted</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tesk-Control</source>
+        <translation>Tesk-Control</translation>
+    </message>
+    <message>
+        <source>Szukaj:</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Schemat</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>v 0.8.12</source>
+        <translation>v 0.8.12</translation>
+    </message>
+    <message>
+        <source>Dane</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Błędy</source>
+        <translation>Errors</translation>
+    </message>
+    <message>
+        <source>Informacje</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenia</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>Pasek narzędzi</source>
+        <translation>Tool bar</translation>
+    </message>
+    <message>
+        <source>Uruchomiono program, logowanie rozpoczęte</source>
+        <translation>Program started, logging begun</translation>
+    </message>
+    <message>
+        <source>Zaloguj się</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Nowy projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Otwórz projekt</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Zapisz projekt</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>Edytuj projekt</source>
+        <translation>Edit project</translation>
+    </message>
+    <message>
+        <source>Sterowniki</source>
+        <translation>Controllers</translation>
+    </message>
+    <message>
+        <source>Drzewo elementów</source>
+        <translation>Element tree</translation>
+    </message>
+    <message>
+        <source>Edytor schematów</source>
+        <translation>Scheme editor</translation>
+    </message>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>O Programie</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać ustawień: </source>
+        <translation>Could not save the settings: </translation>
+    </message>
+    <message>
+        <source>Otwieram ostatnio zapisany projekt: </source>
+        <translation>Opening the last saved project: </translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku: </source>
+        <translation>Could not save the file: </translation>
+    </message>
+    <message>
+        <source>Otwieram projekt: </source>
+        <translation>Opening project: </translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać projektu:</source>
+        <translation>Could not save the project:</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+        <translation>The project has unsaved changes. Save them now?</translation>
+    </message>
+    <message>
+        <source>Nadzór i obsługa sterowników automatyki budynków.</source>
+        <translation>Supervision and operation of building automation controllers.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono: </source>
+        <translation>Not found: </translation>
+    </message>
+    <message>
+        <source>Błąd ładowania schematu: </source>
+        <translation>Error loading the scheme: </translation>
+    </message>
+    <message>
+        <source>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </source>
+        <translation>The scheme reports no clicks (no itemClicked signal): </translation>
+    </message>
+    <message>
+        <source>Aktualizacja danych</source>
+        <translation>Updating data</translation>
+    </message>
+    <message>
+        <source>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</source>
+        <translation>Scheme refresh stopped; &quot;Refresh&quot; in the scheme&apos;s menu resumes it</translation>
+    </message>
+    <message>
+        <source>Aktualizacja zakończona, czas odczytu: </source>
+        <translation>Update finished, read time: </translation>
+    </message>
+    <message>
+        <source>Odczytano parametr ze sterownika: </source>
+        <translation>Parameter read from controller: </translation>
+    </message>
+    <message>
+        <source>Brak parametru w sterowniku: </source>
+        <translation>Parameter missing in controller: </translation>
+    </message>
+    <message>
+        <source>Nie znaleziono sterownika z ID: </source>
+        <translation>No controller found with ID: </translation>
+    </message>
+    <message>
+        <source>Sterownik </source>
+        <translation>Controller </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> does not respond</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono schematu o ID: </source>
+        <translation>No scheme found with ID: </translation>
+    </message>
+    <message>
+        <source>Nie zapisano parametru (brak wartości do zapisania): </source>
+        <translation>Parameter not written (no value to write): </translation>
+    </message>
+    <message>
+        <source>Zapis do sterownika: </source>
+        <translation>Writing to controller: </translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać plików projektu:</source>
+        <translation>The following project files could not be read:</translation>
+    </message>
+    <message>
+        <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
+        <translation>Before the project is saved, each of them is copied to a file ending in .unreadable.</translation>
+    </message>
+    <message>
+        <source>Wybierz folder</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>Żaden projekt nie jest otwarty.</source>
+        <translation>No project is open.</translation>
+    </message>
+    <message>
+        <source>: niepoprawna odpowiedź</source>
+        <translation>: invalid reply</translation>
+    </message>
+    <message>
+        <source>, zapis niepotwierdzony</source>
+        <translation>, write not confirmed</translation>
+    </message>
+    <message>
+        <source>Sterownik odrzucił zapis: </source>
+        <translation>The controller refused the write: </translation>
+    </message>
+    <message>
+        <source>, wartość w sterowniku bez zmian</source>
+        <translation>, the value in the controller is unchanged</translation>
+    </message>
+    <message>
+        <source>Sterownik zmienił zapisywaną wartość: </source>
+        <translation>The controller changed the value written: </translation>
+    </message>
+    <message>
+        <source>: wysłano </source>
+        <translation>: sent </translation>
+    </message>
+    <message>
+        <source>, sterownik przyjął </source>
+        <translation>, the controller kept </translation>
+    </message>
+    <message>
+        <source>Nie wszystkie wartości zostały zapisane:
+</source>
+        <translation>Not every value was written:
+</translation>
+    </message>
+    <message>
+        <source>Zapis niepotwierdzony</source>
+        <translation>Write not confirmed</translation>
+    </message>
+</context>
+<context>
+    <name>NewProject</name>
+    <message>
+        <source>Nowy projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Katalog:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Utwórz</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
+        <translation>Could not create a folder with the given name; it probably exists already.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa nazwa katalogu: </source>
+        <translation>Invalid folder name: </translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>nie udało się zachować kopii nieczytelnego pliku</source>
+        <translation>the copy of the unreadable file could not be kept</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEdit</name>
+    <message>
+        <source>Edytuj projekt</source>
+        <translation>Edit project</translation>
+    </message>
+    <message>
+        <source>Informacje o projekcie</source>
+        <translation>Project information</translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Wersja:</source>
+        <translation>Revision:</translation>
+    </message>
+    <message>
+        <source>Data edycji:</source>
+        <translation>Edit date:</translation>
+    </message>
+    <message>
+        <source>Konto SIP</source>
+        <translation>SIP account</translation>
+    </message>
+    <message>
+        <source>Adres serwera:</source>
+        <translation>Server address:</translation>
+    </message>
+    <message>
+        <source>Numer:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Hasło:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QDeclarativeZoomPan</name>
+    <message>
+        <source>Odswież</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Główny element schematu nie jest elementem graficznym</source>
+        <translation>The root element of the scheme is not a visual item</translation>
+    </message>
+</context>
+<context>
+    <name>QmlFileChooser</name>
+    <message>
+        <source>Wybierz folder</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Plik QML musi leżeć w folderze projektu: </source>
+        <translation>The QML file must lie in the project folder: </translation>
+    </message>
+</context>
+<context>
+    <name>QtColorPicker</name>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Dark red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Dark green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Dark blue</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Dark cyan</source>
+        <translation>Dark cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Dark magenta</source>
+        <translation>Dark magenta</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Dark yellow</source>
+        <translation>Dark yellow</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>Dark gray</source>
+        <translation>Dark gray</translation>
+    </message>
+    <message>
+        <source>Light gray</source>
+        <translation>Light gray</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeFile</name>
+    <message>
+        <source>nazwa jest zajęta przez plik projektu</source>
+        <translation>the name is taken by a project file</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeIdCheck</name>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe ID schematu „%1”: %2.</source>
+        <translation>Invalid scheme ID &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SchemePreview</name>
+    <message>
+        <source>Podgląd schematu</source>
+        <translation>Scheme preview</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Wygląd</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Aktualizacje</source>
+        <translation>Updates</translation>
+    </message>
+</context>
+<context>
+    <name>StaleStrip</name>
+    <message>
+        <source>ostatnia poprawna odpowiedź: </source>
+        <translation>last good answer: </translation>
+    </message>
+    <message>
+        <source>dotąd bez odpowiedzi</source>
+        <translation>no answer so far</translation>
+    </message>
+    <message>
+        <source>Sterownik nie odpowiada: </source>
+        <translation>Controller not answering: </translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Język interfejsu: polski</source>
+        <translation>Interface language: English</translation>
+    </message>
+</context>
+<context>
+    <name>TeskDesigner</name>
+    <message>
+        <source>Pasek narzędzi</source>
+        <translation>Tool bar</translation>
+    </message>
+    <message>
+        <source>Obiekty</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>Parametry</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Nowy plik</source>
+        <translation>New file</translation>
+    </message>
+    <message>
+        <source>Otwórz plik</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Zapisz plik</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Cofnij</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Powtórz</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Uruchom</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku: </source>
+        <translation>Cannot open the file: </translation>
+    </message>
+    <message>
+        <source>Edyor graficzny</source>
+        <translation>Graphic editor</translation>
+    </message>
+    <message>
+        <source>Kod</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+        <translation>The file %1 has unsaved changes. Save them now?</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku: </source>
+        <translation>Could not save the file: </translation>
+    </message>
+    <message>
+        <source>Zapisano: </source>
+        <translation>Saved: </translation>
+    </message>
+    <message>
+        <source>Edytor plików QML schematów.
 
 Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
 Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
 Podgląd pokazuje błędy QML z numerami wierszy.</source>
-            <translation>Editor of the schemes' QML files.
+        <translation>Editor of the schemes&apos; QML files.
 
 Ctrl+N new file, Ctrl+O open, Ctrl+S save,
 Ctrl+Z undo, Ctrl+Y redo, F5 scheme preview.
 The preview shows QML errors with their line numbers.</translation>
-        </message>
-    </context>
-    <context>
-        <name>deviceAddEdit</name>
-        <message>
-            <source>Dodaj / Edytuj Urządzenie</source>
-            <translation>Add / Edit Device</translation>
-        </message>
-        <message>
-            <source>Ogólne</source>
-            <translation>General</translation>
-        </message>
-        <message>
-            <source>Adres sterownika: </source>
-            <translation>Controller address: </translation>
-        </message>
-        <message>
-            <source>Opis: </source>
-            <translation>Description: </translation>
-        </message>
-        <message>
-            <source>Id:</source>
-            <translation>ID:</translation>
-        </message>
-        <message>
-            <source>Adres MAC: </source>
-            <translation>MAC address: </translation>
-        </message>
-        <message>
-            <source>Numer seryjny: </source>
-            <translation>Serial number: </translation>
-        </message>
-        <message>
-            <source>Wersja oprogramowania: </source>
-            <translation>Firmware version: </translation>
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation>Port:</translation>
-        </message>
-        <message>
-            <source>Parametry</source>
-            <translation>Parameters</translation>
-        </message>
-        <message>
-            <source>Nazwa</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>Wartość</source>
-            <translation>Value</translation>
-        </message>
-        <message>
-            <source>Typ</source>
-            <translation>Type</translation>
-        </message>
-        <message>
-            <source>Wykres</source>
-            <translation>Chart</translation>
-        </message>
-        <message>
-            <source>Max</source>
-            <translation>Max</translation>
-        </message>
-        <message>
-            <source>Min</source>
-            <translation>Min</translation>
-        </message>
-        <message>
-            <source>Odczytuje dane: </source>
-            <translation>Reading data: </translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Odczytuje dane...</source>
-            <translation>Reading data...</translation>
-        </message>
-        <message>
-            <source>Brak połączenia ze sterownikiem</source>
-            <translation>No connection with the controller</translation>
-        </message>
-        <message>
-            <source>Nowa wartośc: </source>
-            <translation>New value: </translation>
-        </message>
-        <message>
-            <source>Podaj nową wartość: </source>
-            <translation>Enter the new value: </translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Wszystkie pola muszą być wypełnione</source>
-            <translation>All fields must be filled in</translation>
-        </message>
-    </context>
-    <context>
-        <name>deviceManagement</name>
-        <message>
-            <source>Zarządzanie sterownikami</source>
-            <translation>Controller management</translation>
-        </message>
-        <message>
-            <source>ID</source>
-            <translation>ID</translation>
-        </message>
-        <message>
-            <source>Adres sterownika</source>
-            <translation>Controller address</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>Port</translation>
-        </message>
-        <message>
-            <source>Opis</source>
-            <translation>Description</translation>
-        </message>
-        <message>
-            <source>Dodaj sterownik</source>
-            <translation>Add controller</translation>
-        </message>
-        <message>
-            <source>Usuń sterownik</source>
-            <translation>Remove controller</translation>
-        </message>
-        <message>
-            <source>Zatwierdź</source>
-            <translation>Confirm</translation>
-        </message>
-        <message>
-            <source>Zamknij</source>
-            <translation>Close</translation>
-        </message>
-        <message>
-            <source>Potwierdzenie</source>
-            <translation>Confirmation</translation>
-        </message>
-        <message>
-            <source>Napewno chcesz usunąć sterownik z listy ?</source>
-            <translation>Do you really want to remove the controller from the list?</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Znaleziono dwa elementy z tym samym ID</source>
-            <translation>Two elements with the same ID were found</translation>
-        </message>
-    </context>
-    <context>
-        <name>listItemAddEdit</name>
-        <message>
-            <source>Dodaj / edytuj wartość</source>
-            <translation>Add / edit value</translation>
-        </message>
-        <message>
-            <source>Wartość: </source>
-            <translation>Value: </translation>
-        </message>
-        <message>
-            <source>Opis: </source>
-            <translation>Description: </translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</source>
-            <translation>This value is already assigned; please enter another value.</translation>
-        </message>
-    </context>
-    <context>
-        <name>schemeAddEdit</name>
-        <message>
-            <source>bez przerwy</source>
-            <translation>back to back</translation>
-        </message>
-        <message>
-            <source>Dodaj / Edytuj Schemat</source>
-            <translation>Add / Edit Scheme</translation>
-        </message>
-        <message>
-            <source>Typ obiektu: </source>
-            <translation>Object type: </translation>
-        </message>
-        <message>
-            <source>Grupa</source>
-            <translation>Group</translation>
-        </message>
-        <message>
-            <source>Schemat</source>
-            <translation>Scheme</translation>
-        </message>
-        <message>
-            <source>Nazwa: </source>
-            <translation>Name: </translation>
-        </message>
-        <message>
-            <source>ID: </source>
-            <translation>ID: </translation>
-        </message>
-        <message>
-            <source>Plik QML: </source>
-            <translation>QML file: </translation>
-        </message>
-        <message>
-            <source>Okres aktualizacji: </source>
-            <translation>Update period: </translation>
-        </message>
-        <message>
-            <source> s</source>
-            <translation> s</translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Element o podanej nazwie już istnieje</source>
-            <translation>An element with this name already exists</translation>
-        </message>
-    </context>
-    <context>
-        <name>schemeVariables</name>
-        <message>
-            <source>bez przerwy</source>
-            <translation>back to back</translation>
-        </message>
-        <message>
-            <source>Edycja schematu</source>
-            <translation>Scheme editing</translation>
-        </message>
-        <message>
-            <source>Ogólne</source>
-            <translation>General</translation>
-        </message>
-        <message>
-            <source>Typ obiektu: </source>
-            <translation>Object type: </translation>
-        </message>
-        <message>
-            <source>Grupa</source>
-            <translation>Group</translation>
-        </message>
-        <message>
-            <source>Schemat</source>
-            <translation>Scheme</translation>
-        </message>
-        <message>
-            <source>Nazwa: </source>
-            <translation>Name: </translation>
-        </message>
-        <message>
-            <source>ID: </source>
-            <translation>ID: </translation>
-        </message>
-        <message>
-            <source>Plik QML: </source>
-            <translation>QML file: </translation>
-        </message>
-        <message>
-            <source>Okres aktualizacji: </source>
-            <translation>Update period: </translation>
-        </message>
-        <message>
-            <source> s</source>
-            <translation> s</translation>
-        </message>
-        <message>
-            <source>Odczyt</source>
-            <translation>Read</translation>
-        </message>
-        <message>
-            <source>Typ</source>
-            <translation>Type</translation>
-        </message>
-        <message>
-            <source>Nazwa w sterowniku</source>
-            <translation>Name in the controller</translation>
-        </message>
-        <message>
-            <source>Nazwa w schemacie</source>
-            <translation>Name in the scheme</translation>
-        </message>
-        <message>
-            <source>Id sterownika</source>
-            <translation>Controller ID</translation>
-        </message>
-        <message>
-            <source>Zapis</source>
-            <translation>Write</translation>
-        </message>
-        <message>
-            <source>Zdarzenie</source>
-            <translation>Event</translation>
-        </message>
-        <message>
-            <source>Dodaj</source>
-            <translation>Add</translation>
-        </message>
-        <message>
-            <source>Usuń</source>
-            <translation>Remove</translation>
-        </message>
-    </context>
-    <context>
-        <name>schemesManagement</name>
-        <message>
-            <source>Drzewo elementów</source>
-            <translation>Element tree</translation>
-        </message>
-        <message>
-            <source>Dodaj grupę lub schemat</source>
-            <translation>Add a group or a scheme</translation>
-        </message>
-        <message>
-            <source>Usuń z poddrzewem</source>
-            <translation>Remove with everything under it</translation>
-        </message>
-        <message>
-            <source>Zatwierdź</source>
-            <translation>Confirm</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Znaleziono dwa elementy z tym samym ID</source>
-            <translation>Two elements with the same ID were found</translation>
-        </message>
-    </context>
-    <context>
-        <name>setValue</name>
-        <message>
-            <source>Ustaw wartość: </source>
-            <translation>Set value: </translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>VariableCatalogRequest</name>
-        <message>
-            <source>Odczytuję zmienne sterownika </source>
-            <translation>Reading the variables of controller </translation>
-        </message>
-    </context>
-    <context>
-        <name>variableAddEdit</name>
-        <message>
-            <source>Dodaj / Edytuj Zmienną</source>
-            <translation>Add / Edit Variable</translation>
-        </message>
-        <message>
-            <source>ID sterownika: </source>
-            <translation>Controller ID: </translation>
-        </message>
-        <message>
-            <source>Nazwa w sterowniku: </source>
-            <translation>Name in the controller: </translation>
-        </message>
-        <message>
-            <source>Nazwa w schemacie: </source>
-            <translation>Name in the scheme: </translation>
-        </message>
-        <message>
-            <source>Typ zmiennej: </source>
-            <translation>Variable type: </translation>
-        </message>
-        <message>
-            <source>Całkowita</source>
-            <translation>Integer</translation>
-        </message>
-        <message>
-            <source>Rrzeczywista</source>
-            <translation>Real</translation>
-        </message>
-        <message>
-            <source>Logiczna</source>
-            <translation>Logical</translation>
-        </message>
-        <message>
-            <source>Temperatura</source>
-            <translation>Temperature</translation>
-        </message>
-        <message>
-            <source>Procentowa</source>
-            <translation>Percentage</translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Sterownik </source>
-            <translation>Controller </translation>
-        </message>
-        <message>
-            <source> nie odpowiada</source>
-            <translation> does not respond</translation>
-        </message>
-        <message>
-            <source>: niepoprawna suma kontrolna</source>
-            <translation>: wrong check sum</translation>
-        </message>
-        <message>
-            <source>: niepełna odpowiedź</source>
-            <translation>: incomplete reply</translation>
-        </message>
-        <message>
-            <source>: odpowiedź bez wartości</source>
-            <translation>: reply without values</translation>
-        </message>
-        <message>
-            <source> znów odpowiada</source>
-            <translation> responds again</translation>
-        </message>
-    </context>
-    <context>
-        <name>FileName</name>
-        <message>
-            <source>nazwa jest pusta</source>
-            <translation>the name is empty</translation>
-        </message>
-        <message>
-            <source>nazwa nie może zawierać &quot;..&quot;</source>
-            <translation>the name must not contain &quot;..&quot;</translation>
-        </message>
-        <message>
-            <source>nazwa zawiera znak niedozwolony w nazwie pliku</source>
-            <translation>the name holds a character not allowed in a file name</translation>
-        </message>
-        <message>
-            <source>nazwa nie może kończyć się spacją ani kropką</source>
-            <translation>the name must not end with a space or a full stop</translation>
-        </message>
-        <message>
-            <source>nazwa jest zarezerwowana przez system</source>
-            <translation>the name is reserved by the system</translation>
-        </message>
-        <message>
-            <source>nazwa jest za długa</source>
-            <translation>the name is too long</translation>
-        </message>
-    </context>
-    <context>
-        <name>Project</name>
-        <message>
-            <source>nie udało się zachować kopii nieczytelnego pliku</source>
-            <translation>the copy of the unreadable file could not be kept</translation>
-        </message>
-    </context>
-    <context>
-        <name>SchemeFile</name>
-        <message>
-            <source>nazwa jest zajęta przez plik projektu</source>
-            <translation>the name is taken by a project file</translation>
-        </message>
-    </context>
-    <context>
-        <name>XmlSave</name>
-        <message>
-            <source>nie jest zwykłym plikiem, nie zostanie nadpisany</source>
-            <translation>is not a regular file and will not be replaced</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>VariableCatalogRequest</name>
+    <message>
+        <source>Odczytuję zmienne sterownika </source>
+        <translation>Reading the variables of controller </translation>
+    </message>
+</context>
+<context>
+    <name>XmlSave</name>
+    <message>
+        <source>nie jest zwykłym plikiem, nie zostanie nadpisany</source>
+        <translation>is not a regular file and will not be replaced</translation>
+    </message>
+</context>
+<context>
+    <name>deviceAddEdit</name>
+    <message>
+        <source>Dodaj / Edytuj Urządzenie</source>
+        <translation>Add / Edit Device</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Adres sterownika: </source>
+        <translation>Controller address: </translation>
+    </message>
+    <message>
+        <source>Opis: </source>
+        <translation>Description: </translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Adres MAC: </source>
+        <translation>MAC address: </translation>
+    </message>
+    <message>
+        <source>Numer seryjny: </source>
+        <translation>Serial number: </translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania: </source>
+        <translation>Firmware version: </translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Parametry</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Wykres</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Odczytuje dane: </source>
+        <translation>Reading data: </translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Odczytuje dane...</source>
+        <translation>Reading data...</translation>
+    </message>
+    <message>
+        <source>Brak połączenia ze sterownikiem</source>
+        <translation>No connection with the controller</translation>
+    </message>
+    <message>
+        <source>Nowa wartośc: </source>
+        <translation>New value: </translation>
+    </message>
+    <message>
+        <source>Podaj nową wartość: </source>
+        <translation>Enter the new value: </translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Wszystkie pola muszą być wypełnione</source>
+        <translation>All fields must be filled in</translation>
+    </message>
+</context>
+<context>
+    <name>deviceManagement</name>
+    <message>
+        <source>Zarządzanie sterownikami</source>
+        <translation>Controller management</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Adres sterownika</source>
+        <translation>Controller address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Dodaj sterownik</source>
+        <translation>Add controller</translation>
+    </message>
+    <message>
+        <source>Usuń sterownik</source>
+        <translation>Remove controller</translation>
+    </message>
+    <message>
+        <source>Zatwierdź</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Napewno chcesz usunąć sterownik z listy ?</source>
+        <translation>Do you really want to remove the controller from the list?</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Znaleziono dwa elementy z tym samym ID</source>
+        <translation>Two elements with the same ID were found</translation>
+    </message>
+</context>
+<context>
+    <name>listItemAddEdit</name>
+    <message>
+        <source>Dodaj / edytuj wartość</source>
+        <translation>Add / edit value</translation>
+    </message>
+    <message>
+        <source>Wartość: </source>
+        <translation>Value: </translation>
+    </message>
+    <message>
+        <source>Opis: </source>
+        <translation>Description: </translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</source>
+        <translation>This value is already assigned; please enter another value.</translation>
+    </message>
+</context>
+<context>
+    <name>schemeAddEdit</name>
+    <message>
+        <source>bez przerwy</source>
+        <translation>back to back</translation>
+    </message>
+    <message>
+        <source>Dodaj / Edytuj Schemat</source>
+        <translation>Add / Edit Scheme</translation>
+    </message>
+    <message>
+        <source>Typ obiektu: </source>
+        <translation>Object type: </translation>
+    </message>
+    <message>
+        <source>Grupa</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Schemat</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>Nazwa: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>ID: </source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Plik QML: </source>
+        <translation>QML file: </translation>
+    </message>
+    <message>
+        <source>Okres aktualizacji: </source>
+        <translation>Update period: </translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Element o podanej nazwie już istnieje</source>
+        <translation>An element with this name already exists</translation>
+    </message>
+</context>
+<context>
+    <name>schemeVariables</name>
+    <message>
+        <source>bez przerwy</source>
+        <translation>back to back</translation>
+    </message>
+    <message>
+        <source>Edycja schematu</source>
+        <translation>Scheme editing</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Typ obiektu: </source>
+        <translation>Object type: </translation>
+    </message>
+    <message>
+        <source>Grupa</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Schemat</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>Nazwa: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>ID: </source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Plik QML: </source>
+        <translation>QML file: </translation>
+    </message>
+    <message>
+        <source>Okres aktualizacji: </source>
+        <translation>Update period: </translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Odczyt</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Nazwa w sterowniku</source>
+        <translation>Name in the controller</translation>
+    </message>
+    <message>
+        <source>Nazwa w schemacie</source>
+        <translation>Name in the scheme</translation>
+    </message>
+    <message>
+        <source>Id sterownika</source>
+        <translation>Controller ID</translation>
+    </message>
+    <message>
+        <source>Zapis</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
+    </message>
+</context>
+<context>
+    <name>schemesManagement</name>
+    <message>
+        <source>Drzewo elementów</source>
+        <translation>Element tree</translation>
+    </message>
+    <message>
+        <source>Dodaj grupę lub schemat</source>
+        <translation>Add a group or a scheme</translation>
+    </message>
+    <message>
+        <source>Usuń z poddrzewem</source>
+        <translation>Remove with everything under it</translation>
+    </message>
+    <message>
+        <source>Zatwierdź</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Znaleziono dwa elementy z tym samym ID</source>
+        <translation>Two elements with the same ID were found</translation>
+    </message>
+</context>
+<context>
+    <name>setValue</name>
+    <message>
+        <source>Ustaw wartość: </source>
+        <translation>Set value: </translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </source>
+        <translation>The controller stores only ISO 8859-1 characters and would turn others into &quot;?&quot;. Cannot send the value of the field </translation>
+    </message>
+</context>
+<context>
+    <name>variableAddEdit</name>
+    <message>
+        <source>Dodaj / Edytuj Zmienną</source>
+        <translation>Add / Edit Variable</translation>
+    </message>
+    <message>
+        <source>ID sterownika: </source>
+        <translation>Controller ID: </translation>
+    </message>
+    <message>
+        <source>Nazwa w sterowniku: </source>
+        <translation>Name in the controller: </translation>
+    </message>
+    <message>
+        <source>Nazwa w schemacie: </source>
+        <translation>Name in the scheme: </translation>
+    </message>
+    <message>
+        <source>Typ zmiennej: </source>
+        <translation>Variable type: </translation>
+    </message>
+    <message>
+        <source>Całkowita</source>
+        <translation>Integer</translation>
+    </message>
+    <message>
+        <source>Rrzeczywista</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Logiczna</source>
+        <translation>Logical</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Procentowa</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sterownik </source>
+        <translation>Controller </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> does not respond</translation>
+    </message>
+</context>
 </TS>

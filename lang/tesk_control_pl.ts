@@ -1,1329 +1,1358 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="pl_PL">
-    <context>
-        <name>AddPlotDialog</name>
-        <message>
-            <source>Dodaj wartość do wykresu :</source>
-            <translation>Dodaj wartość do wykresu :</translation>
-        </message>
-        <message>
-            <source>Nazwa parametru: </source>
-            <translation>Nazwa parametru: </translation>
-        </message>
-        <message>
-            <source>Rodzaj linii:</source>
-            <translation>Rodzaj linii:</translation>
-        </message>
-        <message>
-            <source>Ciągła</source>
-            <translation>Ciągła</translation>
-        </message>
-        <message>
-            <source>Kreskowana</source>
-            <translation>Kreskowana</translation>
-        </message>
-        <message>
-            <source>Kropka kreska</source>
-            <translation>Kropka kreska</translation>
-        </message>
-        <message>
-            <source>Interpolacja:</source>
-            <translation>Interpolacja:</translation>
-        </message>
-        <message>
-            <source>Brak</source>
-            <translation>Brak</translation>
-        </message>
-        <message>
-            <source>Grubość linii: </source>
-            <translation>Grubość linii: </translation>
-        </message>
-        <message>
-            <source>Wybierz kolor: </source>
-            <translation>Wybierz kolor: </translation>
-        </message>
-        <message>
-            <source>Dodaj</source>
-            <translation>Dodaj</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-    </context>
-    <context>
-        <name>ColorPickerPopup</name>
-        <message>
-            <source>Custom</source>
-            <translation>Custom</translation>
-        </message>
-    </context>
-    <context>
-        <name>ControllerStatusColumns</name>
-        <message>
-            <source>Stan</source>
-            <translation>Stan</translation>
-        </message>
-        <message>
-            <source>Ostatnia odpowiedź</source>
-            <translation>Ostatnia odpowiedź</translation>
-        </message>
-        <message>
-            <source>Czas odpowiedzi</source>
-            <translation>Czas odpowiedzi</translation>
-        </message>
-        <message>
-            <source>nieużywany w schemacie</source>
-            <translation>nieużywany w schemacie</translation>
-        </message>
-        <message>
-            <source>odpowiada</source>
-            <translation>odpowiada</translation>
-        </message>
-        <message>
-            <source>nie odpowiada</source>
-            <translation>nie odpowiada</translation>
-        </message>
-        <message>
-            <source>nigdy</source>
-            <translation>nigdy</translation>
-        </message>
-    </context>
-    <context>
-        <name>DataRead</name>
-        <message>
-            <source>Sterownik </source>
-            <translation>Sterownik </translation>
-        </message>
-        <message>
-            <source> nie odpowiada</source>
-            <translation> nie odpowiada</translation>
-        </message>
-        <message>
-            <source>: niepoprawna suma kontrolna</source>
-            <translation>: niepoprawna suma kontrolna</translation>
-        </message>
-        <message>
-            <source>: niepełna odpowiedź</source>
-            <translation>: niepełna odpowiedź</translation>
-        </message>
-        <message>
-            <source>: odpowiedź bez wartości</source>
-            <translation>: odpowiedź bez wartości</translation>
-        </message>
-        <message>
-            <source> znów odpowiada</source>
-            <translation> znów odpowiada</translation>
-        </message>
-    </context>
-    <context>
-        <name>EventAddEdit</name>
-        <message>
-            <source>Dodaj / edytuj zdarzenie</source>
-            <translation>Dodaj / edytuj zdarzenie</translation>
-        </message>
-        <message>
-            <source>Nazwa zdarzenia: </source>
-            <translation>Nazwa zdarzenia: </translation>
-        </message>
-        <message>
-            <source>Typ</source>
-            <translation>Typ</translation>
-        </message>
-        <message>
-            <source>Wartość</source>
-            <translation>Wartość</translation>
-        </message>
-        <message>
-            <source>Id sterownika</source>
-            <translation>Id sterownika</translation>
-        </message>
-        <message>
-            <source>Opis</source>
-            <translation>Opis</translation>
-        </message>
-        <message>
-            <source>Dodaj element</source>
-            <translation>Dodaj element</translation>
-        </message>
-        <message>
-            <source>Usuń element</source>
-            <translation>Usuń element</translation>
-        </message>
-    </context>
-    <context>
-        <name>EventItemAddEdit</name>
-        <message>
-            <source>Element zdarzenia</source>
-            <translation>Element zdarzenia</translation>
-        </message>
-        <message>
-            <source>Typ zmiennej</source>
-            <translation>Typ zmiennej</translation>
-        </message>
-        <message>
-            <source>Całkowita</source>
-            <translation>Całkowita</translation>
-        </message>
-        <message>
-            <source>Rzeczywista</source>
-            <translation>Rzeczywista</translation>
-        </message>
-        <message>
-            <source>Logiczna</source>
-            <translation>Logiczna</translation>
-        </message>
-        <message>
-            <source>Temperatura</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>Procentowa</source>
-            <translation>Procentowa</translation>
-        </message>
-        <message>
-            <source>Lista rozwijana</source>
-            <translation>Lista rozwijana</translation>
-        </message>
-        <message>
-            <source>Lista </source>
-            <translation>Lista </translation>
-        </message>
-        <message>
-            <source>Zmiana schematu</source>
-            <translation>Zmiana schematu</translation>
-        </message>
-        <message>
-            <source>Id sterownika: </source>
-            <translation>Id sterownika: </translation>
-        </message>
-        <message>
-            <source>Zmienna w sterowniku: </source>
-            <translation>Zmienna w sterowniku: </translation>
-        </message>
-        <message>
-            <source>Opis:</source>
-            <translation>Opis:</translation>
-        </message>
-        <message>
-            <source>Id schematu: </source>
-            <translation>Id schematu: </translation>
-        </message>
-        <message>
-            <source>Wartość</source>
-            <translation>Wartość</translation>
-        </message>
-        <message>
-            <source>Opis</source>
-            <translation>Opis</translation>
-        </message>
-        <message>
-            <source>Dodaj wartość</source>
-            <translation>Dodaj wartość</translation>
-        </message>
-        <message>
-            <source>Usuń wartość</source>
-            <translation>Usuń wartość</translation>
-        </message>
-        <message>
-            <source>Sterownik nie odpowiada</source>
-            <translation>Sterownik nie odpowiada</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirstRun</name>
-        <message>
-            <source>Witaj w programie Tesk-Control !</source>
-            <translation>Witaj w programie Tesk-Control !</translation>
-        </message>
-        <message>
-            <source>Domyślne położenie projektów: </source>
-            <translation>Domyślne położenie projektów: </translation>
-        </message>
-        <message>
-            <source>Domyślny język: </source>
-            <translation>Domyślny język: </translation>
-        </message>
-        <message>
-            <source>Angielski (ENG)</source>
-            <translation>Angielski (ENG)</translation>
-        </message>
-        <message>
-            <source>Polski (PL)</source>
-            <translation>Polski (PL)</translation>
-        </message>
-        <message>
-            <source>Zakończ</source>
-            <translation>Zakończ</translation>
-        </message>
-        <message>
-            <source>Wybierz folder</source>
-            <translation>Wybierz folder</translation>
-        </message>
-        <message>
-            <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
-            <translation>Język w programie zostanie zmieniony po ponownym uruchomieniu</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Tesk-Control</source>
-            <translation>Tesk-Control</translation>
-        </message>
-        <message>
-            <source>Szukaj:</source>
-            <translation>Szukaj:</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>Ok</translation>
-        </message>
-        <message>
-            <source>Schemat</source>
-            <translation>Schemat</translation>
-        </message>
-        <message>
-            <source>Log</source>
-            <translation>Log</translation>
-        </message>
-        <message>
-            <source>v 0.8.12</source>
-            <translation>v 0.8.12</translation>
-        </message>
-        <message>
-            <source>Dane</source>
-            <translation>Dane</translation>
-        </message>
-        <message>
-            <source>Błędy</source>
-            <translation>Błędy</translation>
-        </message>
-        <message>
-            <source>Informacje</source>
-            <translation>Informacje</translation>
-        </message>
-        <message>
-            <source>Ostrzeżenia</source>
-            <translation>Ostrzeżenia</translation>
-        </message>
-        <message>
-            <source>Pasek narzędzi</source>
-            <translation>Pasek narzędzi</translation>
-        </message>
-        <message>
-            <source>Uruchomiono program, logowanie rozpoczęte</source>
-            <translation>Uruchomiono program, logowanie rozpoczęte</translation>
-        </message>
-        <message>
-            <source>Zaloguj się</source>
-            <translation>Zaloguj się</translation>
-        </message>
-        <message>
-            <source>Nowy projekt</source>
-            <translation>Nowy projekt</translation>
-        </message>
-        <message>
-            <source>Otwórz projekt</source>
-            <translation>Otwórz projekt</translation>
-        </message>
-        <message>
-            <source>Zapisz projekt</source>
-            <translation>Zapisz projekt</translation>
-        </message>
-        <message>
-            <source>Edytuj projekt</source>
-            <translation>Edytuj projekt</translation>
-        </message>
-        <message>
-            <source>Sterowniki</source>
-            <translation>Sterowniki</translation>
-        </message>
-        <message>
-            <source>Drzewo elementów</source>
-            <translation>Drzewo elementów</translation>
-        </message>
-        <message>
-            <source>Edytor schematów</source>
-            <translation>Edytor schematów</translation>
-        </message>
-        <message>
-            <source>Ustawienia</source>
-            <translation>Ustawienia</translation>
-        </message>
-        <message>
-            <source>Pomoc</source>
-            <translation>Pomoc</translation>
-        </message>
-        <message>
-            <source>O Programie</source>
-            <translation>O Programie</translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać ustawień: </source>
-            <translation>Nie udało się zapisać ustawień: </translation>
-        </message>
-        <message>
-            <source>Otwieram ostatnio zapisany projekt: </source>
-            <translation>Otwieram ostatnio zapisany projekt: </translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać pliku: </source>
-            <translation>Nie udało się zapisać pliku: </translation>
-        </message>
-        <message>
-            <source>Otwieram projekt: </source>
-            <translation>Otwieram projekt: </translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać projektu:</source>
-            <translation>Nie udało się zapisać projektu:</translation>
-        </message>
-        <message>
-            <source>Potwierdzenie</source>
-            <translation>Potwierdzenie</translation>
-        </message>
-        <message>
-            <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
-            <translation>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
-        </message>
-        <message>
-            <source>Nadzór i obsługa sterowników automatyki budynków.</source>
-            <translation>Nadzór i obsługa sterowników automatyki budynków.</translation>
-        </message>
-        <message>
-            <source>Nie znaleziono: </source>
-            <translation>Nie znaleziono: </translation>
-        </message>
-        <message>
-            <source>Błąd ładowania schematu: </source>
-            <translation>Błąd ładowania schematu: </translation>
-        </message>
-        <message>
-            <source>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </source>
-            <translation>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </translation>
-        </message>
-        <message>
-            <source>Aktualizacja danych</source>
-            <translation>Aktualizacja danych</translation>
-        </message>
-        <message>
-            <source>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</source>
-            <translation>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</translation>
-        </message>
-        <message>
-            <source>Aktualizacja zakończona, czas odczytu: </source>
-            <translation>Aktualizacja zakończona, czas odczytu: </translation>
-        </message>
-        <message>
-            <source>Odczytano parametr ze sterownika: </source>
-            <translation>Odczytano parametr ze sterownika: </translation>
-        </message>
-        <message>
-            <source>Brak parametru w sterowniku: </source>
-            <translation>Brak parametru w sterowniku: </translation>
-        </message>
-        <message>
-            <source>Nie znaleziono sterownika z ID: </source>
-            <translation>Nie znaleziono sterownika z ID: </translation>
-        </message>
-        <message>
-            <source>Sterownik </source>
-            <translation>Sterownik </translation>
-        </message>
-        <message>
-            <source> nie odpowiada</source>
-            <translation> nie odpowiada</translation>
-        </message>
-        <message>
-            <source>: niepoprawna suma kontrolna</source>
-            <translation>: niepoprawna suma kontrolna</translation>
-        </message>
-        <message>
-            <source>: niepełna odpowiedź</source>
-            <translation>: niepełna odpowiedź</translation>
-        </message>
-        <message>
-            <source>: odpowiedź bez wartości</source>
-            <translation>: odpowiedź bez wartości</translation>
-        </message>
-        <message>
-            <source> znów odpowiada</source>
-            <translation> znów odpowiada</translation>
-        </message>
-        <message>
-            <source>Nie znaleziono schematu o ID: </source>
-            <translation>Nie znaleziono schematu o ID: </translation>
-        </message>
-        <message>
-            <source>Nie zapisano parametru (brak wartości do zapisania): </source>
-            <translation>Nie zapisano parametru (brak wartości do zapisania): </translation>
-        </message>
-        <message>
-            <source>Zapis do sterownika: </source>
-            <translation>Zapis do sterownika: </translation>
-        </message>
-        <message>
-            <source>Nie udało się odczytać plików projektu:</source>
-            <translation>Nie udało się odczytać plików projektu:</translation>
-        </message>
-        <message>
-            <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
-            <translation>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</translation>
-        </message>
-        <message>
-            <source>Wybierz folder</source>
-            <translation>Wybierz folder</translation>
-        </message>
-        <message>
-            <source>Żaden projekt nie jest otwarty.</source>
-            <translation>Żaden projekt nie jest otwarty.</translation>
-        </message>
-    </context>
-    <context>
-        <name>NewProject</name>
-        <message>
-            <source>Nowy projekt</source>
-            <translation>Nowy projekt</translation>
-        </message>
-        <message>
-            <source>Nazwa:</source>
-            <translation>Nazwa:</translation>
-        </message>
-        <message>
-            <source>Katalog:</source>
-            <translation>Katalog:</translation>
-        </message>
-        <message>
-            <source>Autor:</source>
-            <translation>Autor:</translation>
-        </message>
-        <message>
-            <source>Utwórz</source>
-            <translation>Utwórz</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
-            <translation>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</translation>
-        </message>
-        <message>
-            <source>Nieprawidłowa nazwa katalogu: </source>
-            <translation>Nieprawidłowa nazwa katalogu: </translation>
-        </message>
-    </context>
-    <context>
-        <name>ProjectEdit</name>
-        <message>
-            <source>Edytuj projekt</source>
-            <translation>Edytuj projekt</translation>
-        </message>
-        <message>
-            <source>Informacje o projekcie</source>
-            <translation>Informacje o projekcie</translation>
-        </message>
-        <message>
-            <source>Nazwa:</source>
-            <translation>Nazwa:</translation>
-        </message>
-        <message>
-            <source>Autor:</source>
-            <translation>Autor:</translation>
-        </message>
-        <message>
-            <source>Wersja:</source>
-            <translation>Wersja:</translation>
-        </message>
-        <message>
-            <source>Data edycji:</source>
-            <translation>Data edycji:</translation>
-        </message>
-        <message>
-            <source>Konto SIP</source>
-            <translation>Konto SIP</translation>
-        </message>
-        <message>
-            <source>Adres serwera:</source>
-            <translation>Adres serwera:</translation>
-        </message>
-        <message>
-            <source>Numer:</source>
-            <translation>Numer:</translation>
-        </message>
-        <message>
-            <source>Hasło:</source>
-            <translation>Hasło:</translation>
-        </message>
-        <message>
-            <source>Nazwa użytkownika:</source>
-            <translation>Nazwa użytkownika:</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>Ok</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-    </context>
-    <context>
-        <name>QDeclarativeZoomPan</name>
-        <message>
-            <source>Odswież</source>
-            <translation>Odswież</translation>
-        </message>
-        <message>
-            <source>Edytuj</source>
-            <translation>Edytuj</translation>
-        </message>
-        <message>
-            <source>Główny element schematu nie jest elementem graficznym</source>
-            <translation>Główny element schematu nie jest elementem graficznym</translation>
-        </message>
-    </context>
-    <context>
-        <name>QmlFileChooser</name>
-        <message>
-            <source>Wybierz folder</source>
-            <translation>Wybierz folder</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Plik QML musi leżeć w folderze projektu: </source>
-            <translation>Plik QML musi leżeć w folderze projektu: </translation>
-        </message>
-    </context>
-    <context>
-        <name>QtColorPicker</name>
-        <message>
-            <source>Black</source>
-            <translation>Black</translation>
-        </message>
-        <message>
-            <source>White</source>
-            <translation>White</translation>
-        </message>
-        <message>
-            <source>Red</source>
-            <translation>Red</translation>
-        </message>
-        <message>
-            <source>Dark red</source>
-            <translation>Dark red</translation>
-        </message>
-        <message>
-            <source>Green</source>
-            <translation>Green</translation>
-        </message>
-        <message>
-            <source>Dark green</source>
-            <translation>Dark green</translation>
-        </message>
-        <message>
-            <source>Blue</source>
-            <translation>Blue</translation>
-        </message>
-        <message>
-            <source>Dark blue</source>
-            <translation>Dark blue</translation>
-        </message>
-        <message>
-            <source>Cyan</source>
-            <translation>Cyan</translation>
-        </message>
-        <message>
-            <source>Dark cyan</source>
-            <translation>Dark cyan</translation>
-        </message>
-        <message>
-            <source>Magenta</source>
-            <translation>Magenta</translation>
-        </message>
-        <message>
-            <source>Dark magenta</source>
-            <translation>Dark magenta</translation>
-        </message>
-        <message>
-            <source>Yellow</source>
-            <translation>Yellow</translation>
-        </message>
-        <message>
-            <source>Dark yellow</source>
-            <translation>Dark yellow</translation>
-        </message>
-        <message>
-            <source>Gray</source>
-            <translation>Gray</translation>
-        </message>
-        <message>
-            <source>Dark gray</source>
-            <translation>Dark gray</translation>
-        </message>
-        <message>
-            <source>Light gray</source>
-            <translation>Light gray</translation>
-        </message>
-        <message>
-            <source>Custom</source>
-            <translation>Custom</translation>
-        </message>
-    </context>
-    <context>
-        <name>SchemeIdCheck</name>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Nieprawidłowe ID schematu „%1”: %2.</source>
-            <translation>Nieprawidłowe ID schematu „%1”: %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SchemePreview</name>
-        <message>
-            <source>Podgląd schematu</source>
-            <translation>Podgląd schematu</translation>
-        </message>
-    </context>
-    <context>
-        <name>Settings</name>
-        <message>
-            <source>Ustawienia</source>
-            <translation>Ustawienia</translation>
-        </message>
-        <message>
-            <source>Ogólne</source>
-            <translation>Ogólne</translation>
-        </message>
-        <message>
-            <source>Wygląd</source>
-            <translation>Wygląd</translation>
-        </message>
-        <message>
-            <source>Aktualizacje</source>
-            <translation>Aktualizacje</translation>
-        </message>
-    </context>
-    <context>
-        <name>Startup</name>
-        <message>
-            <source>Język interfejsu: polski</source>
-            <translation>Język interfejsu: polski</translation>
-        </message>
-    </context>
-    <context>
-        <name>TeskDesigner</name>
-        <message>
-            <source>Pasek narzędzi</source>
-            <translation>Pasek narzędzi</translation>
-        </message>
-        <message>
-            <source>Obiekty</source>
-            <translation>Obiekty</translation>
-        </message>
-        <message>
-            <source>Parametry</source>
-            <translation>Parametry</translation>
-        </message>
-        <message>
-            <source>Nowy plik</source>
-            <translation>Nowy plik</translation>
-        </message>
-        <message>
-            <source>Otwórz plik</source>
-            <translation>Otwórz plik</translation>
-        </message>
-        <message>
-            <source>Zapisz plik</source>
-            <translation>Zapisz plik</translation>
-        </message>
-        <message>
-            <source>Cofnij</source>
-            <translation>Cofnij</translation>
-        </message>
-        <message>
-            <source>Powtórz</source>
-            <translation>Powtórz</translation>
-        </message>
-        <message>
-            <source>Uruchom</source>
-            <translation>Uruchom</translation>
-        </message>
-        <message>
-            <source>Ustawienia</source>
-            <translation>Ustawienia</translation>
-        </message>
-        <message>
-            <source>Pomoc</source>
-            <translation>Pomoc</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Nie można otworzyć pliku: </source>
-            <translation>Nie można otworzyć pliku: </translation>
-        </message>
-        <message>
-            <source>Edyor graficzny</source>
-            <translation>Edyor graficzny</translation>
-        </message>
-        <message>
-            <source>Kod</source>
-            <translation>Kod</translation>
-        </message>
-        <message>
-            <source>Potwierdzenie</source>
-            <translation>Potwierdzenie</translation>
-        </message>
-        <message>
-            <source>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
-            <translation>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
-        </message>
-        <message>
-            <source>Nie udało się zapisać pliku: </source>
-            <translation>Nie udało się zapisać pliku: </translation>
-        </message>
-        <message>
-            <source>Zapisano: </source>
-            <translation>Zapisano: </translation>
-        </message>
-        <message>
-            <source>Edytor plików QML schematów.
+<context>
+    <name>AddPlotDialog</name>
+    <message>
+        <source>Dodaj wartość do wykresu :</source>
+        <translation>Dodaj wartość do wykresu :</translation>
+    </message>
+    <message>
+        <source>Nazwa parametru: </source>
+        <translation>Nazwa parametru: </translation>
+    </message>
+    <message>
+        <source>Rodzaj linii:</source>
+        <translation>Rodzaj linii:</translation>
+    </message>
+    <message>
+        <source>Ciągła</source>
+        <translation>Ciągła</translation>
+    </message>
+    <message>
+        <source>Kreskowana</source>
+        <translation>Kreskowana</translation>
+    </message>
+    <message>
+        <source>Kropka kreska</source>
+        <translation>Kropka kreska</translation>
+    </message>
+    <message>
+        <source>Interpolacja:</source>
+        <translation>Interpolacja:</translation>
+    </message>
+    <message>
+        <source>Brak</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Grubość linii: </source>
+        <translation>Grubość linii: </translation>
+    </message>
+    <message>
+        <source>Wybierz kolor: </source>
+        <translation>Wybierz kolor: </translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPickerPopup</name>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>ControllerStatusColumns</name>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Ostatnia odpowiedź</source>
+        <translation>Ostatnia odpowiedź</translation>
+    </message>
+    <message>
+        <source>Czas odpowiedzi</source>
+        <translation>Czas odpowiedzi</translation>
+    </message>
+    <message>
+        <source>nieużywany w schemacie</source>
+        <translation>nieużywany w schemacie</translation>
+    </message>
+    <message>
+        <source>odpowiada</source>
+        <translation>odpowiada</translation>
+    </message>
+    <message>
+        <source>nie odpowiada</source>
+        <translation>nie odpowiada</translation>
+    </message>
+    <message>
+        <source>nigdy</source>
+        <translation>nigdy</translation>
+    </message>
+</context>
+<context>
+    <name>DataRead</name>
+    <message>
+        <source>Sterownik </source>
+        <translation>Sterownik </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> nie odpowiada</translation>
+    </message>
+    <message>
+        <source>: niepoprawna suma kontrolna</source>
+        <translation>: niepoprawna suma kontrolna</translation>
+    </message>
+    <message>
+        <source>: niepełna odpowiedź</source>
+        <translation>: niepełna odpowiedź</translation>
+    </message>
+    <message>
+        <source>: odpowiedź bez wartości</source>
+        <translation>: odpowiedź bez wartości</translation>
+    </message>
+    <message>
+        <source> znów odpowiada</source>
+        <translation> znów odpowiada</translation>
+    </message>
+</context>
+<context>
+    <name>EventAddEdit</name>
+    <message>
+        <source>Dodaj / edytuj zdarzenie</source>
+        <translation>Dodaj / edytuj zdarzenie</translation>
+    </message>
+    <message>
+        <source>Nazwa zdarzenia: </source>
+        <translation>Nazwa zdarzenia: </translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Id sterownika</source>
+        <translation>Id sterownika</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Dodaj element</source>
+        <translation>Dodaj element</translation>
+    </message>
+    <message>
+        <source>Usuń element</source>
+        <translation>Usuń element</translation>
+    </message>
+</context>
+<context>
+    <name>EventItemAddEdit</name>
+    <message>
+        <source>Element zdarzenia</source>
+        <translation>Element zdarzenia</translation>
+    </message>
+    <message>
+        <source>Typ zmiennej</source>
+        <translation>Typ zmiennej</translation>
+    </message>
+    <message>
+        <source>Całkowita</source>
+        <translation>Całkowita</translation>
+    </message>
+    <message>
+        <source>Rzeczywista</source>
+        <translation>Rzeczywista</translation>
+    </message>
+    <message>
+        <source>Logiczna</source>
+        <translation>Logiczna</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Procentowa</source>
+        <translation>Procentowa</translation>
+    </message>
+    <message>
+        <source>Lista rozwijana</source>
+        <translation>Lista rozwijana</translation>
+    </message>
+    <message>
+        <source>Lista </source>
+        <translation>Lista </translation>
+    </message>
+    <message>
+        <source>Zmiana schematu</source>
+        <translation>Zmiana schematu</translation>
+    </message>
+    <message>
+        <source>Id sterownika: </source>
+        <translation>Id sterownika: </translation>
+    </message>
+    <message>
+        <source>Zmienna w sterowniku: </source>
+        <translation>Zmienna w sterowniku: </translation>
+    </message>
+    <message>
+        <source>Opis:</source>
+        <translation>Opis:</translation>
+    </message>
+    <message>
+        <source>Id schematu: </source>
+        <translation>Id schematu: </translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Dodaj wartość</source>
+        <translation>Dodaj wartość</translation>
+    </message>
+    <message>
+        <source>Usuń wartość</source>
+        <translation>Usuń wartość</translation>
+    </message>
+    <message>
+        <source>Sterownik nie odpowiada</source>
+        <translation>Sterownik nie odpowiada</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>nazwa jest pusta</source>
+        <translation>nazwa jest pusta</translation>
+    </message>
+    <message>
+        <source>nazwa nie może zawierać &quot;..&quot;</source>
+        <translation>nazwa nie może zawierać &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>nazwa zawiera znak niedozwolony w nazwie pliku</source>
+        <translation>nazwa zawiera znak niedozwolony w nazwie pliku</translation>
+    </message>
+    <message>
+        <source>nazwa nie może kończyć się spacją ani kropką</source>
+        <translation>nazwa nie może kończyć się spacją ani kropką</translation>
+    </message>
+    <message>
+        <source>nazwa jest zarezerwowana przez system</source>
+        <translation>nazwa jest zarezerwowana przez system</translation>
+    </message>
+    <message>
+        <source>nazwa jest za długa</source>
+        <translation>nazwa jest za długa</translation>
+    </message>
+</context>
+<context>
+    <name>FirstRun</name>
+    <message>
+        <source>Witaj w programie Tesk-Control !</source>
+        <translation>Witaj w programie Tesk-Control !</translation>
+    </message>
+    <message>
+        <source>Domyślne położenie projektów: </source>
+        <translation>Domyślne położenie projektów: </translation>
+    </message>
+    <message>
+        <source>Domyślny język: </source>
+        <translation>Domyślny język: </translation>
+    </message>
+    <message>
+        <source>Angielski (ENG)</source>
+        <translation>Angielski (ENG)</translation>
+    </message>
+    <message>
+        <source>Polski (PL)</source>
+        <translation>Polski (PL)</translation>
+    </message>
+    <message>
+        <source>Zakończ</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Wybierz folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Język w programie zostanie zmieniony po ponownym uruchomieniu</source>
+        <translation>Język w programie zostanie zmieniony po ponownym uruchomieniu</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tesk-Control</source>
+        <translation>Tesk-Control</translation>
+    </message>
+    <message>
+        <source>Szukaj:</source>
+        <translation>Szukaj:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Schemat</source>
+        <translation>Schemat</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>v 0.8.12</source>
+        <translation>v 0.8.12</translation>
+    </message>
+    <message>
+        <source>Dane</source>
+        <translation>Dane</translation>
+    </message>
+    <message>
+        <source>Błędy</source>
+        <translation>Błędy</translation>
+    </message>
+    <message>
+        <source>Informacje</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenia</source>
+        <translation>Ostrzeżenia</translation>
+    </message>
+    <message>
+        <source>Pasek narzędzi</source>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Uruchomiono program, logowanie rozpoczęte</source>
+        <translation>Uruchomiono program, logowanie rozpoczęte</translation>
+    </message>
+    <message>
+        <source>Zaloguj się</source>
+        <translation>Zaloguj się</translation>
+    </message>
+    <message>
+        <source>Nowy projekt</source>
+        <translation>Nowy projekt</translation>
+    </message>
+    <message>
+        <source>Otwórz projekt</source>
+        <translation>Otwórz projekt</translation>
+    </message>
+    <message>
+        <source>Zapisz projekt</source>
+        <translation>Zapisz projekt</translation>
+    </message>
+    <message>
+        <source>Edytuj projekt</source>
+        <translation>Edytuj projekt</translation>
+    </message>
+    <message>
+        <source>Sterowniki</source>
+        <translation>Sterowniki</translation>
+    </message>
+    <message>
+        <source>Drzewo elementów</source>
+        <translation>Drzewo elementów</translation>
+    </message>
+    <message>
+        <source>Edytor schematów</source>
+        <translation>Edytor schematów</translation>
+    </message>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>O Programie</source>
+        <translation>O Programie</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać ustawień: </source>
+        <translation>Nie udało się zapisać ustawień: </translation>
+    </message>
+    <message>
+        <source>Otwieram ostatnio zapisany projekt: </source>
+        <translation>Otwieram ostatnio zapisany projekt: </translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku: </source>
+        <translation>Nie udało się zapisać pliku: </translation>
+    </message>
+    <message>
+        <source>Otwieram projekt: </source>
+        <translation>Otwieram projekt: </translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać projektu:</source>
+        <translation>Nie udało się zapisać projektu:</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message>
+        <source>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+        <translation>Projekt zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
+    </message>
+    <message>
+        <source>Nadzór i obsługa sterowników automatyki budynków.</source>
+        <translation>Nadzór i obsługa sterowników automatyki budynków.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono: </source>
+        <translation>Nie znaleziono: </translation>
+    </message>
+    <message>
+        <source>Błąd ładowania schematu: </source>
+        <translation>Błąd ładowania schematu: </translation>
+    </message>
+    <message>
+        <source>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </source>
+        <translation>Schemat nie zgłasza kliknięć (brak sygnału itemClicked): </translation>
+    </message>
+    <message>
+        <source>Aktualizacja danych</source>
+        <translation>Aktualizacja danych</translation>
+    </message>
+    <message>
+        <source>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</source>
+        <translation>Odświeżanie schematu zatrzymane; „Odswież” w menu schematu wznawia je</translation>
+    </message>
+    <message>
+        <source>Aktualizacja zakończona, czas odczytu: </source>
+        <translation>Aktualizacja zakończona, czas odczytu: </translation>
+    </message>
+    <message>
+        <source>Odczytano parametr ze sterownika: </source>
+        <translation>Odczytano parametr ze sterownika: </translation>
+    </message>
+    <message>
+        <source>Brak parametru w sterowniku: </source>
+        <translation>Brak parametru w sterowniku: </translation>
+    </message>
+    <message>
+        <source>Nie znaleziono sterownika z ID: </source>
+        <translation>Nie znaleziono sterownika z ID: </translation>
+    </message>
+    <message>
+        <source>Sterownik </source>
+        <translation>Sterownik </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono schematu o ID: </source>
+        <translation>Nie znaleziono schematu o ID: </translation>
+    </message>
+    <message>
+        <source>Nie zapisano parametru (brak wartości do zapisania): </source>
+        <translation>Nie zapisano parametru (brak wartości do zapisania): </translation>
+    </message>
+    <message>
+        <source>Zapis do sterownika: </source>
+        <translation>Zapis do sterownika: </translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać plików projektu:</source>
+        <translation>Nie udało się odczytać plików projektu:</translation>
+    </message>
+    <message>
+        <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
+        <translation>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</translation>
+    </message>
+    <message>
+        <source>Wybierz folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Żaden projekt nie jest otwarty.</source>
+        <translation>Żaden projekt nie jest otwarty.</translation>
+    </message>
+    <message>
+        <source>: niepoprawna odpowiedź</source>
+        <translation>: niepoprawna odpowiedź</translation>
+    </message>
+    <message>
+        <source>, zapis niepotwierdzony</source>
+        <translation>, zapis niepotwierdzony</translation>
+    </message>
+    <message>
+        <source>Sterownik odrzucił zapis: </source>
+        <translation>Sterownik odrzucił zapis: </translation>
+    </message>
+    <message>
+        <source>, wartość w sterowniku bez zmian</source>
+        <translation>, wartość w sterowniku bez zmian</translation>
+    </message>
+    <message>
+        <source>Sterownik zmienił zapisywaną wartość: </source>
+        <translation>Sterownik zmienił zapisywaną wartość: </translation>
+    </message>
+    <message>
+        <source>: wysłano </source>
+        <translation>: wysłano </translation>
+    </message>
+    <message>
+        <source>, sterownik przyjął </source>
+        <translation>, sterownik przyjął </translation>
+    </message>
+    <message>
+        <source>Nie wszystkie wartości zostały zapisane:
+</source>
+        <translation>Nie wszystkie wartości zostały zapisane:
+</translation>
+    </message>
+    <message>
+        <source>Zapis niepotwierdzony</source>
+        <translation>Zapis niepotwierdzony</translation>
+    </message>
+</context>
+<context>
+    <name>NewProject</name>
+    <message>
+        <source>Nowy projekt</source>
+        <translation>Nowy projekt</translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Katalog:</source>
+        <translation>Katalog:</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Utwórz</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</source>
+        <translation>Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa nazwa katalogu: </source>
+        <translation>Nieprawidłowa nazwa katalogu: </translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>nie udało się zachować kopii nieczytelnego pliku</source>
+        <translation>nie udało się zachować kopii nieczytelnego pliku</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEdit</name>
+    <message>
+        <source>Edytuj projekt</source>
+        <translation>Edytuj projekt</translation>
+    </message>
+    <message>
+        <source>Informacje o projekcie</source>
+        <translation>Informacje o projekcie</translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Wersja:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <source>Data edycji:</source>
+        <translation>Data edycji:</translation>
+    </message>
+    <message>
+        <source>Konto SIP</source>
+        <translation>Konto SIP</translation>
+    </message>
+    <message>
+        <source>Adres serwera:</source>
+        <translation>Adres serwera:</translation>
+    </message>
+    <message>
+        <source>Numer:</source>
+        <translation>Numer:</translation>
+    </message>
+    <message>
+        <source>Hasło:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika:</source>
+        <translation>Nazwa użytkownika:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>QDeclarativeZoomPan</name>
+    <message>
+        <source>Odswież</source>
+        <translation>Odswież</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Główny element schematu nie jest elementem graficznym</source>
+        <translation>Główny element schematu nie jest elementem graficznym</translation>
+    </message>
+</context>
+<context>
+    <name>QmlFileChooser</name>
+    <message>
+        <source>Wybierz folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Plik QML musi leżeć w folderze projektu: </source>
+        <translation>Plik QML musi leżeć w folderze projektu: </translation>
+    </message>
+</context>
+<context>
+    <name>QtColorPicker</name>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Dark red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Dark green</source>
+        <translation>Dark green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Dark blue</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Dark cyan</source>
+        <translation>Dark cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Dark magenta</source>
+        <translation>Dark magenta</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Dark yellow</source>
+        <translation>Dark yellow</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>Dark gray</source>
+        <translation>Dark gray</translation>
+    </message>
+    <message>
+        <source>Light gray</source>
+        <translation>Light gray</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeFile</name>
+    <message>
+        <source>nazwa jest zajęta przez plik projektu</source>
+        <translation>nazwa jest zajęta przez plik projektu</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeIdCheck</name>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe ID schematu „%1”: %2.</source>
+        <translation>Nieprawidłowe ID schematu „%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SchemePreview</name>
+    <message>
+        <source>Podgląd schematu</source>
+        <translation>Podgląd schematu</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Wygląd</source>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>Aktualizacje</source>
+        <translation>Aktualizacje</translation>
+    </message>
+</context>
+<context>
+    <name>StaleStrip</name>
+    <message>
+        <source>ostatnia poprawna odpowiedź: </source>
+        <translation>ostatnia poprawna odpowiedź: </translation>
+    </message>
+    <message>
+        <source>dotąd bez odpowiedzi</source>
+        <translation>dotąd bez odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Sterownik nie odpowiada: </source>
+        <translation>Sterownik nie odpowiada: </translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Język interfejsu: polski</source>
+        <translation>Język interfejsu: polski</translation>
+    </message>
+</context>
+<context>
+    <name>TeskDesigner</name>
+    <message>
+        <source>Pasek narzędzi</source>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Obiekty</source>
+        <translation>Obiekty</translation>
+    </message>
+    <message>
+        <source>Parametry</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>Nowy plik</source>
+        <translation>Nowy plik</translation>
+    </message>
+    <message>
+        <source>Otwórz plik</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Zapisz plik</source>
+        <translation>Zapisz plik</translation>
+    </message>
+    <message>
+        <source>Cofnij</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Powtórz</source>
+        <translation>Powtórz</translation>
+    </message>
+    <message>
+        <source>Uruchom</source>
+        <translation>Uruchom</translation>
+    </message>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku: </source>
+        <translation>Nie można otworzyć pliku: </translation>
+    </message>
+    <message>
+        <source>Edyor graficzny</source>
+        <translation>Edyor graficzny</translation>
+    </message>
+    <message>
+        <source>Kod</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message>
+        <source>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</source>
+        <translation>Plik %1 zawiera niezapisane zmiany. Czy zapisać je teraz?</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku: </source>
+        <translation>Nie udało się zapisać pliku: </translation>
+    </message>
+    <message>
+        <source>Zapisano: </source>
+        <translation>Zapisano: </translation>
+    </message>
+    <message>
+        <source>Edytor plików QML schematów.
 
 Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
 Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
 Podgląd pokazuje błędy QML z numerami wierszy.</source>
-            <translation>Edytor plików QML schematów.
+        <translation>Edytor plików QML schematów.
 
 Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
 Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
 Podgląd pokazuje błędy QML z numerami wierszy.</translation>
-        </message>
-    </context>
-    <context>
-        <name>deviceAddEdit</name>
-        <message>
-            <source>Dodaj / Edytuj Urządzenie</source>
-            <translation>Dodaj / Edytuj Urządzenie</translation>
-        </message>
-        <message>
-            <source>Ogólne</source>
-            <translation>Ogólne</translation>
-        </message>
-        <message>
-            <source>Adres sterownika: </source>
-            <translation>Adres sterownika: </translation>
-        </message>
-        <message>
-            <source>Opis: </source>
-            <translation>Opis: </translation>
-        </message>
-        <message>
-            <source>Id:</source>
-            <translation>Id:</translation>
-        </message>
-        <message>
-            <source>Adres MAC: </source>
-            <translation>Adres MAC: </translation>
-        </message>
-        <message>
-            <source>Numer seryjny: </source>
-            <translation>Numer seryjny: </translation>
-        </message>
-        <message>
-            <source>Wersja oprogramowania: </source>
-            <translation>Wersja oprogramowania: </translation>
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation>Port:</translation>
-        </message>
-        <message>
-            <source>Parametry</source>
-            <translation>Parametry</translation>
-        </message>
-        <message>
-            <source>Nazwa</source>
-            <translation>Nazwa</translation>
-        </message>
-        <message>
-            <source>Wartość</source>
-            <translation>Wartość</translation>
-        </message>
-        <message>
-            <source>Typ</source>
-            <translation>Typ</translation>
-        </message>
-        <message>
-            <source>Wykres</source>
-            <translation>Wykres</translation>
-        </message>
-        <message>
-            <source>Max</source>
-            <translation>Max</translation>
-        </message>
-        <message>
-            <source>Min</source>
-            <translation>Min</translation>
-        </message>
-        <message>
-            <source>Odczytuje dane: </source>
-            <translation>Odczytuje dane: </translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Zapisz</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Odczytuje dane...</source>
-            <translation>Odczytuje dane...</translation>
-        </message>
-        <message>
-            <source>Brak połączenia ze sterownikiem</source>
-            <translation>Brak połączenia ze sterownikiem</translation>
-        </message>
-        <message>
-            <source>Nowa wartośc: </source>
-            <translation>Nowa wartośc: </translation>
-        </message>
-        <message>
-            <source>Podaj nową wartość: </source>
-            <translation>Podaj nową wartość: </translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Wszystkie pola muszą być wypełnione</source>
-            <translation>Wszystkie pola muszą być wypełnione</translation>
-        </message>
-    </context>
-    <context>
-        <name>deviceManagement</name>
-        <message>
-            <source>Zarządzanie sterownikami</source>
-            <translation>Zarządzanie sterownikami</translation>
-        </message>
-        <message>
-            <source>ID</source>
-            <translation>ID</translation>
-        </message>
-        <message>
-            <source>Adres sterownika</source>
-            <translation>Adres sterownika</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>Port</translation>
-        </message>
-        <message>
-            <source>Opis</source>
-            <translation>Opis</translation>
-        </message>
-        <message>
-            <source>Dodaj sterownik</source>
-            <translation>Dodaj sterownik</translation>
-        </message>
-        <message>
-            <source>Usuń sterownik</source>
-            <translation>Usuń sterownik</translation>
-        </message>
-        <message>
-            <source>Zatwierdź</source>
-            <translation>Zatwierdź</translation>
-        </message>
-        <message>
-            <source>Zamknij</source>
-            <translation>Zamknij</translation>
-        </message>
-        <message>
-            <source>Potwierdzenie</source>
-            <translation>Potwierdzenie</translation>
-        </message>
-        <message>
-            <source>Napewno chcesz usunąć sterownik z listy ?</source>
-            <translation>Napewno chcesz usunąć sterownik z listy ?</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Znaleziono dwa elementy z tym samym ID</source>
-            <translation>Znaleziono dwa elementy z tym samym ID</translation>
-        </message>
-    </context>
-    <context>
-        <name>listItemAddEdit</name>
-        <message>
-            <source>Dodaj / edytuj wartość</source>
-            <translation>Dodaj / edytuj wartość</translation>
-        </message>
-        <message>
-            <source>Wartość: </source>
-            <translation>Wartość: </translation>
-        </message>
-        <message>
-            <source>Opis: </source>
-            <translation>Opis: </translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Zapisz</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</source>
-            <translation>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</translation>
-        </message>
-    </context>
-    <context>
-        <name>schemeAddEdit</name>
-        <message>
-            <source>bez przerwy</source>
-            <translation>bez przerwy</translation>
-        </message>
-        <message>
-            <source>Dodaj / Edytuj Schemat</source>
-            <translation>Dodaj / Edytuj Schemat</translation>
-        </message>
-        <message>
-            <source>Typ obiektu: </source>
-            <translation>Typ obiektu: </translation>
-        </message>
-        <message>
-            <source>Grupa</source>
-            <translation>Grupa</translation>
-        </message>
-        <message>
-            <source>Schemat</source>
-            <translation>Schemat</translation>
-        </message>
-        <message>
-            <source>Nazwa: </source>
-            <translation>Nazwa: </translation>
-        </message>
-        <message>
-            <source>ID: </source>
-            <translation>ID: </translation>
-        </message>
-        <message>
-            <source>Plik QML: </source>
-            <translation>Plik QML: </translation>
-        </message>
-        <message>
-            <source>Okres aktualizacji: </source>
-            <translation>Okres aktualizacji: </translation>
-        </message>
-        <message>
-            <source> s</source>
-            <translation> s</translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Zapisz</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Element o podanej nazwie już istnieje</source>
-            <translation>Element o podanej nazwie już istnieje</translation>
-        </message>
-    </context>
-    <context>
-        <name>schemeVariables</name>
-        <message>
-            <source>bez przerwy</source>
-            <translation>bez przerwy</translation>
-        </message>
-        <message>
-            <source>Edycja schematu</source>
-            <translation>Edycja schematu</translation>
-        </message>
-        <message>
-            <source>Ogólne</source>
-            <translation>Ogólne</translation>
-        </message>
-        <message>
-            <source>Typ obiektu: </source>
-            <translation>Typ obiektu: </translation>
-        </message>
-        <message>
-            <source>Grupa</source>
-            <translation>Grupa</translation>
-        </message>
-        <message>
-            <source>Schemat</source>
-            <translation>Schemat</translation>
-        </message>
-        <message>
-            <source>Nazwa: </source>
-            <translation>Nazwa: </translation>
-        </message>
-        <message>
-            <source>ID: </source>
-            <translation>ID: </translation>
-        </message>
-        <message>
-            <source>Plik QML: </source>
-            <translation>Plik QML: </translation>
-        </message>
-        <message>
-            <source>Okres aktualizacji: </source>
-            <translation>Okres aktualizacji: </translation>
-        </message>
-        <message>
-            <source> s</source>
-            <translation> s</translation>
-        </message>
-        <message>
-            <source>Odczyt</source>
-            <translation>Odczyt</translation>
-        </message>
-        <message>
-            <source>Typ</source>
-            <translation>Typ</translation>
-        </message>
-        <message>
-            <source>Nazwa w sterowniku</source>
-            <translation>Nazwa w sterowniku</translation>
-        </message>
-        <message>
-            <source>Nazwa w schemacie</source>
-            <translation>Nazwa w schemacie</translation>
-        </message>
-        <message>
-            <source>Id sterownika</source>
-            <translation>Id sterownika</translation>
-        </message>
-        <message>
-            <source>Zapis</source>
-            <translation>Zapis</translation>
-        </message>
-        <message>
-            <source>Zdarzenie</source>
-            <translation>Zdarzenie</translation>
-        </message>
-        <message>
-            <source>Dodaj</source>
-            <translation>Dodaj</translation>
-        </message>
-        <message>
-            <source>Usuń</source>
-            <translation>Usuń</translation>
-        </message>
-    </context>
-    <context>
-        <name>schemesManagement</name>
-        <message>
-            <source>Drzewo elementów</source>
-            <translation>Drzewo elementów</translation>
-        </message>
-        <message>
-            <source>Dodaj grupę lub schemat</source>
-            <translation>Dodaj grupę lub schemat</translation>
-        </message>
-        <message>
-            <source>Usuń z poddrzewem</source>
-            <translation>Usuń z poddrzewem</translation>
-        </message>
-        <message>
-            <source>Zatwierdź</source>
-            <translation>Zatwierdź</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Błąd</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Znaleziono dwa elementy z tym samym ID</source>
-            <translation>Znaleziono dwa elementy z tym samym ID</translation>
-        </message>
-    </context>
-    <context>
-        <name>setValue</name>
-        <message>
-            <source>Ustaw wartość: </source>
-            <translation>Ustaw wartość: </translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Zapisz</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-    </context>
-    <context>
-        <name>VariableCatalogRequest</name>
-        <message>
-            <source>Odczytuję zmienne sterownika </source>
-            <translation>Odczytuję zmienne sterownika </translation>
-        </message>
-    </context>
-    <context>
-        <name>variableAddEdit</name>
-        <message>
-            <source>Dodaj / Edytuj Zmienną</source>
-            <translation>Dodaj / Edytuj Zmienną</translation>
-        </message>
-        <message>
-            <source>ID sterownika: </source>
-            <translation>ID sterownika: </translation>
-        </message>
-        <message>
-            <source>Nazwa w sterowniku: </source>
-            <translation>Nazwa w sterowniku: </translation>
-        </message>
-        <message>
-            <source>Nazwa w schemacie: </source>
-            <translation>Nazwa w schemacie: </translation>
-        </message>
-        <message>
-            <source>Typ zmiennej: </source>
-            <translation>Typ zmiennej: </translation>
-        </message>
-        <message>
-            <source>Całkowita</source>
-            <translation>Całkowita</translation>
-        </message>
-        <message>
-            <source>Rrzeczywista</source>
-            <translation>Rrzeczywista</translation>
-        </message>
-        <message>
-            <source>Logiczna</source>
-            <translation>Logiczna</translation>
-        </message>
-        <message>
-            <source>Temperatura</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>Procentowa</source>
-            <translation>Procentowa</translation>
-        </message>
-        <message>
-            <source>Zapisz</source>
-            <translation>Zapisz</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Anuluj</translation>
-        </message>
-        <message>
-            <source>Sterownik </source>
-            <translation>Sterownik </translation>
-        </message>
-        <message>
-            <source> nie odpowiada</source>
-            <translation> nie odpowiada</translation>
-        </message>
-        <message>
-            <source>: niepoprawna suma kontrolna</source>
-            <translation>: niepoprawna suma kontrolna</translation>
-        </message>
-        <message>
-            <source>: niepełna odpowiedź</source>
-            <translation>: niepełna odpowiedź</translation>
-        </message>
-        <message>
-            <source>: odpowiedź bez wartości</source>
-            <translation>: odpowiedź bez wartości</translation>
-        </message>
-        <message>
-            <source> znów odpowiada</source>
-            <translation> znów odpowiada</translation>
-        </message>
-    </context>
-    <context>
-        <name>FileName</name>
-        <message>
-            <source>nazwa jest pusta</source>
-            <translation>nazwa jest pusta</translation>
-        </message>
-        <message>
-            <source>nazwa nie może zawierać &quot;..&quot;</source>
-            <translation>nazwa nie może zawierać &quot;..&quot;</translation>
-        </message>
-        <message>
-            <source>nazwa zawiera znak niedozwolony w nazwie pliku</source>
-            <translation>nazwa zawiera znak niedozwolony w nazwie pliku</translation>
-        </message>
-        <message>
-            <source>nazwa nie może kończyć się spacją ani kropką</source>
-            <translation>nazwa nie może kończyć się spacją ani kropką</translation>
-        </message>
-        <message>
-            <source>nazwa jest zarezerwowana przez system</source>
-            <translation>nazwa jest zarezerwowana przez system</translation>
-        </message>
-        <message>
-            <source>nazwa jest za długa</source>
-            <translation>nazwa jest za długa</translation>
-        </message>
-    </context>
-    <context>
-        <name>Project</name>
-        <message>
-            <source>nie udało się zachować kopii nieczytelnego pliku</source>
-            <translation>nie udało się zachować kopii nieczytelnego pliku</translation>
-        </message>
-    </context>
-    <context>
-        <name>SchemeFile</name>
-        <message>
-            <source>nazwa jest zajęta przez plik projektu</source>
-            <translation>nazwa jest zajęta przez plik projektu</translation>
-        </message>
-    </context>
-    <context>
-        <name>XmlSave</name>
-        <message>
-            <source>nie jest zwykłym plikiem, nie zostanie nadpisany</source>
-            <translation>nie jest zwykłym plikiem, nie zostanie nadpisany</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>VariableCatalogRequest</name>
+    <message>
+        <source>Odczytuję zmienne sterownika </source>
+        <translation>Odczytuję zmienne sterownika </translation>
+    </message>
+</context>
+<context>
+    <name>XmlSave</name>
+    <message>
+        <source>nie jest zwykłym plikiem, nie zostanie nadpisany</source>
+        <translation>nie jest zwykłym plikiem, nie zostanie nadpisany</translation>
+    </message>
+</context>
+<context>
+    <name>deviceAddEdit</name>
+    <message>
+        <source>Dodaj / Edytuj Urządzenie</source>
+        <translation>Dodaj / Edytuj Urządzenie</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Adres sterownika: </source>
+        <translation>Adres sterownika: </translation>
+    </message>
+    <message>
+        <source>Opis: </source>
+        <translation>Opis: </translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Adres MAC: </source>
+        <translation>Adres MAC: </translation>
+    </message>
+    <message>
+        <source>Numer seryjny: </source>
+        <translation>Numer seryjny: </translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania: </source>
+        <translation>Wersja oprogramowania: </translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Parametry</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Wykres</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Odczytuje dane: </source>
+        <translation>Odczytuje dane: </translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Odczytuje dane...</source>
+        <translation>Odczytuje dane...</translation>
+    </message>
+    <message>
+        <source>Brak połączenia ze sterownikiem</source>
+        <translation>Brak połączenia ze sterownikiem</translation>
+    </message>
+    <message>
+        <source>Nowa wartośc: </source>
+        <translation>Nowa wartośc: </translation>
+    </message>
+    <message>
+        <source>Podaj nową wartość: </source>
+        <translation>Podaj nową wartość: </translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Wszystkie pola muszą być wypełnione</source>
+        <translation>Wszystkie pola muszą być wypełnione</translation>
+    </message>
+</context>
+<context>
+    <name>deviceManagement</name>
+    <message>
+        <source>Zarządzanie sterownikami</source>
+        <translation>Zarządzanie sterownikami</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Adres sterownika</source>
+        <translation>Adres sterownika</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Dodaj sterownik</source>
+        <translation>Dodaj sterownik</translation>
+    </message>
+    <message>
+        <source>Usuń sterownik</source>
+        <translation>Usuń sterownik</translation>
+    </message>
+    <message>
+        <source>Zatwierdź</source>
+        <translation>Zatwierdź</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message>
+        <source>Napewno chcesz usunąć sterownik z listy ?</source>
+        <translation>Napewno chcesz usunąć sterownik z listy ?</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Znaleziono dwa elementy z tym samym ID</source>
+        <translation>Znaleziono dwa elementy z tym samym ID</translation>
+    </message>
+</context>
+<context>
+    <name>listItemAddEdit</name>
+    <message>
+        <source>Dodaj / edytuj wartość</source>
+        <translation>Dodaj / edytuj wartość</translation>
+    </message>
+    <message>
+        <source>Wartość: </source>
+        <translation>Wartość: </translation>
+    </message>
+    <message>
+        <source>Opis: </source>
+        <translation>Opis: </translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</source>
+        <translation>Podana wartość została już przypisana, proszę wprowadzić inną wartość.</translation>
+    </message>
+</context>
+<context>
+    <name>schemeAddEdit</name>
+    <message>
+        <source>bez przerwy</source>
+        <translation>bez przerwy</translation>
+    </message>
+    <message>
+        <source>Dodaj / Edytuj Schemat</source>
+        <translation>Dodaj / Edytuj Schemat</translation>
+    </message>
+    <message>
+        <source>Typ obiektu: </source>
+        <translation>Typ obiektu: </translation>
+    </message>
+    <message>
+        <source>Grupa</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>Schemat</source>
+        <translation>Schemat</translation>
+    </message>
+    <message>
+        <source>Nazwa: </source>
+        <translation>Nazwa: </translation>
+    </message>
+    <message>
+        <source>ID: </source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Plik QML: </source>
+        <translation>Plik QML: </translation>
+    </message>
+    <message>
+        <source>Okres aktualizacji: </source>
+        <translation>Okres aktualizacji: </translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Element o podanej nazwie już istnieje</source>
+        <translation>Element o podanej nazwie już istnieje</translation>
+    </message>
+</context>
+<context>
+    <name>schemeVariables</name>
+    <message>
+        <source>bez przerwy</source>
+        <translation>bez przerwy</translation>
+    </message>
+    <message>
+        <source>Edycja schematu</source>
+        <translation>Edycja schematu</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Typ obiektu: </source>
+        <translation>Typ obiektu: </translation>
+    </message>
+    <message>
+        <source>Grupa</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>Schemat</source>
+        <translation>Schemat</translation>
+    </message>
+    <message>
+        <source>Nazwa: </source>
+        <translation>Nazwa: </translation>
+    </message>
+    <message>
+        <source>ID: </source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Plik QML: </source>
+        <translation>Plik QML: </translation>
+    </message>
+    <message>
+        <source>Okres aktualizacji: </source>
+        <translation>Okres aktualizacji: </translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Odczyt</source>
+        <translation>Odczyt</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Nazwa w sterowniku</source>
+        <translation>Nazwa w sterowniku</translation>
+    </message>
+    <message>
+        <source>Nazwa w schemacie</source>
+        <translation>Nazwa w schemacie</translation>
+    </message>
+    <message>
+        <source>Id sterownika</source>
+        <translation>Id sterownika</translation>
+    </message>
+    <message>
+        <source>Zapis</source>
+        <translation>Zapis</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>schemesManagement</name>
+    <message>
+        <source>Drzewo elementów</source>
+        <translation>Drzewo elementów</translation>
+    </message>
+    <message>
+        <source>Dodaj grupę lub schemat</source>
+        <translation>Dodaj grupę lub schemat</translation>
+    </message>
+    <message>
+        <source>Usuń z poddrzewem</source>
+        <translation>Usuń z poddrzewem</translation>
+    </message>
+    <message>
+        <source>Zatwierdź</source>
+        <translation>Zatwierdź</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Znaleziono dwa elementy z tym samym ID</source>
+        <translation>Znaleziono dwa elementy z tym samym ID</translation>
+    </message>
+</context>
+<context>
+    <name>setValue</name>
+    <message>
+        <source>Ustaw wartość: </source>
+        <translation>Ustaw wartość: </translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </source>
+        <translation>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </translation>
+    </message>
+</context>
+<context>
+    <name>variableAddEdit</name>
+    <message>
+        <source>Dodaj / Edytuj Zmienną</source>
+        <translation>Dodaj / Edytuj Zmienną</translation>
+    </message>
+    <message>
+        <source>ID sterownika: </source>
+        <translation>ID sterownika: </translation>
+    </message>
+    <message>
+        <source>Nazwa w sterowniku: </source>
+        <translation>Nazwa w sterowniku: </translation>
+    </message>
+    <message>
+        <source>Nazwa w schemacie: </source>
+        <translation>Nazwa w schemacie: </translation>
+    </message>
+    <message>
+        <source>Typ zmiennej: </source>
+        <translation>Typ zmiennej: </translation>
+    </message>
+    <message>
+        <source>Całkowita</source>
+        <translation>Całkowita</translation>
+    </message>
+    <message>
+        <source>Rrzeczywista</source>
+        <translation>Rrzeczywista</translation>
+    </message>
+    <message>
+        <source>Logiczna</source>
+        <translation>Logiczna</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Procentowa</source>
+        <translation>Procentowa</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Sterownik </source>
+        <translation>Sterownik </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> nie odpowiada</translation>
+    </message>
+</context>
 </TS>

@@ -1,37 +1,46 @@
 #include "dataset.h"
 #include "qteskcmd.h"
 #include "simcontrollers.h"
+#include "teskframe.h"
+#include "testnet.h"
 
-#include <QSignalSpy>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(SimFault)
 
 namespace {
 
-constexpr int kTimeoutMs = 300;
+QStringList g_debug;
 
-EventItemRecord item(const QString &device, const QString &property, const QString &type, const QString &name)
+EventItemRecord item(const char *device, const char *property, const char *type, const char *name = "")
 {
-    EventItemRecord i;
-    i.device = device;
-    i.property = property;
-    i.type = type;
-    i.name = name;
-    return i;
+    return {type, property, device, name, {}};
 }
 
+TeskSchemeVariable write(const char *device, const char *devVar, const char *value)
+{
+    return {device, devVar, QString(), QString(), value};
+}
+
+// A writer, and every signal of it as one line, in order.
 struct Reports : QObject
 {
     explicit Reports(DataSet *writer)
+        : QObject(writer)
+        , w(writer)
     {
-        connect(writer, &DataSet::dataReady, this, [this](const QStringList &l) { log << QStringLiteral("value ") + l.join(QLatin1Char(' ')); });
-        connect(writer, &DataSet::allDataReady, this, [this](const QList<TeskSchemeVariable> &l) {
-            log << QStringLiteral("allRead");
-            list = l;
-        });
-        connect(writer, &DataSet::dataSet, this, [this] { log << QStringLiteral("set"); });
-        connect(writer, &DataSet::allDataSet, this, [this] { log << QStringLiteral("allSet"); });
-        connect(writer, &DataSet::writeTimeout, this, [this](const QString &a) { log << QStringLiteral("timeout ") + a; });
+        auto add = [this](const QString &name, const QStringList &args) { log << (QStringList(name) + args).join(' '); };
+        connect(w, &DataSet::dataReady, this, [=](const QStringList &l) { add("value", l); });
+        connect(w, &DataSet::allDataReady, this, [=](const QList<TeskSchemeVariable> &l) { list = l; add("allRead", {}); });
+        // By then the next controller has been asked.
+        connect(w, &DataSet::dataSet, this, [=] { add("set", {TeskFrame::replyText(w->link()->requestFrame())}); });
+        connect(w, &DataSet::allDataSet, this, [=] { add("allSet", {}); });
+        connect(w, &DataSet::writeTimeout, this, [=](const QString &a) { add("timeout", {a}); });
+        connect(w, &DataSet::badReply, this, [=](const QString &a) { add("bad", {a}); });
+        connect(w, &DataSet::writeRefused, this, [=](const QStringList &l) { add("refused", l); });
+        connect(w, &DataSet::writeChanged, this, [=](const QStringList &l) { add("changed", l); });
     }
+    DataSet *w;
     QStringList log;
     QList<TeskSchemeVariable> list;
 };
@@ -45,157 +54,105 @@ class TestDataSet : public QObject
 private slots:
     void initTestCase();
     void readBackThenWriteTwoControllers();
-    void oneControllerWritesStraightToAllDataSet();
-    void duplicateDeviceRecordsNameTwice();
-    void silentControllerIsReported();
-    void nothingToDoWithoutTargets();
-    void onePartReplyHalts();
+    void writeOutcomes_data();
+    void writeOutcomes();
 
 private:
-    DataSet *writer(Reports **reports);
+    // A writer aimed at the controllers with these indices of m_devices.
+    Reports *writer(const QList<int> &targets);
 
     SimServer *m_a = nullptr;
-    SimServer *m_b = nullptr;
+    SimServer *m_f = nullptr;
+    DeviceList m_devices;
+    const QString m_hostA = TestNet::host(11);
+    const QString m_hostB = TestNet::host(12);
+    const QString m_hostF = TestNet::host(13);
 };
 
 void TestDataSet::initTestCase()
 {
-    m_a = SimControllers::start(this, QStringLiteral("127.0.4.1"), R"(
+    // A answers at the default port, which its record leaves empty; B has a
+    // variable of the same name as one of A's.
+    m_a = SimControllers::start(this, m_hostA, R"(
         <Variable name="x" type="int" modify="1" value="4"/>
-        <Variable name="y" type="phy_temperature" modify="1" value="215"/>)");
-    m_b = SimControllers::start(this, QStringLiteral("127.0.4.2"), R"(<Variable name="z" type="on_off" modify="1" value="1"/>)");
+        <Variable name="y" type="phy_temperature" modify="1" max="900" value="215"/>
+        <Variable name="r" type="int" value="3"/>)", 16483);
+    SimServer *b = SimControllers::start(this, m_hostB, R"(<Variable name="x" type="on_off" modify="1" value="1"/>)");
+    m_f = SimControllers::start(this, m_hostF, R"(<Variable name="f" type="int" modify="1" value="1"/>)");
+    m_devices = {{"A", m_hostA, QString(), QString()}, SimControllers::device("B", b), SimControllers::device("F", m_f)};
 }
 
-DataSet *TestDataSet::writer(Reports **reports)
+Reports *TestDataSet::writer(const QList<int> &targets)
 {
     auto *w = new DataSet(this);
-    w->link()->setTimeoutMs(kTimeoutMs);
-    *reports = new Reports(w);
-    (*reports)->setParent(w);
-    return w;
+    w->link()->setTimeoutMs(300);
+    QStringList addresses;
+    QStringList ports;
+    for (int i : targets) {
+        addresses << m_devices.at(i).networkAdress;
+        ports << m_devices.at(i).port;
+    }
+    w->setTargets(addresses, ports);
+    w->setDevices(m_devices);
+    return new Reports(w);
 }
 
 void TestDataSet::readBackThenWriteTwoControllers()
 {
-    Reports *reports;
-    DataSet *w = writer(&reports);
-    const DeviceRecord a = SimControllers::device("A", m_a);
-    const DeviceRecord b = SimControllers::device("B", m_b);
-    w->setTargets({a.networkAdress, b.networkAdress}, {a.port, b.port});
-    w->setDevices({a, b});
-    w->setEvent({QStringLiteral("e"), {item("A", "x", "int", "Nastawa"), item("B", "z", "combo", "Pompa"),
-                                       item("A", "y", "temp", "Temperatura")}});
-    w->readValues();
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allRead")));
-    QCOMPARE(m_a->lastCommand(), QStringLiteral("get(x;y;);"));
-    QCOMPARE(m_b->lastCommand(), QStringLiteral("get(z;);"));
-    QCOMPARE(reports->log, QStringList({"value 127.0.4.1 Nastawa 4", "value 127.0.4.1 Temperatura 21.5",
-                                        "value 127.0.4.2 Pompa 1", "allRead"}));
-    QCOMPARE(reports->list.size(), 3);
-    QCOMPARE(reports->list.at(1).value, QStringLiteral("1")); // not decoded, passed on as it came
-    QCOMPARE(reports->list.at(2).value, QStringLiteral("21.5"));
+    Reports *r = writer({0, 1});
+    r->w->setEvent({"e", {item("A", "x", "int", "Nastawa"), item("B", "x", "combo", "Pompa"), item("A", "y", "temp", "Temp")}});
+    r->w->readValues();
+    QTRY_VERIFY(r->log.contains("allRead"));
+    QCOMPARE(m_a->lastCommand(), QStringLiteral("get(x;y;);")); // each asked for its own x only
+    QCOMPARE(r->log, QStringList({"value " + m_hostA + " Nastawa 4", "value " + m_hostA + " Temp 21.5",
+                                           "value " + m_hostB + " Pompa 1", "allRead"}));
 
-    QList<TeskSchemeVariable> values = reports->list;
-    values[0].value = QStringLiteral("12");
-    values[1].value = QStringLiteral("0");
-    values[2].value = QStringLiteral("225"); // written exactly as given
-    reports->log.clear();
-    w->writeValues(values);
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allSet")));
-    QCOMPARE(reports->log, QStringList({"set", "allSet"}));
-    QCOMPARE(m_a->lastCommand(), QStringLiteral("set(x=12;y=225;);"));
-    QCOMPARE(m_b->lastCommand(), QStringLiteral("set(z=0;);"));
-    QCOMPARE(m_a->controller().valueText(QStringLiteral("y")), QStringLiteral("225"));
-
-    // The next event starts at the first controller again.
-    reports->log.clear();
-    w->readValues();
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allRead")));
-    QCOMPARE(reports->log.first(), QStringLiteral("value 127.0.4.1 Nastawa 12"));
+    QList<TeskSchemeVariable> values = r->list;
+    values[0].value = "12";
+    values[1].value = "0";
+    values[2].value = "225"; // written exactly as given
+    r->log.clear();
+    g_debug.clear();
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) { g_debug << text; });
+    r->w->writeValues(values);
+    QTRY_VERIFY(r->log.contains("allSet"));
+    qInstallMessageHandler(nullptr);
+    QCOMPARE(r->log, QStringList({"set set(x=0;);", "allSet"}));
+    QVERIFY(g_debug.contains(m_hostA + ": x=12;y=225;"));
+    QVERIFY(g_debug.contains(m_hostB + ": x=0;"));
+    QCOMPARE(m_a->controller().valueText("y"), QStringLiteral("225"));
 }
 
-void TestDataSet::oneControllerWritesStraightToAllDataSet()
+void TestDataSet::writeOutcomes_data()
 {
-    Reports *reports;
-    DataSet *w = writer(&reports);
-    DeviceRecord b = SimControllers::device("B", m_b);
-    w->setTargets({b.networkAdress}, {b.port});
-    w->setDevices({b});
-    w->setEvent({QStringLiteral("e"), {item("B", "z", "logic", "Pompa")}});
-    TeskSchemeVariable v{QStringLiteral("B"), QStringLiteral("z"), QString(), QStringLiteral("logic"), QStringLiteral("1")};
-    w->writeValues({v});
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allSet")));
-    QCOMPARE(reports->log, QStringList(QStringLiteral("allSet")));
+    QTest::addColumn<SimFault>("fault"); // of F, written first
+    QTest::addColumn<QList<TeskSchemeVariable>>("values");
+    QTest::addColumn<QStringList>("log"); // {A} and {F} stand for their addresses
+    QTest::newRow("kept, clamped, refused") << SimFault::None << QList<TeskSchemeVariable>({write("A", "x", "012"),
+        write("A", "y", "950"), write("A", "r", "5")}) << QStringList({"changed {A} y 950 900", "refused {A} r 5", "allSet"});
+    // A controller that refuses everything answers with no entries at all.
+    QTest::newRow("all refused") << SimFault::None << QList<TeskSchemeVariable>({write("A", "r", "6")})
+                                 << QStringList({"refused {A} r 6", "allSet"});
+    for (SimFault fault : {SimFault::Silent, SimFault::Garbage, SimFault::Short}) {
+        QTest::newRow(qPrintable("F " + simFaultName(fault)))
+            << fault << QList<TeskSchemeVariable>({write("F", "f", "2"), write("A", "x", "5")})
+            << QStringList({fault == SimFault::Silent ? "timeout {F}" : "bad {F}", "set set(x=5;);", "allSet"});
+    }
 }
 
-void TestDataSet::duplicateDeviceRecordsNameTwice()
+// Each controller's reply is checked against what was sent to it; one that
+// fails leaves the others written.
+void TestDataSet::writeOutcomes()
 {
-    Reports *reports;
-    DataSet *w = writer(&reports);
-    const DeviceRecord a = SimControllers::device("A", m_a);
-    w->setTargets({a.networkAdress}, {a.port});
-    w->setDevices({a, a});
-    w->setEvent({QStringLiteral("e"), {item("A", "x", "int", "Nastawa")}});
-    w->readValues();
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allRead")));
-    QCOMPARE(m_a->lastCommand(), QStringLiteral("get(x;x;);"));
-    reports->list[0].value = QStringLiteral("5");
-    w->writeValues(reports->list);
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allSet")));
-    QCOMPARE(m_a->lastCommand(), QStringLiteral("set(x=5;x=5;);"));
-}
-
-void TestDataSet::silentControllerIsReported()
-{
-    SimServer *silent = SimControllers::start(this, QStringLiteral("127.0.4.3"), R"(<Variable name="s" type="int"/>)");
-    silent->setFault(SimFault::Silent);
-    Reports *reports;
-    DataSet *w = writer(&reports);
-    const DeviceRecord a = SimControllers::device("A", m_a);
-    const DeviceRecord s = SimControllers::device("S", silent);
-    w->setTargets({a.networkAdress, s.networkAdress}, {a.port, s.port});
-    w->setDevices({a, s});
-    w->setEvent({QStringLiteral("e"), {item("A", "x", "int", "X"), item("S", "s", "int", "S")}});
-    w->readValues();
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("timeout 127.0.4.3")));
-    QVERIFY(!reports->log.contains(QStringLiteral("allRead")));
-
-    // The phase ended: the next one begins with the first controller.
-    const int aRequests = m_a->requestCount();
-    reports->log.clear();
-    silent->setFault(SimFault::None);
-    w->readValues();
-    QTRY_VERIFY(reports->log.contains(QStringLiteral("allRead")));
-    QCOMPARE(m_a->requestCount(), aRequests + 1);
-}
-
-void TestDataSet::nothingToDoWithoutTargets()
-{
-    Reports *reports;
-    DataSet *w = writer(&reports);
-    w->setDevices({SimControllers::device("A", m_a)});
-    w->setEvent({QStringLiteral("e"), {item("A", "x", "int", "X")}});
-    const int aRequests = m_a->requestCount();
-    w->readValues();
-    w->writeValues({});
-    QTest::qWait(kTimeoutMs * 2);
-    QVERIFY(reports->log.isEmpty());
-    QCOMPARE(m_a->requestCount(), aRequests);
-}
-
-void TestDataSet::onePartReplyHalts()
-{
-    SimServer *broken = SimControllers::start(this, QStringLiteral("127.0.4.4"), R"(<Variable name="q" type="int"/>)");
-    broken->setFault(SimFault::Short);
-    Reports *reports;
-    DataSet *w = writer(&reports);
-    const DeviceRecord d = SimControllers::device("Q", broken);
-    w->setTargets({d.networkAdress}, {d.port});
-    w->setDevices({d});
-    w->setEvent({QStringLiteral("e"), {item("Q", "q", "int", "Q")}});
-    w->readValues();
-    // A cut reply ends the request as a failure, at once.
-    QTRY_COMPARE(reports->log, QStringList(QStringLiteral("timeout 127.0.4.4")));
+    QFETCH(SimFault, fault);
+    QFETCH(QList<TeskSchemeVariable>, values);
+    QFETCH(QStringList, log);
+    m_f->setFault(fault);
+    Reports *r = writer(values.first().device == "F" ? QList<int>{2, 0} : QList<int>{0});
+    r->w->writeValues(values);
+    QTRY_VERIFY(r->log.contains("allSet"));
+    QCOMPARE(r->log, log.replaceInStrings("{A}", m_hostA).replaceInStrings("{F}", m_hostF));
+    m_f->setFault(SimFault::None);
 }
 
 QTEST_GUILESS_MAIN(TestDataSet)

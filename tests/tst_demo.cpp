@@ -1,53 +1,30 @@
 #include "commandlanguage.h"
 #include "dataread.h"
-#include "dataset.h"
 #include "dialogs.h"
-#include "logmodel.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
+#include "projectcopy.h"
 #include "qdeclarativezoompan.h"
 #include "qteskcmd.h"
+#include "schemewindow.h"
 #include "simulator.h"
+#include "stalestrip.h"
 #include "tempworkdir.h"
 #include "testnet.h"
 #include "testpaths.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
-#include <QQuickItem>
-#include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <functional>
-
-Q_DECLARE_METATYPE(std::function<void(QWidget *)>)
+using namespace SchemeWindow;
 
 namespace {
 
 // The demo's controllers answer here, away from a demo that may be running.
 const QByteArray kDemoNet = "127.0.0.";
-
-QString demoDir()
-{
-    return TestPaths::sourceDir() + QStringLiteral("/examples/demo");
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void save(QWidget *dialog)
-{
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("saveBtn")), Qt::LeftButton);
-}
+const QString kDemo = TestPaths::sourceDir() + QStringLiteral("/examples/demo");
 
 } // namespace
 
@@ -57,53 +34,40 @@ class TestDemo : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void cleanup();
     void schemesPassTheChecker();
-    void everySchemeShowsWhatTheControllersHold();
+    void overviewLeadsToSchemesShowingWhatTheControllersHold();
     void eventsOfEveryType_data();
     void eventsOfEveryType();
-    void overviewLeadsToTheSchemes();
+    void silentControllerIsShownStale();
     void aSilentControllerHoldsUpNoOther();
 
 private:
     void show(const QString &text);
-    int passes() const;
-    SimController &controller(const QString &name);
-    QString simValue(const QString &controllerName, const QString &variable);
+    void release();
+    void verifyValues();
+    QObject *root() const { return sceneRoot(m_window.data()); }
+    SimController &controller(const QString &name) { return m_sim.server(name)->controller(); }
 
     Simulator m_sim;
-    TempWorkDir *m_dir = nullptr;
-    MainWindow *m_window = nullptr;
+    QScopedPointer<TempWorkDir> m_dir;
+    QScopedPointer<MainWindow> m_window;
 };
 
 void TestDemo::initTestCase()
 {
     QString error;
-    QVERIFY2(m_sim.loadXml(readAll(demoDir() + QStringLiteral("/controllers.xml")).replace(kDemoNet, TestNet::subnet().toLatin1()), &error),
-             qPrintable(error));
+    QFile controllers(kDemo + QStringLiteral("/controllers.xml"));
+    QVERIFY(controllers.open(QIODevice::ReadOnly));
+    QVERIFY2(m_sim.loadXml(controllers.readAll().replace(kDemoNet, TestNet::subnet().toLatin1()), &error), qPrintable(error));
     QVERIFY2(m_sim.start(&error, 3600 * 1000), qPrintable(error)); // values hold still
-    m_dir = new TempWorkDir;
-    const QString project = m_dir->filePath(QStringLiteral("demo"));
-    TempWorkDir::copyTree(demoDir() + QStringLiteral("/project"), project);
-    m_dir->write(QStringLiteral("demo/deviceList.xml"),
-                 readAll(project + QStringLiteral("/deviceList.xml")).replace(kDemoNet, TestNet::subnet().toLatin1()));
-    m_dir->write(QStringLiteral("config.xml"),
-                 QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
-                                "<LastProject location=\"%2/\" name=\"demo\"/></Config>")
-                     .arg(m_dir->path(), project)
-                     .toUtf8());
-    m_window = new MainWindow;
+    m_dir.reset(new TempWorkDir);
+    ProjectCopy::openAtStart(*m_dir, kDemo + QStringLiteral("/project"), QStringLiteral("demo"), kDemoNet);
+    m_window.reset(new MainWindow);
     m_window->resize(1294, 783);
     m_window->show();
-    QVERIFY(m_window->isProjectOpen());
+    m_window->reader()->setLinkTimeoutMs(300);
     QCOMPARE(m_window->project().menu.size(), 8);
-}
-
-void TestDemo::cleanupTestCase()
-{
-    delete m_window;
-    delete m_dir;
 }
 
 void TestDemo::cleanup()
@@ -112,170 +76,162 @@ void TestDemo::cleanup()
     Dialogs::reset();
 }
 
-int TestDemo::passes() const
-{
-    int n = 0;
-    for (const LogEntry &e : m_window->logModel()->entries())
-        n += e.text.startsWith(QStringLiteral("Aktualizacja zakończona"));
-    return n;
-}
-
 void TestDemo::show(const QString &text)
 {
-    const int before = passes();
-    for (QTreeWidgetItem *item : m_window->treeItems()) {
-        if (item->text(0) == text)
-            m_window->findChild<QTreeWidget *>(QStringLiteral("menuTree"))->setCurrentItem(item);
-    }
+    const int before = passes(m_window.data());
+    choose(m_window.data(), text);
     QCOMPARE(m_window->shownItem()->text(0), text);
-    QTRY_VERIFY_WITH_TIMEOUT(passes() > before, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window.data()) > before, 10000);
 }
 
-SimController &TestDemo::controller(const QString &name)
+// The mouse comes up over the view: a scheme change clicked is made.
+void TestDemo::release()
 {
-    return m_sim.server(name)->controller();
+    const int before = passes(m_window.data());
+    emit m_window->schemeView()->mouseReleased();
+    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window.data()) > before, 10000);
 }
 
-QString TestDemo::simValue(const QString &controllerName, const QString &variable)
+// Every value the shown scheme binds is the one its controller holds, live.
+void TestDemo::verifyValues()
 {
-    return controller(controllerName).valueText(variable);
+    QVERIFY(m_window->schemeView()->errors().isEmpty());
+    QCOMPARE(root()->property("staleVars").toStringList(), QStringList());
+    QList<TeskSchemeVariable> variables;
+    for (const MenuItemRecord &scheme : m_window->project().menu)
+        variables = scheme.text == m_window->shownItem()->text(0) ? scheme.readVariables : variables;
+    QVERIFY(!variables.isEmpty());
+    for (const TeskSchemeVariable &v : qAsConst(variables)) {
+        SimServer *server = nullptr;
+        for (SimServer *s : m_sim.servers())
+            server = s->address().toString() == addressOf(m_window->project().devices, v.device) ? s : server;
+        const QString key = v.type == QLatin1String("temp") ? v.devVar + QStringLiteral(".value") : v.devVar;
+        QString expected;
+        QVERIFY(CommandLanguage::decode(v.type, key, server->controller().valueText(v.devVar), &expected));
+        const QVariant shown = root()->property(v.qmlVar.toLatin1().constData());
+        QVariant wanted(expected);
+        QVERIFY(wanted.convert(shown.userType()));
+        QVERIFY2(shown == wanted, qPrintable(v.qmlVar + ": " + shown.toString() + " != " + expected));
+    }
 }
 
 void TestDemo::schemesPassTheChecker()
 {
     QProcess check;
-    const QStringList files = QDir(demoDir() + QStringLiteral("/project/qml")).entryList({QStringLiteral("*.qml")});
+    const QStringList files = QDir(kDemo + QStringLiteral("/project/qml")).entryList({QStringLiteral("*.qml")});
     QCOMPARE(files.size(), 5);
-    check.setWorkingDirectory(demoDir() + QStringLiteral("/project/qml"));
+    check.setWorkingDirectory(kDemo + QStringLiteral("/project/qml"));
     check.start(TestPaths::buildDir() + QStringLiteral("/tools/qmlcheck/tesk-qml-check"), files);
     QVERIFY(check.waitForFinished(60000));
     QCOMPARE(check.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(check.readAllStandardOutput()).count(QStringLiteral(": ok\n")), 5);
 }
 
-void TestDemo::everySchemeShowsWhatTheControllersHold()
+void TestDemo::overviewLeadsToSchemesShowingWhatTheControllersHold()
 {
-    QHash<QString, QString> controllerOf; // device ID -> simulated controller's name
-    for (SimServer *s : m_sim.servers()) {
-        for (const DeviceRecord &d : m_window->project().devices) {
-            if (d.networkAdress == s->address().toString())
-                controllerOf.insert(d.id, s->controller().name);
-        }
-    }
-    for (const MenuItemRecord &scheme : m_window->project().menu) {
-        if (scheme.isGroup())
-            continue;
-        show(scheme.text);
-        QVERIFY2(m_window->schemeView()->errors().isEmpty(), qPrintable(scheme.qmlFile));
-        QObject *root = m_window->schemeView()->rootObject();
-        QVERIFY(root);
-        QVERIFY(!scheme.readVariables.isEmpty());
-        for (const TeskSchemeVariable &v : scheme.readVariables) {
-            const QString key = v.type == QLatin1String("temp") ? v.devVar + QStringLiteral(".value") : v.devVar;
-            QString expected;
-            QVERIFY(CommandLanguage::decode(v.type, key, simValue(controllerOf.value(v.device), v.devVar), &expected));
-            const QVariant shown = root->property(v.qmlVar.toLatin1().constData());
-            QVariant wanted(expected);
-            QVERIFY(wanted.convert(shown.userType()));
-            QVERIFY2(shown == wanted, qPrintable(scheme.id + QLatin1Char('/') + v.qmlVar + QStringLiteral(": ")
-                                                + shown.toString() + QStringLiteral(" != ") + expected));
-        }
+    const QStringList targets = {"kotlownia", "obiegi", "cwu", "centrala"};
+    const QStringList titles = {"Kotłownia", "Obiegi grzewcze", "Ciepła woda", "Centrala wentylacyjna"};
+    show(QStringLiteral("Przegląd obiektu"));
+    verifyValues();
+    for (int i = 0; i < targets.size(); ++i) {
+        clickScene(m_window.data(), targets.at(i));
+        release();
+        QCOMPARE(m_window->shownItem()->text(0), titles.at(i));
+        verifyValues();
+        clickScene(m_window.data(), QStringLiteral("przeglad"));
+        release();
+        QCOMPARE(m_window->shownItem()->text(0), QStringLiteral("Przegląd obiektu"));
     }
 }
 
 void TestDemo::eventsOfEveryType_data()
 {
-    using Fill = std::function<void(QWidget *)>;
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("event");
-    QTest::addColumn<Fill>("fill");
-    QTest::addColumn<QStringList>("expected"); // controller / variable / value
-    QTest::newRow("int") << "Kotłownia" << "histereza"
-                         << Fill([](QWidget *d) { d->findChild<QSpinBox *>("kot.histerezaKOT")->setValue(7); })
-                         << QStringList({"Kotłownia", "kot.histereza", "7"});
-    QTest::newRow("temp") << "Kotłownia" << "t_zadana"
-                          << Fill([](QWidget *d) { d->findChild<QDoubleSpinBox *>("kot.t_zadanaKOT")->setValue(72.5); })
-                          << QStringList({"Kotłownia", "kot.t_zadana", "725"});
-    QTest::newRow("logic") << "Kotłownia" << "palnik2"
-                           << Fill([](QWidget *d) { d->findChild<QCheckBox *>("kot2.palnikKOT")->setChecked(true); })
-                           << QStringList({"Kotłownia", "kot2.palnik", "1"});
-    QTest::newRow("percent") << "Obiegi grzewcze" << "zawor1"
-                             << Fill([](QWidget *d) { d->findChild<QSpinBox *>("co1.zaworCO1")->setValue(80); })
-                             << QStringList({"Obieg 1 (grzejniki)", "co1.zawor", "80"});
-    QTest::newRow("three at once") << "Obiegi grzewcze" << "obieg2"
-                                   << Fill([](QWidget *d) {
-                                          d->findChild<QCheckBox *>("co2.pompaCO2")->setChecked(false);
-                                          d->findChild<QDoubleSpinBox *>("co2.t_zadanaCO2")->setValue(19.5);
-                                      })
-                                   << QStringList({"Obieg 2 (podłogówka)", "co2.t_zadana", "195"});
-    QTest::newRow("combo") << "Ciepła woda" << "tryb"
-                           << Fill([](QWidget *d) { d->findChild<QComboBox *>("cwu.trybCWU")->setCurrentText("Eko"); })
-                           << QStringList({"Ciepła woda", "cwu.tryb", "0"});
-    QTest::newRow("list") << "Centrala wentylacyjna" << "bieg"
-                          << Fill([](QWidget *d) { d->findChild<QListWidget *>("ahu.biegAHU")->setCurrentRow(2); })
-                          << QStringList({"Centrala wentylacyjna", "ahu.bieg", "3"});
-    QTest::newRow("real") << "Centrala wentylacyjna" << "odzysk"
-                          << Fill([](QWidget *d) { d->findChild<QDoubleSpinBox *>("ahu.odzyskAHU")->setValue(55); })
-                          << QStringList({"Centrala wentylacyjna", "ahu.odzysk", "55"});
+    QTest::addColumn<QStringList>("fields");   // field, value as the operator leaves it
+    QTest::addColumn<QStringList>("expected"); // controller, variable, value it holds then
+    QTest::addColumn<bool>("readOnly");        // the controller refuses the write
+    auto row = [](const char *name, const char *scheme, const char *event, const QStringList &fields,
+                  const QStringList &expected, bool readOnly = false) {
+        QTest::newRow(name) << QString::fromUtf8(scheme) << QString::fromUtf8(event) << fields << expected << readOnly;
+    };
+    row("int", "Kotłownia", "histereza", {"kot.histerezaKOT", "7"}, {"Kotłownia", "kot.histereza", "7"});
+    row("temp", "Kotłownia", "t_zadana", {"kot.t_zadanaKOT", "72.5"}, {"Kotłownia", "kot.t_zadana", "725"});
+    row("logic", "Kotłownia", "palnik2", {"kot2.palnikKOT", "1"}, {"Kotłownia", "kot2.palnik", "1"});
+    row("three at once", "Obiegi grzewcze", "obieg2",
+        {"co2.pompaCO2", "0", "co2.zaworCO2", "80", "co2.t_zadanaCO2", "19.5"}, {"Obieg 2 (podłogówka)", "co2.t_zadana", "195"});
+    row("combo", "Ciepła woda", "tryb", {"cwu.trybCWU", "Eko"}, {"Ciepła woda", "cwu.tryb", "0"});
+    row("list", "Centrala wentylacyjna", "bieg", {"ahu.biegAHU", "2"}, {"Centrala wentylacyjna", "ahu.bieg", "3"});
+    row("real", "Centrala wentylacyjna", "odzysk", {"ahu.odzyskAHU", "55"}, {"Centrala wentylacyjna", "ahu.odzysk", "55"});
+    row("refused", "Obiegi grzewcze", "zawor1", {"co1.zaworCO1", "80"}, {"Obieg 1 (grzejniki)", "co1.zawor", "45"}, true);
 }
 
 void TestDemo::eventsOfEveryType()
 {
-    using Fill = std::function<void(QWidget *)>;
     QFETCH(QString, scheme);
     QFETCH(QString, event);
-    QFETCH(Fill, fill);
+    QFETCH(QStringList, fields);
     QFETCH(QStringList, expected);
+    QFETCH(bool, readOnly);
     show(scheme);
-    const int before = passes();
+    SimVariable *variable = controller(expected.at(0)).variable(expected.at(1));
+    variable->modify = !readOnly;
+    const int before = passes(m_window.data());
     ModalDriver driver([&](QWidget *dialog) {
-        fill(dialog);
-        save(dialog);
+        for (int i = 0; i < fields.size(); i += 2)
+            setField(dialog, fields.at(i), fields.at(i + 1));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("saveBtn")), Qt::LeftButton);
     });
-    QMetaObject::invokeMethod(m_window->schemeView()->rootObject(), "itemClicked", Q_ARG(QString, event));
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    clickScene(m_window.data(), event);
     QTRY_VERIFY_WITH_TIMEOUT(driver.ran(), 10000);
-    QTRY_COMPARE(simValue(expected.at(0), expected.at(1)), expected.at(2));
-    QTRY_VERIFY_WITH_TIMEOUT(passes() > before, 10000); // the write is followed by a refresh
+    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window.data()) > before, 10000); // the write is followed by a refresh
+    variable->modify = true;
+    QCOMPARE(controller(expected.at(0)).valueText(expected.at(1)), expected.at(2));
+    QCOMPARE(Dialogs::shown().size(), readOnly ? 1 : 0);
+    if (readOnly)
+        QVERIFY(Dialogs::shown().first().text.contains("[co1.zawor=80], wartość w sterowniku bez zmian"));
 }
 
-void TestDemo::overviewLeadsToTheSchemes()
+// One controller stops answering: its values are named stale over the
+// scheme and greyed in it, while the other controller's values refresh.
+void TestDemo::silentControllerIsShownStale()
 {
-    const QStringList targets = {"kotlownia", "obiegi", "cwu", "centrala"};
-    const QStringList titles = {"Kotłownia", "Obiegi grzewcze", "Ciepła woda", "Centrala wentylacyjna"};
-    for (int i = 0; i < targets.size(); ++i) {
-        show(QStringLiteral("Przegląd obiektu"));
-        QMetaObject::invokeMethod(m_window->schemeView()->rootObject(), "itemClicked", Q_ARG(QString, targets.at(i)));
-        emit m_window->schemeView()->mouseReleased();
-        QCOMPARE(m_window->shownItem()->text(0), titles.at(i));
-        QMetaObject::invokeMethod(m_window->schemeView()->rootObject(), "itemClicked", Q_ARG(QString, QStringLiteral("przeglad")));
-        emit m_window->schemeView()->mouseReleased();
-        QCOMPARE(m_window->shownItem()->text(0), QStringLiteral("Przegląd obiektu"));
-    }
+    controller(QStringLiteral("Obieg 2 (podłogówka)")).variable(QStringLiteral("co2.pompa"))->number = 1;
+    show(QStringLiteral("Obiegi grzewcze"));
+    const double last = root()->property("tPokoj2").toDouble();
+    m_sim.server(QStringLiteral("Obieg 2 (podłogówka)"))->setFault(SimFault::Silent);
+    controller(QStringLiteral("Obieg 1 (grzejniki)")).variable(QStringLiteral("co1.t_pok"))->number = 199;
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->staleStrip()->isVisible(), 10000);
+    QVERIFY(m_window->staleStrip()->text().startsWith("Sterownik nie odpowiada: CO2 " + TestNet::host(4)
+                                                      + " (Obieg 2 - podłogówka), ostatnia poprawna odpowiedź: "));
+    QCOMPARE(root()->property("staleVars").toStringList(), QStringList({"pompa2", "zawor2", "tZas2", "tPokoj2", "tZad2"}));
+    QTRY_COMPARE(root()->property("tPokoj1").toDouble(), 19.9);
+    QCOMPARE(root()->property("tPokoj2").toDouble(), last); // shown as it was, stale
+    QVERIFY(root()->property("pompa2").toBool());
+    m_sim.server(QStringLiteral("Obieg 2 (podłogówka)"))->setFault(SimFault::None);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->staleStrip()->isVisible(), 10000);
+    QCOMPARE(root()->property("staleVars").toStringList(), QStringList());
 }
 
+// While one controller keeps silent the others refresh pass after pass; the
+// silence and the recovery are logged once each and the controller list
+// names the silent one.
 void TestDemo::aSilentControllerHoldsUpNoOther()
 {
     show(QStringLiteral("Przegląd obiektu"));
     SimServer *circuit = m_sim.server(QStringLiteral("Obieg 1 (grzejniki)"));
     const QString address = circuit->address().toString();
-    const auto logged = [this](const QString &text) {
-        int n = 0;
-        for (const LogEntry &e : m_window->logModel()->entries())
-            n += e.text == text;
-        return n;
-    };
     circuit->setFault(SimFault::Silent);
-    // The others' values keep coming, pass after pass; the silence is logged once.
-    SimVariable *mode = m_sim.server(QStringLiteral("Ciepła woda"))->controller().variable(QStringLiteral("cwu.tryb"));
-    const int before = passes();
+    SimVariable *mode = controller(QStringLiteral("Ciepła woda")).variable(QStringLiteral("cwu.tryb"));
+    const int before = passes(m_window.data());
     for (int n : {2, 0, 1}) {
         mode->number = n;
-        QTRY_VERIFY_WITH_TIMEOUT(m_window->schemeView()->rootObject()->property("trybCwu").toInt() == n, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(root()->property("trybCwu").toInt() == n, 10000);
     }
-    QVERIFY(passes() >= before + 3);
-    QCOMPARE(logged(QStringLiteral("Sterownik ") + address + QStringLiteral(" nie odpowiada")), 1);
+    QVERIFY(passes(m_window.data()) >= before + 3);
+    QCOMPARE(logTexts(m_window.data()).count("Sterownik " + address + " nie odpowiada"), 1);
 
-    // The controller list says which controller does not answer.
     QStringList states;
     ModalDriver driver([&states](QWidget *dialog) {
         const auto *tree = dialog->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
@@ -287,10 +243,9 @@ void TestDemo::aSilentControllerHoldsUpNoOther()
     QVERIFY(driver.ran());
     QCOMPARE(states, QStringList({"KOT odpowiada", "CO1 nie odpowiada", "CO2 odpowiada", "CWU odpowiada", "AHU odpowiada"}));
 
-    // Its first good answer brings it back, said once too.
     circuit->setFault(SimFault::None);
     m_window->refreshData();
-    QTRY_COMPARE_WITH_TIMEOUT(logged(QStringLiteral("Sterownik ") + address + QStringLiteral(" znów odpowiada")), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(logTexts(m_window.data()).count("Sterownik " + address + " znów odpowiada"), 1, 10000);
 }
 
 QTEST_MAIN(TestDemo)

@@ -1,31 +1,32 @@
 #include "dataread.h"
 #include "dataset.h"
 #include "dialogs.h"
-#include "logmodel.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
+#include "projectcopy.h"
 #include "qdeclarativezoompan.h"
 #include "qteskcmd.h"
-#include "setvalue.h"
+#include "schemewindow.h"
 #include "simcontrollers.h"
+#include "stalestrip.h"
 #include "tempworkdir.h"
 #include "testnet.h"
 #include "testpaths.h"
 
-#include <QCheckBox>
-#include <QComboBox>
+#include <QAction>
+#include <QApplication>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QQuickItem>
-#include <QStatusBar>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeWidgetItem>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(std::function<void(MainWindow *)>)
+Q_DECLARE_METATYPE(SimFault)
+
+using namespace SchemeWindow;
 
 namespace {
 
@@ -33,37 +34,14 @@ const QString kK1 = TestNet::host(1);
 const QString kK2 = TestNet::host(2);
 const QString kK3 = TestNet::host(3);
 
-QStringList logTexts(MainWindow &w, int from = 0)
+bool hasIcon(QTreeWidgetItem *item, const char *name)
 {
-    QStringList out;
-    const auto &entries = w.logModel()->entries();
-    for (int i = from; i < entries.size(); ++i)
-        out << entries.at(i).text;
-    return out;
+    return item->icon(0).pixmap(32).toImage() == QIcon(QString::fromLatin1(name)).pixmap(32).toImage();
 }
 
-QTreeWidgetItem *row(MainWindow &w, const QString &text)
+void rejectLater(QWidget *modal)
 {
-    for (QTreeWidgetItem *item : w.treeItems()) {
-        if (item->text(0) == text)
-            return item;
-    }
-    return nullptr;
-}
-
-QImage iconOf(QTreeWidgetItem *item)
-{
-    return item->icon(0).pixmap(32).toImage();
-}
-
-QImage icon(const char *name)
-{
-    return QIcon(QString::fromLatin1(name)).pixmap(32).toImage();
-}
-
-void click(QObject *root, const QString &name)
-{
-    QMetaObject::invokeMethod(root, "itemClicked", Q_ARG(QString, name));
+    QTimer::singleShot(1500, modal, [modal] { qobject_cast<QDialog *>(modal)->reject(); });
 }
 
 } // namespace
@@ -76,19 +54,18 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void firstPassFillsTheScene();
-    void refreshCycleRuns();
-    void groupsAndTheShownSchemeChangeNothing();
-    void missingControllerStopsTheRefresh();
-    void brokenSceneIsLogged();
-    void eventReadsAsksAndWrites();
-    void cancelledDialogWritesNothing();
-    void schemeChangeOnRelease();
-    void silentControllerDuringAnEvent();
-    void editorsHandBackRecords();
+    void passesFillTheSceneAndNameSilentControllers();
+    void refreshGoesOn_data();
+    void refreshGoesOn();
+    void missingControllerHaltsVisibly();
+    void eventWritesAndChecksTheReply();
+    void eventControllerFails_data();
+    void eventControllerFails();
+    void schemeChangeDropsThePendingEvent();
+    void cycleEndsWithTheScheme();
 
 private:
-    void choose(const QString &text);
+    QLabel *refreshStopped() const { return m_window->findChild<QLabel *>("refreshStopped"); }
 
     SimServer *m_k1 = nullptr;
     SimServer *m_k2 = nullptr;
@@ -103,25 +80,16 @@ void TestSchemeRuntime::initTestCase()
         <Variable name="t1" type="phy_temperature" value="215"/>
         <Variable name="pump" type="on_off" modify="1" value="1"/>
         <Variable name="tset" type="phy_temperature" modify="1" min="0" max="900" value="455"/>
-        <Variable name="mode" type="int" modify="1" value="1"/>)", 16483);
+        <Variable name="mode" type="int" value="1"/>)", 16483);
     m_k2 = SimControllers::start(this, kK2, R"(<Variable name="x" type="int" modify="1" value="7"/>)", 16483);
     m_k3 = SimControllers::start(this, kK3, R"(<Variable name="s" type="int"/>)", 16483);
-    m_k3->setFault(SimFault::Silent);
 }
 
 void TestSchemeRuntime::init()
 {
+    m_k3->setFault(SimFault::Silent);
     m_dir = new TempWorkDir;
-    const QString project = m_dir->filePath(QStringLiteral("obiekt"));
-    TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/runtime"), project);
-    QFile devices(project + QStringLiteral("/deviceList.xml"));
-    QVERIFY(devices.open(QIODevice::ReadOnly));
-    m_dir->write(QStringLiteral("obiekt/deviceList.xml"), devices.readAll().replace("127.0.6.", TestNet::subnet().toLatin1()));
-    m_dir->write(QStringLiteral("config.xml"),
-                 QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
-                                "<LastProject location=\"%2/\" name=\"Obiekt testowy\"/></Config>")
-                     .arg(m_dir->path(), project)
-                     .toUtf8());
+    ProjectCopy::openAtStart(*m_dir, TestPaths::dataDir() + "/projects/runtime", "obiekt", "127.0.6.");
     m_window = new MainWindow;
     m_window->resize(1000, 700);
     m_window->show();
@@ -135,208 +103,201 @@ void TestSchemeRuntime::cleanup()
     Dialogs::reset();
     delete m_window;
     delete m_dir;
+    for (SimServer *s : {m_k1, m_k2})
+        s->setFault(SimFault::None);
+    m_k1->controller().variable("t1")->number = 215;
+    m_k1->controller().variable("tset")->number = 455;
+    m_k2->controller().variable("x")->number = 7;
 }
 
-void TestSchemeRuntime::choose(const QString &text)
+void TestSchemeRuntime::passesFillTheSceneAndNameSilentControllers()
 {
-    m_window->findChild<QTreeWidget *>(QStringLiteral("menuTree"))->setCurrentItem(row(*m_window, text));
-}
-
-void TestSchemeRuntime::firstPassFillsTheScene()
-{
-    const int logStart = m_window->logModel()->entries().size();
-    choose(QStringLiteral("Kocioł"));
-    QTreeWidgetItem *item = row(*m_window, QStringLiteral("Kocioł"));
-    QCOMPARE(iconOf(item), icon(":/update"));
-    auto *tabs = m_window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    QCOMPARE(tabs->count(), 2);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Schemat"));
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(m_window->refreshTimer()->interval(), 1000);
-
-    QObject *root = m_window->schemeView()->rootObject();
-    QVERIFY(root);
-    QTRY_COMPARE(root->property("tKotla").toDouble(), 21.5);
-    QCOMPARE(root->property("pompa").toBool(), true);
-    QCOMPARE(root->property("nastawa").toInt(), 7);
-    QCOMPARE(root->property("brak").toString(), QString()); // absent: the empty text
-    QCOMPARE(iconOf(item), icon(":/scheme"));
-    QVERIFY(m_window->refreshTimer()->isActive());
-    QCOMPARE(logTexts(*m_window, logStart),
-             QStringList({"Aktualizacja danych", "Odczytano parametr ze sterownika: " + kK1 + " [tKotla=21.5]",
-                          "Odczytano parametr ze sterownika: " + kK1 + " [pompa=1]",
-                          "Brak parametru w sterowniku: " + kK1 + " [nope]",
-                          "Odczytano parametr ze sterownika: " + kK2 + " [nastawa=7]",
-                          // K3 is asked only for an event; it keeps silent
-                          "Sterownik " + kK3 + " nie odpowiada",
-                          "Aktualizacja zakończona, czas odczytu: 0 s"}));
-    QCOMPARE(m_window->logModel()->entries().at(logStart + 3).kind, int(LogEntry::Error));
-    QCOMPARE(m_window->logModel()->entries().at(logStart + 1).kind, int(LogEntry::Read));
-}
-
-void TestSchemeRuntime::refreshCycleRuns()
-{
-    choose(QStringLiteral("Kocioł"));
-    QObject *root = m_window->schemeView()->rootObject();
-    QTRY_COMPARE(root->property("nastawa").toInt(), 7);
-    m_k2->controller().variable(QStringLiteral("x"))->number = 11;
-    // The timer brings the next pass one interval after the last completion.
-    QTRY_COMPARE_WITH_TIMEOUT(root->property("nastawa").toInt(), 11, 4000);
-    QVERIFY(logTexts(*m_window).count(QStringLiteral("Aktualizacja danych")) >= 2);
-}
-
-void TestSchemeRuntime::groupsAndTheShownSchemeChangeNothing()
-{
-    choose(QStringLiteral("Kocioł"));
-    QTRY_VERIFY(m_window->refreshTimer()->isActive());
-    QObject *root = m_window->schemeView()->rootObject();
-    auto *tabs = m_window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    choose(m_window, "Kocioł");
+    QVERIFY(hasIcon(treeRow(m_window, "Kocioł"), ":/update"));
+    auto *tabs = m_window->findChild<QTabWidget *>("tabWidget");
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Schemat"));
+    QTRY_COMPARE(passes(m_window), 1);
+    QCOMPARE(sceneRoot(m_window)->property("tKotla").toDouble(), 21.5);
+    QCOMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 7);
+    // Absent from the reply: left as it was, and listed stale.
+    QCOMPARE(sceneRoot(m_window)->property("brak").toString(), QStringLiteral("?"));
+    QCOMPARE(sceneRoot(m_window)->property("staleVars").toStringList(), QStringList("brak"));
+    QVERIFY(hasIcon(treeRow(m_window, "Kocioł"), ":/scheme"));
+    QVERIFY(logTexts(m_window).contains("Brak parametru w sterowniku: " + kK1 + " [nope]"));
+    // K3, asked only for an event, keeps silent: named over the scheme.
+    QVERIFY(m_window->staleStrip()->isVisible());
+    QCOMPARE(m_window->staleStrip()->text(),
+             "Sterownik nie odpowiada: K3 " + kK3 + " (Milczący), dotąd bez odpowiedzi");
+    // A group, or the scheme already shown, changes nothing.
+    QObject *shown = sceneRoot(m_window);
     tabs->setCurrentIndex(1);
-    choose(QStringLiteral("Kotłownia"));
-    choose(QStringLiteral("Kocioł"));
-    QCOMPARE(m_window->schemeView()->rootObject(), root); // not loaded again
-    QCOMPARE(m_window->shownItem(), row(*m_window, QStringLiteral("Kocioł")));
-    QCOMPARE(tabs->currentIndex(), 1);                   // tabs not rebuilt
-    QVERIFY(m_window->refreshTimer()->isActive());
+    choose(m_window, "Kotłownia");
+    choose(m_window, "Kocioł");
+    QCOMPARE(sceneRoot(m_window), shown);
+    QCOMPARE(tabs->currentIndex(), 1);
 }
 
-void TestSchemeRuntime::missingControllerStopsTheRefresh()
+void TestSchemeRuntime::refreshGoesOn_data()
 {
-    choose(QStringLiteral("Bez sterownika"));
-    QTRY_VERIFY(logTexts(*m_window).contains(QStringLiteral("Nie znaleziono sterownika z ID: K9")));
-    QTreeWidgetItem *item = row(*m_window, QStringLiteral("Bez sterownika"));
-    QCOMPARE(iconOf(item), icon(":/scheme"));
-    QLabel *stopped = nullptr;
-    for (QLabel *l : m_window->statusBar()->findChildren<QLabel *>()) {
-        if (l->text().contains(QStringLiteral("zatrzymane")))
-            stopped = l;
+    using Act = std::function<void(MainWindow *)>;
+    QTest::addColumn<Act>("act");
+    QTest::newRow("value dialog cancelled") << Act([](MainWindow *w) {
+        ModalDriver driver(rejectLater);
+        clickScene(w, "nastawy");
+        QTRY_VERIFY(driver.ran());
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    });
+    QTest::newRow("element without an event") << Act([](MainWindow *w) { clickScene(w, "nic"); });
+    QTest::newRow("scheme change to nowhere") << Act([](MainWindow *w) {
+        clickScene(w, "nigdzie");
+        emit w->schemeView()->mouseReleased();
+        QVERIFY(SchemeWindow::logTexts(w).contains("Nie znaleziono schematu o ID: zzz"));
+    });
+    for (const char *action : {"actionDevices", "actionMenuTree"}) {
+        QTest::newRow(action) << Act([action](MainWindow *w) {
+            ModalDriver driver(rejectLater);
+            w->findChild<QAction *>(action)->trigger();
+        });
     }
-    QVERIFY(stopped && stopped->isVisible());
-    QVERIFY(!item->toolTip(0).isEmpty());
-    // The shot scheduled with the first pass comes once more; then nothing.
-    QTRY_COMPARE_WITH_TIMEOUT(logTexts(*m_window).count(QStringLiteral("Nie znaleziono sterownika z ID: K9")), 2, 3000);
-    QVERIFY(!m_window->refreshTimer()->isActive());
+}
+
+// Whatever the operator did, the cycle goes on; nothing is read while a
+// modal dialog is open.
+void TestSchemeRuntime::refreshGoesOn()
+{
+    QFETCH(std::function<void(MainWindow *)>, act);
+    choose(m_window, "Kocioł");
+    QTRY_COMPARE(passes(m_window), 1);
+    const int asked = m_k2->requestCount();
+    int askedBehindDialog = -1;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        if (QApplication::activeModalWidget() && askedBehindDialog < 0)
+            askedBehindDialog = m_k2->commands().mid(asked).count("get_all;");
+    });
+    probe.start(1400);
+    act(m_window);
+    QVERIFY(askedBehindDialog <= 0);
+    const int before = passes(m_window);
+    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) >= before + 2, 6000);
+    QVERIFY(!refreshStopped()->isVisible());
+}
+
+void TestSchemeRuntime::missingControllerHaltsVisibly()
+{
+    choose(m_window, "Bez sterownika");
+    const QString notFound = QStringLiteral("Nie znaleziono sterownika z ID: K9");
+    QTRY_VERIFY(logTexts(m_window).contains(notFound));
+    QVERIFY(hasIcon(treeRow(m_window, "Bez sterownika"), ":/scheme"));
+    QVERIFY(!treeRow(m_window, "Bez sterownika")->toolTip(0).isEmpty());
+    QTest::qWait(1500); // the interval passes; the state stays until the operator acts
+    QCOMPARE(logTexts(m_window).count(notFound), 1);
+    QVERIFY(refreshStopped()->isVisible());
     emit m_window->schemeView()->refreshRequested();
-    QCOMPARE(logTexts(*m_window).count(QStringLiteral("Aktualizacja danych")), 3);
+    QCOMPARE(logTexts(m_window).count(notFound), 2);
 }
 
-void TestSchemeRuntime::brokenSceneIsLogged()
+void TestSchemeRuntime::eventWritesAndChecksTheReply()
 {
-    choose(QStringLiteral("Zepsuty"));
-    QVERIFY(!m_window->schemeView()->rootObject());
-    const QStringList texts = logTexts(*m_window);
-    const int at = texts.indexOf(QRegularExpression(QStringLiteral("^Błąd ładowania schematu: .*/qml/Broken.qml$")));
-    QVERIFY(at >= 0);
-    QVERIFY(texts.value(at + 1).contains(QStringLiteral("Broken.qml:")));
-    QCOMPARE(m_window->logModel()->entries().at(at).kind, int(LogEntry::Error));
-}
-
-void TestSchemeRuntime::eventReadsAsksAndWrites()
-{
-    choose(QStringLiteral("Kocioł"));
-    QTRY_VERIFY(m_window->refreshTimer()->isActive());
-    QObject *root = m_window->schemeView()->rootObject();
-    QStringList labels;
-    ModalDriver driver([&labels](QWidget *modal) {
-        auto *form = modal->findChild<QFormLayout *>(QStringLiteral("formLayout"));
-        for (int r = 0; r < form->rowCount(); ++r)
-            labels << qobject_cast<QLabel *>(form->itemAt(r, QFormLayout::LabelRole)->widget())->text();
-        QCOMPARE(modal->findChild<QDoubleSpinBox *>(QStringLiteral("tsetK1"))->value(), 45.5);
-        QCOMPARE(modal->findChild<QDoubleSpinBox *>(QStringLiteral("tsetK1"))->suffix(), QStringLiteral(" \u00b0C"));
-        auto *combo = modal->findChild<QComboBox *>(QStringLiteral("modeK1"));
-        QCOMPARE(combo->itemText(0), QStringLiteral("Ręczny")); // inserted at the top, so reversed
-        QCOMPARE(combo->currentText(), QStringLiteral("Ręczny"));
-        QCOMPARE(modal->findChild<QListWidget *>(QStringLiteral("pumpK1"))->currentItem()->text(), QStringLiteral("Praca"));
-        modal->findChild<QSpinBox *>(QStringLiteral("xK2"))->setValue(12);
-        combo->setCurrentIndex(1);
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("saveBtn")), Qt::LeftButton);
-    });
-    const int k1Requests = m_k1->requestCount();
-    const int k2Requests = m_k2->requestCount();
-    click(root, QStringLiteral("nastawy"));
-    QTRY_VERIFY(driver.ran());
-    QCOMPARE(labels, QStringList({"Nastawa: ", "Temperatura zadana: ", "Tryb: ", "Pompa: "}));
-    QTRY_VERIFY(m_k2->commands().mid(k2Requests).contains(QStringLiteral("set(x=12;);")));
-    QCOMPARE(m_k2->commands().mid(k2Requests, 2), QStringList({"get(x;);", "set(x=12;);"}));
-    QCOMPARE(m_k1->commands().mid(k1Requests, 2),
-             QStringList({"get(tset;mode;pump;);", "set(tset=455;mode=0;pump=1;);"}));
-    QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
-    // The write is followed by a refresh.
-    QTRY_COMPARE(root->property("nastawa").toInt(), 12);
-    QVERIFY(logTexts(*m_window).contains("Zapis do sterownika: " + kK2 + " [x=12]"));
-}
-
-void TestSchemeRuntime::cancelledDialogWritesNothing()
-{
-    choose(QStringLiteral("Kocioł"));
-    QTRY_VERIFY(m_window->refreshTimer()->isActive());
+    choose(m_window, "Kocioł");
+    QTRY_COMPARE(passes(m_window), 1);
     ModalDriver driver([](QWidget *modal) {
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("cancelBtn")), Qt::LeftButton);
+        QCOMPARE(modal->findChild<QDoubleSpinBox *>("tsetK1")->text(), QStringLiteral("45.5 \u00b0C"));
+        setField(modal, "xK2", 12);
+        setField(modal, "tsetK1", 95);
+        setField(modal, "modeK1", "Auto");
+        QTest::mouseClick(modal->findChild<QWidget *>("saveBtn"), Qt::LeftButton);
     });
-    click(m_window->schemeView()->rootObject(), QStringLiteral("nastawy"));
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    const int k1Asked = m_k1->requestCount();
+    clickScene(m_window, "nastawy");
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QTRY_COMPARE(Dialogs::shown().size(), 1);
+    QCOMPARE(m_k1->commands().mid(k1Asked, 2), QStringList({"get(tset;mode;pump;);", "set(tset=950;mode=0;pump=1;);"}));
+    QVERIFY(m_k2->commands().contains("set(x=12;);"));
+    const QString changed = "Sterownik zmienił zapisywaną wartość: " + kK1 + " [tset: wysłano 950, sterownik przyjął 900]";
+    const QString refused = "Sterownik odrzucił zapis: " + kK1 + " [mode=0], wartość w sterowniku bez zmian";
+    QCOMPARE(Dialogs::shown().first().text, "Nie wszystkie wartości zostały zapisane:\n" + changed + "\n" + refused);
+    QVERIFY(logTexts(m_window).contains(changed));
+    QVERIFY(!QApplication::overrideCursor());
+    QTRY_COMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 12); // the write is followed by a refresh
+}
+
+void TestSchemeRuntime::eventControllerFails_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<SimFault>("k2");
+    QTest::addColumn<QString>("error");
+    // K2 is the second controller the event asks.
+    QTest::newRow("garbage") << "nastawy" << SimFault::Garbage << "Sterownik " + kK2 + ": niepoprawna odpowiedź";
+    QTest::newRow("silent") << "cisza" << SimFault::None << "Sterownik " + kK3 + " nie odpowiada";
+}
+
+// The read-back ends: the cursor comes back, the log names the controller,
+// the scheme goes on refreshing, and the next event asks from the first.
+void TestSchemeRuntime::eventControllerFails()
+{
+    QFETCH(QString, event);
+    QFETCH(SimFault, k2);
+    QFETCH(QString, error);
+    choose(m_window, "Kocioł");
+    QTRY_COMPARE(passes(m_window), 1);
+    m_k2->setFault(k2);
+    const int before = passes(m_window);
+    const int logged = logTexts(m_window).size();
+    clickScene(m_window, event);
+    QTRY_VERIFY(!QApplication::overrideCursor());
+    QVERIFY(logTexts(m_window, logged).contains(error));
+    m_k2->setFault(SimFault::None);
+    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) > before, 3000);
+    ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    const int k1Asked = m_k1->requestCount();
+    clickScene(m_window, "nastawy");
     QTRY_VERIFY(driver.ran());
-    QTest::qWait(300);
-    QVERIFY(!m_k2->lastCommand().startsWith(QStringLiteral("set(")));
-    QVERIFY(!m_window->refreshTimer()->isActive()); // until the operator refreshes
+    QCOMPARE(m_k1->commands().value(k1Asked), QStringLiteral("get(tset;mode;pump;);"));
 }
 
-void TestSchemeRuntime::schemeChangeOnRelease()
+// A scheme change applies on the release; an event still reading back is
+// dropped with the scheme it belonged to.
+void TestSchemeRuntime::schemeChangeDropsThePendingEvent()
 {
-    choose(QStringLiteral("Kocioł"));
-    QObject *root = m_window->schemeView()->rootObject();
-    click(root, QStringLiteral("nigdzie"));
-    QVERIFY(logTexts(*m_window).contains(QStringLiteral("Nie znaleziono schematu o ID: zzz")));
+    choose(m_window, "Kocioł");
+    QTRY_COMPARE(passes(m_window), 1);
+    m_k3->setFault(SimFault::Delay, 300);
+    clickScene(m_window, "cisza");
+    clickScene(m_window, "wentylacja");
+    QCOMPARE(m_window->shownItem(), treeRow(m_window, "Kocioł"));
     emit m_window->schemeView()->mouseReleased();
-    QCOMPARE(m_window->shownItem(), row(*m_window, QStringLiteral("Kocioł")));
-
-    click(root, QStringLiteral("wentylacja"));
-    QCOMPARE(m_window->shownItem(), row(*m_window, QStringLiteral("Kocioł"))); // not before the release
-    emit m_window->schemeView()->mouseReleased();
-    QCOMPARE(m_window->shownItem(), row(*m_window, QStringLiteral("Wentylacja")));
-    QTRY_COMPARE(m_window->schemeView()->rootObject()->property("nastawa").toInt(), m_k2->controller().valueText(QStringLiteral("x")).toInt());
+    QCOMPARE(m_window->shownItem(), treeRow(m_window, "Wentylacja"));
+    QVERIFY(!QApplication::overrideCursor());
+    QTest::qWait(800);
+    QVERIFY(!QApplication::activeModalWidget());
+    QTRY_COMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 7);
 }
 
-void TestSchemeRuntime::silentControllerDuringAnEvent()
+// Nothing of a scheme left goes on: neither after a scheme without values
+// was chosen, nor after the menu tree was handed back (late completions too).
+void TestSchemeRuntime::cycleEndsWithTheScheme()
 {
-    choose(QStringLiteral("Kocioł"));
-    QTRY_VERIFY(m_window->refreshTimer()->isActive());
-    const int passes = logTexts(*m_window).count(QStringLiteral("Aktualizacja danych"));
-    click(m_window->schemeView()->rootObject(), QStringLiteral("cisza"));
-    QCOMPARE(m_window->cursor().shape(), Qt::WaitCursor);
-    QTRY_VERIFY(logTexts(*m_window).contains("Sterownik " + kK3 + " nie odpowiada"));
-    QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(logTexts(*m_window).count(QStringLiteral("Aktualizacja danych")) > passes);
-}
-
-void TestSchemeRuntime::editorsHandBackRecords()
-{
-    choose(QStringLiteral("Kocioł"));
-    QTRY_VERIFY(m_window->refreshTimer()->isActive());
-    QList<MenuItemRecord> records = m_window->project().menu;
-    MenuItemRecord lateChild = records.at(1);
-    lateChild.parent = QStringLiteral("9");
-    lateChild.id = QStringLiteral("late");
-    lateChild.text = QStringLiteral("Później");
-    MenuItemRecord group = records.at(0);
-    group.id = QStringLiteral("9");
-    group.text = QStringLiteral("Druga");
-    records.prepend(lateChild);
-    records.append(group);
-    m_window->applyMenuRecords(records);
-    QVERIFY(m_window->isModified());
-    QVERIFY(!m_window->shownItem());
-    QVERIFY(!m_window->refreshTimer()->isActive());
-    QCOMPARE(m_window->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->count(), 1);
-    QCOMPARE(row(*m_window, QStringLiteral("Później"))->parent(), row(*m_window, QStringLiteral("Druga")));
-    // A late completion of the old scheme's pass finds nothing to touch.
-    const int entries = m_window->logModel()->entries().size();
-    m_window->teskcmdAllDataReady({{QStringLiteral("tKotla"), QStringLiteral("1")}});
-    m_window->refreshData();
-    QCOMPARE(m_window->logModel()->entries().size(), entries);
-
-    m_window->applyDeviceList({});
-    QVERIFY(m_window->project().devices.isEmpty());
-    QVERIFY(!m_window->refreshTimer()->isActive());
+    for (bool menuTree : {false, true}) {
+        choose(m_window, "Kocioł");
+        QTRY_COMPARE(passes(m_window), menuTree ? 2 : 1);
+        const int asked = m_k1->requestCount();
+        const int entries = logTexts(m_window).size();
+        if (menuTree) {
+            m_window->applyMenuRecords(m_window->project().menu);
+            QCOMPARE(m_window->findChild<QTabWidget *>("tabWidget")->count(), 1);
+            m_window->teskcmdAllDataReady({{"tKotla", "1"}});
+            m_window->refreshData();
+        } else {
+            choose(m_window, "Zepsuty");
+            QVERIFY(logTexts(m_window).indexOf(QRegularExpression("^Błąd ładowania schematu: .*/qml/Broken.qml$")) >= 0);
+        }
+        QTest::qWait(1500);
+        QCOMPARE(m_k1->requestCount(), asked);
+        QCOMPARE(logTexts(m_window, entries + (menuTree ? 0 : 2)), QStringList());
+        QVERIFY(!m_window->staleStrip()->isVisible());
+    }
 }
 
 QTEST_MAIN(TestSchemeRuntime)

@@ -1,38 +1,37 @@
+#include "dialogs.h"
+#include "modaldriver.h"
 #include "setvalue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QListWidget>
-#include <QSpinBox>
 #include <QtTest>
 
 namespace {
 
-TeskSchemeVariable var(const QString &device, const QString &devVar, const QString &type, const QString &value)
+TeskSchemeVariable var(const QString &devVar, const QString &type, const QString &value, const char *device = "K")
 {
-    return {device, devVar, QString(), type, value};
+    return {QString::fromLatin1(device), devVar, QString(), type, value};
 }
 
-EventItemRecord item(const QString &device, const QString &property, const QString &type, const QString &name,
-                     const QList<ListValueRecord> &values = {})
+// Each variable of controller K gets an event item of its own type, offering
+// the choices; those of other controllers get none.
+void fill(setValue &dialog, const QList<TeskSchemeVariable> &variables, const QList<ListValueRecord> &choices = {})
 {
-    EventItemRecord i;
-    i.device = device;
-    i.property = property;
-    i.type = type;
-    i.name = name;
-    i.listValues = values;
-    return i;
+    QList<EventItemRecord> items;
+    for (const TeskSchemeVariable &v : variables) {
+        if (v.device == QLatin1String("K"))
+            items.append({v.type, v.devVar, v.device, v.devVar.toUpper(), choices});
+    }
+    dialog.setVariables(variables, items);
 }
 
-QStringList values(const QList<TeskSchemeVariable> &list)
+QStringList written(const setValue &dialog, QStringList *skipped = nullptr)
 {
     QStringList out;
-    for (const TeskSchemeVariable &v : list)
-        out << v.device + QLatin1Char('/') + v.devVar + QLatin1Char('=') + v.value;
+    for (const TeskSchemeVariable &v : dialog.writeList(skipped))
+        out << v.devVar + '=' + v.value;
     return out;
 }
 
@@ -43,83 +42,97 @@ class TestSetValue : public QObject
     Q_OBJECT
 
 private slots:
-    void fieldsByType();
-    void choices();
-    void unwritableVariablesAreSkipped();
+    void numberFields_data();
+    void numberFields();
+    void typingAndSaving();
+    void choicesAndFieldsLeftAsRead();
 };
 
-void TestSetValue::fieldsByType()
+void TestSetValue::numberFields_data()
 {
-    const QList<EventItemRecord> items = {item("A", "i", "int", "Nastawa A"), item("B", "i", "int", "Nastawa B"),
-                                          item("A", "t", "temp", "Temperatura"), item("A", "l", "logic", "Pompa"),
-                                          item("A", "p", "percent", "Zawór"), item("A", "r", "real", "Współczynnik")};
-    const QList<TeskSchemeVariable> read = {var("A", "i", "int", "-5"), var("B", "i", "int", "abc"),
-                                            var("A", "t", "temp", "21.5"), var("A", "l", "logic", "0"),
-                                            var("A", "p", "percent", "150"), var("A", "r", "real", "250.5")};
-    setValue dialog;
-    for (const TeskSchemeVariable &v : read)
-        dialog.addField(v, setValue::findItem(items, v));
-    QCOMPARE(dialog.formLayout()->rowCount(), 6);
-    QCOMPARE(qobject_cast<QLabel *>(dialog.formLayout()->itemAt(1, QFormLayout::LabelRole)->widget())->text(),
-             QStringLiteral("Nastawa B: "));
-    auto *intA = dialog.findChild<QSpinBox *>(QStringLiteral("iA"));
-    QCOMPARE(intA->value(), -5);
-    QCOMPARE(intA->minimum(), std::numeric_limits<int>::min());
-    QCOMPARE(dialog.findChild<QSpinBox *>(QStringLiteral("iB"))->value(), 0);
-    auto *temp = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("tA"));
-    QCOMPARE(temp->text(), QStringLiteral("21.50 \u00b0C"));
-    QCOMPARE(temp->singleStep(), 0.1);
-    QCOMPARE(temp->minimum(), -65535.0);
-    auto *logic = dialog.findChild<QCheckBox *>(QStringLiteral("lA"));
-    QVERIFY(!logic->isChecked());
-    QCOMPARE(dialog.findChild<QSpinBox *>(QStringLiteral("pA"))->text(), QStringLiteral("100 %"));
-    QCOMPARE(dialog.findChild<QDoubleSpinBox *>(QStringLiteral("rA"))->value(), 99.99);
-
-    logic->setChecked(true);
-    QStringList skipped;
-    QCOMPARE(values(dialog.writeList(read, items, &skipped)),
-             QStringList({"A/i=-5", "B/i=0", "A/t=215", "A/l=1", "A/p=100", "A/r=99.99"}));
-    QVERIFY(skipped.isEmpty());
-    temp->setValue(21.6);
-    QCOMPARE(dialog.writeList(read, items, nullptr).at(2).value, QStringLiteral("216"));
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<QString>("typed"); // empty: left as it was
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("written"); // empty: not written
+    QTest::newRow("real above 99.99") << "real" << "250" << "" << "250.00" << "250";
+    QTest::newRow("real below 0") << "real" << "-5" << "" << "-5.00" << "-5";
+    QTest::newRow("real with more decimals") << "real" << "0.125" << "" << "0.125" << "0.125";
+    QTest::newRow("real typed, no exponent") << "real" << "1" << "1234567.5" << "1234567.5" << "1234567.5";
+    QTest::newRow("percent above 100") << "percent" << "150" << "" << "150 %" << "150";
+    QTest::newRow("temp in tenths") << "temp" << "21.5" << "" << "21.5 \u00b0C" << "215";
+    QTest::newRow("temp typed") << "temp" << "21.5" << "-0.3" << "-0.3 \u00b0C" << "-3";
+    QTest::newRow("temp far out") << "temp" << "70000" << "" << "70000.0 \u00b0C" << "700000";
+    QTest::newRow("not a number") << "int" << "abc" << "" << "0" << "";
+    QTest::newRow("nothing read, typed") << "int" << "" << "7" << "7" << "7";
 }
 
-void TestSetValue::choices()
+void TestSetValue::numberFields()
 {
-    const QList<ListValueRecord> ab = {{QStringLiteral("10"), QStringLiteral("A")}, {QStringLiteral("20"), QStringLiteral("B")}};
-    const QList<EventItemRecord> items = {item("K", "c", "combo", "Tryb", ab), item("K", "l", "list", "Bieg", ab)};
-    const QList<TeskSchemeVariable> read = {var("K", "c", "combo", "10"), var("K", "l", "list", "20")};
+    QFETCH(QString, type);
+    QFETCH(QString, read);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
     setValue dialog;
-    for (const TeskSchemeVariable &v : read)
-        dialog.addField(v, setValue::findItem(items, v));
+    fill(dialog, {var("v", type, read)});
+    auto *spin = dialog.findChild<QAbstractSpinBox *>(QStringLiteral("vK"));
+    if (!typed.isEmpty()) {
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+    }
+    QTEST(spin->text(), "shown");
+    QStringList skipped;
+    QCOMPARE(::written(dialog, &skipped), written.isEmpty() ? QStringList() : QStringList("v=" + written));
+    QCOMPARE(skipped, written.isEmpty() ? QStringList("v") : QStringList());
+}
+
+// The operator types over the first value at once and saves with Enter; a
+// value the controller cannot store is refused until it is corrected.
+void TestSetValue::typingAndSaving()
+{
+    setValue dialog;
+    fill(dialog, {var("t", "temp", "45.5"), var("c", "combo", "1")}, {{"1", "Gaz"}, {"Kocioł", "Piec"}});
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    ModalDriver driver([](QWidget *modal) {
+        QTest::keyClicks(modal->focusWidget(), QStringLiteral("7"));
+        modal->findChild<QComboBox *>(QStringLiteral("cK"))->setCurrentText(QStringLiteral("Piec"));
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+        QVERIFY(modal->isVisible());
+        modal->findChild<QComboBox *>(QStringLiteral("cK"))->setCurrentText(QStringLiteral("Gaz"));
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.ran());
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QVERIFY(Dialogs::shown().first().text.endsWith(QStringLiteral("C: Kocioł")));
+    QCOMPARE(written(dialog), QStringList({"t=70", "c=1"}));
+    Dialogs::reset();
+}
+
+void TestSetValue::choicesAndFieldsLeftAsRead()
+{
+    setValue dialog;
+    fill(dialog,
+         {var("c", "combo", "10"), var("l", "list", "20"), var("u", "combo", "7"), var("e", "list", ""),
+          var("b", "logic", "5"), var("tr", "temp_remote", "215"), var("x", "int", "4", "X")},
+         {{"10", "A"}, {"20", "B"}});
+    QCOMPARE(dialog.formLayout()->rowCount(), 6); // no field for temp_remote
     auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("cK"));
-    QCOMPARE(combo->itemText(0), QStringLiteral("B"));
-    QCOMPARE(combo->itemText(1), QStringLiteral("A"));
+    QCOMPARE(combo->itemText(0), QStringLiteral("B")); // each choice inserted at the top
     QCOMPARE(combo->currentText(), QStringLiteral("A"));
     auto *list = dialog.findChild<QListWidget *>(QStringLiteral("lK"));
-    QCOMPARE(list->item(0)->text(), QStringLiteral("A"));
-    QCOMPARE(list->currentRow(), 1);
-    QCOMPARE(values(dialog.writeList(read, items, nullptr)), QStringList({"K/c=10", "K/l=20"}));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("B"));
+    QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("bK"))->isChecked());
+    // Left alone, every field writes back what was read; a value no choice
+    // has is kept, not replaced by the first choice.
+    QStringList skipped;
+    QCOMPARE(written(dialog, &skipped), QStringList({"c=10", "l=20", "u=7", "b=5", "x=4"}));
+    QCOMPARE(skipped, QStringList({"e", "tr"}));
     combo->setCurrentIndex(0);
     list->setCurrentRow(0);
-    QCOMPARE(values(dialog.writeList(read, items, nullptr)), QStringList({"K/c=20", "K/l=10"}));
-}
-
-void TestSetValue::unwritableVariablesAreSkipped()
-{
-    const QList<EventItemRecord> items = {item("K", "l", "list", "Bieg", {{QStringLiteral("1"), QStringLiteral("Jeden")}})};
-    const QList<TeskSchemeVariable> read = {var("K", "l", "list", "7"), var("K", "tr", "temp_remote", "215"),
-                                            var("K", "s", "string", "x"), var("K", "n", "int", "3")};
-    setValue dialog;
-    for (const TeskSchemeVariable &v : read)
-        dialog.addField(v, setValue::findItem(items, v));
-    QCOMPARE(dialog.formLayout()->rowCount(), 2); // the list, and the int without an item
-    QCOMPARE(qobject_cast<QLabel *>(dialog.formLayout()->itemAt(1, QFormLayout::LabelRole)->widget())->text(),
-             QStringLiteral(": "));
-    QCOMPARE(dialog.findChild<QListWidget *>(QStringLiteral("lK"))->currentRow(), -1);
-    QStringList skipped;
-    QCOMPARE(values(dialog.writeList(read, items, &skipped)), QStringList({"K/n=3"}));
-    QCOMPARE(skipped, QStringList({"l", "tr", "s"}));
+    dialog.findChild<QListWidget *>(QStringLiteral("eK"))->setCurrentRow(1);
+    dialog.findChild<QCheckBox *>(QStringLiteral("bK"))->setChecked(false);
+    QCOMPARE(written(dialog), QStringList({"c=20", "l=10", "u=7", "e=20", "b=0", "x=4"}));
 }
 
 QTEST_MAIN(TestSetValue)

@@ -7,13 +7,54 @@
 #include "linktrace.h"
 
 #include <QDebug>
+#include <QHash>
+
+namespace {
+
+// Values that read as the same number ("055" and "55") are the same value.
+bool sameValue(const QString &sent, const QString &kept)
+{
+    bool sentNumber = false;
+    bool keptNumber = false;
+    const double a = sent.toDouble(&sentNumber);
+    const double b = kept.toDouble(&keptNumber);
+    return sent == kept || (sentNumber && keptNumber && a == b);
+}
+
+// A reply has the shape prefix "(" entries ");", even with no entries: a
+// controller that refused every value written answers "set();".
+bool wellFormed(const QString &reply)
+{
+    const QString text = reply.trimmed();
+    return text.contains(QLatin1Char('(')) && text.endsWith(QLatin1String(");"));
+}
+
+// The value of a read-back entry as the dialog offers it. A "real" keeps its
+// decimals: offered as 0, 21.5 would be written back as 0.
+QString readBackValue(const QString &type, const QString &part)
+{
+    const QString raw = CommandLanguage::entryValue(part);
+    bool number = false;
+    raw.toDouble(&number);
+    QString value;
+    if (type == QLatin1String("real") && number)
+        return raw;
+    if (!CommandLanguage::decode(type, CommandLanguage::entryKey(part), raw, &value))
+        return raw;
+    return value;
+}
+
+} // namespace
 
 DataSet::DataSet(QObject *parent)
     : QObject(parent)
     , m_link(new QTeskCmd(this))
 {
     connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &DataSet::readFinished);
-    connect(m_link, &QTeskCmd::timeout, this, &DataSet::linkTimeout);
+    // A reply cut short or with a wrong check sum is a bad reply, not silence.
+    connect(m_link, &QTeskCmd::timeout, this, [this] {
+        failCurrent(m_link->failure() == QTeskCmd::Failure::NoAnswer ? &DataSet::writeTimeout : &DataSet::badReply);
+    });
 }
 
 void DataSet::setTargets(const QStringList &addresses, const QStringList &ports)
@@ -59,6 +100,7 @@ void DataSet::readValues()
     m_reading = true;
     if (!atValidIndex())
         return;
+    m_busy = true;
     QStringList names;
     for (const TeskSchemeVariable &v : qAsConst(m_readBack)) {
         for (const DeviceRecord &d : qAsConst(m_devices)) {
@@ -75,30 +117,48 @@ void DataSet::writeValues(const QList<TeskSchemeVariable> &list)
     m_writeList = list;
     if (!atValidIndex())
         return;
-    QList<QPair<QString, QString>> assignments;
+    m_busy = true;
+    m_sent.clear();
     QString matchedAddress;
     for (const TeskSchemeVariable &v : list) {
         for (const DeviceRecord &d : qAsConst(m_devices)) {
             if (v.device == d.id && d.networkAdress == m_addresses.at(m_index)) {
-                assignments.append({v.devVar, v.value});
+                m_sent.append({v.devVar, v.value});
                 matchedAddress = d.networkAdress;
             }
         }
     }
-    const QString command = CommandLanguage::setCommand(assignments);
+    const QString command = CommandLanguage::setCommand(m_sent);
     qCDebug(linkTrace).noquote() << matchedAddress + QStringLiteral(": ") + command.mid(4, command.size() - 6);
     m_link->sendRequest(m_addresses.at(m_index), command, currentPort());
 }
 
-void DataSet::readFinished(const QString &reply)
+void DataSet::stop()
 {
-    if (m_reading)
-        readBackReply(reply);
-    else
-        writeReply();
+    m_link->abortRequest();
+    m_index = 0;
+    m_reading = true;
+    m_busy = false;
 }
 
-void DataSet::writeReply()
+void DataSet::readFinished(const QString &reply)
+{
+    if (!m_busy || m_index >= m_addresses.size())
+        return;
+    if (!wellFormed(reply)) {
+        failCurrent(&DataSet::badReply);
+        return;
+    }
+    const QStringList parts = CommandLanguage::prepareValues(reply);
+    if (m_reading) {
+        readBackReply(parts);
+    } else {
+        verifyWrite(parts);
+        nextWrite();
+    }
+}
+
+void DataSet::nextWrite()
 {
     if (m_index < m_addresses.size() - 1) {
         ++m_index;
@@ -108,14 +168,40 @@ void DataSet::writeReply()
     }
     m_index = 0;
     m_reading = true;
+    m_busy = false;
     emit allDataSet();
 }
 
-void DataSet::readBackReply(const QString &reply)
+// The reply to "set(" holds what the controller kept of each variable
+// written; a variable it refused is missing.
+void DataSet::verifyWrite(const QStringList &parts)
 {
-    const QStringList parts = CommandLanguage::prepareValues(reply);
-    if (!CommandLanguage::isProcessable(parts) || m_index >= m_addresses.size())
-        return;
+    const QString address = m_addresses.at(m_index);
+    QStringList names;
+    QHash<QString, QString> sent; // the last value sent wins, as in the controller
+    for (const auto &assignment : qAsConst(m_sent)) {
+        if (!names.contains(assignment.first))
+            names << assignment.first;
+        sent.insert(assignment.first, assignment.second);
+    }
+    for (const QString &name : qAsConst(names)) {
+        bool found = false;
+        QString kept;
+        for (const QString &part : parts) {
+            if (CommandLanguage::isCandidate(part, name) && CommandLanguage::isMatch(part, name)) {
+                found = true;
+                kept = CommandLanguage::entryValue(part);
+            }
+        }
+        if (!found)
+            emit writeRefused({address, name, sent.value(name)});
+        else if (!sameValue(sent.value(name), kept))
+            emit writeChanged({address, name, sent.value(name), kept});
+    }
+}
+
+void DataSet::readBackReply(const QStringList &parts)
+{
     const QString current = m_addresses.at(m_index);
     for (int i = 0; i < m_readBack.size(); ++i) {
         const TeskSchemeVariable v = m_readBack.at(i);
@@ -124,16 +210,14 @@ void DataSet::readBackReply(const QString &reply)
         for (const QString &part : parts) {
             if (!CommandLanguage::isCandidate(part, v.devVar) || !CommandLanguage::isMatch(part, v.devVar))
                 continue;
-            const QString raw = CommandLanguage::entryValue(part);
-            QString value;
-            if (!CommandLanguage::decode(v.type, CommandLanguage::entryKey(part), raw, &value))
-                value = raw;
+            const QString value = readBackValue(v.type, part);
             m_readBack[i].value = value;
             emit dataReady({current, m_items.value(i).name, value});
         }
     }
     if (m_index >= m_addresses.size() - 1) {
         m_index = 0;
+        m_busy = false;
         emit allDataReady(m_readBack);
     } else {
         ++m_index;
@@ -141,10 +225,16 @@ void DataSet::readBackReply(const QString &reply)
     }
 }
 
-void DataSet::linkTimeout()
+// A controller that failed: the read-back ends there, the write goes on.
+void DataSet::failCurrent(void (DataSet::*report)(QString))
 {
-    const QString address = m_addresses.value(m_index);
-    m_index = 0;
-    m_reading = true;
-    emit writeTimeout(address);
+    if (!m_busy || m_index >= m_addresses.size())
+        return;
+    const QString address = m_addresses.at(m_index);
+    const bool writing = !m_reading;
+    if (!writing)
+        stop();
+    emit(this->*report)(address);
+    if (writing)
+        nextWrite();
 }

@@ -11,7 +11,8 @@ class QTeskCmd;
 
 // Carries out the controller side of a scheme event: reads back the current
 // values of the event's variables with "get(", one controller after another,
-// then writes the values the owner filled in with "set(".
+// then writes the values the owner filled in with "set(" and checks each
+// controller's reply against what was sent.
 class DataSet : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,10 @@ public:
     void setEvent(const EventRecord &event);
     void readValues();
     void writeValues(const QList<TeskSchemeVariable> &list);
+    // Abandons the request in flight; the next event starts afresh.
+    void stop();
+    bool isBusy() const { return m_busy; }
+    bool isWriting() const { return m_busy && !m_reading; }
 
     QTeskCmd *link() const { return m_link; }
 
@@ -34,18 +39,27 @@ signals:
     void dataReady(QStringList addressNameValue);
     void allDataSet();
     void dataSet();
-    // A controller did not answer within the link's time-out; the phase has
-    // ended and the next event starts with the first controller again.
+    // A controller did not answer within the link's time-out (writeTimeout),
+    // or its reply holds no values (badReply: garbage, a cut frame). During
+    // the read-back the event is dropped and the writer is idle again; during
+    // the write what was sent to it is unconfirmed and the write goes on with
+    // the next controller.
     void writeTimeout(QString address);
+    void badReply(QString address);
+    // A written variable the controller's reply lacks: it refused the value.
+    void writeRefused(QStringList addressVariableSent);
+    // A written variable the controller kept with another value (clamped).
+    void writeChanged(QStringList addressVariableSentKept);
 
 public slots:
     void readFinished(const QString &reply);
 
 private:
-    void linkTimeout();
     bool atValidIndex();
-    void readBackReply(const QString &reply);
-    void writeReply();
+    void readBackReply(const QStringList &parts);
+    void verifyWrite(const QStringList &parts);
+    void nextWrite();
+    void failCurrent(void (DataSet::*report)(QString));
     quint16 currentPort() const;
 
     QTeskCmd *m_link;
@@ -57,4 +71,6 @@ private:
     int m_index = 0;
     QList<EventItemRecord> m_items;
     bool m_reading = true;
+    bool m_busy = false;
+    QList<QPair<QString, QString>> m_sent; // to the current controller, in order
 };

@@ -10,6 +10,7 @@
 #include "logmodel.h"
 #include "qdeclarativezoompan.h"
 #include "settings.h"
+#include "stalestrip.h"
 #include "teskdesigner.h"
 #include "ui_mainwindow.h"
 
@@ -36,6 +37,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_scrollTimer, &QTimer::timeout, ui->listWidget, &QAbstractItemView::scrollToBottom);
 
     m_refreshStopped = new QLabel(this);
+    m_refreshStopped->setObjectName(QStringLiteral("refreshStopped"));
     m_refreshStopped->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
     m_refreshStopped->hide();
     statusBar()->addPermanentWidget(m_refreshStopped);
@@ -60,12 +62,15 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    setBusyCursor(false);
     delete ui;
 }
 
 void MainWindow::createSchemeView()
 {
     m_view = new QDeclarativeZoomPan(this);
+    m_staleStrip = new StaleStrip(this);
+    ui->visLayout->addWidget(m_staleStrip);
     ui->visLayout->addWidget(m_view);
     connect(m_view, &QDeclarativeZoomPan::refreshRequested, this, &MainWindow::refreshData);
     connect(m_view, &QDeclarativeZoomPan::editRequested, this, &MainWindow::schemeEditRequested);
@@ -81,11 +86,15 @@ void MainWindow::createReaderAndWriter()
     connect(m_reader, &DataRead::deviceNotFound, this, &MainWindow::teskcmdDevNotFound);
     connect(m_reader, &DataRead::readTimeout, this, &MainWindow::teskcmdReadTimeout);
     connect(m_reader, &DataRead::readResumed, this, [this](const QString &msg) { writeLog(msg, LogEntry::Info); });
+    connect(m_reader, &DataRead::controllerStatusChanged, this, &MainWindow::teskcmdStatusChanged);
     m_writer = new DataSet(this);
     connect(m_writer, &DataSet::dataReady, this, &MainWindow::teskcmdVarReady);
     connect(m_writer, &DataSet::allDataReady, this, &MainWindow::teskcmdDescribeIsReady);
-    connect(m_writer, &DataSet::allDataSet, this, &MainWindow::refreshData);
+    connect(m_writer, &DataSet::allDataSet, this, &MainWindow::teskcmdAllDataSet);
     connect(m_writer, &DataSet::writeTimeout, this, &MainWindow::teskcmdWriteTimeout);
+    connect(m_writer, &DataSet::badReply, this, &MainWindow::teskcmdBadReply);
+    connect(m_writer, &DataSet::writeRefused, this, &MainWindow::teskcmdWriteRefused);
+    connect(m_writer, &DataSet::writeChanged, this, &MainWindow::teskcmdWriteChanged);
 }
 
 void MainWindow::writeLog(const QString &text, int kind)

@@ -16,6 +16,7 @@ class QDeclarativeZoomPan;
 class QLabel;
 class QTimer;
 class QTreeWidgetItem;
+class StaleStrip;
 class TeskDesigner;
 class deviceManagement;
 class schemesManagement;
@@ -60,6 +61,7 @@ public:
     deviceManagement *deviceList() const { return m_deviceManagement; }
     schemesManagement *menuEditor() const { return m_schemesManagement; }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
+    StaleStrip *staleStrip() const { return m_staleStrip; }
 
 public slots:
     void teskcmdAllDataReady(const QMap<QString, QString> &data);
@@ -69,6 +71,11 @@ public slots:
     void teskcmdDescribeIsReady(const QList<TeskSchemeVariable> &list);
     void teskcmdReadTimeout(const QString &msg);
     void teskcmdWriteTimeout(const QString &address);
+    void teskcmdBadReply(const QString &address);
+    void teskcmdWriteRefused(const QStringList &values);
+    void teskcmdWriteChanged(const QStringList &values);
+    void teskcmdAllDataSet();
+    void teskcmdStatusChanged();
     void refreshData();
     void schemeItemClicked(const QString &value);
     void schemeEditRequested();
@@ -129,6 +136,11 @@ private:
     void setShownIcon(const QString &icon);
     void showRefreshStopped(bool stopped);
     void stopScheme();
+    void pauseScheme();
+    void resumeScheme();
+    void pushStaleNames(const QMap<QString, QString> &data);
+    void setBusyCursor(bool busy);
+    void writerFailed(const QString &message);
     const EventRecord *findEvent(const QString &name, bool last) const;
     QTreeWidgetItem *schemeItemWithId(const QString &id) const;
     void collectTargets(const EventRecord &event, QStringList *addresses, QStringList *ports) const;
@@ -160,5 +172,8 @@ private:
     QTreeWidgetItem *m_shownItem = nullptr;
     QTreeWidgetItem *m_pendingItem = nullptr;
     QObject *m_qmlRoot = nullptr;  // owned by the view
+    StaleStrip *m_staleStrip = nullptr;
     EventRecord m_activeEvent;     // the event the writer is carrying out
+    QStringList m_writeProblems;   // of the write in progress, shown when it ends
+    bool m_busyCursor = false;
 };

@@ -24,9 +24,11 @@ void MainWindow::menuShowDeviceManagemenetDialog()
     const bool reading = m_shownItem && !m_currentScheme.readVariables.isEmpty();
     m_deviceManagement->setControllerStatus(reading ? m_reader->controllerStatus() : QList<ControllerStatus>());
     m_deviceManagement->setDevices(m_project.devices);
-    m_refreshTimer->stop();
+    pauseScheme();
     if (m_deviceManagement->exec() == QDialog::Accepted)
         applyDeviceList(m_deviceManagement->devices());
+    else
+        resumeScheme();
 }
 
 void MainWindow::menuShowSchemesManagementDialog()
@@ -34,17 +36,18 @@ void MainWindow::menuShowSchemesManagementDialog()
     m_schemesManagement->setMenuRecords(m_project.menu);
     m_schemesManagement->setDevices(m_project.devices);
     m_schemesManagement->setProjectFolder(m_project.location);
-    m_refreshTimer->stop();
+    pauseScheme();
     if (m_schemesManagement->exec() == QDialog::Accepted)
         applyMenuRecords(m_schemesManagement->menuRecords());
+    else
+        resumeScheme();
 }
 
 void MainWindow::applyDeviceList(const DeviceList &devices)
 {
     m_project.devices = devices;
     setModified(true);
-    if (m_shownItem)
-        m_refreshTimer->start();
+    resumeScheme();
 }
 
 void MainWindow::applyMenuRecords(const QList<MenuItemRecord> &records)

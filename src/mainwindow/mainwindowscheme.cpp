@@ -6,9 +6,12 @@
 #include "menutreerow.h"
 #include "qdeclarativezoompan.h"
 #include "setvalue.h"
+#include "stalestrip.h"
 #include "teskdesigner.h"
+#include "dialogs.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -47,6 +50,16 @@ void MainWindow::showOnlyLogTab()
 
 void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
 {
+    // An event still reading back belongs to the scheme being left: its
+    // dialog must not come up over this one.
+    if (m_writer->isBusy() && !m_writer->isWriting()) {
+        m_writer->stop();
+        setBusyCursor(false);
+    }
+    m_reader->stop();
+    m_refreshTimer->stop();
+    m_staleStrip->hide();
+    showRefreshStopped(false);
     while (ui->tabWidget->count() > 0)
         ui->tabWidget->removeTab(0);
     setShownIcon(QStringLiteral(":/scheme"));
@@ -62,13 +75,11 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
     ui->tabWidget->setCurrentIndex(0);
     if (m_currentScheme.readVariables.isEmpty())
         return;
-    m_refreshTimer->stop();
     m_refreshTimer->setInterval(m_currentScheme.interval * 1000);
-    startReading();
     m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
     m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
-    m_reader->start();
     m_refreshTimer->start();
+    refreshData();
 }
 
 // A scene that did not load leaves nothing to set values on; its errors go
@@ -105,23 +116,62 @@ void MainWindow::startReading()
     m_readStart = QDateTime::currentDateTime();
 }
 
+// Nothing is refreshed once no scheme is shown (a late timer shot or write),
+// nor a scheme without read variables. With no controllers at all the reader
+// has nothing to ask: the same halt as a controller missing from the list.
 void MainWindow::refreshData()
 {
-    if (!m_shownItem)
-        return; // nothing is shown any more: a late timer shot or write
+    if (!m_shownItem || m_currentScheme.readVariables.isEmpty())
+        return;
     startReading();
     m_reader->stop();
-    m_reader->start();
+    if (m_project.devices.isEmpty())
+        teskcmdDevNotFound(m_currentScheme.readVariables.first().device);
+    else
+        m_reader->start();
 }
 
 void MainWindow::stopScheme()
 {
     m_reader->stop();
+    m_writer->stop();
     m_refreshTimer->stop();
+    setBusyCursor(false);
+    m_staleStrip->hide();
     m_shownItem = nullptr;
     m_pendingItem = nullptr;
     m_qmlRoot = nullptr;
     showRefreshStopped(false);
+}
+
+// Nothing reads behind a modal editor or the value dialog.
+void MainWindow::pauseScheme()
+{
+    m_reader->stop();
+    m_refreshTimer->stop();
+    setShownIcon(QStringLiteral(":/scheme")); // a pass abandoned is no pass running
+}
+
+// After an editor the shown scheme goes on, with the device list as it is now.
+void MainWindow::resumeScheme()
+{
+    if (!m_shownItem || m_currentScheme.readVariables.isEmpty())
+        return;
+    m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
+    refreshData();
+}
+
+// The wait cursor over the whole program: the scheme view, where the
+// operator clicked, sets cursors of its own.
+void MainWindow::setBusyCursor(bool busy)
+{
+    if (busy == m_busyCursor)
+        return;
+    m_busyCursor = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::showRefreshStopped(bool stopped)
@@ -137,15 +187,47 @@ void MainWindow::teskcmdAllDataReady(const QMap<QString, QString> &data)
 {
     if (!m_shownItem)
         return;
-    if (!data.isEmpty() && m_qmlRoot) {
-        for (const TeskSchemeVariable &v : qAsConst(m_currentScheme.readVariables))
-            m_qmlRoot->setProperty(v.qmlVar.toLatin1().constData(), QVariant(data.value(v.qmlVar)));
+    // A value that did not come keeps what the scene shows, marked stale: the
+    // empty text would turn a bool property false, a pump shown stopped.
+    if (m_qmlRoot) {
+        for (const TeskSchemeVariable &v : qAsConst(m_currentScheme.readVariables)) {
+            const auto value = data.constFind(v.qmlVar);
+            if (value != data.constEnd())
+                m_qmlRoot->setProperty(v.qmlVar.toLatin1().constData(), QVariant(value.value()));
+        }
     }
+    pushStaleNames(data);
     const qint64 seconds = qAbs(m_readStart.secsTo(QDateTime::currentDateTime()));
     writeLog(tr("Aktualizacja zakończona, czas odczytu: ") + QString::number(seconds) + QStringLiteral(" s"),
              LogEntry::Info);
     setShownIcon(QStringLiteral(":/scheme"));
     m_refreshTimer->start();
+}
+
+// Scenes that grey their own elements declare the property staleVars: it
+// lists the read variables whose value did not come in the last pass.
+void MainWindow::pushStaleNames(const QMap<QString, QString> &data)
+{
+    const char *hook = "staleVars";
+    if (!m_qmlRoot || m_qmlRoot->metaObject()->indexOfProperty(hook) < 0)
+        return;
+    QStringList silent;
+    for (const ControllerStatus &s : m_reader->controllerStatus()) {
+        if (!s.answering)
+            silent << s.deviceId;
+    }
+    QStringList stale;
+    for (const TeskSchemeVariable &v : qAsConst(m_currentScheme.readVariables)) {
+        if ((silent.contains(v.device) || !data.contains(v.qmlVar)) && !stale.contains(v.qmlVar))
+            stale << v.qmlVar;
+    }
+    m_qmlRoot->setProperty(hook, QVariant(stale));
+}
+
+void MainWindow::teskcmdStatusChanged()
+{
+    if (m_shownItem)
+        m_staleStrip->showStatus(m_reader->controllerStatus(), m_project.devices);
 }
 
 void MainWindow::teskcmdVarReady(const QStringList &values)
@@ -166,6 +248,7 @@ void MainWindow::teskcmdDevNotFound(const QString &id)
 {
     writeLog(tr("Nie znaleziono sterownika z ID: ") + id, LogEntry::Error);
     setShownIcon(QStringLiteral(":/scheme"));
+    m_refreshTimer->stop();
     showRefreshStopped(true);
 }
 
@@ -174,12 +257,60 @@ void MainWindow::teskcmdReadTimeout(const QString &msg)
     writeLog(msg, LogEntry::Error);
 }
 
-// A controller that does not answer a write: the operator gets the cursor
-// back, the log says who, and the scheme goes on refreshing.
 void MainWindow::teskcmdWriteTimeout(const QString &address)
 {
-    setCursor(Qt::ArrowCursor);
-    writeLog(tr("Sterownik ") + address + tr(" nie odpowiada"), LogEntry::Error);
+    const QString text = tr("Sterownik ") + address + tr(" nie odpowiada");
+    writeLog(text, LogEntry::Error);
+    writerFailed(text);
+}
+
+void MainWindow::teskcmdBadReply(const QString &address)
+{
+    const QString text = tr("Sterownik ") + address + tr(": niepoprawna odpowiedź");
+    writeLog(text, LogEntry::Error);
+    writerFailed(text);
+}
+
+// A controller that failed during the write leaves its values unconfirmed;
+// one that failed during the read-back ends the event: the operator gets the
+// cursor back and the scheme goes on refreshing.
+void MainWindow::writerFailed(const QString &message)
+{
+    if (m_writer->isWriting()) {
+        m_writeProblems << message + tr(", zapis niepotwierdzony");
+        return;
+    }
+    setBusyCursor(false);
+    refreshData();
+}
+
+void MainWindow::teskcmdWriteRefused(const QStringList &values)
+{
+    const QString text = tr("Sterownik odrzucił zapis: ") + values.value(0) + QStringLiteral(" [") + values.value(1)
+        + QLatin1Char('=') + values.value(2) + QLatin1Char(']') + tr(", wartość w sterowniku bez zmian");
+    writeLog(text, LogEntry::Error);
+    m_writeProblems << text;
+}
+
+void MainWindow::teskcmdWriteChanged(const QStringList &values)
+{
+    const QString text = tr("Sterownik zmienił zapisywaną wartość: ") + values.value(0) + QStringLiteral(" [")
+        + values.value(1) + tr(": wysłano ") + values.value(2) + tr(", sterownik przyjął ") + values.value(3)
+        + QLatin1Char(']');
+    writeLog(text, LogEntry::Error);
+    m_writeProblems << text;
+}
+
+// The write ended: what the controllers did not take is shown before the
+// scheme is refreshed with what they hold.
+void MainWindow::teskcmdAllDataSet()
+{
+    setBusyCursor(false);
+    if (!m_writeProblems.isEmpty()) {
+        const QString text = tr("Nie wszystkie wartości zostały zapisane:\n") + m_writeProblems.join(QLatin1Char('\n'));
+        m_writeProblems.clear();
+        Dialogs::warning(this, tr("Zapis niepotwierdzony"), text);
+    }
     refreshData();
 }
 
@@ -228,16 +359,13 @@ QTreeWidgetItem *MainWindow::schemeItemWithId(const QString &id) const
     return found;
 }
 
+// Only an event that reads values stops the refresh; a name without an
+// event, or a scheme change, leaves the cycle running.
 void MainWindow::schemeItemClicked(const QString &value)
 {
-    m_reader->stop();
-    m_refreshTimer->stop();
     const EventRecord *event = findEvent(value, true);
     if (!event || event->items.isEmpty())
         return;
-    QStringList addresses;
-    QStringList ports;
-    collectTargets(*event, &addresses, &ports);
     if (event->items.first().type == kSchemeType) {
         const QString target = findEvent(value, false)->items.first().property;
         m_pendingItem = schemeItemWithId(target);
@@ -245,8 +373,16 @@ void MainWindow::schemeItemClicked(const QString &value)
             writeLog(tr("Nie znaleziono schematu o ID: ") + target, LogEntry::Warning);
         return;
     }
+    QStringList addresses;
+    QStringList ports;
+    collectTargets(*event, &addresses, &ports);
+    if (addresses.isEmpty()) {
+        writeLog(tr("Nie znaleziono sterownika z ID: ") + event->items.first().device, LogEntry::Error);
+        return;
+    }
+    pauseScheme();
     m_activeEvent = *event;
-    setCursor(Qt::WaitCursor);
+    setBusyCursor(true);
     m_writer->setTargets(addresses, ports);
     m_writer->setDevices(m_project.devices);
     m_writer->setEvent(m_activeEvent);
@@ -266,16 +402,23 @@ void MainWindow::teskcmdDescribeIsReady(const QList<TeskSchemeVariable> &list)
 {
     setValue dialog;
     dialog.setWindowTitle(dialog.windowTitle() + m_activeEvent.name);
-    for (const TeskSchemeVariable &v : list)
-        dialog.addField(v, setValue::findItem(m_activeEvent.items, v));
-    setCursor(Qt::ArrowCursor);
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.setVariables(list, m_activeEvent.items);
+    setBusyCursor(false);
+    if (dialog.exec() != QDialog::Accepted) {
+        refreshData();
         return;
+    }
     QStringList skipped;
-    const QList<TeskSchemeVariable> writes = dialog.writeList(list, m_activeEvent.items, &skipped);
+    const QList<TeskSchemeVariable> writes = dialog.writeList(&skipped);
     for (const QString &name : qAsConst(skipped))
         writeLog(tr("Nie zapisano parametru (brak wartości do zapisania): ") + name, LogEntry::Warning);
+    if (writes.isEmpty()) {
+        refreshData();
+        return;
+    }
+    m_writeProblems.clear();
     logWrites(writes);
+    setBusyCursor(true);
     m_writer->writeValues(writes);
 }
 

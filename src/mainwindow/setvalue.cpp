@@ -1,5 +1,6 @@
 #include "setvalue.h"
 
+#include "dialogs.h"
 #include "ui_setvalue.h"
 
 #include <QCheckBox>
@@ -13,63 +14,123 @@
 namespace {
 
 constexpr double kTempLimit = 65535.0;
+constexpr double kRealLimit = 1e9;
+constexpr int kMaxDecimals = 10;
+
+bool isType(const TeskSchemeVariable &v, const char *type)
+{
+    return v.type == QLatin1String(type);
+}
 
 QString fieldName(const TeskSchemeVariable &v)
 {
     return v.devVar + v.device;
 }
 
-QString nameOfValue(const EventItemRecord *item, const QString &value)
+const EventItemRecord *findItem(const QList<EventItemRecord> &items, const TeskSchemeVariable &variable)
+{
+    const EventItemRecord *found = nullptr;
+    for (const EventItemRecord &item : items) {
+        if (item.property == variable.devVar && item.device == variable.device)
+            found = &item;
+    }
+    return found;
+}
+
+QString nameOfValue(const EventItemRecord &item, const QString &value)
 {
     QString name;
-    if (item) {
-        for (const ListValueRecord &choice : item->listValues) {
-            if (choice.value == value)
-                name = choice.name;
-        }
+    for (const ListValueRecord &choice : item.listValues) {
+        if (choice.value == value)
+            name = choice.name;
     }
     return name;
 }
 
-QString valueOfName(const EventItemRecord *item, const QString &name, bool *found)
+bool valueOfName(const EventItemRecord &item, const QString &name, QString *value)
 {
-    QString value;
-    *found = false;
-    if (item) {
-        for (const ListValueRecord &choice : item->listValues) {
-            if (choice.name == name) {
-                value = choice.value;
-                *found = true;
-            }
+    bool found = false;
+    for (const ListValueRecord &choice : item.listValues) {
+        if (choice.name == name) {
+            *value = choice.value;
+            found = true;
         }
     }
-    return value;
+    return found;
 }
 
-QWidget *comboField(const TeskSchemeVariable &v, const EventItemRecord *item)
+// Temperatures travel as whole tenths of a degree.
+QString tenths(double degrees)
+{
+    return QString::number(qRound64(degrees * 10.0));
+}
+
+// The fewest decimals, at least two, that show the number as it was read.
+int decimalsFor(double value)
+{
+    for (int d = 2; d < kMaxDecimals; ++d) {
+        if (QString::number(value, 'f', d).toDouble() == value)
+            return d;
+    }
+    return kMaxDecimals;
+}
+
+// A spin box whose range also holds the value read, however far out it is.
+QDoubleSpinBox *doubleField(double limit, double value, int decimals)
+{
+    auto *spin = new QDoubleSpinBox;
+    spin->setDecimals(decimals);
+    spin->setRange(qMin(-limit, value), qMax(limit, value));
+    spin->setValue(value);
+    return spin;
+}
+
+QWidget *comboField(const TeskSchemeVariable &v, const EventItemRecord &item)
 {
     auto *box = new QComboBox;
-    if (item) {
-        for (const ListValueRecord &choice : item->listValues)
-            box->insertItem(0, choice.name);
-    }
+    for (const ListValueRecord &choice : item.listValues)
+        box->insertItem(0, choice.name);
     const int current = box->findText(nameOfValue(item, v.value));
     if (current >= 0)
         box->setCurrentIndex(current);
     return box;
 }
 
-QWidget *listField(const TeskSchemeVariable &v, const EventItemRecord *item)
+QWidget *listField(const TeskSchemeVariable &v, const EventItemRecord &item)
 {
     auto *list = new QListWidget;
-    if (item) {
-        for (const ListValueRecord &choice : item->listValues)
-            list->addItem(choice.name);
-    }
+    for (const ListValueRecord &choice : item.listValues)
+        list->addItem(choice.name);
     const QString name = nameOfValue(item, v.value);
     const auto rows = name.isEmpty() ? QList<QListWidgetItem *>() : list->findItems(name, Qt::MatchExactly);
     list->setCurrentRow(rows.isEmpty() ? -1 : list->row(rows.first()));
     return list;
+}
+
+// What the operator can change in a field, to tell whether it was touched.
+QVariant stateOf(const QWidget *field)
+{
+    if (const auto *spin = qobject_cast<const QSpinBox *>(field))
+        return spin->value();
+    if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(field))
+        return spin->value();
+    if (const auto *box = qobject_cast<const QCheckBox *>(field))
+        return box->isChecked();
+    if (const auto *box = qobject_cast<const QComboBox *>(field))
+        return box->currentIndex();
+    if (const auto *list = qobject_cast<const QListWidget *>(field))
+        return list->currentRow();
+    return QVariant();
+}
+
+// The link sends ISO 8859-1; any other character would arrive as "?".
+bool fitsLatin1(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xff)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -91,124 +152,154 @@ QFormLayout *setValue::formLayout() const
     return ui->formLayout;
 }
 
-const EventItemRecord *setValue::findItem(const QList<EventItemRecord> &items, const TeskSchemeVariable &variable)
+QWidget *setValue::createField(const Row &row) const
 {
-    const EventItemRecord *found = nullptr;
-    for (const EventItemRecord &item : items) {
-        if (item.property == variable.devVar && item.device == variable.device)
-            found = &item;
-    }
-    return found;
-}
-
-QWidget *setValue::createField(const TeskSchemeVariable &v, const EventItemRecord *item)
-{
-    const QString &type = v.type;
-    if (type == QLatin1String("int")) {
+    const TeskSchemeVariable &v = row.variable;
+    const int integer = v.value.toInt(nullptr, 10);
+    if (isType(v, "int") || isType(v, "percent")) {
         auto *spin = new QSpinBox;
-        spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        spin->setValue(v.value.toInt(nullptr, 10));
+        if (isType(v, "int")) {
+            spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        } else {
+            spin->setRange(qMin(0, integer), qMax(100, integer));
+            spin->setSuffix(QStringLiteral(" %"));
+        }
+        spin->setValue(integer);
         return spin;
     }
-    if (type == QLatin1String("real")) {
-        auto *spin = new QDoubleSpinBox;
-        spin->setValue(v.value.toDouble());
+    if (isType(v, "real")) {
+        const double value = v.value.toDouble();
+        return doubleField(kRealLimit, value, decimalsFor(value));
+    }
+    if (isType(v, "temp")) {
+        QDoubleSpinBox *spin = doubleField(kTempLimit, v.value.toDouble(), 1);
+        spin->setSingleStep(0.1);
+        spin->setSuffix(QStringLiteral(" \u00b0C"));
         return spin;
     }
-    if (type == QLatin1String("logic")) {
+    if (isType(v, "logic")) {
         auto *box = new QCheckBox;
-        box->setChecked(v.value.toInt(nullptr, 10) != 0);
+        box->setChecked(integer != 0);
         return box;
     }
-    if (type == QLatin1String("temp")) {
-        auto *spin = new QDoubleSpinBox;
-        spin->setSuffix(QStringLiteral(" \u00b0C"));
-        spin->setRange(-kTempLimit, kTempLimit);
-        spin->setSingleStep(0.1);
-        spin->setValue(v.value.toDouble());
-        return spin;
-    }
-    if (type == QLatin1String("percent")) {
-        auto *spin = new QSpinBox;
-        spin->setRange(0, 100);
-        spin->setSuffix(QStringLiteral(" %"));
-        spin->setValue(v.value.toInt(nullptr, 10));
-        return spin;
-    }
-    if (type == QLatin1String("combo"))
-        return comboField(v, item);
-    if (type == QLatin1String("list"))
-        return listField(v, item);
+    if (isType(v, "combo"))
+        return comboField(v, row.item);
+    if (isType(v, "list"))
+        return listField(v, row.item);
     return nullptr;
 }
 
-void setValue::addField(const TeskSchemeVariable &variable, const EventItemRecord *item)
+void setValue::setVariables(const QList<TeskSchemeVariable> &variables, const QList<EventItemRecord> &items)
 {
-    QWidget *field = createField(variable, item);
-    if (!field)
-        return;
-    field->setObjectName(fieldName(variable));
-    ui->formLayout->addRow((item ? item->name : QString()) + QStringLiteral(": "), field);
+    QWidget *previous = nullptr;
+    for (const TeskSchemeVariable &v : variables) {
+        const EventItemRecord *item = findItem(items, v);
+        Row row{v, item ? *item : EventItemRecord(), nullptr, QVariant()};
+        row.field = createField(row);
+        if (row.field) {
+            row.field->setObjectName(fieldName(v));
+            row.initial = stateOf(row.field);
+            ui->formLayout->addRow(row.item.name + QStringLiteral(": "), row.field);
+            if (previous)
+                setTabOrder(previous, row.field);
+            previous = row.field;
+        }
+        m_rows << row;
+    }
+    if (previous) {
+        setTabOrder(previous, ui->saveBtn);
+        setTabOrder(ui->saveBtn, ui->cancelBtn);
+    }
 }
 
-bool setValue::readField(const TeskSchemeVariable &v, const EventItemRecord *item, QString *value) const
+// The value as it was read: what the controller holds now, so writing it
+// back changes nothing. Nothing read, or not a number for a numeric field,
+// gives nothing to write.
+bool setValue::readUntouched(const Row &row, QString *value) const
 {
-    const QString name = fieldName(v);
-    const QString &type = v.type;
-    if (type == QLatin1String("int") || type == QLatin1String("percent")) {
-        const auto *spin = findChild<QSpinBox *>(name);
-        *value = spin ? QString::number(spin->value()) : QString();
-        return spin;
-    }
-    if (type == QLatin1String("real") || type == QLatin1String("temp") || type == QLatin1String("temp_remote")) {
-        const auto *spin = findChild<QDoubleSpinBox *>(name);
-        const double factor = type == QLatin1String("real") ? 1.0 : 10.0;
-        *value = spin ? QString::number(spin->value() * factor, 'g', 6) : QString();
-        return spin;
-    }
-    if (type == QLatin1String("logic")) {
-        const auto *box = findChild<QCheckBox *>(name);
-        *value = box && box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-        return box;
-    }
-    bool found = false;
-    if (type == QLatin1String("combo")) {
-        const auto *box = findChild<QComboBox *>(name);
-        *value = box ? valueOfName(item, box->currentText(), &found) : QString();
-        return box;
-    }
-    if (type == QLatin1String("list")) {
-        const auto *list = findChild<QListWidget *>(name);
-        if (!list || !list->currentItem())
-            return false;
-        *value = valueOfName(item, list->currentItem()->text(), &found);
+    const QString &read = row.variable.value;
+    if (read.isEmpty())
+        return false;
+    if (isType(row.variable, "combo") || isType(row.variable, "list")) {
+        *value = read;
         return true;
     }
-    return false;
+    bool number = false;
+    const double degrees = read.toDouble(&number);
+    if (!number)
+        return false;
+    *value = isType(row.variable, "temp") ? tenths(degrees) : read;
+    return true;
 }
 
-QList<TeskSchemeVariable> setValue::writeList(const QList<TeskSchemeVariable> &variables,
-                                              const QList<EventItemRecord> &items, QStringList *skipped) const
+bool setValue::readField(const Row &row, QString *value) const
+{
+    if (!row.field)
+        return false;
+    if (stateOf(row.field) == row.initial)
+        return readUntouched(row, value);
+    const TeskSchemeVariable &v = row.variable;
+    if (const auto *spin = qobject_cast<const QSpinBox *>(row.field)) {
+        *value = QString::number(spin->value());
+        return true;
+    }
+    if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(row.field)) {
+        *value = isType(v, "temp") ? tenths(spin->value()) : QString::number(spin->value(), 'g', 15);
+        return true;
+    }
+    if (const auto *box = qobject_cast<const QCheckBox *>(row.field)) {
+        *value = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        return true;
+    }
+    if (const auto *box = qobject_cast<const QComboBox *>(row.field))
+        return valueOfName(row.item, box->currentText(), value);
+    const auto *list = qobject_cast<const QListWidget *>(row.field);
+    return list->currentItem() && valueOfName(row.item, list->currentItem()->text(), value);
+}
+
+QList<TeskSchemeVariable> setValue::writeList(QStringList *skipped) const
 {
     QList<TeskSchemeVariable> list;
-    for (const TeskSchemeVariable &v : variables) {
-        QString value;
-        if (!readField(v, findItem(items, v), &value)) {
+    for (const Row &row : m_rows) {
+        TeskSchemeVariable record;
+        if (!readField(row, &record.value)) {
             if (skipped)
-                *skipped << v.devVar;
+                *skipped << row.variable.devVar;
             continue;
         }
-        TeskSchemeVariable record;
-        record.device = v.device;
-        record.devVar = v.devVar;
-        record.value = value;
+        record.device = row.variable.device;
+        record.devVar = row.variable.devVar;
         list << record;
     }
     return list;
 }
 
+// The operator types over the first value at once; Enter saves.
+void setValue::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    for (const Row &row : qAsConst(m_rows)) {
+        if (!row.field)
+            continue;
+        row.field->setFocus(Qt::TabFocusReason);
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(row.field))
+            spin->selectAll();
+        return;
+    }
+}
+
 void setValue::on_saveBtn_clicked()
 {
+    for (const Row &row : qAsConst(m_rows)) {
+        QString value;
+        if (readField(row, &value) && !fitsLatin1(value)) {
+            Dialogs::warning(this, tr("Błąd"),
+                             tr("Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. "
+                                "Nie można wysłać wartości pola ")
+                                 + row.item.name + QStringLiteral(": ") + value);
+            return;
+        }
+    }
     accept();
 }
 

@@ -4,6 +4,7 @@
 #include "teskschemevariable.h"
 
 #include <QDialog>
+#include <QVariant>
 
 class QFormLayout;
 
@@ -12,7 +13,8 @@ class setValue;
 }
 
 // Asks for the new values of a scheme event's variables: one field per
-// variable, shaped by its type, filled with the value read back.
+// variable, shaped by its type, filled with the value read back. A field the
+// operator leaves as it was writes back exactly the value that was read.
 class setValue : public QDialog
 {
     Q_OBJECT
@@ -21,28 +23,38 @@ public:
     explicit setValue(QWidget *parent = nullptr);
     ~setValue() override;
 
-    // The event item a variable belongs to: same controller variable and
-    // controller; the last one when several match.
-    static const EventItemRecord *findItem(const QList<EventItemRecord> &items, const TeskSchemeVariable &variable);
-
-    // Adds the row of one variable; a type the dialog has no field for adds none.
-    void addField(const TeskSchemeVariable &variable, const EventItemRecord *item);
+    // One row per variable the dialog has a field for; each variable belongs
+    // to the event item of the same controller variable and controller (the
+    // last one when several match).
+    void setVariables(const QList<TeskSchemeVariable> &variables, const QList<EventItemRecord> &items);
 
     // The values to write, in the order of the variables. Variables that
-    // cannot be written (no field, no choice made) are left out and named in
-    // skipped.
-    QList<TeskSchemeVariable> writeList(const QList<TeskSchemeVariable> &variables,
-                                        const QList<EventItemRecord> &items, QStringList *skipped) const;
+    // cannot be written (no field, no choice made, nothing read and nothing
+    // entered) are left out and named in skipped.
+    QList<TeskSchemeVariable> writeList(QStringList *skipped = nullptr) const;
 
     QFormLayout *formLayout() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_saveBtn_clicked();
     void on_cancelBtn_clicked();
 
 private:
-    QWidget *createField(const TeskSchemeVariable &variable, const EventItemRecord *item);
-    bool readField(const TeskSchemeVariable &variable, const EventItemRecord *item, QString *value) const;
+    struct Row
+    {
+        TeskSchemeVariable variable;
+        EventItemRecord item; // empty when the event has none for the variable
+        QWidget *field;       // null: no field for the type
+        QVariant initial;     // the field's state as filled in
+    };
+
+    QWidget *createField(const Row &row) const;
+    bool readField(const Row &row, QString *value) const;
+    bool readUntouched(const Row &row, QString *value) const;
 
     Ui::setValue *ui;
+    QList<Row> m_rows;
 };

@@ -11,7 +11,10 @@
 #include "logmodel.h"
 #include "qtcolorpicker.h"
 #include "mainwindow.h"
+#include "dataread.h"
 #include "qdeclarativezoompan.h"
+#include "qteskcmd.h"
+#include "stalestrip.h"
 #include "startup.h"
 #include "teskdesigner.h"
 #include "walkthrough.h"
@@ -23,7 +26,10 @@
 #include <QQuickItem>
 #include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
@@ -157,6 +163,68 @@ private:
     bool m_ok = true;
 };
 
+// The second heating circuit's controller unplugged (nothing answers at its
+// port): the strip over the scheme names it and the circuit greys. Then it
+// is plugged back.
+bool silentController(MainWindow &w, const QString &folder, QTextStream &out)
+{
+    const DeviceList devices = w.project().devices;
+    DeviceList unplugged = devices;
+    for (DeviceRecord &d : unplugged) {
+        if (d.id == QLatin1String("CO2"))
+            d.port = QStringLiteral("16499");
+    }
+    w.reader()->setLinkTimeoutMs(1500);
+    w.applyDeviceList(unplugged);
+    QElapsedTimer t;
+    t.start();
+    while (!w.staleStrip()->isVisible() && t.elapsed() < 10000)
+        wait(50);
+    wait(600);
+    const bool ok = w.staleStrip()->isVisible() && save(&w, folder + QStringLiteral("/stale-strip.png"), out);
+    w.applyDeviceList(devices);
+    w.reader()->setLinkTimeoutMs(QTeskCmd::kDefaultTimeoutMs);
+    return ok;
+}
+
+// The operator asks for a boiler setpoint of 95 °C; the controller keeps its
+// limit of 85 °C, and the program says so once the write is done. The
+// message is photographed over the window.
+bool refusedWrite(MainWindow &w, const QString &folder, QTextStream &out)
+{
+    bool shot = false;
+    bool ok = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->findChild<QDoubleSpinBox *>(QStringLiteral("kot.t_zadanaKOT"))) {
+            modal->findChild<QDoubleSpinBox *>(QStringLiteral("kot.t_zadanaKOT"))->setValue(95);
+            modal->findChild<QPushButton *>(QStringLiteral("saveBtn"))->click();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            poll.stop();
+            wait(300);
+            QPixmap pixmap = w.grab();
+            QPainter painter(&pixmap);
+            painter.drawPixmap(box->mapToGlobal(QPoint()) - w.mapToGlobal(QPoint()), box->grab());
+            painter.end();
+            const QString path = folder + QStringLiteral("/refused-write.png");
+            ok = pixmap.save(path);
+            out << (ok ? "wrote " : "could not write ") << path << '\n';
+            shot = true;
+            box->accept();
+        }
+    });
+    poll.start(300);
+    QMetaObject::invokeMethod(w.schemeView()->rootObject(), "itemClicked", Q_ARG(QString, QStringLiteral("t_zadana")));
+    QElapsedTimer t;
+    t.start();
+    while (!shot && t.elapsed() < 10000)
+        wait(50);
+    if (!shot)
+        out << "no message after the refused write\n";
+    return ok;
+}
+
 } // namespace
 
 // From an empty workspace to a live scheme, through the dialogs.
@@ -229,8 +297,10 @@ int main(int argc, char *argv[])
         out << "the value dialog did not come up\n";
         ok = false;
     }
+    ok = refusedWrite(window, folder, out) && ok;
     ok = show(window, QStringLiteral("Obiegi grzewcze")) && ok;
     ok = save(&window, folder + QStringLiteral("/circuits.png"), out) && ok;
+    ok = silentController(window, folder, out) && ok;
     ok = show(window, QStringLiteral("Centrala wentylacyjna")) && ok;
     ok = save(&window, folder + QStringLiteral("/ahu.png"), out) && ok;
     ok = show(window, QStringLiteral("Ciepła woda")) && ok;

@@ -16,6 +16,11 @@ Rectangle {
     property int filtr: 0
     property int odzysk: 0
 
+    // Filled by the program: the properties whose controller did not answer
+    // in the last read, so that their elements can be greyed.
+    property variant staleVars: []
+    function isStale(name) { return staleVars.indexOf(name) >= 0 }
+
     signal itemClicked(string name)
 
     Header { title: "Centrala wentylacyjna"; subtitle: "Nawiew 4000 m³/h, nagrzewnica wodna, rekuperator" }
@@ -29,7 +34,7 @@ Rectangle {
     Text { x: 50; y: 350; text: "Powietrze zewnętrzne"; font.pixelSize: 12; color: "#5b6b7b" }
     Text { x: 730; y: 350; text: "Nawiew"; font.pixelSize: 12; color: "#5b6b7b" }
 
-    Rectangle { x: 120; y: 215; width: 30; height: 110; color: root.filtr > 80 ? "#d64545" : "#c9b27c"; border.color: "#2d3e50" }
+    Rectangle { x: 120; y: 215; width: 30; height: 110; color: root.isStale("filtr") ? "#c4c9ce" : (root.filtr > 80 ? "#d64545" : "#c9b27c"); border.color: "#2d3e50" }
     Text { x: 105; y: 170; text: "Filtr " + root.filtr + " %"; font.pixelSize: 13; color: "#1f2d3a" }
 
     Rectangle {
@@ -45,7 +50,7 @@ Rectangle {
     Text { x: 230; y: 170; text: "Odzysk " + root.odzysk + " %"; font.pixelSize: 13; color: "#1f2d3a" }
 
     Rectangle {
-        x: 410; y: 215; width: 90; height: 110; color: root.nagrzewnica > 0 ? "#fbd9c9" : "white"; border.color: "#d64545"; border.width: 2
+        x: 410; y: 215; width: 90; height: 110; color: root.isStale("nagrzewnica") ? "#eceff1" : (root.nagrzewnica > 0 ? "#fbd9c9" : "white"); border.color: "#d64545"; border.width: 2
         Column { anchors.centerIn: parent; spacing: 6
             Repeater { model: 4; Rectangle { width: 60; height: 4; color: "#d64545" } } }
         MouseArea {
@@ -56,14 +61,14 @@ Rectangle {
     Text { x: 400; y: 170; text: "Nagrzewnica " + root.nagrzewnica + " %"; font.pixelSize: 13; color: "#1f2d3a" }
 
     Fan {
-        x: 580; y: 210; running: root.wentylator; gear: root.bieg; caption: "Wentylator"
+        x: 580; y: 210; running: root.wentylator; gear: root.bieg; caption: "Wentylator"; stale: root.isStale("wentylator")
         onClicked: root.itemClicked("wentylator")
     }
 
-    ValueBox { x: 40; y: 400; caption: "Temp. zewnętrzna"; value: root.tZewn.toFixed(1); unit: "°C" }
-    ValueBox { x: 720; y: 400; caption: "Temp. nawiewu"; value: root.tNawiew.toFixed(1); unit: "°C"; alarm: root.wentylator && root.tNawiew < 16 }
+    ValueBox { x: 40; y: 400; caption: "Temp. zewnętrzna"; value: root.tZewn.toFixed(1); unit: "°C"; stale: root.isStale("tZewn") }
+    ValueBox { x: 720; y: 400; caption: "Temp. nawiewu"; value: root.tNawiew.toFixed(1); unit: "°C"; alarm: root.wentylator && root.tNawiew < 16; stale: root.isStale("tNawiew") }
     ValueBox {
-        x: 560; y: 400; caption: "Bieg wentylatora"; value: root.wentylator ? root.bieg : "-"; editable: true
+        x: 560; y: 400; caption: "Bieg wentylatora"; value: root.wentylator ? root.bieg : "-"; editable: true; stale: root.isStale("bieg")
         onClicked: root.itemClicked("bieg")
     }
 

@@ -20,6 +20,11 @@ Rectangle {
     property int histereza: 0
     property int cisnienie: 0
 
+    // Filled by the program: the properties whose controller did not answer
+    // in the last read, so that their elements can be greyed.
+    property variant staleVars: []
+    function isStale(name) { return staleVars.indexOf(name) >= 0 }
+
     signal itemClicked(string name)
 
     Header { title: "Kotłownia"; subtitle: "Dwa kotły gazowe 120 kW, pompa kotłowa, sprzęgło hydrauliczne" }
@@ -38,31 +43,33 @@ Rectangle {
     Pipe { x: 620; y: 130; height: 348; hot: true; flowing: root.pompa }
 
     BoilerUnit {
-        x: 120; y: 210; caption: "Kocioł 1"; firing: root.palnik1; power: root.moc1
+        x: 120; y: 210; caption: "Kocioł 1"; firing: root.palnik1; power: root.moc1; stale: root.isStale("palnik1")
         onClicked: root.itemClicked("palnik1")
     }
     BoilerUnit {
-        x: 340; y: 210; caption: "Kocioł 2"; firing: root.palnik2; power: root.moc2
+        x: 340; y: 210; caption: "Kocioł 2"; firing: root.palnik2; power: root.moc2; stale: root.isStale("palnik2")
         onClicked: root.itemClicked("palnik2")
     }
-    ValueBox { x: 196; y: 146; caption: "Zasilanie K1"; value: root.tZas1.toFixed(1); unit: "°C"; alarm: root.tZas1 > 85 }
-    ValueBox { x: 416; y: 146; caption: "Zasilanie K2"; value: root.tZas2.toFixed(1); unit: "°C"; alarm: root.tZas2 > 85 }
+    ValueBox { x: 196; y: 146; caption: "Zasilanie K1"; value: root.tZas1.toFixed(1); unit: "°C"; alarm: root.tZas1 > 85; stale: root.isStale("tZas1") }
+    ValueBox { x: 416; y: 146; caption: "Zasilanie K2"; value: root.tZas2.toFixed(1); unit: "°C"; alarm: root.tZas2 > 85; stale: root.isStale("tZas2") }
 
     Pump {
-        x: 593; y: 280; running: root.pompa; caption: "Pompa kotłowa"
+        x: 593; y: 280; running: root.pompa; caption: "Pompa kotłowa"; stale: root.isStale("pompa")
         onClicked: root.itemClicked("pompa")
     }
 
     ValueBox {
         x: 660; y: 146; caption: "Temp. zadana"; value: root.tZadana.toFixed(1); unit: "°C"; editable: true
+        stale: root.isStale("tZadana")
         onClicked: root.itemClicked("t_zadana")
     }
     ValueBox {
         x: 660; y: 200; caption: "Histereza"; value: root.histereza; unit: "K"; editable: true
+        stale: root.isStale("histereza")
         onClicked: root.itemClicked("histereza")
     }
-    ValueBox { x: 660; y: 400; caption: "Powrót"; value: root.tPowrot.toFixed(1); unit: "°C" }
-    ValueBox { x: 660; y: 500; caption: "Ciśnienie"; value: (root.cisnienie / 10).toFixed(1); unit: "bar"; alarm: root.cisnienie < 13 }
+    ValueBox { x: 660; y: 400; caption: "Powrót"; value: root.tPowrot.toFixed(1); unit: "°C"; stale: root.isStale("tPowrot") }
+    ValueBox { x: 660; y: 500; caption: "Ciśnienie"; value: (root.cisnienie / 10).toFixed(1); unit: "bar"; alarm: root.cisnienie < 13; stale: root.isStale("cisnienie") }
 
     Text { x: 20; y: 560; text: "Kliknij kocioł, pompę albo wartość z niebieską ramką, aby ją zmienić."; font.pixelSize: 12; color: "#5b6b7b" }
 }

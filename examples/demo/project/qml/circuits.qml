@@ -19,6 +19,11 @@ Rectangle {
     property real tPokoj2: 0
     property real tZad2: 0
 
+    // Filled by the program: the properties whose controller did not answer
+    // in the last read, so that their elements can be greyed.
+    property variant staleVars: []
+    function isStale(name) { return staleVars.indexOf(name) >= 0 }
+
     signal itemClicked(string name)
 
     Header { title: "Obiegi grzewcze"; subtitle: "Obieg 1: grzejniki, obieg 2: ogrzewanie podłogowe" }
@@ -29,7 +34,7 @@ Rectangle {
 
     Circuit {
         x: 40; y: 80
-        title: "Obieg 1 - grzejniki"
+        title: "Obieg 1 - grzejniki"; stale: root.isStale("tZas1")
         pump: root.pompa1; valve: root.zawor1; supply: root.tZas1; room: root.tPokoj1; roomSetpoint: root.tZad1
         onTitleClicked: root.itemClicked("obieg1")
         onPumpClicked: root.itemClicked("pompa1")
@@ -38,7 +43,7 @@ Rectangle {
     }
     Circuit {
         x: 470; y: 80
-        title: "Obieg 2 - podłogówka"
+        title: "Obieg 2 - podłogówka"; stale: root.isStale("tZas2")
         pump: root.pompa2; valve: root.zawor2; supply: root.tZas2; room: root.tPokoj2; roomSetpoint: root.tZad2
         onTitleClicked: root.itemClicked("obieg2")
         onPumpClicked: root.itemClicked("pompa2")

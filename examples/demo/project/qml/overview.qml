@@ -21,6 +21,11 @@ Rectangle {
     property bool wentylator: false
     property int bieg: 0
 
+    // Filled by the program: the properties whose controller did not answer
+    // in the last read, so that their elements can be greyed.
+    property variant staleVars: []
+    function isStale(name) { return staleVars.indexOf(name) >= 0 }
+
     signal itemClicked(string name)
 
     function trybText(t) { return t == 0 ? "Eko" : (t == 1 ? "Komfort" : "Wyłączony") }
@@ -34,6 +39,7 @@ Rectangle {
         Tile {
             title: "Kotłownia"
             active: root.palnik1 || root.palnik2
+            stale: root.isStale("tKociol1")
             line1: "Kocioł 1: " + root.tKociol1.toFixed(1) + " °C " + (root.palnik1 ? "(praca)" : "(postój)")
             line2: "Kocioł 2: " + root.tKociol2.toFixed(1) + " °C " + (root.palnik2 ? "(praca)" : "(postój)")
             line3: "Temperatura zewnętrzna: " + root.tZewn.toFixed(1) + " °C"
@@ -42,6 +48,7 @@ Rectangle {
         Tile {
             title: "Obiegi grzewcze"
             active: true
+            stale: root.isStale("tPokoj1") && root.isStale("tPokoj2")
             line1: "Grzejniki, pokój: " + root.tPokoj1.toFixed(1) + " °C"
             line2: "Podłogówka, pokój: " + root.tPokoj2.toFixed(1) + " °C"
             line3: ""
@@ -50,6 +57,7 @@ Rectangle {
         Tile {
             title: "Ciepła woda"
             active: root.trybCwu != 2
+            stale: root.isStale("tCwu")
             line1: "Zasobnik: " + root.tCwu.toFixed(1) + " °C"
             line2: "Tryb: " + root.trybText(root.trybCwu)
             line3: ""
@@ -58,6 +66,7 @@ Rectangle {
         Tile {
             title: "Centrala wentylacyjna"
             active: root.wentylator
+            stale: root.isStale("tNawiew")
             line1: "Nawiew: " + root.tNawiew.toFixed(1) + " °C"
             line2: root.wentylator ? "Wentylator: bieg " + root.bieg : "Wentylator: stop"
             line3: ""

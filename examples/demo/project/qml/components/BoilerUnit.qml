@@ -6,6 +6,8 @@ Rectangle {
     property string caption: ""
     property bool firing: false
     property int power: 0
+    property bool stale: false // greyed while its values are not live
+    opacity: stale ? 0.35 : 1.0
     signal clicked()
     width: 130
     height: 170

@@ -10,6 +10,7 @@ Item {
     property real supply: 0
     property real room: 0
     property real roomSetpoint: 0
+    property bool stale: false // its controller did not answer
     signal titleClicked()
     signal pumpClicked()
     signal valveClicked()
@@ -25,12 +26,13 @@ Item {
     Pipe { x: 40; y: 120; width: 320; hot: true; flowing: circuit.pump }
     Pipe { x: 40; y: 330; width: 320; hot: false; flowing: circuit.pump }
     Pipe { x: 352; y: 120; height: 218; hot: true; flowing: circuit.pump }
-    Valve { x: 70; y: 86; opening: circuit.valve; caption: "Zawór"; onClicked: circuit.valveClicked() }
-    Pump { x: 190; y: 96; running: circuit.pump; caption: "Pompa"; onClicked: circuit.pumpClicked() }
-    ValueBox { x: 230; y: 160; caption: "Zasilanie"; value: circuit.supply.toFixed(1); unit: "°C" }
-    ValueBox { x: 40; y: 370; caption: "Pokój"; value: circuit.room.toFixed(1); unit: "°C" }
+    Valve { x: 70; y: 86; opening: circuit.valve; caption: "Zawór"; stale: circuit.stale; onClicked: circuit.valveClicked() }
+    Pump { x: 190; y: 96; running: circuit.pump; caption: "Pompa"; stale: circuit.stale; onClicked: circuit.pumpClicked() }
+    ValueBox { x: 225; y: 190; caption: "Zasilanie"; value: circuit.supply.toFixed(1); unit: "°C"; stale: circuit.stale }
+    ValueBox { x: 40; y: 370; caption: "Pokój"; value: circuit.room.toFixed(1); unit: "°C"; stale: circuit.stale }
     ValueBox {
         x: 200; y: 370; caption: "Zadana w pokoju"; value: circuit.roomSetpoint.toFixed(1); unit: "°C"; editable: true
+        stale: circuit.stale
         onClicked: circuit.setpointClicked()
     }
 }

@@ -6,6 +6,8 @@ Item {
     property bool running: false
     property int gear: 1
     property string caption: ""
+    property bool stale: false // greyed while its values are not live
+    opacity: stale ? 0.35 : 1.0
     signal clicked()
     width: 90
     height: 110

@@ -5,6 +5,8 @@ Item {
     id: pump
     property bool running: false
     property string caption: ""
+    property bool stale: false // greyed while its values are not live
+    opacity: stale ? 0.35 : 1.0
     signal clicked()
     width: 56
     height: 72

@@ -5,6 +5,8 @@ Item {
     id: tank
     property real temperature: 0
     property string caption: ""
+    property bool stale: false // greyed while its values are not live
+    opacity: stale ? 0.35 : 1.0
     width: 110
     height: 190
 

@@ -9,6 +9,8 @@ Rectangle {
     property string line2: ""
     property string line3: ""
     property bool active: false
+    property bool stale: false // greyed while its values are not live
+    opacity: stale ? 0.35 : 1.0
     signal clicked()
     width: 400
     height: 200

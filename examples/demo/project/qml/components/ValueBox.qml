@@ -9,12 +9,13 @@ Rectangle {
     property string unit: ""
     property bool alarm: false
     property bool editable: false
+    property bool stale: false // the value shown is not live
     signal clicked()
     width: 120
     height: 44
     radius: 6
-    color: alarm ? "#fbeaea" : "white"
-    border.color: alarm ? "#d64545" : (editable ? "#3a86d4" : "#b7c2ce")
+    color: stale ? "#eceff1" : (alarm ? "#fbeaea" : "white")
+    border.color: stale ? "#9aa5b1" : (alarm ? "#d64545" : (editable ? "#3a86d4" : "#b7c2ce"))
     border.width: editable ? 2 : 1
 
     Text {
@@ -28,7 +29,8 @@ Rectangle {
         text: box.value + (box.unit.length > 0 ? " " + box.unit : "")
         font.pixelSize: 17
         font.bold: true
-        color: box.alarm ? "#b02020" : "#1f2d3a"
+        font.strikeout: box.stale
+        color: box.stale ? "#8a96a3" : (box.alarm ? "#b02020" : "#1f2d3a")
     }
     MouseArea { anchors.fill: parent; enabled: box.editable; onClicked: box.clicked() }
 }

@@ -5,6 +5,8 @@ Item {
     id: valve
     property int opening: 0
     property string caption: ""
+    property bool stale: false // greyed while its values are not live
+    opacity: stale ? 0.35 : 1.0
     signal clicked()
     width: 64
     height: 78

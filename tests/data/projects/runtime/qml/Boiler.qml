@@ -8,6 +8,8 @@ Rectangle {
     property bool pompa: false
     property int nastawa: 0
     property string brak: "?"
+    property variant staleVars: []
+    property bool nastawaStale: staleVars.indexOf("nastawa") >= 0
     signal itemClicked(string name)
 
     Text { text: root.tKotla + " °C" }
