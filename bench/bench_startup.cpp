@@ -49,7 +49,7 @@ QPair<double, double> startOnce(const QString &program, QStringList args, const 
         env.insert(QStringLiteral("QT_QUICK_BACKEND"), quickBackend);
         process.setProcessEnvironment(env);
     }
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, args);
     process.waitForFinished(60000);
     const QStringList figures = QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char(' '));

@@ -10,8 +10,6 @@
 #include <QTabWidget>
 #include <QtTest>
 
-namespace {
-
 struct PaintCounter : QObject
 {
     int paints = 0;
@@ -21,8 +19,6 @@ struct PaintCounter : QObject
         return false;
     }
 };
-
-} // namespace
 
 // The log panel of the main window, its filter stored in config.xml.
 class TestMainWindow : public QObject
@@ -59,13 +55,14 @@ void TestMainWindow::filterLoadedClickedAndSaved()
     w.writeLog(QStringLiteral("błąd"), LogEntry::Error);
     w.writeLog(QStringLiteral("informacja"), LogEntry::Info);
     LogModel *log = w.logModel();
-    const auto rows = [log] {
+    const auto rows = [log] { // after the start entry, without times
         QStringList texts;
-        for (int r = 0; r < log->rowCount(); ++r)
+        for (int r = 1; r < log->rowCount(); ++r)
             texts << log->data(log->index(r)).toString().section(QLatin1Char(' '), 1);
-        return texts;
+        return texts.join(QLatin1Char(','));
     };
-    QTRY_COMPARE(rows(), QStringList({QStringLiteral("Uruchomiono program, logowanie rozpoczęte"), QStringLiteral("błąd")}));
+    QTRY_COMPARE(rows(), QStringLiteral("błąd"));
+    QVERIFY(log->data(log->index(0)).toString().endsWith(QStringLiteral(" Uruchomiono program, logowanie rozpoczęte")));
 
     // Box, what config.xml says after the click, the rows after the start entry.
     const QList<std::tuple<const char *, const char *, const char *>> clicks = {
@@ -76,7 +73,7 @@ void TestMainWindow::filterLoadedClickedAndSaved()
     for (const auto &c : clicks) {
         QTest::mouseClick(child<QCheckBox>(&w, std::get<0>(c)), Qt::LeftButton);
         QVERIFY2(m_dir->read(QStringLiteral("config.xml")).contains(std::get<1>(c)), std::get<1>(c));
-        QCOMPARE(rows().mid(1).join(QLatin1Char(',')), QString::fromUtf8(std::get<2>(c)));
+        QCOMPARE(rows(), QString::fromUtf8(std::get<2>(c)));
     }
 }
 
@@ -101,8 +98,8 @@ void TestMainWindow::burstPaintedOnceWithItsLastText()
     QCOMPARE(painted.paints, 0);
     QCOMPARE(flashed.count(), 0);
     QTRY_COMPARE(w.logModel()->rowCount(), 501);
-    QTRY_VERIFY(list->verticalScrollBar()->maximum() > 0);
-    QTRY_COMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    QVERIFY(list->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     QCOMPARE(flashed.first().first().toString(), QStringLiteral("ukryty odczyt"));
     QTRY_COMPARE_WITH_TIMEOUT(w.statusBar()->currentMessage(), QString(), 3000);
     QCOMPARE(flashed.count(), 2); // the text, then nothing
