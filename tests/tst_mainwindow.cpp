@@ -3,8 +3,8 @@
 #include "tempworkdir.h"
 #include "widgetlookup.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -20,36 +20,28 @@ struct PaintCounter : QObject
     }
 };
 
+// Loaded switches: data off, errors on, info off, warnings on.
+const QByteArray kConfig = "<Config><AppSettings workspaceDir=\"/tmp\" Language=\"pl\"/><LastProject location=\"\" name=\"\"/>"
+                           "<Settings><LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"0\" showWarnings=\"1\"/>"
+                           "</Settings></Config>";
+
 // The log panel of the main window, its filter stored in config.xml.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { delete m_dir; }
     void filterLoadedClickedAndSaved();
     void burstPaintedOnceWithItsLastText();
-
-private:
-    TempWorkDir *m_dir = nullptr;
 };
-
-void TestMainWindow::init()
-{
-    m_dir = new TempWorkDir;
-    m_dir->write(QStringLiteral("config.xml"),
-                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE config>\n<Config>\n"
-                 " <AppSettings workspaceDir=\"/tmp\" Language=\"pl\"/>\n <LastProject location=\"\" name=\"\"/>\n"
-                 " <Settings>\n  <LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"0\" showWarnings=\"1\"/>\n"
-                 " </Settings>\n</Config>\n");
-}
 
 // The loaded switches set the boxes, but the start entry, written while all
 // were on, stays until the first click. Each click rebuilds the rows and
 // rewrites the switch in config.xml.
 void TestMainWindow::filterLoadedClickedAndSaved()
 {
+    TempWorkDir dir;
+    dir.write(QStringLiteral("config.xml"), kConfig);
     MainWindow w;
     w.writeLog(QStringLiteral("odczyt"), LogEntry::Read);
     w.writeLog(QStringLiteral("błąd"), LogEntry::Error);
@@ -72,7 +64,7 @@ void TestMainWindow::filterLoadedClickedAndSaved()
         {"WarningCheckBox", "showWarnings=\"0\"", "odczyt,informacja"}};
     for (const auto &c : clicks) {
         QTest::mouseClick(child<QCheckBox>(&w, std::get<0>(c)), Qt::LeftButton);
-        QVERIFY2(m_dir->read(QStringLiteral("config.xml")).contains(std::get<1>(c)), std::get<1>(c));
+        QVERIFY2(dir.read(QStringLiteral("config.xml")).contains(std::get<1>(c)), std::get<1>(c));
         QCOMPARE(rows(), QString::fromUtf8(std::get<2>(c)));
     }
 }
@@ -82,6 +74,8 @@ void TestMainWindow::filterLoadedClickedAndSaved()
 // filtered out or not, for a second.
 void TestMainWindow::burstPaintedOnceWithItsLastText()
 {
+    TempWorkDir dir;
+    dir.write(QStringLiteral("config.xml"), kConfig);
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
