@@ -26,32 +26,29 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , m_log(new LogModel(this))
-    , m_scrollTimer(new QTimer(this))
+    , m_designer([this] { return new TeskDesigner(this); })
+    , m_deviceManagement([this] { return new deviceManagement(this); })
+    , m_schemesManagement([this] { return new schemesManagement(this); })
+    , m_view([this] { return createSchemeView(); })
 {
     ui->setupUi(this);
     ui->listWidget->setModel(m_log);
-    // Scrolling forces the list to lay out all its rows; doing it once per
-    // pass of the event loop keeps a burst of entries cheap.
-    m_scrollTimer->setSingleShot(true);
-    m_scrollTimer->setInterval(0);
-    connect(m_scrollTimer, &QTimer::timeout, ui->listWidget, &QAbstractItemView::scrollToBottom);
+    connect(m_log, &LogModel::published, this, &MainWindow::showLogBurst);
 
     m_refreshStopped = new QLabel(this);
     m_refreshStopped->setObjectName(QStringLiteral("refreshStopped"));
     m_refreshStopped->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
     m_refreshStopped->hide();
     statusBar()->addPermanentWidget(m_refreshStopped);
+    // Above the scheme view, which is added below it when first shown.
+    m_staleStrip = new StaleStrip(this);
+    ui->visLayout->addWidget(m_staleStrip);
 
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     writeLog(tr("Uruchomiono program, logowanie rozpoczęte"), LogEntry::Info);
     createToolBar();
     connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
-    m_deviceManagement = new deviceManagement(this);
-    m_schemesManagement = new schemesManagement(this);
-    m_firstRun = new FirstRun(this);
-    m_designer = new TeskDesigner(this);
     loadConfiguration();
-    createSchemeView();
     createReaderAndWriter();
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
@@ -66,15 +63,14 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-void MainWindow::createSchemeView()
+QDeclarativeZoomPan *MainWindow::createSchemeView()
 {
-    m_view = new QDeclarativeZoomPan(this);
-    m_staleStrip = new StaleStrip(this);
-    ui->visLayout->addWidget(m_staleStrip);
-    ui->visLayout->addWidget(m_view);
-    connect(m_view, &QDeclarativeZoomPan::refreshRequested, this, &MainWindow::refreshData);
-    connect(m_view, &QDeclarativeZoomPan::editRequested, this, &MainWindow::schemeEditRequested);
-    connect(m_view, &QDeclarativeZoomPan::mouseReleased, this, &MainWindow::schemeMouseReleased);
+    auto *view = new QDeclarativeZoomPan(this);
+    ui->visLayout->addWidget(view);
+    connect(view, &QDeclarativeZoomPan::refreshRequested, this, &MainWindow::refreshData);
+    connect(view, &QDeclarativeZoomPan::editRequested, this, &MainWindow::schemeEditRequested);
+    connect(view, &QDeclarativeZoomPan::mouseReleased, this, &MainWindow::schemeMouseReleased);
+    return view;
 }
 
 void MainWindow::createReaderAndWriter()
@@ -97,11 +93,18 @@ void MainWindow::createReaderAndWriter()
     connect(m_writer, &DataSet::writeChanged, this, &MainWindow::teskcmdWriteChanged);
 }
 
+// Nothing is laid out or painted here: the entries of one turn of the event
+// loop reach the list together, and the status bar shows the last of them.
 void MainWindow::writeLog(const QString &text, int kind)
 {
     m_log->append(text, kind);
-    m_scrollTimer->start();
-    statusBar()->showMessage(text, 1000);
+    m_lastLogText = text;
+}
+
+void MainWindow::showLogBurst()
+{
+    ui->listWidget->scrollToBottom();
+    statusBar()->showMessage(m_lastLogText, 1000);
 }
 
 QAction *MainWindow::addToolAction(const QString &name, const QString &text, const QString &icon)
@@ -163,13 +166,14 @@ void MainWindow::loadConfiguration()
 
 void MainWindow::runFirstRun()
 {
-    if (m_firstRun->exec() != QDialog::Accepted)
+    FirstRun wizard(this);
+    if (wizard.exec() != QDialog::Accepted)
         return;
-    const QString error = ConfigFile::writeFirstRun(ConfigFile::defaultPath(), m_firstRun->workspaceDir(),
-                                                    m_firstRun->language());
+    const QString error = ConfigFile::writeFirstRun(ConfigFile::defaultPath(), wizard.workspaceDir(),
+                                                    wizard.language());
     if (!error.isEmpty())
         writeLog(tr("Nie udało się zapisać ustawień: ") + error, LogEntry::Error);
-    m_settings.workspaceDir = m_firstRun->workspaceDir();
+    m_settings.workspaceDir = wizard.workspaceDir();
 }
 
 void MainWindow::saveConfiguration()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appsettings.h"
+#include "lazychild.h"
 #include "project.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 
 class DataRead;
 class DataSet;
-class FirstRun;
 class LogModel;
 class QAction;
 class QDeclarativeZoomPan;
@@ -53,13 +53,13 @@ public:
     bool isProjectOpen() const { return m_projectOpen; }
     bool isModified() const { return m_modified; }
     const QList<QTreeWidgetItem *> &treeItems() const { return m_treeItems; }
-    QDeclarativeZoomPan *schemeView() const { return m_view; }
+    QDeclarativeZoomPan *schemeView() const { return m_view.get(); }
     DataRead *reader() const { return m_reader; }
     DataSet *writer() const { return m_writer; }
     QTimer *refreshTimer() const { return m_refreshTimer; }
-    TeskDesigner *designer() const { return m_designer; }
-    deviceManagement *deviceList() const { return m_deviceManagement; }
-    schemesManagement *menuEditor() const { return m_schemesManagement; }
+    TeskDesigner *designer() const { return m_designer.get(); }
+    deviceManagement *deviceList() const { return m_deviceManagement.get(); }
+    schemesManagement *menuEditor() const { return m_schemesManagement.get(); }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
     StaleStrip *staleStrip() const { return m_staleStrip; }
 
@@ -105,7 +105,8 @@ private:
     // Shell, settings and log.
     void createToolBar();
     QAction *addToolAction(const QString &name, const QString &text, const QString &icon);
-    void createSchemeView();
+    QDeclarativeZoomPan *createSchemeView();
+    void showLogBurst();
     void createReaderAndWriter();
     void loadConfiguration();
     void runFirstRun();
@@ -149,12 +150,12 @@ private:
     Ui::MainWindow *ui;
     AppSettings m_settings;
     LogModel *m_log;
-    QTimer *m_scrollTimer;
+    QString m_lastLogText; // shown in the status bar once the burst is over
     QLabel *m_refreshStopped;
-    FirstRun *m_firstRun = nullptr;
-    TeskDesigner *m_designer = nullptr;
-    deviceManagement *m_deviceManagement = nullptr;
-    schemesManagement *m_schemesManagement = nullptr;
+    // Made when first used; the scheme view also picks the Qt Quick machinery.
+    mutable LazyChild<TeskDesigner> m_designer;
+    mutable LazyChild<deviceManagement> m_deviceManagement;
+    mutable LazyChild<schemesManagement> m_schemesManagement;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
 
@@ -163,7 +164,7 @@ private:
     bool m_modified = false;
     QList<QTreeWidgetItem *> m_treeItems; // owned by the tree, in creation order
 
-    QDeclarativeZoomPan *m_view = nullptr;
+    mutable LazyChild<QDeclarativeZoomPan> m_view;
     DataRead *m_reader = nullptr;
     DataSet *m_writer = nullptr;
     QTimer *m_refreshTimer = nullptr;

@@ -1,5 +1,7 @@
 #include "qdeclarativezoompan.h"
 
+#include "framecap.h"
+#include "quickbackend.h"
 #include "schemeurlinterceptor.h"
 
 #include <QContextMenuEvent>
@@ -27,13 +29,22 @@ QUrl writeContainer(const QString &folder)
     return QUrl::fromLocalFile(path);
 }
 
+// The backend is chosen before the first Qt Quick window exists, which the
+// base class makes; so start-up pays nothing for it until a scheme is shown.
+QWidget *withBackendChosen(QWidget *parent)
+{
+    QuickBackend::ensureChosen();
+    return parent;
+}
+
 } // namespace
 
 QDeclarativeZoomPan::QDeclarativeZoomPan(QWidget *parent)
-    : QQuickWidget(parent)
+    : QQuickWidget(withBackendChosen(parent))
     , m_interceptor(new SchemeUrlInterceptor(&m_mirror))
     , m_menu(new QMenu(this))
 {
+    FrameCap::ensureInstalled();
     engine()->setUrlInterceptor(m_interceptor);
     setResizeMode(QQuickWidget::SizeRootObjectToView);
     QQuickWidget::setSource(writeContainer(m_mirror.folder()));
