@@ -206,7 +206,8 @@ void TestDataRead::emptyPortMeansDefault()
     r->setScheme({var("D", "x", "x", "int"), var("N", "x", "y", "int")}, {}, {d, bad});
     r->start();
     QTRY_VERIFY(reports->log.contains(QStringLiteral("all")));
-    QCOMPARE(reports->log, QStringList({"read 127.0.3.7 x 2", "timeout Sterownik 127.0.3.7 nie odpowiada", "all"}));
+    const QString host = TestNet::host(7);
+    QCOMPARE(reports->log, QStringList({"read " + host + " x 2", "timeout Sterownik " + host + " nie odpowiada", "all"}));
 }
 
 void TestDataRead::lateTimeoutAfterStop()

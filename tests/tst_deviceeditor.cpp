@@ -9,6 +9,7 @@
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "trendchart.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@
 
 namespace {
 
-const QString kAddress = QStringLiteral("127.0.9.1");
+const QString kAddress = TestNet::host(1);
 
 QLineEdit *field(QWidget *w, const char *name)
 {
@@ -178,11 +179,11 @@ void TestDeviceEditor::integerPrompt()
 
 void TestDeviceEditor::readingTimeout()
 {
-    SimServer *silent = SimControllers::start(this, QStringLiteral("127.0.9.2"), QByteArray(), deviceAddEdit::kPort);
+    SimServer *silent = SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort);
     silent->setFault(SimFault::Silent);
     deviceAddEdit editor;
     editor.readingLink()->setTimeoutMs(300);
-    editor.setDeviceFields({QStringLiteral("127.0.9.2"), QStringLiteral("x"), QStringLiteral("X"), QString()});
+    editor.setDeviceFields({TestNet::host(2), QStringLiteral("x"), QStringLiteral("X"), QString()});
     editor.show();
     editor.on_lineEdit_editingFinished();
     QCOMPARE(field(&editor, "macLineEdit")->text(), QStringLiteral("Odczytuje dane..."));

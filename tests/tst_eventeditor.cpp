@@ -7,6 +7,7 @@
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "widgetlookup.h"
 
 #include <QComboBox>
@@ -67,13 +68,13 @@ private:
 
 void TestEventEditor::initTestCase()
 {
-    m_a = SimControllers::start(this, QStringLiteral("127.0.10.5"), kVariables, VariableCatalogRequest::kPort);
-    m_b = SimControllers::start(this, QStringLiteral("127.0.10.6"), kVariables, VariableCatalogRequest::kPort);
-    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.7"), QByteArray(), VariableCatalogRequest::kPort);
+    m_a = SimControllers::start(this, TestNet::host(5), kVariables, VariableCatalogRequest::kPort);
+    m_b = SimControllers::start(this, TestNet::host(6), kVariables, VariableCatalogRequest::kPort);
+    m_silent = SimControllers::start(this, TestNet::host(7), QByteArray(), VariableCatalogRequest::kPort);
     m_silent->setFault(SimFault::Silent);
-    m_devices = {{QStringLiteral("Kocioł 1"), QStringLiteral("127.0.10.5"), QString(), QStringLiteral("A")},
-                 {QStringLiteral("K2"), QStringLiteral("127.0.10.6"), QString(), QStringLiteral("B")},
-                 {QStringLiteral("K3"), QStringLiteral("127.0.10.7"), QString(), QStringLiteral("cichy")}};
+    m_devices = {{QStringLiteral("Kocioł 1"), TestNet::host(5), QString(), QStringLiteral("A")},
+                 {QStringLiteral("K2"), TestNet::host(6), QString(), QStringLiteral("B")},
+                 {QStringLiteral("K3"), TestNet::host(7), QString(), QStringLiteral("cichy")}};
 }
 
 void TestEventEditor::init()

@@ -6,6 +6,7 @@
 #include "schemevariables.h"
 #include "simcontrollers.h"
 #include "tempworkdir.h"
+#include "testnet.h"
 #include "variableaddedit.h"
 #include "widgetlookup.h"
 
@@ -59,13 +60,13 @@ private:
 
 void TestSchemeEditor::initTestCase()
 {
-    m_sim = SimControllers::start(this, QStringLiteral("127.0.10.1"), R"(
+    m_sim = SimControllers::start(this, TestNet::host(1), R"(
         <Variable name="kot.t1" type="phy_temperature" min="0" max="900" value="215"/>
         <Variable name="kot.pompa" type="on_off" modify="1" value="1"/>)", VariableCatalogRequest::kPort);
-    m_silent = SimControllers::start(this, QStringLiteral("127.0.10.2"), QByteArray(), VariableCatalogRequest::kPort);
+    m_silent = SimControllers::start(this, TestNet::host(2), QByteArray(), VariableCatalogRequest::kPort);
     m_silent->setFault(SimFault::Silent);
-    m_devices = {{QStringLiteral("Kocioł 1"), QStringLiteral("127.0.10.1"), QString(), QStringLiteral("kotłownia")},
-                 {QStringLiteral("Cichy"), QStringLiteral("127.0.10.2"), QString(), QStringLiteral("nie odpowiada")}};
+    m_devices = {{QStringLiteral("Kocioł 1"), TestNet::host(1), QString(), QStringLiteral("kotłownia")},
+                 {QStringLiteral("Cichy"), TestNet::host(2), QString(), QStringLiteral("nie odpowiada")}};
 }
 
 void TestSchemeEditor::init()
@@ -120,7 +121,7 @@ void TestSchemeEditor::silentControllerIsTold()
     d.reset();
     child<QComboBox>(&d, "deviceCombo")->setCurrentIndex(1);
     QCOMPARE(d.cursor().shape(), Qt::WaitCursor);
-    QTRY_COMPARE(child<QLabel>(&d, "statusLabel")->text(), QStringLiteral("Sterownik 127.0.10.2 nie odpowiada"));
+    QTRY_COMPARE(child<QLabel>(&d, "statusLabel")->text(), QStringLiteral("Sterownik ") + TestNet::host(2) + QStringLiteral(" nie odpowiada"));
     QCOMPARE(d.cursor().shape(), Qt::ArrowCursor);
     child<QComboBox>(&d, "devVarCombo")->setEditText(QStringLiteral("wpisana"));
     QCOMPARE(d.variable().devVar, QStringLiteral("wpisana"));
