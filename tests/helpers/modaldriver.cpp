@@ -5,11 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace {
-constexpr int kPollMs = 10;
-constexpr int kMaxPolls = 500;
-}
-
 ModalDriver::ModalDriver(Action action, QObject *parent)
     : QObject(parent)
     , m_action(std::move(action))
@@ -25,8 +20,8 @@ void ModalDriver::poll()
         m_action(modal);
         return;
     }
-    if (++m_polls < kMaxPolls)
-        QTimer::singleShot(kPollMs, this, &ModalDriver::poll);
+    if (++m_polls < 500) // every 10 ms for up to five seconds
+        QTimer::singleShot(10, this, &ModalDriver::poll);
 }
 
 void ModalDriver::closeAllModals()

@@ -1,6 +1,7 @@
 #include "scriptedserver.h"
 
 #include <QTcpServer>
+#include <QtEndian>
 #include <QTcpSocket>
 
 ScriptedServer::ScriptedServer(QObject *parent)
@@ -9,11 +10,6 @@ ScriptedServer::ScriptedServer(QObject *parent)
 {
     m_server->listen(QHostAddress::LocalHost, 0);
     connect(m_server, &QTcpServer::newConnection, this, &ScriptedServer::onConnection);
-}
-
-quint16 ScriptedServer::port() const
-{
-    return m_server->serverPort();
 }
 
 void ScriptedServer::setReply(const QByteArray &bytes, bool keepOpen)
@@ -26,26 +22,22 @@ void ScriptedServer::setReply(const QByteArray &bytes, bool keepOpen)
 void ScriptedServer::onConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-        ++m_connections;
         socket->setParent(this);
         m_requests.append(QByteArray());
         const int index = m_requests.size() - 1;
         connect(socket, &QTcpSocket::readyRead, this, [this, socket, index] {
             m_requests[index] += socket->readAll();
-            onData(socket);
+            onData(socket, m_requests.at(index));
         });
     }
 }
 
-void ScriptedServer::onData(QTcpSocket *socket)
+// The request is whole once the payload its length field gives and the
+// three closing bytes are in.
+void ScriptedServer::onData(QTcpSocket *socket, const QByteArray &request)
 {
-    const QByteArray &request = m_requests.last();
-    if (request.size() < 12)
-        return;
-    qint64 n = 0;
-    for (int i = 7; i < 11; ++i)
-        n = (n << 8) | quint8(request.at(i));
-    if (request.size() < n + 15 || !m_replySet)
+    if (!m_replySet || request.size() < 15
+        || request.size() < qint64(qFromBigEndian<quint32>(request.constData() + 7)) + 15)
         return;
     socket->write(m_reply);
     if (!m_keepOpen)

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QTcpServer>
 
-class QTcpServer;
 class QTcpSocket;
 
 // A controller stand-in on 127.0.0.1 that records every request frame and
@@ -16,21 +16,20 @@ class ScriptedServer : public QObject
 public:
     explicit ScriptedServer(QObject *parent = nullptr);
 
-    quint16 port() const;
+    quint16 port() const { return m_server->serverPort(); }
     // Bytes sent once a whole request has arrived; then the connection is
     // closed unless keepOpen. With no reply set nothing is sent.
     void setReply(const QByteArray &bytes, bool keepOpen = false);
     QList<QByteArray> requests() const { return m_requests; }
-    int connections() const { return m_connections; }
+    int connections() const { return m_requests.size(); } // one request each
 
 private:
     void onConnection();
-    void onData(QTcpSocket *socket);
+    void onData(QTcpSocket *socket, const QByteArray &request);
 
     QTcpServer *m_server;
     QByteArray m_reply;
     bool m_replySet = false;
     bool m_keepOpen = false;
-    int m_connections = 0;
     QList<QByteArray> m_requests;
 };

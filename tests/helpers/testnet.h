@@ -9,8 +9,6 @@ namespace TestNet {
 // "127.a.b." for a subnet chosen at random once per process, on which the
 // controllers' default port is free for hosts 1 to 20 when it is chosen.
 QString subnet();
-
-// Host n of that subnet.
-QString host(int n);
+QString host(int n); // host n of that subnet
 
 } // namespace TestNet
