@@ -1,5 +1,7 @@
 #include "projectfile.h"
 
+#include <limits>
+
 #include "xmlsave.h"
 
 #include <QDomDocument>
@@ -61,7 +63,9 @@ QString versionOf(const QString &label)
 
 QString nextRevision(const QString &revision)
 {
-    return QString::number(revision.toLongLong(nullptr, 10) + 1);
+    const qlonglong number = revision.toLongLong(nullptr, 10);
+    // A revision at the end of the range stays there rather than overflow.
+    return QString::number(number < std::numeric_limits<qlonglong>::max() ? number + 1 : number);
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 // number decoding against their plain definitions, and the reader's and the
 // writer's handling of the reply against what those definitions give.
 #include "commandlanguage.h"
-#include "dataread.h"
 #include "dataset.h"
 #include "fuzzcheck.h"
 #include "replymatcher.h"
+#include "schemereplydecoder.h"
 #include "teskframe.h"
 
 using namespace CommandLanguage;
@@ -13,7 +13,7 @@ using Reports = QList<QStringList>;
 
 namespace {
 
-// Port 0: the reader's request fails at once, and the reply is fed in.
+// Port 0: nobody listens; the replies are fed in directly.
 const QString kAddress = QStringLiteral("127.0.0.1");
 const DeviceList kDevices = {{QStringLiteral("K"), kAddress, QStringLiteral("0"), QString()}};
 const QStringList kTypes = QStringLiteral("temp int real logic percent combo").split(QLatin1Char(' '));
@@ -58,17 +58,19 @@ QStringList namesFor(const QStringList &parts)
     return names;
 }
 
-// The reader's values and read errors ("!"), in the order it reports them.
+// The reader's values and read errors ("!"), in the order it reports them
+// (an unprocessable reply reports nothing: its controller counts as failing).
 Reports readerReports(const QString &reply, const QList<TeskSchemeVariable> &variables)
 {
-    DataRead reader;
     Reports reports;
-    QObject::connect(&reader, &DataRead::varRead, [&](const QStringList &r) { reports << r; });
-    QObject::connect(&reader, &DataRead::varReadError, [&](QStringList r) { reports << (r << QStringLiteral("!")); });
-    reader.setScheme(variables, {}, kDevices);
-    reader.start();
-    reader.dataReady(reply);
-    reader.timeout(); // the reply is decoded by now
+    const QStringList parts = prepareValues(reply);
+    if (!isProcessable(parts))
+        return reports;
+    for (const SchemeReplyDecoder::Report &r : SchemeReplyDecoder(variables).decode(kDevices[0].id, parts)) {
+        const TeskSchemeVariable &v = variables.at(r.variable);
+        reports << (r.present ? QStringList{kAddress, v.qmlVar, r.value}
+                              : QStringList{kAddress, v.devVar, v.qmlVar, QStringLiteral("!")});
+    }
     return reports;
 }
 
