@@ -190,7 +190,7 @@ void TestProjectWindow::openProject()
     Dialogs::presetPath(empty);
     w.menuOpenProject();
     QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control [ pusty ]"));
-    QCOMPARE(w.project().info, ProjectInfo{QStringLiteral("pusty")});
+    QCOMPARE(w.project().info, Fixtures::named(QStringLiteral("pusty")));
     QCOMPARE(w.treeItems().size(), 0);
     w.menuSaveProject();
     ProjectInfo saved;

@@ -32,6 +32,13 @@ MenuItemRecord scheme(const QString &id, const QString &text, const QString &par
     return r;
 }
 
+ProjectInfo named(const QString &name)
+{
+    ProjectInfo info;
+    info.name = name;
+    return info;
+}
+
 QStringList ids(const QList<MenuItemRecord> &records)
 {
     QStringList out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menutree.h"
+#include "projectinfo.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -10,6 +11,9 @@ namespace Fixtures {
 
 MenuItemRecord group(const QString &id, const QString &text, const QString &parent);
 MenuItemRecord scheme(const QString &id, const QString &text, const QString &parent, int interval = 0);
+
+// Project information holding nothing but a name.
+ProjectInfo named(const QString &name);
 
 // "id<parent ID" per record, in order.
 QStringList ids(const QList<MenuItemRecord> &records);
