@@ -3,14 +3,6 @@
 #include "tempworkdir.h"
 #include "testpaths.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-
-#include <csignal>
-#include <sys/resource.h>
-
 namespace Fixtures {
 
 MenuItemRecord group(const QString &id, const QString &text, const QString &parent)
@@ -56,39 +48,6 @@ QByteArray deepDocument(const QString &root, int levels)
 {
     return "<" + root.toUtf8() + ">" + QByteArray("<a>").repeated(levels) + QByteArray("</a>").repeated(levels)
         + "</" + root.toUtf8() + ">";
-}
-
-QStringList snapshot(const QString &folder)
-{
-    QStringList out;
-    const QDir dir(folder);
-    for (const QFileInfo &f : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QFile file(f.filePath());
-        file.open(QIODevice::ReadOnly);
-        out << f.fileName() + QLatin1Char(' ')
-                + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex())
-                + QLatin1Char(' ') + QString::number(f.lastModified().toMSecsSinceEpoch());
-    }
-    return out;
-}
-
-FileSizeLimit::FileSizeLimit(qint64 bytes)
-{
-    // Past the limit a write fails with EFBIG instead of killing the process.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit;
-    getrlimit(RLIMIT_FSIZE, &limit);
-    m_previous = qint64(limit.rlim_cur);
-    limit.rlim_cur = rlim_t(bytes);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    rlimit limit;
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(m_previous);
-    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 } // namespace Fixtures

@@ -25,19 +25,4 @@ void copySample(const QString &folder);
 // would not survive it.
 QByteArray deepDocument(const QString &root, int levels = 40000);
 
-// Every file in folder with its bytes and modification time.
-QStringList snapshot(const QString &folder);
-
-// While it lives, no file of this process may grow beyond `bytes`: a write
-// fails part-way, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(qint64 bytes);
-    ~FileSizeLimit();
-
-private:
-    qint64 m_previous;
-};
-
 } // namespace Fixtures
