@@ -34,6 +34,14 @@ void chooseFolder(QWidget *wizard)
     QTest::mouseClick(child<QToolButton>(wizard, "toolButton"), Qt::LeftButton);
 }
 
+// "workspace|location|name|" then the log switches (data, errors, info,
+// warnings) and whether the file held them.
+QString summary(const AppSettings &s, bool logRead)
+{
+    return QStringLiteral("%1|%2|%3|").arg(s.workspaceDir, s.projectLocation, s.projectName)
+        + QString::asprintf("%d%d%d%d", s.showData, s.showErrors, s.showInfo, s.showWarnings) + (logRead ? "|log" : "");
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ConfigFile::LoadResult)
@@ -52,74 +60,58 @@ private slots:
     void reading_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("language");
         QTest::addColumn<Load>("result");
-        QTest::newRow("missing file") << QByteArray() << false << "eng" << Load::Missing;
-        QTest::newRow("complete") << kFull << true << "pl" << Load::Loaded;
-        QTest::newRow("empty file") << QByteArray() << true << QString() << Load::Unparsable;
-        QTest::newRow("truncated") << kFull.left(120) << true << QString() << Load::Unparsable;
-        QTest::newRow("garbage") << QByteArray(2000, '\xff') << true << QString() << Load::Unparsable;
-        QTest::newRow("nested 40000 deep") << Fixtures::deepDocument(QStringLiteral("Config")) << true << QString()
-                                           << Load::Unparsable;
-        QTest::newRow("no Language") << QByteArray("<Config><AppSettings workspaceDir=\"x\"/></Config>") << true
-                                     << QString() << Load::Loaded;
+        QTest::addColumn<QString>("settings");
+        const QString untouched = QStringLiteral("before|stale||1111");
+        QTest::newRow("missing file") << QByteArray() << "eng" << Load::Missing << untouched;
+        QTest::newRow("complete") << kFull << "pl" << Load::Loaded
+                                  << "/home/serwis/Projekty|/home/serwis/Projekty/Kotlownia/|Kotłownia|1010|log";
+        QTest::newRow("empty file") << QByteArray() << QString() << Load::Unparsable << untouched;
+        QTest::newRow("truncated") << kFull.left(120) << QString() << Load::Unparsable << untouched;
+        QTest::newRow("garbage") << QByteArray(2000, '\xff') << QString() << Load::Unparsable << untouched;
+        QTest::newRow("nested 40000 deep") << Fixtures::deepDocument(QStringLiteral("Config")) << QString()
+                                           << Load::Unparsable << untouched;
+        QTest::newRow("no Language") << QByteArray("<Config><AppSettings workspaceDir=\"x\"/></Config>") << QString()
+                                     << Load::Loaded << "x|stale||1111";
         // The workspace comes from the later element; so does the language.
         QTest::newRow("two AppSettings")
-            << QByteArray("<Config><AppSettings Language=\"pl\"/><AppSettings workspaceDir=\"b\"/></Config>") << true
-            << QString() << Load::Loaded;
+            << QByteArray("<Config><AppSettings Language=\"pl\"/><AppSettings workspaceDir=\"b\"/></Config>") << QString()
+            << Load::Loaded << "b|stale||1111";
+        // Any root; a missing attribute reads as empty, a missing switch as off;
+        // "7" is non-zero, "yes" is not a number; only LogSettings inside
+        // Settings count, and only elements right below the root.
+        QTest::newRow("reading rules")
+            << QByteArray("<Anything><AppSettings workspaceDir=\"a\"/><AppSettings workspaceDir=\"b\"/>"
+                          "<Wrapper><AppSettings workspaceDir=\"nested\"/></Wrapper><LastProject name=\"p\"/>"
+                          "<Settings><Other/><LogSettings showData=\"7\" showErrors=\"yes\" showWarnings=\"1\"/>"
+                          "</Settings><LogSettings showData=\"0\"/></Anything>")
+            << QString() << Load::Loaded << "b||p|1001|log";
+        // A location typed without its separator still prefixes the file names.
+        QTest::newRow("location without separator")
+            << QByteArray("<Config><LastProject location=\"/srv/p\" name=\"p\"/></Config>") << QString() << Load::Loaded
+            << "before|/srv/p/|p|1111";
     }
 
     void reading()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, exists);
         QFETCH(QString, language);
         QFETCH(Load, result);
+        QFETCH(QString, settings);
         TempWorkDir dir;
-        if (exists)
+        if (result != Load::Missing)
             dir.write(QStringLiteral("config.xml"), content);
         QCOMPARE(ConfigFile::startupLanguage(ConfigFile::defaultPath()), language);
         AppSettings s;
         s.workspaceDir = QStringLiteral("before");
+        s.projectLocation = QStringLiteral("stale");
         bool logRead = false;
         QCOMPARE(ConfigFile::load(ConfigFile::defaultPath(), s, &logRead), result);
-        QCOMPARE(logRead, content == kFull);
-        if (result != Load::Loaded) {
-            QCOMPARE(s.workspaceDir, QStringLiteral("before"));
-            QVERIFY(s.showData && s.showErrors && s.showInfo && s.showWarnings);
-        } else if (content == kFull) {
-            QCOMPARE(s.workspaceDir, QStringLiteral("/home/serwis/Projekty"));
-            QCOMPARE(s.projectLocation, QStringLiteral("/home/serwis/Projekty/Kotlownia/"));
-            QCOMPARE(s.projectName, QStringLiteral("Kotłownia"));
-            QVERIFY(s.showData && !s.showErrors && s.showInfo && !s.showWarnings);
-        }
+        QCOMPARE(summary(s, logRead), settings);
     }
 
-    void readingRules()
-    {
-        TempWorkDir dir;
-        // showInfo missing reads as off; "7" is non-zero, "yes" is not a number;
-        // only LogSettings inside Settings count, and the later element wins.
-        dir.write(QStringLiteral("config.xml"),
-                  "<Anything><AppSettings workspaceDir=\"a\"/><AppSettings workspaceDir=\"b\"/>"
-                  "<Wrapper><AppSettings workspaceDir=\"nested\"/></Wrapper><LastProject name=\"p\"/>"
-                  "<Settings><Other/><LogSettings showData=\"7\" showErrors=\"yes\" showWarnings=\"1\"/></Settings>"
-                  "<LogSettings showData=\"0\"/></Anything>");
-        AppSettings s;
-        s.projectLocation = QStringLiteral("stale");
-        ConfigFile::load(ConfigFile::defaultPath(), s);
-        QCOMPARE(s.workspaceDir, QStringLiteral("b"));
-        QCOMPARE(s.projectName, QStringLiteral("p"));
-        QCOMPARE(s.projectLocation, QString()); // a missing attribute reads as empty
-        QVERIFY(s.showData && !s.showErrors && !s.showInfo && s.showWarnings);
-        // A location typed without its separator still prefixes the file names.
-        dir.write(QStringLiteral("config.xml"), "<Config><LastProject location=\"/srv/p\" name=\"p\"/></Config>");
-        ConfigFile::load(ConfigFile::defaultPath(), s);
-        QCOMPARE(s.projectLocation, QStringLiteral("/srv/p/"));
-        // Small screens get the window maximized.
-        QVERIFY(Startup::shouldMaximize(768) && !Startup::shouldMaximize(769));
-    }
+    void smallScreensGetTheWindowMaximized() { QVERIFY(Startup::shouldMaximize(768) && !Startup::shouldMaximize(769)); }
 
     void saveKeepsOtherContent()
     {
@@ -172,14 +164,27 @@ private slots:
     void wizardAcceptedWritesConfig()
     {
         TempWorkDir dir;
+        Dialogs::presetPath(QString()); // a cancelled chooser changes nothing
         Dialogs::presetPath(QStringLiteral("/srv/Projekty"));
         Dialogs::presetAnswer(QMessageBox::Ok);
-        ModalDriver driver([](QWidget *wizard) {
-            QVERIFY(qobject_cast<FirstRun *>(wizard));
+        ModalDriver driver([](QWidget *modal) {
+            auto *wizard = qobject_cast<FirstRun *>(modal);
+            QVERIFY(wizard);
+            auto *finish = child<QPushButton>(wizard, "pushButton_2");
+            auto *edit = child<QLineEdit>(wizard, "lineEdit");
+            QVERIFY(!finish->isEnabled());
+            QTest::keyClicks(edit, QStringLiteral("/typed"));
+            QVERIFY(finish->isEnabled());
+            QCOMPARE(wizard->workspaceDir(), QStringLiteral("/typed"));
+            QCOMPARE(wizard->language(), QStringLiteral("eng"));
             chooseFolder(wizard);
-            QCOMPARE(child<QLineEdit>(wizard, "lineEdit")->text(), QStringLiteral("/srv/Projekty"));
+            QCOMPARE(edit->text(), QStringLiteral("/typed"));
+            edit->clear();
+            QVERIFY(!finish->isEnabled());
+            chooseFolder(wizard);
+            QCOMPARE(edit->text(), QStringLiteral("/srv/Projekty"));
             child<QComboBox>(wizard, "comboBox")->setCurrentIndex(1);
-            click(wizard, "pushButton_2");
+            QTest::mouseClick(finish, Qt::LeftButton);
         });
         MainWindow window;
         QVERIFY(driver.ran());
@@ -198,33 +203,7 @@ private slots:
         QVERIFY(window.logModel()->filter().data && window.logModel()->filter().warnings);
     }
 
-    void wizardCancelledWritesNothing()
-    {
-        TempWorkDir dir;
-        ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
-        MainWindow window;
-        QVERIFY(driver.ran());
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("config.xml"))));
-        QCOMPARE(window.appSettings().workspaceDir, QString());
-    }
-
-    void wizardFinishNeedsAFolder()
-    {
-        FirstRun wizard;
-        auto *finish = child<QPushButton>(&wizard, "pushButton_2");
-        auto *edit = child<QLineEdit>(&wizard, "lineEdit");
-        QVERIFY(!finish->isEnabled());
-        QTest::keyClicks(edit, QStringLiteral("/typed"));
-        QVERIFY(finish->isEnabled());
-        QCOMPARE(wizard.workspaceDir(), QStringLiteral("/typed"));
-        QCOMPARE(wizard.language(), QStringLiteral("eng"));
-        Dialogs::presetPath(QString()); // a cancelled chooser changes nothing
-        chooseFolder(&wizard);
-        QCOMPARE(edit->text(), QStringLiteral("/typed"));
-        edit->clear();
-        QVERIFY(!finish->isEnabled());
-    }
-
+    // Cancelled, the wizard writes nothing.
     void wizardSpeaksEnglishOnFirstStart()
     {
         TempWorkDir dir;
@@ -241,7 +220,9 @@ private slots:
             MainWindow window;
             QVERIFY(driver.ran());
             QCOMPARE(window.logModel()->entries().first().text, QStringLiteral("Program started, logging begun"));
+            QCOMPARE(window.appSettings().workspaceDir, QString());
         }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("config.xml"))));
         for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
             qApp->removeTranslator(t);
             delete t;
