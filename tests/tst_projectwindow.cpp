@@ -61,21 +61,38 @@ private slots:
         // Without a workspace (the first-run wizard cancelled) "Nowy projekt"
         // asks for one first; cancelled, nothing more happens.
         m_dir->write(QStringLiteral("config.xml"), config(QString()));
+        QDir().mkdir(m_workspace + QStringLiteral("/Istnieje"));
         MainWindow w;
         Dialogs::presetPath(QString());
         w.menuNewProject();
         QVERIFY(!w.isProjectOpen());
         Dialogs::presetPath(m_workspace);
-        ModalDriver driver([](QWidget *modal) {
+        Dialogs::presetAnswer(QMessageBox::Ok);
+        Dialogs::presetAnswer(QMessageBox::Ok);
+        ModalDriver driver([&](QWidget *modal) {
             QCOMPARE(modal->windowTitle(), QStringLiteral("Nowy projekt"));
+            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit"), QStringLiteral("Istnieje"));
+            click(modal, "okButton"); // no author: nothing happens
+            QVERIFY(Dialogs::shown().isEmpty());
+            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("Serwis"));
+            click(modal, "okButton"); // the folder exists: a warning, the dialog stays
+            QVERIFY(modal->isVisible());
+            child<QLineEdit>(modal, "lineEdit_2")->setText(QStringLiteral("../poza"));
+            click(modal, "okButton"); // never outside the workspace
+            QVERIFY(modal->isVisible() && !w.isProjectOpen());
             // Typing goes through the key map, which holds no Polish letters.
             child<QLineEdit>(modal, "lineEdit")->setText(QStringLiteral("Kotłownia Główna"));
             QCOMPARE(child<QLineEdit>(modal, "lineEdit_2")->text(), QStringLiteral("KotłowniaGłówna"));
-            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("Serwis"));
             click(modal, "okButton");
         });
         action(w, "actionNewProject")->trigger();
         QVERIFY(driver.ran());
+        QCOMPARE(Dialogs::shown().size(), 2);
+        QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Błąd"));
+        QCOMPARE(Dialogs::shown().first().text,
+                 QStringLiteral("Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje."));
+        QVERIFY(Dialogs::shown().last().text.startsWith(QStringLiteral("Nieprawidłowa nazwa katalogu: ")));
+        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("poza"))));
         const QString folder = m_workspace + QStringLiteral("/KotłowniaGłówna/");
         QCOMPARE(w.project().location, folder);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList(QStringLiteral("project.xml")));
@@ -86,38 +103,6 @@ private slots:
         QCOMPARE(w.appSettings().workspaceDir, m_workspace);
         QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains(("workspaceDir=\"" + m_workspace + "\"").toUtf8()));
         QVERIFY(m_dir->read(QStringLiteral("config.xml")).contains("name=\"Kotłownia Główna\""));
-    }
-
-    void newProjectRefusals()
-    {
-        QDir().mkdir(m_workspace + QStringLiteral("/Istnieje"));
-        MainWindow w;
-        bool stayedOpen = true;
-        Dialogs::presetAnswer(QMessageBox::Ok);
-        Dialogs::presetAnswer(QMessageBox::Ok);
-        ModalDriver driver([&](QWidget *modal) {
-            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit"), QStringLiteral("Istnieje"));
-            click(modal, "okButton"); // no author: nothing happens
-            QVERIFY(Dialogs::shown().isEmpty());
-            QTest::keyClicks(child<QLineEdit>(modal, "lineEdit_3"), QStringLiteral("A"));
-            click(modal, "okButton"); // the folder exists: a warning, the dialog stays
-            stayedOpen = modal->isVisible();
-            child<QLineEdit>(modal, "lineEdit_2")->setText(QStringLiteral("../poza"));
-            click(modal, "okButton"); // never outside the workspace
-            stayedOpen = stayedOpen && modal->isVisible();
-            click(modal, "CancelButton");
-        });
-        w.menuNewProject();
-        QVERIFY(driver.ran());
-        QVERIFY(stayedOpen);
-        QCOMPARE(Dialogs::shown().size(), 2);
-        QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Błąd"));
-        QCOMPARE(Dialogs::shown().first().text,
-                 QStringLiteral("Nie udało się stworzyć katalogu o pdanej nazwie, prawdopodobnie już istnieje."));
-        QVERIFY(Dialogs::shown().last().text.startsWith(QStringLiteral("Nieprawidłowa nazwa katalogu: ")));
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("poza"))));
-        QVERIFY(!w.isProjectOpen());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tesk-Control"));
     }
 
     void openProject()
@@ -175,12 +160,24 @@ private slots:
         QVERIFY(w.treeItems().isEmpty());
     }
 
-    void saveWritesWhatWasOpenedAndKeepsChangesItCouldNotWrite()
+    // Unsaved changes are saved, or kept with the window, never dropped.
+    void changesAreNeverDroppedSilently()
     {
+        QDir().mkpath(m_workspace + QStringLiteral("/inny"));
         MainWindow w;
+        w.show();
         const QString folder = openSample(w);
         const Project opened = w.project();
         markModified(w, QStringLiteral("Serwis Południe"));
+        Dialogs::reset();
+        Dialogs::presetPath(m_workspace + QStringLiteral("/inny"));
+        Dialogs::presetAnswer(QMessageBox::Cancel);
+        w.menuOpenProject();
+        QCOMPARE(Dialogs::shown().last().title, QStringLiteral("Potwierdzenie"));
+        QCOMPARE(w.project().location, folder + QLatin1Char('/'));
+        Dialogs::presetAnswer(QMessageBox::Cancel);
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible() && w.isModified());
         QVERIFY(action(w, "actionSaveProject")->isEnabled());
         action(w, "actionSaveProject")->trigger();
         QVERIFY(!w.isModified());
@@ -199,38 +196,18 @@ private slots:
         markModified(w, QStringLiteral("Ktoś"));
         QDir(folder).removeRecursively();
         Dialogs::reset();
+        Dialogs::presetAnswer(QMessageBox::Save);
         Dialogs::presetAnswer(QMessageBox::Ok);
-        w.menuSaveProject();
-        QCOMPARE(Dialogs::shown().size(), 1);
-        QCOMPARE(Dialogs::shown().first().kind, Dialogs::Critical);
-        QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Błąd"));
-        QVERIFY(Dialogs::shown().first().text.contains(QStringLiteral("project.xml")));
-        QVERIFY(w.isModified());
-        QVERIFY(action(w, "actionSaveProject")->isEnabled());
-    }
-
-    void unsavedChangesAreNeverDroppedSilently()
-    {
-        const QString other = m_workspace + QStringLiteral("/inny");
-        QDir().mkpath(other);
-        MainWindow w;
-        w.show();
-        const QString folder = openSample(w);
-        markModified(w, QStringLiteral("Zmiana"));
-        Dialogs::reset();
-        Dialogs::presetPath(other);
-        Dialogs::presetAnswer(QMessageBox::Cancel);
-        w.menuOpenProject();
-        QCOMPARE(Dialogs::shown().last().title, QStringLiteral("Potwierdzenie"));
-        QCOMPARE(w.project().location, folder + QLatin1Char('/'));
-        QVERIFY(w.isModified());
-        Dialogs::presetAnswer(QMessageBox::Cancel);
-        QVERIFY(!w.close());
-        QVERIFY(w.isVisible());
+        QVERIFY(!w.close()); // the save fails: the window stays
+        QCOMPARE(Dialogs::shown().size(), 2);
+        QCOMPARE(Dialogs::shown().last().kind, Dialogs::Critical);
+        QCOMPARE(Dialogs::shown().last().title, QStringLiteral("Błąd"));
+        QVERIFY(Dialogs::shown().last().text.contains(QStringLiteral("project.xml")));
+        QVERIFY(w.isModified() && action(w, "actionSaveProject")->isEnabled());
+        QDir().mkpath(folder);
         Dialogs::presetAnswer(QMessageBox::Save);
         QVERIFY(w.close());
-        QCOMPARE(savedInfo(folder).author, QStringLiteral("Zmiana"));
-        QCOMPARE(Dialogs::shown().size(), 3);
+        QCOMPARE(savedInfo(folder).author, QStringLiteral("Ktoś"));
     }
 
     void nothingIsSavedWithoutAProject()
