@@ -29,9 +29,37 @@ namespace {
 const QString kLabel = QStringLiteral("v 0.8.12");
 const QByteArray kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
+MenuItemRecord group(const QString &id, const QString &text, const QString &parent)
+{
+    MenuItemRecord r;
+    r.kind = MenuItemRecord::groupKind();
+    r.id = id;
+    r.text = text;
+    r.parent = parent;
+    return r;
+}
+
+MenuItemRecord scheme(const QString &id, const QString &text, const QString &parent, int interval = 0)
+{
+    MenuItemRecord r = group(id, text, parent);
+    r.kind = MenuItemRecord::schemeKind();
+    r.qmlFile = QStringLiteral("qml/") + id + QStringLiteral(".qml");
+    r.interval = interval;
+    return r;
+}
+
+// "id<parent ID" per record, in order.
+QStringList ids(const QList<MenuItemRecord> &records)
+{
+    QStringList out;
+    for (const MenuItemRecord &r : records)
+        out << r.id + QLatin1Char('<') + r.parent;
+    return out;
+}
+
 MenuItemRecord sampleScheme()
 {
-    MenuItemRecord r = Fixtures::scheme(QStringLiteral("12"), QString(), QStringLiteral("0"));
+    MenuItemRecord r = scheme(QStringLiteral("12"), QString(), QStringLiteral("0"));
     r.readVariables = {{"K1", "kot.t1", "tKotła", "temp", QString()}, {"K1", "x", "x", "dziwny", QString()}};
     EventItemRecord combo{"combo", "kot.pompa", "K1", "Pompa obiegowa", {{"1", "Włącz"}, {"0", "Wyłącz"}}};
     r.events = {EventRecord{"pompa", {combo, EventItemRecord{"scheme", "k2", "-", "-", {}}}}, EventRecord{"pusty", {}}};
@@ -97,54 +125,41 @@ private slots:
                  kHead + "<!DOCTYPE project>\n<Project>\n"
                          " <Info revision=\"0\" teskVersion=\"v 0.8.12\" author=\"Serwis\" name=\"Kotłownia Główna\"/>\n"
                          " <SIP enabled=\"0\" serverAddres=\"\" number=\"\" password=\"\" userName=\"\"/>\n</Project>\n");
-        dir.write(ProjectFile::fileName(),
-                  "<X><Info name=\"Stara\" revision=\"2\"/><SIP enabled=\"tak\"/><Notes z=\"1\" a=\"2\"/></X>");
+        dir.write(ProjectFile::fileName(), "<X><Info name=\"Stara\" revision=\"2\" teskVersion=\"0.1\"/><SIP enabled=\"tak\"/>"
+                                           "<Notes z=\"1\" a=\"2\"/></X>");
         // Nothing of the previous project is kept: what the file lacks reads as empty.
-        ProjectInfo info = Fixtures::named(QStringLiteral("stara"));
+        ProjectInfo info = named(QStringLiteral("stara"));
         info.author = info.sipServer = info.sipPassword = info.sipUserName = QStringLiteral("stary");
         info.sipEnabled = true;
         QCOMPARE(ProjectFile::read(path, info), Status::Read);
         QVERIFY(info.author.isEmpty());
         info.name = QStringLiteral("Nowa");
         info.sipNumber = QStringLiteral("1001");
+        // Every save of one run writes the revision read at opening plus one.
+        QCOMPARE(ProjectFile::save(path, info, kLabel), QString());
         QCOMPARE(ProjectFile::save(path, info, kLabel), QString());
         // Attributes the element lacks are not added; unknown ones follow in name order.
         QCOMPARE(dir.read(ProjectFile::fileName()),
-                 kHead + "<X>\n <Info revision=\"3\" name=\"Nowa\"/>\n"
+                 kHead + "<X>\n <Info revision=\"3\" teskVersion=\"0.8.12\" name=\"Nowa\"/>\n"
                          " <SIP enabled=\"0\" serverAddres=\"\" number=\"1001\" password=\"\" userName=\"\"/>\n"
                          " <Notes a=\"2\" z=\"1\"/>\n</X>\n");
-    }
-
-    void revisionCounting()
-    {
-        TempWorkDir dir;
-        const QString path = dir.filePath(ProjectFile::fileName());
-        QFile::copy(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia/project.xml"), path);
-        ProjectInfo info;
-        QCOMPARE(ProjectFile::read(path, info), Status::Read);
-        ProjectInfo saved;
-        const auto savedRevision = [&] {
-            ProjectFile::save(path, info, kLabel);
-            ProjectFile::read(path, saved);
-            return saved.revision;
-        };
-        // Every save of one run writes the revision read at opening plus one.
-        QCOMPARE(savedRevision(), QStringLiteral("5"));
-        QCOMPARE(savedRevision(), QStringLiteral("5"));
-        QCOMPARE(saved.teskVersion, QStringLiteral("0.8.12"));
-        info = saved;
-        QCOMPARE(savedRevision(), QStringLiteral("6"));
-        info.revision = QStringLiteral("abc");
-        QCOMPARE(savedRevision(), QStringLiteral("1"));
+        ProjectFile::read(path, info);
+        ProjectFile::save(path, info, kLabel);
+        ProjectFile::read(path, info);
+        QCOMPARE(info.revision, QStringLiteral("4"));
+        info.revision = QStringLiteral("abc"); // not a number: counting starts again
+        ProjectFile::save(path, info, kLabel);
+        ProjectFile::read(path, info);
+        QCOMPARE(info.revision, QStringLiteral("1"));
     }
 
     void locations()
     {
+        // A folder keeps the separator it was typed with; one typed without
+        // any still prefixes the file names.
         const QString name = QStringLiteral("KotłowniaGłówna");
         QCOMPARE(ProjectPaths::newProjectLocation(QStringLiteral("C:/Projekty"), name), "C:/Projekty/" + name + "/");
         QCOMPARE(ProjectPaths::newProjectLocation(QStringLiteral("C:\\Projekty"), name), "C:\\Projekty\\" + name + "\\");
-        QCOMPARE(ProjectPaths::newProjectLocation(QStringLiteral("/home/serwis"), name), "/home/serwis/" + name + "/");
-        // A folder typed without its separator still prefixes the file names.
         QCOMPARE(ProjectPaths::asLocation(QStringLiteral("/srv/p")), QStringLiteral("/srv/p/"));
         QCOMPARE(ProjectPaths::asLocation(QStringLiteral("C:\\p\\")), QStringLiteral("C:\\p\\"));
         QCOMPARE(ProjectPaths::asLocation(QString()), QString());
@@ -177,8 +192,7 @@ private slots:
     {
         TempWorkDir dir;
         const MenuItemRecord r = sampleScheme();
-        const QString path = SchemeFile::path(dir.path() + QLatin1Char('/'), r.id);
-        QCOMPARE(path, dir.filePath(QStringLiteral("12.xml")));
+        const QString path = SchemeFile::path(location(dir), r.id);
         QCOMPARE(SchemeFile::write(path, r), QString());
         // Attributes in the same order at every run, whatever the hash seed.
         QCOMPARE(dir.read(QStringLiteral("12.xml")),
@@ -206,22 +220,11 @@ private slots:
         QCOMPARE(back.readVariables.value(0).device, QStringLiteral("K\uFFFD1"));
         QCOMPARE(back.readVariables.value(0).devVar, QStringLiteral("a\uFFFDb"));
         QCOMPARE(back.readVariables.value(0).qmlVar, QStringLiteral("\uFFFDx"));
-    }
-
-    void menuOfTheSampleProject()
-    {
-        const QString folder = TestPaths::dataDir() + QStringLiteral("/projects/kotlownia/");
-        QStringList unreadable;
-        const MenuTree tree = MenuFile::read(folder, &unreadable);
-        QCOMPARE(ids(tree.records), QStringList({"1<0", "p1<1", "1.1<1", "k1<1.1", "2<0", "w1<2"}));
-        QCOMPARE(tree.treeParents, QVector<int>({-1, 0, 0, 2, -1, 4}));
-        const MenuItemRecord &k1 = tree.records.at(3);
-        QCOMPARE(k1.interval, 5);
-        QCOMPARE(k1.qmlFile, QStringLiteral("qml/kociol.qml"));
-        QCOMPARE(k1.events.at(0).items.at(0).listValues.at(1).name, QStringLiteral("Wyłącz"));
-        QVERIFY(k1.events.at(0).items.at(1).listValues.isEmpty()); // not read under an "int" item
-        QCOMPARE(tree.records.at(1).interval, 0); // no interval attribute
-        QCOMPARE(unreadable, QStringList(folder + QStringLiteral("p1.xml"))); // p1's definition file
+        // Variables and events in any order; list values only under a list item.
+        SchemeFile::read(TestPaths::dataDir() + QStringLiteral("/projects/kotlownia/k1.xml"), back);
+        QCOMPARE(back.readVariables.size(), 2);
+        QCOMPARE(back.events.at(0).items.at(0).listValues.at(1).name, QStringLiteral("Wyłącz"));
+        QVERIFY(back.events.at(0).items.at(1).listValues.isEmpty()); // under an "int" item
     }
 
     void menuFileIsByteExact()
@@ -273,60 +276,55 @@ private slots:
         QCOMPARE(tree.treeParents, treeParents);
     }
 
-    void menuWriterPlacement_data()
+    void menuPlacement_data()
     {
         QTest::addColumn<QList<MenuItemRecord>>("records");
-        QTest::addColumn<QStringList>("readBack");
-        QTest::newRow("late parents") << QList<MenuItemRecord>{scheme("k1", "K", "1.1"), group("1.1", "Kuchnia", "1"),
-                                                               group("1", "Parter", "0")}
-                                      << QStringList({"1<0", "1.1<1", "k1<1.1"});
-        QTest::newRow("orphans at the top")
+        QTest::addColumn<bool>("throughFile"); // else laid out as a tree
+        QTest::addColumn<QStringList>("placed");
+        QTest::newRow("written: late parents")
+            << QList<MenuItemRecord>{scheme("k1", "K", "1.1"), group("1.1", "Kuchnia", "1"), group("1", "Parter", "0")} << true
+            << QStringList({"1<0", "1.1<1", "k1<1.1"});
+        QTest::newRow("written: orphans at the top")
             << QList<MenuItemRecord>{group("1", "A", "0"), scheme("lost", "Z", "9"), group("9.2", "B", "9"), scheme("child", "C", "9.2")}
-            << QStringList({"1<0", "9.2<9", "child<9.2", "lost<0"});
-        QTest::newRow("top-level scheme") << QList<MenuItemRecord>{scheme("top", "T", "0", 3), group("1", "G", "0")}
-                                          << QStringList({"1<0", "top<0"});
-        QTest::newRow("400 levels listed child first") << deepChain() << parentFirst(deepChain());
-    }
-
-    void menuWriterPlacement()
-    {
-        QFETCH(QList<MenuItemRecord>, records);
-        QFETCH(QStringList, readBack);
-        TempWorkDir dir;
-        QVERIFY(MenuFile::write(location(dir), records).isEmpty());
-        QCOMPARE(ids(MenuFile::read(location(dir)).records), readBack);
-    }
-
-    void treeLayout_data()
-    {
-        QTest::addColumn<QList<MenuItemRecord>>("records");
-        QTest::addColumn<QStringList>("rows");
-        QTest::newRow("two groups share an id") << QList<MenuItemRecord>{group("1", "A", "0"), group("1", "B", "0"), scheme("k", "K", "1")}
-                                                << QStringList({"1<0", "1<0", "k<1", "k<1"});
-        QTest::newRow("parent never comes")
-            << QList<MenuItemRecord>{group("7.1", "G", "7"), scheme("s", "S", "7.1"), scheme("t", "T", "8")}
+            << true << QStringList({"1<0", "9.2<9", "child<9.2", "lost<0"});
+        QTest::newRow("written: top-level scheme") << QList<MenuItemRecord>{scheme("top", "T", "0", 3), group("1", "G", "0")}
+                                                   << true << QStringList({"1<0", "top<0"});
+        QTest::newRow("tree: two groups share an id")
+            << QList<MenuItemRecord>{group("1", "A", "0"), group("1", "B", "0"), scheme("k", "K", "1")} << false
+            << QStringList({"1<0", "1<0", "k<1", "k<1"});
+        QTest::newRow("tree: parent never comes")
+            << QList<MenuItemRecord>{group("7.1", "G", "7"), scheme("s", "S", "7.1"), scheme("t", "T", "8")} << false
             << QStringList({"7.1<0", "s<7.1", "t<0"});
         // A child found before its group's row waits one pass, so the later one comes first.
-        QTest::newRow("passes order siblings")
+        QTest::newRow("tree: passes order siblings")
             << QList<MenuItemRecord>{scheme("a", "A", "1.1"), group("1.1", "G", "1"), scheme("b", "B", "1.1"), group("1", "P", "0")}
-            << QStringList({"1<0", "1.1<1", "b<1.1", "a<1.1"});
-        QTest::newRow("own parent") << QList<MenuItemRecord>{group("x", "X", "x"), scheme("k", "K", "x")}
-                                    << QStringList({"x<0", "k<x"});
-        QTest::newRow("400 levels listed child first") << deepChain() << parentFirst(deepChain());
+            << false << QStringList({"1<0", "1.1<1", "b<1.1", "a<1.1"});
+        QTest::newRow("tree: own parent") << QList<MenuItemRecord>{group("x", "X", "x"), scheme("k", "K", "x")} << false
+                                          << QStringList({"x<0", "k<x"});
+        for (bool throughFile : {true, false})
+            QTest::addRow("%s: 400 levels listed child first", throughFile ? "written" : "tree")
+                << deepChain() << throughFile << parentFirst(deepChain());
     }
 
-    void treeLayout()
+    void menuPlacement()
     {
         QFETCH(QList<MenuItemRecord>, records);
-        QFETCH(QStringList, rows);
-        QCOMPARE(shape(MenuTreeLayout::rebuild(records)), rows);
+        QFETCH(bool, throughFile);
+        QFETCH(QStringList, placed);
+        TempWorkDir dir;
+        if (throughFile) {
+            QVERIFY(MenuFile::write(location(dir), records).isEmpty());
+            QCOMPARE(ids(MenuFile::read(location(dir)).records), placed);
+        } else {
+            QCOMPARE(shape(MenuTreeLayout::rebuild(records)), placed);
+        }
     }
 
     void intervals()
     {
-        // Not a number or negative reads as 0 (back-to-back passes); beyond what
-        // the timer's milliseconds hold, as the longest period it can take.
-        const QList<QPair<QString, int>> cases = {{"10", 10}, {"0", 0}, {"5s", 0}, {"-3", 0}, {"2147484", 2147483},
+        // Missing, not a number or negative reads as 0 (back-to-back passes);
+        // beyond the timer's milliseconds, as the longest period it can take.
+        const QList<QPair<QString, int>> cases = {{"10", 10}, {"0", 0}, {"", 0}, {"5s", 0}, {"-3", 0}, {"2147484", 2147483},
                                                   {"99999999999999999999", 2147483}, {"-99999999999999999999", 0}};
         for (const auto &c : cases)
             QCOMPARE(MenuFile::intervalFromText(c.first), c.second);
@@ -356,16 +354,14 @@ private slots:
         // The quoted text after the colon: Text's own string is taken as a name
         // too; a call without a quoted name gives none.
         QCOMPARE(QmlText::itemClickedNames(QStringLiteral(
-                     "Rectangle {\n    signal itemClicked(string name)\n"
-                     "    MouseArea { onClicked: root.itemClicked(\"pompa1\") }\n"
-                     "    MouseArea { onClicked: { itemClicked( \" pompa2 \" ) } }\n"
-                     "    MouseArea { onClicked: itemClicked('zawor') }\n    MouseArea { onClicked: itemClicked(name) }\n"
-                     "    Text { text: \"itemClicked\" }\n    MouseArea { onClicked: root.itemClicked(\"pompa1\") }\n}\n")),
+                     "Rectangle {\n signal itemClicked(string name)\n MouseArea { onClicked: root.itemClicked(\"pompa1\") }\n"
+                     " MouseArea { onClicked: { itemClicked( \" pompa2 \" ) } }\n MouseArea { onClicked: itemClicked('zawor') }\n"
+                     " MouseArea { onClicked: itemClicked(name) }\n Text { text: \"itemClicked\" }\n"
+                     " MouseArea { onClicked: root.itemClicked(\"pompa1\") }\n}\n")),
                  QStringList({"pompa1", "pompa2", "zawor", "itemClicked", "pompa1"}));
-        QCOMPARE(QmlText::propertyNames(QStringLiteral(
-                     "Item {\n  property int level: 0\n  property   real  t1:21.5\n  property bool pumpOn\n"
-                     "  property color accent : \"red\"\n  // property int commented: 1\n  propertyChanges: 1\n"
-                     "  property variant\n}\n")),
+        QCOMPARE(QmlText::propertyNames(QStringLiteral("Item {\n  property int level: 0\n  property   real  t1:21.5\n"
+                                                       "  property bool pumpOn\n  property color accent : \"red\"\n"
+                                                       "  // property int commented: 1\n  propertyChanges: 1\n  property variant\n}\n")),
                  QStringList({"level", "t1", "pumpOn", "accent"}));
     }
 
@@ -397,17 +393,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<Status>("status");
-        const QStringList roots = {"Project", "Devices", "Menu", "VariablesMap"};
-        const QStringList files = {ProjectFile::fileName(), DeviceListFile::fileName(), MenuFile::fileName(), "k1.xml"};
-        for (int i = 0; i < files.size(); ++i) {
-            const QByteArray root = roots.at(i).toUtf8(), file = files.at(i).toUtf8();
-            QTest::addRow("%s missing", file.data()) << files.at(i) << QByteArray() << Status::Missing;
-            QTest::addRow("%s empty", file.data()) << files.at(i) << QByteArray() << Status::Unreadable;
-            QTest::addRow("%s truncated", file.data())
-                << files.at(i) << "<" + root + "><a id=\"1\"/><a id=\"2\" nam" << Status::Unreadable;
-            QTest::addRow("%s garbage", file.data()) << files.at(i) << QByteArray(300, '\xff') << Status::Unreadable;
-            QTest::addRow("%s nested 40000 deep", file.data())
-                << files.at(i) << Fixtures::deepDocument(roots.at(i)) << Status::Unreadable;
+        for (const QString &fileAndRoot : QStringList({"project.xml Project", "deviceList.xml Devices", "menuList.xml Menu", "k1.xml VariablesMap"})) {
+            const QString file = fileAndRoot.section(' ', 0, 0), root = fileAndRoot.section(' ', 1);
+            const QByteArray name = file.toUtf8();
+            QTest::addRow("%s missing", name.data()) << file << QByteArray() << Status::Missing;
+            QTest::addRow("%s empty", name.data()) << file << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s truncated", name.data()) << file << ("<" + root + "><a id=\"1\"/><a id=\"2\" nam").toUtf8() << Status::Unreadable;
+            QTest::addRow("%s garbage", name.data()) << file << QByteArray(300, '\xff') << Status::Unreadable;
+            QTest::addRow("%s nested 40000 deep", name.data()) << file << deepDocument(root) << Status::Unreadable;
         }
     }
 
@@ -422,27 +415,27 @@ private slots:
         if (status != Status::Missing)
             dir.write(file, content);
         const QString path = dir.filePath(file);
-        Status read = Status::Read;
-        if (file == ProjectFile::fileName()) {
-            ProjectInfo info = Fixtures::named(QStringLiteral("poprzedni"));
+        ProjectInfo info = named(QStringLiteral("poprzedni"));
+        MenuItemRecord scheme = sampleScheme();
+        QStringList unreadable;
+        Status read = status;
+        if (file == ProjectFile::fileName())
             read = ProjectFile::read(path, info);
-            QCOMPARE(info, Fixtures::named(QStringLiteral("poprzedni")));
-        } else if (file == DeviceListFile::fileName()) {
+        else if (file == DeviceListFile::fileName())
             QVERIFY(DeviceListFile::read(path, &read).isEmpty());
-        } else if (file == MenuFile::fileName()) {
-            QStringList unreadable;
-            QVERIFY(MenuFile::read(dir.path() + QLatin1Char('/'), &unreadable).records.isEmpty());
-            QCOMPARE(unreadable, status == Status::Missing ? QStringList() : QStringList(path));
-            read = status;
-        } else {
-            MenuItemRecord scheme = sampleScheme();
+        else if (file == MenuFile::fileName())
+            QVERIFY(MenuFile::read(location(dir), &unreadable).records.isEmpty());
+        else
             read = SchemeFile::read(path, scheme);
-            QVERIFY(scheme.readVariables.isEmpty() && scheme.events.isEmpty());
-        }
         QCOMPARE(read, status);
+        QCOMPARE(info, named(QStringLiteral("poprzedni")));
+        QCOMPARE(unreadable, file == MenuFile::fileName() && status != Status::Missing ? QStringList(path) : QStringList());
+        QCOMPARE(scheme.readVariables.isEmpty() && scheme.events.isEmpty(), file == QStringLiteral("k1.xml"));
     }
 
-    void everyWriterReportsAFolderThatIsGone()
+    // A write that cannot be done reports the file and why, and leaves
+    // everything as it was: no half-written file, no temporary one.
+    void failedWritesChangeNothing()
     {
         TempWorkDir dir;
         const QString gone = dir.filePath(QStringLiteral("gone/"));
@@ -450,15 +443,11 @@ private slots:
         QVERIFY(!ProjectFile::save(gone + ProjectFile::fileName(), ProjectInfo(), kLabel).isEmpty());
         QVERIFY(!DeviceListFile::write(gone + DeviceListFile::fileName(), DeviceList()).isEmpty());
         QVERIFY(!SchemeFile::write(gone + QStringLiteral("k1.xml"), sampleScheme()).isEmpty());
-        QVERIFY(!MenuFile::write(gone, {Fixtures::scheme("a", "A", "0")}).isEmpty());
+        QVERIFY(!MenuFile::write(gone, {scheme("a", "A", "0")}).isEmpty());
         QVERIFY(!ConfigFile::save(gone + QStringLiteral("config.xml"), AppSettings()).isEmpty());
         QVERIFY(!ConfigFile::writeFirstRun(gone + QStringLiteral("config.xml"), "/w", "eng").isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
-    }
 
-    void failedWriteKeepsOldFile()
-    {
-        TempWorkDir dir;
         const QString path = dir.filePath(DeviceListFile::fileName());
         DeviceListFile::write(path, {{"A", "1.1.1.1", "1", QString()}});
         const QByteArray before = dir.read(DeviceListFile::fileName());
@@ -474,19 +463,14 @@ private slots:
         QCOMPARE(error, path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EFBIG)));
         QCOMPARE(dir.read(DeviceListFile::fileName()), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(DeviceListFile::fileName()));
-    }
 
-    void onlyRegularFilesAreReplaced()
-    {
-        TempWorkDir dir;
+        // Only a regular file is replaced: never a link's target, nor a folder.
         QDir(dir.path()).mkdir(QStringLiteral("outside"));
         dir.write(QStringLiteral("outside/target.xml"), "keep");
         QFile::link(dir.filePath(QStringLiteral("outside/target.xml")), dir.filePath(QStringLiteral("link.xml")));
         QDir(dir.path()).mkdir(QStringLiteral("folder.xml"));
-        for (const QString &name : {QStringLiteral("link.xml"), QStringLiteral("folder.xml")}) {
-            const QString error = DeviceListFile::write(dir.filePath(name), DeviceList());
-            QVERIFY2(error.startsWith(dir.filePath(name) + QStringLiteral(": ")), qPrintable(error));
-        }
+        for (const QString &name : {QStringLiteral("link.xml"), QStringLiteral("folder.xml")})
+            QVERIFY(DeviceListFile::write(dir.filePath(name), DeviceList()).startsWith(dir.filePath(name) + QStringLiteral(": ")));
         QCOMPARE(dir.read(QStringLiteral("outside/target.xml")), QByteArray("keep"));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("link.xml"))).isSymLink());
     }
@@ -497,8 +481,8 @@ private slots:
     {
         TempWorkDir dir;
         const QString folder = dir.filePath(QStringLiteral("p/"));
-        Fixtures::copySample(folder);
-        const QByteArray deep = Fixtures::deepDocument(QStringLiteral("Devices"));
+        copySample(folder);
+        const QByteArray deep = deepDocument(QStringLiteral("Devices"));
         dir.write(QStringLiteral("p/deviceList.xml"), deep);
         // A save killed half-way left its temporary file behind.
         dir.write(QStringLiteral("p/menuList.xml.Ab12Cd"), "<Menu>");

@@ -111,6 +111,17 @@ private slots:
         Dialogs::presetPath(QString()); // cancelled chooser
         w.menuOpenProject();
         QVERIFY(!w.isProjectOpen());
+        // Without a project nothing is saved, whatever was edited.
+        ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
+        action(w, "actionDevices")->trigger();
+        QVERIFY(driver.ran());
+        QVERIFY(!action(w, "actionSaveProject")->isEnabled());
+        Dialogs::presetAnswer(QMessageBox::Ok);
+        w.menuSaveProject();
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().first().kind, Dialogs::Warning);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList(QStringLiteral("config.xml")));
+        Dialogs::reset();
         const QString folder = openSample(w);
         // The operator learns which file could not be read.
         QCOMPARE(Dialogs::shown().size(), 1);
@@ -140,6 +151,8 @@ private slots:
         const ProjectInfo saved = savedInfo(empty);
         QCOMPARE(saved.name, QStringLiteral("pusty"));
         QVERIFY(saved.author.isEmpty() && saved.sipPassword.isEmpty() && saved.sipServer.isEmpty());
+        QVERIFY(w.close()); // nothing to save: no question
+        QCOMPARE(Dialogs::shown().size(), 1);
     }
 
     void openLastProjectAtStart()
@@ -208,22 +221,6 @@ private slots:
         Dialogs::presetAnswer(QMessageBox::Save);
         QVERIFY(w.close());
         QCOMPARE(savedInfo(folder).author, QStringLiteral("Ktoś"));
-    }
-
-    void nothingIsSavedWithoutAProject()
-    {
-        MainWindow w;
-        ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
-        action(w, "actionDevices")->trigger();
-        QVERIFY(driver.ran());
-        QVERIFY(!action(w, "actionSaveProject")->isEnabled());
-        Dialogs::presetAnswer(QMessageBox::Ok);
-        w.menuSaveProject();
-        QCOMPARE(Dialogs::shown().size(), 1);
-        QCOMPARE(Dialogs::shown().first().kind, Dialogs::Warning);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList(QStringLiteral("config.xml")));
-        QVERIFY(w.close()); // nothing to save: no question
-        QCOMPARE(Dialogs::shown().size(), 1);
     }
 
 private:
