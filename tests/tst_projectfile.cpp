@@ -8,6 +8,7 @@
 #include "projectpaths.h"
 #include "qmltext.h"
 #include "schemefile.h"
+#include "startup.h"
 #include "tempworkdir.h"
 #include "testpaths.h"
 
@@ -21,13 +22,22 @@
 
 using namespace Fixtures;
 using Status = XmlRead::Status;
+using Load = ConfigFile::LoadResult;
 Q_DECLARE_METATYPE(XmlRead::Status)
+Q_DECLARE_METATYPE(ConfigFile::LoadResult)
 Q_DECLARE_METATYPE(QList<MenuItemRecord>)
 
 namespace {
 
 const QString kLabel = QStringLiteral("v 0.8.12");
 const QByteArray kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+const QByteArray kFull =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE config>\n<Config>\n"
+    " <AppSettings workspaceDir=\"/home/serwis/Projekty\" Language=\"pl\"/>\n"
+    " <LastProject location=\"/home/serwis/Projekty/Kotlownia/\" name=\"Kotłownia\"/>\n"
+    " <Settings>\n  <LogSettings showData=\"1\" showErrors=\"0\" showInfo=\"1\" showWarnings=\"0\"/>\n </Settings>\n"
+    " <Extra keep=\"me\"/>\n"
+    "</Config>\n";
 
 MenuItemRecord group(const QString &id, const QString &text, const QString &parent)
 {
@@ -107,6 +117,14 @@ QStringList shape(const MenuTree &tree)
         out << tree.records.at(i).id + QLatin1Char('<') + (p < 0 ? QStringLiteral("0") : tree.records.at(p).id);
     }
     return out;
+}
+
+// "workspace|location|name|" then the log switches (data, errors, info,
+// warnings) and whether the file held them.
+QString summary(const AppSettings &s, bool logRead)
+{
+    return QStringLiteral("%1|%2|%3|").arg(s.workspaceDir, s.projectLocation, s.projectName)
+        + QString::asprintf("%d%d%d%d", s.showData, s.showErrors, s.showInfo, s.showWarnings) + (logRead ? "|log" : "");
 }
 
 } // namespace
@@ -473,6 +491,110 @@ private slots:
             QVERIFY(DeviceListFile::write(dir.filePath(name), DeviceList()).startsWith(dir.filePath(name) + QStringLiteral(": ")));
         QCOMPARE(dir.read(QStringLiteral("outside/target.xml")), QByteArray("keep"));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("link.xml"))).isSymLink());
+    }
+
+    void configReading_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<Load>("result");
+        QTest::addColumn<QString>("settings");
+        const QString untouched = QStringLiteral("before|stale||1111");
+        QTest::newRow("missing file") << QByteArray() << "eng" << Load::Missing << untouched;
+        QTest::newRow("complete") << kFull << "pl" << Load::Loaded
+                                  << "/home/serwis/Projekty|/home/serwis/Projekty/Kotlownia/|Kotłownia|1010|log";
+        QTest::newRow("empty file") << QByteArray() << QString() << Load::Unparsable << untouched;
+        QTest::newRow("truncated") << kFull.left(120) << QString() << Load::Unparsable << untouched;
+        QTest::newRow("garbage") << QByteArray(2000, '\xff') << QString() << Load::Unparsable << untouched;
+        QTest::newRow("nested 40000 deep") << deepDocument(QStringLiteral("Config")) << QString()
+                                           << Load::Unparsable << untouched;
+        QTest::newRow("no Language") << QByteArray("<Config><AppSettings workspaceDir=\"x\"/></Config>") << QString()
+                                     << Load::Loaded << "x|stale||1111";
+        // The workspace comes from the later element; so does the language.
+        QTest::newRow("two AppSettings")
+            << QByteArray("<Config><AppSettings Language=\"pl\"/><AppSettings workspaceDir=\"b\"/></Config>") << QString()
+            << Load::Loaded << "b|stale||1111";
+        // Any root; a missing attribute reads as empty, a missing switch as off;
+        // "7" is non-zero, "yes" is not a number; only LogSettings inside
+        // Settings count, and only elements right below the root.
+        QTest::newRow("reading rules")
+            << QByteArray("<Anything><AppSettings workspaceDir=\"a\"/><AppSettings workspaceDir=\"b\"/>"
+                          "<Wrapper><AppSettings workspaceDir=\"nested\"/></Wrapper><LastProject name=\"p\"/>"
+                          "<Settings><Other/><LogSettings showData=\"7\" showErrors=\"yes\" showWarnings=\"1\"/>"
+                          "</Settings><LogSettings showData=\"0\"/></Anything>")
+            << QString() << Load::Loaded << "b||p|1001|log";
+        // A location typed without its separator still prefixes the file names.
+        QTest::newRow("location without separator")
+            << QByteArray("<Config><LastProject location=\"/srv/p\" name=\"p\"/></Config>") << QString() << Load::Loaded
+            << "before|/srv/p/|p|1111";
+    }
+
+    void configReading()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, language);
+        QFETCH(Load, result);
+        QFETCH(QString, settings);
+        TempWorkDir dir;
+        if (result != Load::Missing)
+            dir.write(QStringLiteral("config.xml"), content);
+        QCOMPARE(ConfigFile::startupLanguage(ConfigFile::defaultPath()), language);
+        AppSettings s;
+        s.workspaceDir = QStringLiteral("before");
+        s.projectLocation = QStringLiteral("stale");
+        bool logRead = false;
+        QCOMPARE(ConfigFile::load(ConfigFile::defaultPath(), s, &logRead), result);
+        QCOMPARE(summary(s, logRead), settings);
+    }
+
+    void smallScreensGetTheWindowMaximized() { QVERIFY(Startup::shouldMaximize(768) && !Startup::shouldMaximize(769)); }
+
+    void configSaveKeepsOtherContent()
+    {
+        TempWorkDir dir;
+        dir.write(QStringLiteral("config.xml"), kFull);
+        AppSettings s;
+        ConfigFile::load(ConfigFile::defaultPath(), s);
+        QCOMPARE(ConfigFile::save(ConfigFile::defaultPath(), s), QString());
+        QCOMPARE(dir.read(QStringLiteral("config.xml")), kFull);
+        s.projectName = QStringLiteral("Wentylacja");
+        s.projectLocation = QStringLiteral("/p/Wentylacja/");
+        s.workspaceDir = QStringLiteral("/p"); // chosen since the start
+        s.showErrors = true;
+        s.showData = false;
+        QCOMPARE(ConfigFile::save(ConfigFile::defaultPath(), s), QString());
+        QCOMPARE(dir.read(QStringLiteral("config.xml")),
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE config>\n<Config>\n"
+                            " <AppSettings workspaceDir=\"/p\" Language=\"pl\"/>\n"
+                            " <LastProject location=\"/p/Wentylacja/\" name=\"Wentylacja\"/>\n"
+                            " <Settings>\n  <LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"1\" showWarnings=\"0\"/>\n"
+                            " </Settings>\n <Extra keep=\"me\"/>\n</Config>\n"));
+        // Attributes LastProject lacks are not added; LogSettings gets all four.
+        dir.write(QStringLiteral("config.xml"), "<Config><LastProject name=\"old\"/><Settings><LogSettings/></Settings></Config>");
+        s.showInfo = false;
+        ConfigFile::save(ConfigFile::defaultPath(), s);
+        QCOMPARE(dir.read(QStringLiteral("config.xml")),
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Config>\n <LastProject name=\"Wentylacja\"/>\n"
+                            " <Settings>\n  <LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"0\" showWarnings=\"0\"/>\n"
+                            " </Settings>\n</Config>\n"));
+    }
+
+    void configSaveWithoutUsableFile()
+    {
+        // A run whose wizard was cancelled must not leave an empty config.xml
+        // behind: the next start would lose the language and the last project.
+        TempWorkDir dir;
+        AppSettings s;
+        s.projectName = QStringLiteral("Demo");
+        s.projectLocation = QStringLiteral("/p/Demo/");
+        s.showWarnings = false;
+        QCOMPARE(ConfigFile::save(ConfigFile::defaultPath(), s), QString());
+        QCOMPARE(ConfigFile::startupLanguage(ConfigFile::defaultPath()), QStringLiteral("eng"));
+        AppSettings back;
+        QCOMPARE(ConfigFile::load(ConfigFile::defaultPath(), back), Load::Loaded);
+        QCOMPARE(back.projectName, QStringLiteral("Demo"));
+        QCOMPARE(back.projectLocation, QStringLiteral("/p/Demo/"));
+        QVERIFY(back.showData && back.showErrors && back.showInfo && !back.showWarnings);
     }
 
     // Unreadable files are copied aside before a save replaces them; once

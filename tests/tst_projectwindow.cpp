@@ -1,14 +1,21 @@
 #include "dialogs.h"
+#include "firstrun.h"
 #include "logmodel.h"
 #include "mainwindow.h"
 #include "modaldriver.h"
 #include "projectfile.h"
 #include "projectfixtures.h"
+#include "startup.h"
 #include "tempworkdir.h"
 #include "widgetlookup.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -223,6 +230,75 @@ private slots:
         QCOMPARE(savedInfo(folder).author, QStringLiteral("Ktoś"));
     }
 
+    void wizardAcceptedWritesConfig()
+    {
+        TempWorkDir dir; // no config.xml: the first start
+        Dialogs::presetPath(QString()); // a cancelled chooser changes nothing
+        Dialogs::presetPath(QStringLiteral("/srv/Projekty"));
+        Dialogs::presetAnswer(QMessageBox::Ok);
+        ModalDriver driver([](QWidget *modal) {
+            auto *wizard = qobject_cast<FirstRun *>(modal);
+            QVERIFY(wizard);
+            auto *finish = child<QPushButton>(wizard, "pushButton_2");
+            auto *edit = child<QLineEdit>(wizard, "lineEdit");
+            QVERIFY(!finish->isEnabled());
+            QTest::keyClicks(edit, QStringLiteral("/typed"));
+            QVERIFY(finish->isEnabled());
+            QCOMPARE(wizard->workspaceDir(), QStringLiteral("/typed"));
+            QCOMPARE(wizard->language(), QStringLiteral("eng"));
+            QTest::mouseClick(child<QToolButton>(wizard, "toolButton"), Qt::LeftButton);
+            QCOMPARE(edit->text(), QStringLiteral("/typed"));
+            edit->clear();
+            QVERIFY(!finish->isEnabled());
+            QTest::mouseClick(child<QToolButton>(wizard, "toolButton"), Qt::LeftButton);
+            QCOMPARE(edit->text(), QStringLiteral("/srv/Projekty"));
+            child<QComboBox>(wizard, "comboBox")->setCurrentIndex(1);
+            QTest::mouseClick(finish, Qt::LeftButton);
+        });
+        MainWindow window;
+        QVERIFY(driver.ran());
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().first().title, QString());
+        QCOMPARE(Dialogs::shown().first().text, QStringLiteral("Język w programie zostanie zmieniony po ponownym uruchomieniu"));
+        QCOMPARE(dir.read(QStringLiteral("config.xml")),
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE config>\n<Config>\n"
+                            " <AppSettings workspaceDir=\"/srv/Projekty\" Language=\"pl\"/>\n"
+                            " <LastProject location=\"\" name=\"\"/>\n <Settings>\n"
+                            "  <LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"1\" showWarnings=\"0\"/>\n"
+                            " </Settings>\n</Config>\n"));
+        QCOMPARE(window.appSettings().workspaceDir, QStringLiteral("/srv/Projekty"));
+        // This run keeps every log switch on; the stored ones apply next start.
+        QVERIFY(child<QCheckBox>(&window, "dataCheckBox")->isChecked());
+        QVERIFY(window.logModel()->filter().data && window.logModel()->filter().warnings);
+    }
+
+    // Cancelled, the wizard writes nothing.
+    void wizardSpeaksEnglishOnFirstStart()
+    {
+        TempWorkDir dir;
+        dir.installTranslations();
+        QVERIFY(Startup::installTranslation(*qApp, QStringLiteral("eng")));
+        QString title;
+        QString finishText;
+        ModalDriver driver([&](QWidget *modal) {
+            title = modal->windowTitle();
+            finishText = child<QPushButton>(modal, "pushButton_2")->text();
+            qobject_cast<QDialog *>(modal)->reject();
+        });
+        {
+            MainWindow window;
+            QVERIFY(driver.ran());
+            QCOMPARE(window.logModel()->entries().first().text, QStringLiteral("Program started, logging begun"));
+            QCOMPARE(window.appSettings().workspaceDir, QString());
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("config.xml"))));
+        for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
+            qApp->removeTranslator(t);
+            delete t;
+        }
+        QCOMPARE(title, QStringLiteral("Welcome to Tesk-Control!"));
+        QCOMPARE(finishText, QStringLiteral("Finish"));
+    }
 private:
     // Opens a copy of the sample project (whose unreadable p1.xml is
     // reported) and returns its folder.
