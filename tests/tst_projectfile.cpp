@@ -93,21 +93,6 @@ QString location(const TempWorkDir &dir)
     return dir.path() + QLatin1Char('/');
 }
 
-// Groups 1, 1.1, 1.1.1 ... 400 levels deep, listed child first.
-QList<MenuItemRecord> deepChain()
-{
-    QList<MenuItemRecord> chain;
-    QString id = QStringLiteral("1");
-    for (int level = 0; level < 400; ++level, id += QStringLiteral(".1"))
-        chain.prepend(group(id, id, level == 0 ? QStringLiteral("0") : id.left(id.size() - 2)));
-    return chain;
-}
-
-QStringList parentFirst(const QList<MenuItemRecord> &chain)
-{
-    return ids(QList<MenuItemRecord>(chain.crbegin(), chain.crend()));
-}
-
 // "id<id of the parent row" per row in creation order, 0 at the top.
 QStringList shape(const MenuTree &tree)
 {
@@ -319,9 +304,14 @@ private slots:
             << false << QStringList({"1<0", "1.1<1", "b<1.1", "a<1.1"});
         QTest::newRow("tree: own parent") << QList<MenuItemRecord>{group("x", "X", "x"), scheme("k", "K", "x")} << false
                                           << QStringList({"x<0", "k<x"});
+        QList<MenuItemRecord> chain; // groups 1, 1.1, 1.1.1 ... 400 levels deep, listed child first
+        QString id = QStringLiteral("1");
+        for (int level = 0; level < 400; ++level, id += QStringLiteral(".1"))
+            chain.prepend(group(id, id, level == 0 ? QStringLiteral("0") : id.left(id.size() - 2)));
+        const QStringList parentFirst = ids(QList<MenuItemRecord>(chain.crbegin(), chain.crend()));
         for (bool throughFile : {true, false})
             QTest::addRow("%s: 400 levels listed child first", throughFile ? "written" : "tree")
-                << deepChain() << throughFile << parentFirst(deepChain());
+                << chain << throughFile << parentFirst;
     }
 
     void menuPlacement()
@@ -591,10 +581,9 @@ private slots:
         QCOMPARE(ConfigFile::save(ConfigFile::defaultPath(), s), QString());
         QCOMPARE(ConfigFile::startupLanguage(ConfigFile::defaultPath()), QStringLiteral("eng"));
         AppSettings back;
-        QCOMPARE(ConfigFile::load(ConfigFile::defaultPath(), back), Load::Loaded);
-        QCOMPARE(back.projectName, QStringLiteral("Demo"));
-        QCOMPARE(back.projectLocation, QStringLiteral("/p/Demo/"));
-        QVERIFY(back.showData && back.showErrors && back.showInfo && !back.showWarnings);
+        bool logRead = false;
+        QCOMPARE(ConfigFile::load(ConfigFile::defaultPath(), back, &logRead), Load::Loaded);
+        QCOMPARE(summary(back, logRead), QStringLiteral("|/p/Demo/|Demo|1110|log"));
     }
 
     // Unreadable files are copied aside before a save replaces them; once
