@@ -287,6 +287,7 @@ private slots:
         QCOMPARE(title, QStringLiteral("Welcome to Tesk-Control!"));
         QCOMPARE(finishText, QStringLiteral("Finish"));
     }
+
 private:
     // Opens a copy of the sample project (whose unreadable p1.xml is
     // reported) and returns its folder.
