@@ -125,12 +125,8 @@ private slots:
                          " <SIP enabled=\"0\" serverAddres=\"\" number=\"\" password=\"\" userName=\"\"/>\n</Project>\n");
         dir.write(ProjectFile::fileName(), "<X><Info name=\"Stara\" revision=\"2\" teskVersion=\"0.1\"/><SIP enabled=\"tak\"/>"
                                            "<Notes z=\"1\" a=\"2\"/></X>");
-        // Nothing of the previous project is kept: what the file lacks reads as empty.
-        ProjectInfo info = named(QStringLiteral("stara"));
-        info.author = info.sipServer = info.sipPassword = info.sipUserName = QStringLiteral("stary");
-        info.sipEnabled = true;
+        ProjectInfo info;
         QCOMPARE(ProjectFile::read(path, info), Status::Read);
-        QVERIFY(info.author.isEmpty());
         info.name = QStringLiteral("Nowa");
         info.sipNumber = QStringLiteral("1001");
         // Every save of one run writes the revision read at opening plus one.
@@ -149,6 +145,10 @@ private slots:
         ProjectFile::save(path, info, kLabel);
         ProjectFile::read(path, info);
         QCOMPARE(info.revision, QStringLiteral("1"));
+        // Nothing of the previous project is kept: what the file lacks reads as empty.
+        dir.write(ProjectFile::fileName(), "<Project><Info name=\"n\"/></Project>");
+        QCOMPARE(ProjectFile::read(path, info), Status::Read);
+        QCOMPARE(info, named(QStringLiteral("n")));
     }
 
     void locations()
