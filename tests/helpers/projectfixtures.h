@@ -1,39 +1,19 @@
 #pragma once
 
-#include "menutree.h"
+#include "projectinfo.h"
 
 #include <QByteArray>
-#include <QStringList>
 
-// Records, sample folders and hostile files shared by the project suites.
+// Project information, the sample project and hostile files for the project suites.
 namespace Fixtures {
 
-MenuItemRecord group(const QString &id, const QString &text, const QString &parent);
-MenuItemRecord scheme(const QString &id, const QString &text, const QString &parent, int interval = 0);
-
-// "id<parent ID" per record, in order.
-QStringList ids(const QList<MenuItemRecord> &records);
+// Project information holding nothing but a name.
+ProjectInfo named(const QString &name);
 
 // Copies the sample project (its p1.xml does not parse) to folder.
 void copySample(const QString &folder);
 
-// A document whose elements nest `levels` deep: the DOM parser's stack
-// would not survive it.
+// Elements nested `levels` deep: more than the DOM parser's stack survives.
 QByteArray deepDocument(const QString &root, int levels = 40000);
-
-// Every file in folder with its bytes and modification time.
-QStringList snapshot(const QString &folder);
-
-// While it lives, no file of this process may grow beyond `bytes`: a write
-// fails part-way, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(qint64 bytes);
-    ~FileSizeLimit();
-
-private:
-    qint64 m_previous;
-};
 
 } // namespace Fixtures
