@@ -232,8 +232,9 @@ void DataSet::failCurrent(void (DataSet::*report)(QString))
         return;
     const QString address = m_addresses.at(m_index);
     const bool writing = !m_reading;
-    if (!writing)
+    if (!writing) {
         stop();
+    }
     emit(this->*report)(address);
     if (writing)
         nextWrite();

@@ -29,6 +29,8 @@ public:
     void setProjectFolder(const QString &path);
     void setScheme(const MenuItemRecord &record);
     void setEvent(const EventRecord &event);
+    // The record's name hides QObject's event handler, which stays reachable.
+    using QDialog::event;
     EventRecord event() const;
     EventItemAddEdit *itemDialog() const { return m_itemDialog; }
 
