@@ -44,7 +44,6 @@ private slots:
         d.openFile(dir.filePath(QStringLiteral("a/heater.qml")));
         d.openFile(dir.filePath(QStringLiteral("a/../a/heater.qml")));
         QCOMPARE(d.fileCount(), 1);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Tesk-Designer [heater.qml]"));
         d.openFile(dir.filePath(QStringLiteral("b/heater.qml")));
         QCOMPARE(tabs(d)->tabText(1), QStringLiteral("heater.qml (b)"));
         QCOMPARE(d.currentEditor()->toPlainText(), QStringLiteral("Rectangle {}\n"));
@@ -110,11 +109,9 @@ private slots:
         Dialogs::presetAnswer(QMessageBox::Cancel);
         QVERIFY(!d.close());
         QCOMPARE(d.fileCount(), 1);
-        QCOMPARE(Dialogs::shown().size(), 2);
         Dialogs::presetAnswer(QMessageBox::Discard);
         QVERIFY(d.close());
         d.openFile(dir.filePath(QStringLiteral("a.qml")));
-        QCOMPARE(d.currentEditor()->toPlainText(), QStringLiteral("Item {}\n"));
         trigger(d, "actionSave");
         QCOMPARE(dir.read(QStringLiteral("a.qml")), QByteArray("Item {}\n"));
     }

@@ -14,7 +14,6 @@
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace EditorDriving;
@@ -47,6 +46,7 @@ private slots:
         m_sim->controller().mac = QStringList({"00", "1a", "2b", "3c", "4d", "5e"});
         m_sim->controller().serial = QStringList({"12", "7", "A", "5"});
         m_sim->controller().version = QStringList({"2", "4", "1"});
+        SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort)->setFault(SimFault::Silent);
     }
 
     void cleanup() { ModalDriver::closeAllModals(); Dialogs::reset(); }
@@ -111,23 +111,6 @@ private slots:
         }
     }
 
-    void readingTimeout()
-    {
-        SimControllers::start(this, TestNet::host(2), QByteArray(), deviceAddEdit::kPort)->setFault(SimFault::Silent);
-        deviceAddEdit editor;
-        editor.readingLink()->setTimeoutMs(300);
-        editor.setDeviceFields({TestNet::host(2), "x", "X", QString()});
-        editor.show();
-        editor.on_lineEdit_editingFinished();
-        QCOMPARE(text(&editor, "macLineEdit"), QStringLiteral("Odczytuje dane..."));
-        QTRY_COMPARE(text(&editor, "versionLineEdit"), QStringLiteral("Brak połączenia ze sterownikiem"));
-        QVERIFY(!progressShown(&editor));
-        // Fields left empty are refused on confirm.
-        editor.setDeviceFields({QString(), "opis", "id", QString()});
-        QCOMPARE(refusal(&editor, "pushButton"), QStringLiteral("Wszystkie pola muszą być wypełnione"));
-        QCOMPARE(editor.result(), 0);
-    }
-
     void deviceList()
     {
         deviceManagement dialog;
@@ -145,9 +128,20 @@ private slots:
             press(modal, "pushButton");
         }));
         QCOMPARE(dialog.devices(), (DeviceList{first, {"B", "10.0.0.1", "1", "drugi"}}));
+        // A new controller that stays silent is shown as not reached; fields
+        // left empty are refused on confirm.
         QVERIFY(onModal([&] { press(&dialog, "addDeviceButton"); }, [](QWidget *modal) {
-            qobject_cast<deviceAddEdit *>(modal)->setDeviceFields({"10.0.0.2", "Wentylacja", "W1", "1234"});
-            press(modal, "pushButton");
+            auto *editor = qobject_cast<deviceAddEdit *>(modal);
+            editor->readingLink()->setTimeoutMs(300);
+            editor->setDeviceFields({TestNet::host(2), "x", "X", QString()});
+            editor->on_lineEdit_editingFinished();
+            QCOMPARE(text(editor, "macLineEdit"), QStringLiteral("Odczytuje dane..."));
+            QTRY_COMPARE(text(editor, "versionLineEdit"), QStringLiteral("Brak połączenia ze sterownikiem"));
+            QVERIFY(!progressShown(editor));
+            editor->setDeviceFields({QString(), "opis", "id", QString()});
+            QCOMPARE(refusal(editor, "pushButton"), QStringLiteral("Wszystkie pola muszą być wypełnione"));
+            editor->setDeviceFields({"10.0.0.2", "Wentylacja", "W1", "1234"});
+            press(editor, "pushButton");
         }));
         QCOMPARE(tree->topLevelItem(2)->text(2), QStringLiteral("1234"));
         // The question names the controller; No keeps it.
@@ -155,6 +149,7 @@ private slots:
         Dialogs::presetAnswer(QMessageBox::No);
         press(&dialog, "deleteDeviceButton");
         QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Napewno chcesz usunąć sterownik z listy ?\n\nW1 (10.0.0.2) Wentylacja"));
+        QCOMPARE(dialog.devices().size(), 3);
         Dialogs::presetAnswer(QMessageBox::Yes);
         press(&dialog, "deleteDeviceButton");
         QCOMPARE(dialog.devices().size(), 2);
@@ -192,7 +187,6 @@ private slots:
         for (const QColor &c : {QColor(12, 34, 56), QColor(12, 34, 56), QColor()})
             picker.setCurrentColor(c);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(picker.popup()->items().size(), 18);
         QCOMPARE(picker.text(), QStringLiteral("Custom"));
         QVERIFY(picker.popup()->items().last()->isSelected());
         picker.setCurrentColor(Qt::blue);
