@@ -90,7 +90,6 @@ private slots:
 
         // A ticked row gets a line drawn as chosen; the picker shows Black, and
         // the line is black whether Black is picked again or not.
-        const QString name = QStringLiteral("kot.zadana");
         for (const QColor &pick : {QColor(Qt::darkGreen), QColor(), QColor(Qt::black)}) {
             QVERIFY(onModal([&] { doubleClick(editor, "kot.zadana", 3); }, [&](QWidget *modal) {
                 auto *dialog = qobject_cast<AddPlotDialog *>(modal);
@@ -99,15 +98,15 @@ private slots:
                 dialog->colorPicker()->setCurrentColor(pick);
                 press(modal, "okButton");
             }));
-            QCOMPARE(editor.rowOf(name)->checkState(3), Qt::Checked);
-            QtCharts::QLineSeries *series = editor.chart()->series(name);
+            QCOMPARE(editor.rowOf(QStringLiteral("kot.zadana"))->checkState(3), Qt::Checked);
+            QtCharts::QLineSeries *series = editor.chart()->series(QStringLiteral("kot.zadana"));
             QCOMPARE(series->pen().style(), Qt::DashLine);
             QCOMPARE(series->pen().color(), pick.isValid() ? pick : QColor(Qt::black));
             QTRY_VERIFY(series->count() >= 2); // points from the periodic update
             editor.chart()->track(editor.chart()->rect().center());
             QVERIFY(editor.chart()->trackerText().contains(QStringLiteral("kot.zadana = 75")));
             doubleClick(editor, "kot.zadana", 3); // unticked: the line goes
-            QVERIFY(!editor.chart()->hasLine(name));
+            QVERIFY(!editor.chart()->hasLine(QStringLiteral("kot.zadana")));
         }
     }
 
@@ -140,6 +139,7 @@ private slots:
             QVERIFY(!progressShown(editor));
             editor->setDeviceFields({QString(), "opis", "id", QString()});
             QCOMPARE(refusal(editor, "pushButton"), QStringLiteral("Wszystkie pola muszą być wypełnione"));
+            QCOMPARE(editor->result(), 0);
             editor->setDeviceFields({"10.0.0.2", "Wentylacja", "W1", "1234"});
             press(editor, "pushButton");
         }));

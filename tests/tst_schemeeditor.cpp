@@ -103,11 +103,7 @@ MenuItemRecord rec(const char *kind, const char *id, const char *text, const cha
 
 QTreeWidget *menuTree(QWidget *d) { return child<QTreeWidget>(d, "treeWidget"); }
 QTreeWidgetItem *menuRow(QWidget *d, const char *text) { return menuTree(d)->findItems(QString::fromUtf8(text), Qt::MatchExactly | Qt::MatchRecursive).value(0); }
-QWidget *select(QWidget *d, const char *text)
-{
-    clickRow(menuTree(d), menuRow(d, text));
-    return d;
-}
+QWidget *select(QWidget *d, const char *text) { clickRow(menuTree(d), menuRow(d, text)); return d; }
 
 // Adds through the small dialog: a group, or a scheme when an ID is given.
 void addEntry(QWidget *d, const QString &name, const QString &schemeId = QString())
@@ -418,8 +414,7 @@ private slots:
         QCOMPARE(addChoice("1", "Znowu"), QStringLiteral("Podana wartość została już przypisana, proszę wprowadzić inną wartość."));
         QVERIFY(addChoice("0", "Wyłącz").isEmpty());
         press(&d, "okButton");
-        QCOMPARE(d.item().type, QStringLiteral("combo"));
-        QCOMPARE(d.item().listValues, (QList<ListValueRecord>{{"1", "Włącz"}, {"0", "Wyłącz"}}));
+        QCOMPARE(d.item(), (Item{"combo", QString(), QString(), QString(), {{"1", "Włącz"}, {"0", "Wyłącz"}}}));
     }
 
     void editingKeepsTheStoredTarget_data()
