@@ -19,7 +19,7 @@ inline QString text(QWidget *dialog, const char *field) { return child<QLineEdit
 inline void type(QWidget *dialog, const char *field, const QString &text) { child<QLineEdit>(dialog, field)->setText(text); }
 
 // A push button of the dialog itself, never one of a dialog it holds.
-inline QPushButton *button(QWidget *dialog, const char *name) { return dialog->findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly); }
+inline QPushButton *button(QWidget *dialog, const char *name) { return dialog->findChild<QPushButton *>(QLatin1String(name), Qt::FindDirectChildrenOnly); }
 
 inline void press(QWidget *dialog, const char *name) { QTest::mouseClick(button(dialog, name), Qt::LeftButton); }
 
