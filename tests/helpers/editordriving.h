@@ -1,7 +1,10 @@
 #pragma once
 
+#include "dialogs.h"
 #include "modaldriver.h"
+#include "widgetlookup.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -11,20 +14,23 @@
 // the modal dialogs they open.
 namespace EditorDriving {
 
+inline QComboBox *combo(QWidget *dialog, const char *name) { return child<QComboBox>(dialog, name); }
+inline QString text(QWidget *dialog, const char *field) { return child<QLineEdit>(dialog, field)->text(); }
+inline void type(QWidget *dialog, const char *field, const QString &text) { child<QLineEdit>(dialog, field)->setText(text); }
+
 // A push button of the dialog itself, never one of a dialog it holds.
-inline QPushButton *button(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
+inline QPushButton *button(QWidget *dialog, const char *name) { return dialog->findChild<QPushButton *>(QLatin1String(name), Qt::FindDirectChildrenOnly); }
 
-inline void press(QWidget *dialog, const char *name)
-{
-    QTest::mouseClick(button(dialog, name), Qt::LeftButton);
-}
+inline void press(QWidget *dialog, const char *name) { QTest::mouseClick(button(dialog, name), Qt::LeftButton); }
 
-inline void type(QWidget *dialog, const char *field, const QString &text)
+// Presses a button the dialog should refuse; the message shown (answered
+// with OK), empty when none came up.
+inline QString refusal(QWidget *dialog, const char *name)
 {
-    dialog->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(text);
+    const int before = Dialogs::shown().size();
+    Dialogs::presetAnswer(QMessageBox::Ok);
+    press(dialog, name);
+    return Dialogs::shown().size() > before ? Dialogs::shown().last().text : QString();
 }
 
 inline void clickRow(QTreeWidget *tree, QTreeWidgetItem *row)
