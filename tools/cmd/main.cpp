@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTextStream>
 
 namespace {
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
         out.flush();
         app.exit(0);
     });
+    QElapsedTimer clock;
     QObject::connect(&link, &QTeskCmd::timeout, &app, [&] {
         if (hex && !link.lastReplyFrame().isEmpty())
             out << "reply frame: " << hexBytes(link.lastReplyFrame()) << '\n';
@@ -74,11 +76,16 @@ int main(int argc, char *argv[])
             err << "the reply from " << args.at(0) << ':' << port << " is incomplete\n";
             break;
         default:
-            err << "no reply from " << args.at(0) << ':' << port << " within " << timeoutMs << " ms\n";
+            // A refused, reset or closed connection ends the request before its time-out.
+            if (clock.elapsed() < timeoutMs)
+                err << "no reply from " << args.at(0) << ':' << port << ": the connection was refused or closed\n";
+            else
+                err << "no reply from " << args.at(0) << ':' << port << " within " << timeoutMs << " ms\n";
             break;
         }
         app.exit(1);
     });
+    clock.start();
     link.sendRequest(args.at(0), args.at(1), quint16(port));
     if (hex)
         out << "request frame: " << hexBytes(link.requestFrame()) << '\n';
