@@ -1,22 +1,6 @@
 #include "commandlanguage.h"
-#include "dataread.h"
-#include "dialogs.h"
-#include "mainwindow.h"
-#include "modaldriver.h"
-#include "projectcopy.h"
-#include "qdeclarativezoompan.h"
-#include "qteskcmd.h"
 #include "schemewindow.h"
 #include "simulator.h"
-#include "stalestrip.h"
-#include "tempworkdir.h"
-#include "testnet.h"
-#include "testpaths.h"
-
-#include <QProcess>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QtTest>
 
 using namespace SchemeWindow;
 
@@ -43,7 +27,7 @@ private slots:
     void aSilentControllerHoldsUpNoOther();
 
 private:
-    void show(const QString &text);
+    void showScheme(const QString &text);
     void release();
     void verifyValues();
     QObject *root() const { return sceneRoot(m_window.data()); }
@@ -62,10 +46,7 @@ void TestDemo::initTestCase()
     QVERIFY2(m_sim.loadXml(controllers.readAll().replace(kDemoNet, TestNet::subnet().toLatin1()), &error), qPrintable(error));
     QVERIFY2(m_sim.start(&error, 3600 * 1000), qPrintable(error)); // values hold still
     m_dir.reset(new TempWorkDir);
-    ProjectCopy::openAtStart(*m_dir, kDemo + QStringLiteral("/project"), QStringLiteral("demo"), kDemoNet);
-    m_window.reset(new MainWindow);
-    m_window->resize(1294, 783);
-    m_window->show();
+    m_window.reset(openProject(*m_dir, kDemo + QStringLiteral("/project"), QStringLiteral("demo"), kDemoNet));
     m_window->reader()->setLinkTimeoutMs(300);
     QCOMPARE(m_window->project().menu.size(), 8);
 }
@@ -76,7 +57,7 @@ void TestDemo::cleanup()
     Dialogs::reset();
 }
 
-void TestDemo::show(const QString &text)
+void TestDemo::showScheme(const QString &text)
 {
     const int before = passes(m_window.data());
     choose(m_window.data(), text);
@@ -131,7 +112,7 @@ void TestDemo::overviewLeadsToSchemesShowingWhatTheControllersHold()
 {
     const QStringList targets = {"kotlownia", "obiegi", "cwu", "centrala"};
     const QStringList titles = {"Kotłownia", "Obiegi grzewcze", "Ciepła woda", "Centrala wentylacyjna"};
-    show(QStringLiteral("Przegląd obiektu"));
+    showScheme(QStringLiteral("Przegląd obiektu"));
     verifyValues();
     for (int i = 0; i < targets.size(); ++i) {
         clickScene(m_window.data(), targets.at(i));
@@ -173,7 +154,7 @@ void TestDemo::eventsOfEveryType()
     QFETCH(QStringList, fields);
     QFETCH(QStringList, expected);
     QFETCH(bool, readOnly);
-    show(scheme);
+    showScheme(scheme);
     SimVariable *variable = controller(expected.at(0)).variable(expected.at(1));
     variable->modify = !readOnly;
     const int before = passes(m_window.data());
@@ -198,7 +179,7 @@ void TestDemo::eventsOfEveryType()
 void TestDemo::silentControllerIsShownStale()
 {
     controller(QStringLiteral("Obieg 2 (podłogówka)")).variable(QStringLiteral("co2.pompa"))->number = 1;
-    show(QStringLiteral("Obiegi grzewcze"));
+    showScheme(QStringLiteral("Obiegi grzewcze"));
     const double last = root()->property("tPokoj2").toDouble();
     m_sim.server(QStringLiteral("Obieg 2 (podłogówka)"))->setFault(SimFault::Silent);
     controller(QStringLiteral("Obieg 1 (grzejniki)")).variable(QStringLiteral("co1.t_pok"))->number = 199;
@@ -219,7 +200,7 @@ void TestDemo::silentControllerIsShownStale()
 // names the silent one.
 void TestDemo::aSilentControllerHoldsUpNoOther()
 {
-    show(QStringLiteral("Przegląd obiektu"));
+    showScheme(QStringLiteral("Przegląd obiektu"));
     SimServer *circuit = m_sim.server(QStringLiteral("Obieg 1 (grzejniki)"));
     const QString address = circuit->address().toString();
     circuit->setFault(SimFault::Silent);
