@@ -10,8 +10,6 @@ Q_DECLARE_METATYPE(SimFault)
 
 namespace {
 
-QStringList g_debug;
-
 EventItemRecord item(const char *device, const char *property, const char *type, const char *name = "")
 {
     return {type, property, device, name, {}};
@@ -21,29 +19,6 @@ TeskSchemeVariable write(const char *device, const char *devVar, const char *val
 {
     return {device, devVar, QString(), QString(), value};
 }
-
-// A writer, and every signal of it as one line, in order.
-struct Reports : QObject
-{
-    explicit Reports(DataSet *writer)
-        : QObject(writer)
-        , w(writer)
-    {
-        auto add = [this](const QString &name, const QStringList &args) { log << (QStringList(name) + args).join(' '); };
-        connect(w, &DataSet::dataReady, this, [=](const QStringList &l) { add("value", l); });
-        connect(w, &DataSet::allDataReady, this, [=](const QList<TeskSchemeVariable> &l) { list = l; add("allRead", {}); });
-        // By then the next controller has been asked.
-        connect(w, &DataSet::dataSet, this, [=] { add("set", {TeskFrame::replyText(w->link()->requestFrame())}); });
-        connect(w, &DataSet::allDataSet, this, [=] { add("allSet", {}); });
-        connect(w, &DataSet::writeTimeout, this, [=](const QString &a) { add("timeout", {a}); });
-        connect(w, &DataSet::badReply, this, [=](const QString &a) { add("bad", {a}); });
-        connect(w, &DataSet::writeRefused, this, [=](const QStringList &l) { add("refused", l); });
-        connect(w, &DataSet::writeChanged, this, [=](const QStringList &l) { add("changed", l); });
-    }
-    DataSet *w;
-    QStringList log;
-    QList<TeskSchemeVariable> list;
-};
 
 } // namespace
 
@@ -58,12 +33,15 @@ private slots:
     void writeOutcomes();
 
 private:
-    // A writer aimed at the controllers with these indices of m_devices.
-    Reports *writer(const QList<int> &targets);
+    // A writer aimed at the controllers with these indices of m_devices;
+    // m_log gets every signal of it as one line, in order.
+    DataSet *writer(const QList<int> &targets);
 
     SimServer *m_a = nullptr;
     SimServer *m_f = nullptr;
     DeviceList m_devices;
+    QStringList m_log;
+    QList<TeskSchemeVariable> m_read;
     const QString m_hostA = TestNet::host(11);
     const QString m_hostB = TestNet::host(12);
     const QString m_hostF = TestNet::host(13);
@@ -82,7 +60,7 @@ void TestDataSet::initTestCase()
     m_devices = {{"A", m_hostA, QString(), QString()}, SimControllers::device("B", b), SimControllers::device("F", m_f)};
 }
 
-Reports *TestDataSet::writer(const QList<int> &targets)
+DataSet *TestDataSet::writer(const QList<int> &targets)
 {
     auto *w = new DataSet(this);
     w->link()->setTimeoutMs(300);
@@ -94,32 +72,40 @@ Reports *TestDataSet::writer(const QList<int> &targets)
     }
     w->setTargets(addresses, ports);
     w->setDevices(m_devices);
-    return new Reports(w);
+    m_log.clear();
+    auto add = [this](const QString &name, const QStringList &args) { m_log << (QStringList(name) + args).join(' '); };
+    connect(w, &DataSet::dataReady, this, [=](const QStringList &l) { add("value", l); });
+    connect(w, &DataSet::allDataReady, this, [=](const QList<TeskSchemeVariable> &l) { m_read = l; add("allRead", {}); });
+    // By then the next controller has been asked.
+    connect(w, &DataSet::dataSet, this, [=] { add("set", {TeskFrame::replyText(w->link()->requestFrame())}); });
+    connect(w, &DataSet::allDataSet, this, [=] { add("allSet", {}); });
+    connect(w, &DataSet::writeTimeout, this, [=](const QString &a) { add("timeout", {a}); });
+    connect(w, &DataSet::badReply, this, [=](const QString &a) { add("bad", {a}); });
+    connect(w, &DataSet::writeRefused, this, [=](const QStringList &l) { add("refused", l); });
+    connect(w, &DataSet::writeChanged, this, [=](const QStringList &l) { add("changed", l); });
+    return w;
 }
 
 void TestDataSet::readBackThenWriteTwoControllers()
 {
-    Reports *r = writer({0, 1});
-    r->w->setEvent({"e", {item("A", "x", "int", "Nastawa"), item("B", "x", "combo", "Pompa"), item("A", "y", "temp", "Temp")}});
-    r->w->readValues();
-    QTRY_VERIFY(r->log.contains("allRead"));
+    DataSet *w = writer({0, 1});
+    w->setEvent({"e", {item("A", "x", "int", "Nastawa"), item("B", "x", "combo", "Pompa"), item("A", "y", "temp", "Temp")}});
+    w->readValues();
+    QTRY_VERIFY(m_log.contains("allRead"));
     QCOMPARE(m_a->lastCommand(), QStringLiteral("get(x;y;);")); // each asked for its own x only
-    QCOMPARE(r->log, QStringList({"value " + m_hostA + " Nastawa 4", "value " + m_hostA + " Temp 21.5",
+    QCOMPARE(m_log, QStringList({"value " + m_hostA + " Nastawa 4", "value " + m_hostA + " Temp 21.5",
                                            "value " + m_hostB + " Pompa 1", "allRead"}));
 
-    QList<TeskSchemeVariable> values = r->list;
+    QList<TeskSchemeVariable> values = m_read;
     values[0].value = "12";
     values[1].value = "0";
     values[2].value = "225"; // written exactly as given
-    r->log.clear();
-    g_debug.clear();
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) { g_debug << text; });
-    r->w->writeValues(values);
-    QTRY_VERIFY(r->log.contains("allSet"));
-    qInstallMessageHandler(nullptr);
-    QCOMPARE(r->log, QStringList({"set set(x=0;);", "allSet"}));
-    QVERIFY(g_debug.contains(m_hostA + ": x=12;y=225;"));
-    QVERIFY(g_debug.contains(m_hostB + ": x=0;"));
+    m_log.clear();
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(m_hostA + ": x=12;y=225;"));
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(m_hostB + ": x=0;"));
+    w->writeValues(values);
+    QTRY_VERIFY(m_log.contains("allSet"));
+    QCOMPARE(m_log, QStringList({"set set(x=0;);", "allSet"}));
     QCOMPARE(m_a->controller().valueText("y"), QStringLiteral("225"));
 }
 
@@ -148,10 +134,10 @@ void TestDataSet::writeOutcomes()
     QFETCH(QList<TeskSchemeVariable>, values);
     QFETCH(QStringList, log);
     m_f->setFault(fault);
-    Reports *r = writer(values.first().device == "F" ? QList<int>{2, 0} : QList<int>{0});
-    r->w->writeValues(values);
-    QTRY_VERIFY(r->log.contains("allSet"));
-    QCOMPARE(r->log, log.replaceInStrings("{A}", m_hostA).replaceInStrings("{F}", m_hostF));
+    DataSet *w = writer(values.first().device == "F" ? QList<int>{2, 0} : QList<int>{0});
+    w->writeValues(values);
+    QTRY_VERIFY(m_log.contains("allSet"));
+    QCOMPARE(m_log, log.replaceInStrings("{A}", m_hostA).replaceInStrings("{F}", m_hostF));
     m_f->setFault(SimFault::None);
 }
 

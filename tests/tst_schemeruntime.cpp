@@ -1,30 +1,5 @@
-#include "dataread.h"
-#include "dataset.h"
-#include "dialogs.h"
-#include "mainwindow.h"
-#include "modaldriver.h"
-#include "projectcopy.h"
-#include "qdeclarativezoompan.h"
-#include "qteskcmd.h"
 #include "schemewindow.h"
 #include "simcontrollers.h"
-#include "stalestrip.h"
-#include "tempworkdir.h"
-#include "testnet.h"
-#include "testpaths.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QDoubleSpinBox>
-#include <QLabel>
-#include <QQuickItem>
-#include <QTabWidget>
-#include <QTimer>
-#include <QTreeWidgetItem>
-#include <QtTest>
-
-Q_DECLARE_METATYPE(std::function<void(MainWindow *)>)
-Q_DECLARE_METATYPE(SimFault)
 
 using namespace SchemeWindow;
 
@@ -39,11 +14,6 @@ bool hasIcon(QTreeWidgetItem *item, const char *name)
     return item->icon(0).pixmap(32).toImage() == QIcon(QString::fromLatin1(name)).pixmap(32).toImage();
 }
 
-void rejectLater(QWidget *modal)
-{
-    QTimer::singleShot(1500, modal, [modal] { qobject_cast<QDialog *>(modal)->reject(); });
-}
-
 } // namespace
 
 class TestSchemeRuntime : public QObject
@@ -54,19 +24,11 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void passesFillTheSceneAndNameSilentControllers();
-    void refreshGoesOn_data();
-    void refreshGoesOn();
-    void missingControllerHaltsVisibly();
-    void eventWritesAndChecksTheReply();
-    void eventControllerFails_data();
-    void eventControllerFails();
-    void schemeChangeDropsThePendingEvent();
-    void cycleEndsWithTheScheme();
+    void passesFillTheSceneAndGoOn();
+    void eventsWriteAndCheckTheReply();
+    void refreshStopsWithTheScheme();
 
 private:
-    QLabel *refreshStopped() const { return m_window->findChild<QLabel *>("refreshStopped"); }
-
     SimServer *m_k1 = nullptr;
     SimServer *m_k2 = nullptr;
     SimServer *m_k3 = nullptr;
@@ -89,10 +51,7 @@ void TestSchemeRuntime::init()
 {
     m_k3->setFault(SimFault::Silent);
     m_dir = new TempWorkDir;
-    ProjectCopy::openAtStart(*m_dir, TestPaths::dataDir() + "/projects/runtime", "obiekt", "127.0.6.");
-    m_window = new MainWindow;
-    m_window->resize(1000, 700);
-    m_window->show();
+    m_window = openProject(*m_dir, TestPaths::dataDir() + "/projects/runtime", "obiekt", "127.0.6.");
     m_window->writer()->link()->setTimeoutMs(400);
     m_window->reader()->setLinkTimeoutMs(400);
 }
@@ -103,14 +62,12 @@ void TestSchemeRuntime::cleanup()
     Dialogs::reset();
     delete m_window;
     delete m_dir;
-    for (SimServer *s : {m_k1, m_k2})
-        s->setFault(SimFault::None);
-    m_k1->controller().variable("t1")->number = 215;
-    m_k1->controller().variable("tset")->number = 455;
+    m_k2->setFault(SimFault::None);
     m_k2->controller().variable("x")->number = 7;
+    m_k1->controller().variable("tset")->number = 455;
 }
 
-void TestSchemeRuntime::passesFillTheSceneAndNameSilentControllers()
+void TestSchemeRuntime::passesFillTheSceneAndGoOn()
 {
     choose(m_window, "Kocioł");
     QVERIFY(hasIcon(treeRow(m_window, "Kocioł"), ":/update"));
@@ -128,6 +85,33 @@ void TestSchemeRuntime::passesFillTheSceneAndNameSilentControllers()
     QVERIFY(m_window->staleStrip()->isVisible());
     QCOMPARE(m_window->staleStrip()->text(),
              "Sterownik nie odpowiada: K3 " + kK3 + " (Milczący), dotąd bez odpowiedzi");
+
+    // Clicks that lead nowhere leave the cycle running.
+    clickScene(m_window, "nic");
+    clickScene(m_window, "nigdzie");
+    emit m_window->schemeView()->mouseReleased();
+    QVERIFY(logTexts(m_window).contains("Nie znaleziono schematu o ID: zzz"));
+    // Nothing is read behind a modal dialog; once it is cancelled the cycle goes on.
+    const QList<std::function<void()>> dialogs = {[this] { clickScene(m_window, "nastawy"); },
+                                                  [this] { m_window->findChild<QAction *>("actionDevices")->trigger(); },
+                                                  [this] { m_window->findChild<QAction *>("actionMenuTree")->trigger(); }};
+    for (const std::function<void()> &openDialog : dialogs) {
+        const int asked = m_k2->requestCount();
+        int askedBehindDialog = -1;
+        ModalDriver driver([&](QWidget *modal) {
+            QTimer::singleShot(1400, modal, [&, modal] {
+                askedBehindDialog = m_k2->commands().mid(asked).count("get_all;");
+                qobject_cast<QDialog *>(modal)->reject();
+            });
+        });
+        openDialog();
+        QTRY_VERIFY(driver.ran() && !QApplication::activeModalWidget());
+        QCOMPARE(askedBehindDialog, 0);
+        const int before = passes(m_window);
+        QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) >= before + 2, 6000);
+        QVERIFY(!m_window->findChild<QLabel *>("refreshStopped")->isVisible());
+    }
+
     // A group, or the scheme already shown, changes nothing.
     QObject *shown = sceneRoot(m_window);
     tabs->setCurrentIndex(1);
@@ -137,70 +121,27 @@ void TestSchemeRuntime::passesFillTheSceneAndNameSilentControllers()
     QCOMPARE(tabs->currentIndex(), 1);
 }
 
-void TestSchemeRuntime::refreshGoesOn_data()
+// A controller failing ends the read-back: the cursor comes back, the log
+// names it, the scheme goes on refreshing, and the next event asks from the
+// first controller again. A write is checked against each reply.
+void TestSchemeRuntime::eventsWriteAndCheckTheReply()
 {
-    using Act = std::function<void(MainWindow *)>;
-    QTest::addColumn<Act>("act");
-    QTest::newRow("value dialog cancelled") << Act([](MainWindow *w) {
-        ModalDriver driver(rejectLater);
-        clickScene(w, "nastawy");
-        QTRY_VERIFY(driver.ran());
-        QTRY_VERIFY(!QApplication::activeModalWidget());
-    });
-    QTest::newRow("element without an event") << Act([](MainWindow *w) { clickScene(w, "nic"); });
-    QTest::newRow("scheme change to nowhere") << Act([](MainWindow *w) {
-        clickScene(w, "nigdzie");
-        emit w->schemeView()->mouseReleased();
-        QVERIFY(SchemeWindow::logTexts(w).contains("Nie znaleziono schematu o ID: zzz"));
-    });
-    for (const char *action : {"actionDevices", "actionMenuTree"}) {
-        QTest::newRow(action) << Act([action](MainWindow *w) {
-            ModalDriver driver(rejectLater);
-            w->findChild<QAction *>(action)->trigger();
-        });
+    QVERIFY(show(m_window, "Kocioł"));
+    // K2 is the second controller the event asks.
+    const QList<std::tuple<QString, SimFault, QString>> failures = {
+        {"nastawy", SimFault::Garbage, "Sterownik " + kK2 + ": niepoprawna odpowiedź"},
+        {"cisza", SimFault::None, "Sterownik " + kK3 + " nie odpowiada"}};
+    for (const auto &[event, k2, error] : failures) {
+        m_k2->setFault(k2);
+        const int before = passes(m_window);
+        const int logged = logTexts(m_window).size();
+        clickScene(m_window, event);
+        QTRY_VERIFY(!QApplication::overrideCursor());
+        QVERIFY(logTexts(m_window, logged).contains(error));
+        m_k2->setFault(SimFault::None);
+        QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) > before, 3000);
     }
-}
 
-// Whatever the operator did, the cycle goes on; nothing is read while a
-// modal dialog is open.
-void TestSchemeRuntime::refreshGoesOn()
-{
-    QFETCH(std::function<void(MainWindow *)>, act);
-    choose(m_window, "Kocioł");
-    QTRY_COMPARE(passes(m_window), 1);
-    const int asked = m_k2->requestCount();
-    int askedBehindDialog = -1;
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, this, [&] {
-        if (QApplication::activeModalWidget() && askedBehindDialog < 0)
-            askedBehindDialog = m_k2->commands().mid(asked).count("get_all;");
-    });
-    probe.start(1400);
-    act(m_window);
-    QVERIFY(askedBehindDialog <= 0);
-    const int before = passes(m_window);
-    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) >= before + 2, 6000);
-    QVERIFY(!refreshStopped()->isVisible());
-}
-
-void TestSchemeRuntime::missingControllerHaltsVisibly()
-{
-    choose(m_window, "Bez sterownika");
-    const QString notFound = QStringLiteral("Nie znaleziono sterownika z ID: K9");
-    QTRY_VERIFY(logTexts(m_window).contains(notFound));
-    QVERIFY(hasIcon(treeRow(m_window, "Bez sterownika"), ":/scheme"));
-    QVERIFY(!treeRow(m_window, "Bez sterownika")->toolTip(0).isEmpty());
-    QTest::qWait(1500); // the interval passes; the state stays until the operator acts
-    QCOMPARE(logTexts(m_window).count(notFound), 1);
-    QVERIFY(refreshStopped()->isVisible());
-    emit m_window->schemeView()->refreshRequested();
-    QCOMPARE(logTexts(m_window).count(notFound), 2);
-}
-
-void TestSchemeRuntime::eventWritesAndChecksTheReply()
-{
-    choose(m_window, "Kocioł");
-    QTRY_COMPARE(passes(m_window), 1);
     ModalDriver driver([](QWidget *modal) {
         QCOMPARE(modal->findChild<QDoubleSpinBox *>("tsetK1")->text(), QStringLiteral("45.5 \u00b0C"));
         setField(modal, "xK2", 12);
@@ -221,48 +162,9 @@ void TestSchemeRuntime::eventWritesAndChecksTheReply()
     QVERIFY(logTexts(m_window).contains(changed));
     QVERIFY(!QApplication::overrideCursor());
     QTRY_COMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 12); // the write is followed by a refresh
-}
 
-void TestSchemeRuntime::eventControllerFails_data()
-{
-    QTest::addColumn<QString>("event");
-    QTest::addColumn<SimFault>("k2");
-    QTest::addColumn<QString>("error");
-    // K2 is the second controller the event asks.
-    QTest::newRow("garbage") << "nastawy" << SimFault::Garbage << "Sterownik " + kK2 + ": niepoprawna odpowiedź";
-    QTest::newRow("silent") << "cisza" << SimFault::None << "Sterownik " + kK3 + " nie odpowiada";
-}
-
-// The read-back ends: the cursor comes back, the log names the controller,
-// the scheme goes on refreshing, and the next event asks from the first.
-void TestSchemeRuntime::eventControllerFails()
-{
-    QFETCH(QString, event);
-    QFETCH(SimFault, k2);
-    QFETCH(QString, error);
-    choose(m_window, "Kocioł");
-    QTRY_COMPARE(passes(m_window), 1);
-    m_k2->setFault(k2);
-    const int before = passes(m_window);
-    const int logged = logTexts(m_window).size();
-    clickScene(m_window, event);
-    QTRY_VERIFY(!QApplication::overrideCursor());
-    QVERIFY(logTexts(m_window, logged).contains(error));
-    m_k2->setFault(SimFault::None);
-    QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) > before, 3000);
-    ModalDriver driver([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
-    const int k1Asked = m_k1->requestCount();
-    clickScene(m_window, "nastawy");
-    QTRY_VERIFY(driver.ran());
-    QCOMPARE(m_k1->commands().value(k1Asked), QStringLiteral("get(tset;mode;pump;);"));
-}
-
-// A scheme change applies on the release; an event still reading back is
-// dropped with the scheme it belonged to.
-void TestSchemeRuntime::schemeChangeDropsThePendingEvent()
-{
-    choose(m_window, "Kocioł");
-    QTRY_COMPARE(passes(m_window), 1);
+    // A scheme change applies on the release; an event still reading back is
+    // dropped with the scheme it belonged to.
     m_k3->setFault(SimFault::Delay, 300);
     clickScene(m_window, "cisza");
     clickScene(m_window, "wentylacja");
@@ -272,16 +174,17 @@ void TestSchemeRuntime::schemeChangeDropsThePendingEvent()
     QVERIFY(!QApplication::overrideCursor());
     QTest::qWait(800);
     QVERIFY(!QApplication::activeModalWidget());
-    QTRY_COMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 7);
+    QTRY_COMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 12);
 }
 
 // Nothing of a scheme left goes on: neither after a scheme without values
 // was chosen, nor after the menu tree was handed back (late completions too).
-void TestSchemeRuntime::cycleEndsWithTheScheme()
+// A scheme naming a missing controller stops with the red label until the
+// operator asks again.
+void TestSchemeRuntime::refreshStopsWithTheScheme()
 {
     for (bool menuTree : {false, true}) {
-        choose(m_window, "Kocioł");
-        QTRY_COMPARE(passes(m_window), menuTree ? 2 : 1);
+        QVERIFY(show(m_window, "Kocioł"));
         const int asked = m_k1->requestCount();
         const int entries = logTexts(m_window).size();
         if (menuTree) {
@@ -298,6 +201,17 @@ void TestSchemeRuntime::cycleEndsWithTheScheme()
         QCOMPARE(logTexts(m_window, entries + (menuTree ? 0 : 2)), QStringList());
         QVERIFY(!m_window->staleStrip()->isVisible());
     }
+
+    choose(m_window, "Bez sterownika");
+    const QString notFound = QStringLiteral("Nie znaleziono sterownika z ID: K9");
+    QTRY_VERIFY(logTexts(m_window).contains(notFound));
+    QVERIFY(hasIcon(treeRow(m_window, "Bez sterownika"), ":/scheme"));
+    QVERIFY(!treeRow(m_window, "Bez sterownika")->toolTip(0).isEmpty());
+    QTest::qWait(1500); // the interval passes; the state stays until the operator acts
+    QCOMPARE(logTexts(m_window).count(notFound), 1);
+    QVERIFY(m_window->findChild<QLabel *>("refreshStopped")->isVisible());
+    emit m_window->schemeView()->refreshRequested();
+    QCOMPARE(logTexts(m_window).count(notFound), 2);
 }
 
 QTEST_MAIN(TestSchemeRuntime)

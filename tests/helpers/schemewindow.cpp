@@ -1,14 +1,26 @@
 #include "schemewindow.h"
 
 #include "logmodel.h"
-#include "mainwindow.h"
-#include "qdeclarativezoompan.h"
 
-#include <QMetaProperty>
 #include <QQuickItem>
-#include <QTreeWidget>
 
 namespace SchemeWindow {
+
+MainWindow *openProject(const TempWorkDir &dir, const QString &source, const QString &folder, const QByteArray &fromNet)
+{
+    TempWorkDir::copyTree(source, dir.filePath(folder));
+    const QString devices = folder + QStringLiteral("/deviceList.xml");
+    dir.write(devices, dir.read(devices).replace(fromNet, TestNet::subnet().toLatin1()));
+    dir.write(QStringLiteral("config.xml"),
+              QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
+                             "<LastProject location=\"%2/\" name=\"%3\"/></Config>")
+                  .arg(dir.path(), dir.filePath(folder), folder)
+                  .toUtf8());
+    auto *w = new MainWindow;
+    w->resize(1294, 783);
+    w->show();
+    return w;
+}
 
 QStringList logTexts(const MainWindow *w, int from)
 {
@@ -38,6 +50,13 @@ QTreeWidgetItem *treeRow(const MainWindow *w, const QString &text)
 void choose(MainWindow *w, const QString &text)
 {
     w->findChild<QTreeWidget *>(QStringLiteral("menuTree"))->setCurrentItem(treeRow(w, text));
+}
+
+bool show(MainWindow *w, const QString &text)
+{
+    const int before = passes(w);
+    choose(w, text);
+    return QTest::qWaitFor([&] { return passes(w) > before; }, 10000);
 }
 
 QObject *sceneRoot(const MainWindow *w)
