@@ -78,7 +78,8 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
     m_refreshTimer->setInterval(m_currentScheme.interval * 1000);
     m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
     m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
-    m_refreshTimer->start();
+    // The refresh timer starts when the pass ends: started now, it would cut
+    // short a first pass that waits the interval for a silent controller.
     refreshData();
 }
 
