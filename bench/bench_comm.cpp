@@ -227,7 +227,7 @@ void decoding(QTextStream &out)
             // What the reader does with a reply: prepare it, decode every
             // variable, keep the values.
             QVector<QPair<QString, QString>> values;
-            for (const SchemeReplyDecoder::Report &report : decoder.decode(QStringLiteral("A"), CommandLanguage::prepareValues(reply))) {
+            for (const SchemeReplyDecoder::Report &report : decoder.decode(QStringLiteral("A"), CommandLanguage::prepareValueRefs(reply))) {
                 if (report.present)
                     values.append({decoder.variable(report.variable).qmlVar, report.value});
             }
@@ -237,7 +237,7 @@ void decoding(QTextStream &out)
         int parts = 0;
         t.restart();
         {
-            // Splitting, and freeing the pieces again, as the reader does.
+            // The reply split into strings, and freed again.
             parts = CommandLanguage::prepareValues(reply).size();
         }
         floor << t.nsecsElapsed() / 1e6;

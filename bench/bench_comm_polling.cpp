@@ -68,7 +68,7 @@ public:
         : m_scheme(scheme), m_decoder(scheme.variables), m_done(std::move(done))
     {
         QObject::connect(&m_link, qOverload<QString>(&QTeskCmd::dataReady), [this](const QString &reply) {
-            for (const SchemeReplyDecoder::Report &r : m_decoder.decode(current().id, CommandLanguage::prepareValues(reply))) {
+            for (const SchemeReplyDecoder::Report &r : m_decoder.decode(current().id, CommandLanguage::prepareValueRefs(reply))) {
                 if (r.present)
                     m_values.insert(m_decoder.variable(r.variable).qmlVar, r.value);
             }

@@ -12,7 +12,10 @@ namespace {
 // against every part by the rule gives.
 void compareWithRule(const QStringList &names, const QStringList &parts)
 {
-    const ReplyMatcher::Found found = ReplyMatcher(names).scan(parts);
+    QVector<QStringRef> refs;
+    for (const QString &part : parts)
+        refs << QStringRef(&part);
+    const ReplyMatcher::Found found = ReplyMatcher(names).scan(refs);
     for (int i = 0; i < names.size(); ++i) {
         QVector<int> candidates, matches;
         for (int p = 0; p < parts.size(); ++p) {

@@ -6,6 +6,8 @@ namespace CommandLanguage {
 
 namespace {
 
+constexpr int kLeastProcessableParts = 2;
+
 QString afterFirstParen(const QString &text)
 {
     return text.mid(text.indexOf(QLatin1Char('(')) + 1);
@@ -104,9 +106,18 @@ QString setCommand(const QList<QPair<QString, QString>> &assignments)
 
 QStringList prepareValues(const QString &reply)
 {
-    const QString body = afterFirstParen(reply.trimmed());
+    QStringList parts;
+    for (const QStringRef &part : prepareValueRefs(reply))
+        parts << part.toString();
+    return parts;
+}
+
+QVector<QStringRef> prepareValueRefs(const QString &reply)
+{
+    const QStringRef trimmed = QStringRef(&reply).trimmed();
+    const QStringRef body = trimmed.mid(trimmed.indexOf(QLatin1Char('(')) + 1);
     // A body shorter than the closing it is cut by holds no entries.
-    return splitParts(body.left(qMax(0, body.size() - 2)));
+    return body.left(qMax(0, body.size() - 2)).split(QLatin1Char(';'), Qt::KeepEmptyParts);
 }
 
 QStringList prepareForDeviceEditor(const QString &reply)
@@ -122,28 +133,33 @@ QStringList prepareDescription(const QString &reply)
 
 bool isProcessable(const QStringList &parts)
 {
-    return parts.size() >= 2;
+    return parts.size() >= kLeastProcessableParts;
 }
 
-QStringRef entryKeyRef(const QString &part)
+bool isProcessable(const QVector<QStringRef> &parts)
 {
-    return part.leftRef(part.indexOf(QLatin1Char('=')));
+    return parts.size() >= kLeastProcessableParts;
 }
 
-QStringRef entryValueRef(const QString &part)
+QStringRef entryKeyRef(const QStringRef &part)
+{
+    return part.left(part.indexOf(QLatin1Char('=')));
+}
+
+QStringRef entryValueRef(const QStringRef &part)
 {
     const int eq = part.indexOf(QLatin1Char('='));
-    return eq < 0 ? QStringRef() : part.midRef(eq + 1);
+    return eq < 0 ? QStringRef() : part.mid(eq + 1);
 }
 
 QString entryKey(const QString &part)
 {
-    return entryKeyRef(part).toString();
+    return entryKeyRef(QStringRef(&part)).toString();
 }
 
 QString entryValue(const QString &part)
 {
-    return entryValueRef(part).toString();
+    return entryValueRef(QStringRef(&part)).toString();
 }
 
 bool isCandidate(const QString &part, const QString &devVar)

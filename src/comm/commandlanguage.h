@@ -3,6 +3,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The text language spoken with controllers: the commands we send, and how a
 // reply is cut into entries, matched to configured variables and decoded.
@@ -20,6 +21,8 @@ QString setCommand(const QList<QPair<QString, QString>> &assignments);
 // empty parts:
 // reader and writer: trim, drop through the first "(", drop the last two characters;
 QStringList prepareValues(const QString &reply);
+// the same parts as pieces of the reply, copying nothing: the reader's way;
+QVector<QStringRef> prepareValueRefs(const QString &reply);
 // device editor: trim, drop the last three characters, drop through the first "(";
 QStringList prepareForDeviceEditor(const QString &reply);
 // variable and event item editors: trim, drop through the first "(".
@@ -27,6 +30,7 @@ QStringList prepareDescription(const QString &reply);
 
 // Reader and writer handle a prepared reply only when it has two or more parts.
 bool isProcessable(const QStringList &parts);
+bool isProcessable(const QVector<QStringRef> &parts);
 
 // An entry's key and value: the texts before and after its first "=". A part
 // without "=" is all key.
@@ -45,8 +49,8 @@ bool decode(const QString &schemeType, const QString &key, const QString &value,
 bool decode(const QString &schemeType, const QStringRef &key, const QStringRef &value, QString *decoded);
 
 // The key and the value of a part, without copying them.
-QStringRef entryKeyRef(const QString &part);
-QStringRef entryValueRef(const QString &part);
+QStringRef entryKeyRef(const QStringRef &part);
+QStringRef entryValueRef(const QStringRef &part);
 
 struct Identity
 {

@@ -11,6 +11,6 @@ struct ControllerStatus
     QString deviceId;
     QString address;
     bool answering = true;
-    QDateTime lastAnswer; // invalid: never answered
+    QDateTime lastAnswer; // in UTC, cheap to take; invalid: never answered
     int lastResponseMs = -1;
 };

@@ -65,7 +65,7 @@ void DataRead::buildTargets()
     releaseLinks();
     m_targets.clear();
     m_targetOf.fill(-1, m_queue.size());
-    m_entryValues = QVector<QVector<QPair<QString, QString>>>(m_queue.size());
+    m_entryValues = QVector<QVector<QPair<int, QString>>>(m_queue.size());
     QHash<QString, int> byEndpoint;
     for (int i = 0; i < m_queue.size(); ++i) {
         const DeviceRecord *record = nullptr;
@@ -122,16 +122,24 @@ QList<ControllerStatus> DataRead::controllerStatus() const
     return list;
 }
 
+// A pass still running is replaced. A controller that is not answering
+// keeps the request it has in flight: asked anew each pass, one slower
+// than the pass limit would never be heard again.
 void DataRead::start()
 {
-    stop();
-    if (m_readVariables.isEmpty() || m_devices.isEmpty())
+    if (m_readVariables.isEmpty() || m_devices.isEmpty()) {
+        stop();
         return;
+    }
     const int missing = m_targetOf.indexOf(-1);
     if (missing >= 0) {
+        stop();
         emit deviceNotFound(m_queue.at(missing));
         return;
     }
+    ++m_generation;
+    m_passTimer->stop();
+    m_waiting = 0;
     for (Target &t : m_targets) {
         if (!t.carried) {
             for (const int entry : qAsConst(t.entries))
@@ -141,10 +149,12 @@ void DataRead::start()
     }
     m_passRunning = true;
     for (int t = 0; t < m_targets.size(); ++t) {
+        Target &target = m_targets[t];
         // A controller that is not answering is asked, but not waited for.
-        m_targets[t].waited = m_targets.at(t).answering;
-        m_waiting += m_targets.at(t).waited ? 1 : 0;
-        ask(t);
+        target.waited = target.answering;
+        m_waiting += target.waited ? 1 : 0;
+        if (target.answering || !target.link->inFlight())
+            ask(t);
     }
     m_passTimer->start(m_passLimitMs);
     if (m_waiting == 0) {
@@ -181,14 +191,14 @@ QString DataRead::named(const QString &address, const QString &text) const
 
 void DataRead::replied(int target, const QString &reply)
 {
-    const QStringList parts = CommandLanguage::prepareValues(reply);
+    const QVector<QStringRef> parts = CommandLanguage::prepareValueRefs(reply);
     if (!CommandLanguage::isProcessable(parts)) {
         if (failed(target, tr(": odpowiedź bez wartości")))
             settled(target);
         return;
     }
     Target &t = m_targets[target];
-    t.lastAnswer = QDateTime::currentDateTime();
+    t.lastAnswer = QDateTime::currentDateTimeUtc();
     t.lastResponseMs = int(t.clock.elapsed());
     // Values that arrive while no pass waits for them enter the next one.
     t.carried = !(m_passRunning && t.waited);
@@ -205,17 +215,17 @@ void DataRead::replied(int target, const QString &reply)
 
 // Reports every value of the reply; false when a receiver stopped the
 // reader or changed its scheme meanwhile.
-bool DataRead::decodeReply(int target, const QStringList &parts)
+bool DataRead::decodeReply(int target, const QVector<QStringRef> &parts)
 {
     const quint64 generation = m_generation;
     const QString address = m_targets.at(target).address;
     const QVector<int> entries = m_targets.at(target).entries;
     for (const int entry : entries) {
-        QVector<QPair<QString, QString>> values;
+        QVector<QPair<int, QString>> values;
         for (const SchemeReplyDecoder::Report &r : m_decoder.decode(m_queue.at(entry), parts)) {
             const TeskSchemeVariable &v = m_decoder.variable(r.variable);
             if (r.present) {
-                values.append({v.qmlVar, r.value});
+                values.append({m_decoder.propertyOf(r.variable), r.value});
                 emit varRead({address, v.qmlVar, r.value});
             } else {
                 emit varReadError({address, v.devVar, v.qmlVar});
@@ -291,16 +301,16 @@ void DataRead::finishPass()
     m_passRunning = false;
     m_passTimer->stop();
     m_waiting = 0;
-    QHash<QString, QString> byProperty;
+    const QStringList &properties = m_decoder.sortedProperties();
+    QVector<const QString *> byProperty(properties.size(), nullptr);
     for (const auto &values : qAsConst(m_entryValues)) {
         for (const auto &pv : values)
-            byProperty.insert(pv.first, pv.second);
+            byProperty[pv.first] = &pv.second;
     }
     QMap<QString, QString> map;
-    for (const QString &property : m_decoder.sortedProperties()) {
-        const auto it = byProperty.constFind(property);
-        if (it != byProperty.constEnd())
-            map.insert(map.constEnd(), property, it.value());
+    for (int p = 0; p < properties.size(); ++p) {
+        if (byProperty.at(p))
+            map.insert(map.constEnd(), properties.at(p), *byProperty.at(p));
     }
     m_lastValues = map;
     const quint64 generation = m_generation;

@@ -88,7 +88,7 @@ private:
     void replied(int target, const QString &reply);
     void linkFailed(int target);
     bool failed(int target, const QString &why);
-    bool decodeReply(int target, const QStringList &parts);
+    bool decodeReply(int target, const QVector<QStringRef> &parts);
     void passLimitReached();
     void settled(int target);
     void finishPass();
@@ -100,8 +100,9 @@ private:
     QStringList m_queue;
     QVector<int> m_targetOf; // per queue position; -1 when the device list lacks the ID
     QVector<Target> m_targets;
-    // Per queue position: the (property, value) pairs of its last reply.
-    QVector<QVector<QPair<QString, QString>>> m_entryValues;
+    // Per queue position: the values of its last reply, each with the index
+    // of its property among the decoder's sorted properties.
+    QVector<QVector<QPair<int, QString>>> m_entryValues;
     QMap<QString, QString> m_lastValues;
     QTimer *m_passTimer;
     int m_passLimitMs = kMinPassLimitMs;

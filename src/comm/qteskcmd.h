@@ -46,6 +46,7 @@ public:
     QByteArray requestFrame() const { return m_frame; }
     QByteArray lastReplyFrame() const { return m_reply; }
     Failure failure() const { return m_failure; }
+    bool inFlight() const { return m_inFlight; }
 
 signals:
     void readyToRead();

@@ -105,22 +105,35 @@ void ReplyMatcher::build(const QStringList &names)
     m_report.resize(nodes);
     for (int n = 0; n < nodes; ++n)
         m_report[n] = m_outBegin[n] < m_outEnd[n] ? n : m_dict[n];
+
+    // The walk steps from row to row; a step into a node that reports
+    // names is negated, so that most characters cost one table read.
+    m_step.resize(m_delta.size());
+    for (int i = 0; i < m_delta.size(); ++i) {
+        const int row = m_delta[i] * m_classes;
+        m_step[i] = m_report[m_delta[i]] >= 0 ? ~row : row;
+    }
 }
 
-// The name ends at position of the part p: it is present; the part matches
-// when the name is the whole key, or is followed by ".value" inside the key.
-void ReplyMatcher::record(int name, const QString &part, int p, int position, int keyEnd,
-                          QVector<char> &present, QVector<int> &matchedIn, QVector<Hit> &hits) const
+// Every name ending at position of the part p is present; the part matches
+// it when the name is the whole key, or is followed by ".value" inside the key.
+void ReplyMatcher::namesEndingAt(int node, const QStringRef &part, int p, int position, int keyEnd, Found &found,
+                                 QVector<int> &matchedIn, QVector<Hit> &hits) const
 {
-    present[name] = true;
-    if (matchedIn[name] == p)
-        return;
-    const bool wholeKey = position == keyEnd - 1 && m_lengths[name] == keyEnd;
-    const bool valueInKey = position + kValueSuffix.size() < keyEnd
-        && part.midRef(position + 1, kValueSuffix.size()) == kValueSuffix;
-    if (wholeKey || valueInKey) {
-        matchedIn[name] = p;
-        hits.append({name, p});
+    for (node = m_report[node]; node >= 0; node = m_dict[node]) {
+        for (int o = m_outBegin[node]; o < m_outEnd[node]; ++o) {
+            const int name = m_outputs[o];
+            found.m_present[name] = true;
+            if (matchedIn[name] == p)
+                continue;
+            const bool wholeKey = position == keyEnd - 1 && m_lengths[name] == keyEnd;
+            const bool valueInKey = position + kValueSuffix.size() < keyEnd
+                && part.mid(position + 1, kValueSuffix.size()) == kValueSuffix;
+            if (wholeKey || valueInKey) {
+                matchedIn[name] = p;
+                hits.append({name, p});
+            }
+        }
     }
 }
 
@@ -138,30 +151,34 @@ void ReplyMatcher::group(const QVector<Hit> &hits, Found &found) const
         found.m_parts[next[h.name]++] = h.part;
 }
 
-ReplyMatcher::Found ReplyMatcher::scan(const QStringList &parts) const
+ReplyMatcher::Found ReplyMatcher::scan(const QVector<QStringRef> &parts) const
 {
     Found found;
     found.m_nameIndex = m_nameIndex;
     found.m_present.fill(false, m_distinct);
     QVector<int> matchedIn(m_distinct, -1);
     QVector<Hit> hits;
+    // Plain pointers: the compiler keeps them in registers for the walk.
+    const int *step = m_step.constData();
+    const int *ascii = m_ascii;
     for (int p = 0; m_distinct > 0 && p < parts.size(); ++p) {
-        const QString &part = parts.at(p);
+        const QStringRef &part = parts.at(p);
         const int eq = part.indexOf(QLatin1Char('='));
         const int keyEnd = eq < 0 ? part.size() : eq;
         const QChar *text = part.constData();
-        int state = 0;
-        for (int i = 0; i < part.size(); ++i) {
+        const int size = part.size();
+        int row = 0;
+        for (int i = 0; i < size; ++i) {
             const ushort u = text[i].unicode();
-            state = m_delta[state * m_classes + (u < 128 ? m_ascii[u] : m_otherClasses.value(u, 0))];
-            for (int node = m_report[state]; node >= 0; node = m_dict[node]) {
-                for (int o = m_outBegin[node]; o < m_outEnd[node]; ++o)
-                    record(m_outputs[o], part, p, i, keyEnd, found.m_present, matchedIn, hits);
+            row = step[row + (u < 128 ? ascii[u] : m_otherClasses.value(u, 0))];
+            if (row < 0) {
+                row = ~row;
+                namesEndingAt(row / m_classes, part, p, i, keyEnd, found, matchedIn, hits);
             }
         }
         if (m_emptyName >= 0) {
             found.m_present[m_emptyName] = true;
-            if (matchedIn[m_emptyName] != p && CommandLanguage::isMatch(part, QString())) {
+            if (matchedIn[m_emptyName] != p && CommandLanguage::isMatch(part.toString(), QString())) {
                 matchedIn[m_emptyName] = p;
                 hits.append({m_emptyName, p});
             }

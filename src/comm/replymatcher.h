@@ -36,7 +36,7 @@ public:
     ReplyMatcher() = default;
     explicit ReplyMatcher(const QStringList &names);
 
-    Found scan(const QStringList &parts) const;
+    Found scan(const QVector<QStringRef> &parts) const;
 
 private:
     void build(const QStringList &patterns);
@@ -47,8 +47,8 @@ private:
         int name;
         int part;
     };
-    void record(int name, const QString &part, int p, int position, int keyEnd, QVector<char> &present,
-                QVector<int> &matchedIn, QVector<Hit> &hits) const;
+    void namesEndingAt(int node, const QStringRef &part, int p, int position, int keyEnd, Found &found,
+                       QVector<int> &matchedIn, QVector<Hit> &hits) const;
     void group(const QVector<Hit> &hits, Found &found) const;
 
     QVector<int> m_nameIndex;   // name given -> distinct name
@@ -65,4 +65,5 @@ private:
     QVector<int> m_dict;        // nearest node on the failure chain with outputs
     QVector<int> m_report;      // the node itself when it has outputs, else its m_dict
     QVector<int> m_outputs;     // distinct names ending at a node
+    QVector<int> m_step;        // m_delta as rows (node * classes), negated into nodes that report
 };

@@ -2,6 +2,8 @@
 
 #include "commandlanguage.h"
 
+#include <algorithm>
+
 SchemeReplyDecoder::SchemeReplyDecoder(const QList<TeskSchemeVariable> &variables)
     : m_variables(variables)
 {
@@ -16,9 +18,12 @@ SchemeReplyDecoder::SchemeReplyDecoder(const QList<TeskSchemeVariable> &variable
         it->matcher = ReplyMatcher(names.value(it.key()));
     m_sortedProperties.sort();
     m_sortedProperties.removeDuplicates();
+    for (const TeskSchemeVariable &v : qAsConst(m_variables))
+        m_propertyOf << int(std::lower_bound(m_sortedProperties.cbegin(), m_sortedProperties.cend(), v.qmlVar)
+                            - m_sortedProperties.cbegin());
 }
 
-QVector<SchemeReplyDecoder::Report> SchemeReplyDecoder::decode(const QString &deviceId, const QStringList &parts) const
+QVector<SchemeReplyDecoder::Report> SchemeReplyDecoder::decode(const QString &deviceId, const QVector<QStringRef> &parts) const
 {
     QVector<Report> reports;
     const auto mine = m_byDevice.constFind(deviceId);

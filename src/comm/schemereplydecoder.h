@@ -28,11 +28,13 @@ public:
     // The controller's variables in scheme order, each with its decoded
     // values in reply order and then, when it has no candidate at all, its
     // absence. Undecoded types give no value.
-    QVector<Report> decode(const QString &deviceId, const QStringList &parts) const;
+    QVector<Report> decode(const QString &deviceId, const QVector<QStringRef> &parts) const;
 
     const TeskSchemeVariable &variable(int index) const { return m_variables.at(index); }
     // The distinct property names, sorted: a value map is built in this order.
     const QStringList &sortedProperties() const { return m_sortedProperties; }
+    // Where the variable's property stands among the sorted properties.
+    int propertyOf(int variable) const { return m_propertyOf.at(variable); }
 
 private:
     struct DeviceVariables
@@ -44,4 +46,5 @@ private:
     QList<TeskSchemeVariable> m_variables;
     QHash<QString, DeviceVariables> m_byDevice;
     QStringList m_sortedProperties;
+    QVector<int> m_propertyOf; // per read variable
 };

@@ -39,8 +39,8 @@ void ControllerStatusColumns::fill()
         }
         row->setIcon(m_first, QIcon(s->answering ? QStringLiteral(":/ok") : QStringLiteral(":/error")));
         row->setText(m_first, s->answering ? tr("odpowiada") : tr("nie odpowiada"));
-        row->setText(m_first + 1, s->lastAnswer.isValid() ? s->lastAnswer.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                                                          : tr("nigdy"));
+        const QDateTime last = s->lastAnswer.toLocalTime();
+        row->setText(m_first + 1, last.isValid() ? last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : tr("nigdy"));
         row->setText(m_first + 2, s->lastResponseMs < 0 ? QString() : QString::number(s->lastResponseMs) + QStringLiteral(" ms"));
     }
     // Every column in sight: the list grows, and its dialog with it.

@@ -125,11 +125,12 @@ void MainWindow::refreshData()
     if (!m_shownItem || m_currentScheme.readVariables.isEmpty())
         return;
     startReading();
-    m_reader->stop();
-    if (m_project.devices.isEmpty())
+    if (m_project.devices.isEmpty()) {
+        m_reader->stop();
         teskcmdDevNotFound(m_currentScheme.readVariables.first().device);
-    else
-        m_reader->start();
+    } else {
+        m_reader->start(); // replaces a pass still running
+    }
 }
 
 void MainWindow::stopScheme()

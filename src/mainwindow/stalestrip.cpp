@@ -12,8 +12,9 @@ QString descriptionOf(const DeviceList &devices, const QString &id)
     return description;
 }
 
-QString timeText(const QDateTime &when)
+QString timeText(const QDateTime &utc)
 {
+    const QDateTime when = utc.toLocalTime();
     const QString format = when.date() == QDate::currentDate() ? QStringLiteral("HH:mm:ss")
                                                                 : QStringLiteral("yyyy-MM-dd HH:mm:ss");
     return when.toString(format);

@@ -63,7 +63,7 @@ QStringList namesFor(const QStringList &parts)
 Reports readerReports(const QString &reply, const QList<TeskSchemeVariable> &variables)
 {
     Reports reports;
-    const QStringList parts = prepareValues(reply);
+    const QVector<QStringRef> parts = prepareValueRefs(reply);
     if (!isProcessable(parts))
         return reports;
     for (const SchemeReplyDecoder::Report &r : SchemeReplyDecoder(variables).decode(kDevices[0].id, parts)) {
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // What the plain definitions give, variable by variable and part by part.
     const QStringList names = namesFor(parts);
-    const ReplyMatcher::Found found = ReplyMatcher(names).scan(parts);
+    const ReplyMatcher::Found found = ReplyMatcher(names).scan(prepareValueRefs(reply));
     QList<TeskSchemeVariable> variables;
     QStringList finalValues;
     Reports reader, writer;
