@@ -281,7 +281,7 @@ int main(int argc, char *argv[])
             lines += process.readAll().count('\n');
         if (process.state() != QProcess::Running)
             qFatal("tesk-sim did not start: %s", qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
-        passes(out, controllers, controllers == 10 ? 31 : 11);
+        passes(out, controllers, controllers == 10 ? 31 : 21);
         out.flush();
         process.kill();
         process.waitForFinished();

@@ -1,6 +1,7 @@
 #include "teskframe.h"
 
 #include <array>
+#include <cstring>
 
 namespace TeskFrame {
 
@@ -66,11 +67,13 @@ QByteArray payloadOf(const QByteArray &frame)
 
 QString replyText(const QByteArray &frame)
 {
-    QByteArray payload = payloadOf(frame);
-    const int nul = payload.indexOf('\0');
-    if (nul >= 0)
-        payload.truncate(nul);
-    return QString::fromUtf8(payload);
+    if (frame.size() < kOverhead)
+        return QString();
+    // Read in place: replies are large and come often.
+    const char *payload = frame.constData() + kPayloadOffset;
+    const int size = frame.size() - kOverhead;
+    const void *nul = std::memchr(payload, '\0', size_t(size));
+    return QString::fromUtf8(payload, nul ? int(static_cast<const char *>(nul) - payload) : size);
 }
 
 bool checksumMatches(const QByteArray &frame)
