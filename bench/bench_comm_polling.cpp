@@ -133,7 +133,7 @@ void latency(QTextStream &out)
     };
     QVector<double> concurrent, oneByOne;
     for (int r = 0; r < 11; ++r) {
-        concurrent << pass([&] { reader.stop(), reader.start(); });
+        concurrent << pass([&] { reader.start(); });
         if (r < 3)
             oneByOne << pass([&] { sequential.start(); });
     }
@@ -141,21 +141,22 @@ void latency(QTextStream &out)
         << " ms; one after another " << median(oneByOne) << " ms\n";
 }
 
-// Refreshes one interval after each pass, as the main window does, and
-// returns the periods between two passes that brought the values of every
-// controller but the one that turns silent.
+// Starts a pass one interval after the start of the one before, or when it
+// ends if it took longer, as the main window does, and returns the periods
+// between two passes that brought the values of every controller but the
+// one that turns silent.
 QVector<double> deadControllerPeriods(bool concurrent, int runMs)
 {
     Simulator sim;
     const Scheme scheme = serve(sim, 5, 0);
-    QElapsedTimer clock;
+    QElapsedTimer clock, passClock;
     QVector<double> updates;
     QTimer refresh;
     refresh.setSingleShot(true);
     const auto done = [&](const QMap<QString, QString> &values) {
         if (values.contains("x0") && values.contains("x1") && values.contains("x3") && values.contains("x4"))
             updates << clock.elapsed() / 1000.0;
-        refresh.start(kIntervalMs);
+        refresh.start(int(qMax<qint64>(0, kIntervalMs - passClock.elapsed())));
     };
     DataRead reader;
     reader.setPassLimitMs(kIntervalMs);
@@ -163,8 +164,9 @@ QVector<double> deadControllerPeriods(bool concurrent, int runMs)
     QObject::connect(&reader, &DataRead::allDataRead, done);
     OneAfterAnother sequential(scheme, done);
     QObject::connect(&refresh, &QTimer::timeout, [&] {
+        passClock.start();
         if (concurrent)
-            reader.stop(), reader.start();
+            reader.start();
         else
             sequential.start();
     });

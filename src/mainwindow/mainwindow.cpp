@@ -18,10 +18,6 @@
 #include <QTextCodec>
 #include <QTimer>
 
-namespace {
-constexpr int kDefaultRefreshMs = 30000;
-}
-
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
@@ -52,7 +48,6 @@ MainWindow::MainWindow(QWidget *parent)
     createReaderAndWriter();
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
-    m_refreshTimer->setInterval(kDefaultRefreshMs);
     connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::refreshData);
     ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->visualizationTab));
 }

@@ -4,7 +4,7 @@
 #include "lazychild.h"
 #include "project.h"
 
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
 
@@ -56,7 +56,6 @@ public:
     QDeclarativeZoomPan *schemeView() const { return m_view.get(); }
     DataRead *reader() const { return m_reader; }
     DataSet *writer() const { return m_writer; }
-    QTimer *refreshTimer() const { return m_refreshTimer; }
     TeskDesigner *designer() const { return m_designer.get(); }
     deviceManagement *deviceList() const { return m_deviceManagement.get(); }
     schemesManagement *menuEditor() const { return m_schemesManagement.get(); }
@@ -168,7 +167,7 @@ private:
     DataRead *m_reader = nullptr;
     DataSet *m_writer = nullptr;
     QTimer *m_refreshTimer = nullptr;
-    QDateTime m_readStart;
+    QElapsedTimer m_passClock; // since the running pass began
     MenuItemRecord m_currentScheme; // its qmlFile is the full path once shown
     QTreeWidgetItem *m_shownItem = nullptr;
     QTreeWidgetItem *m_pendingItem = nullptr;

@@ -75,7 +75,6 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
     ui->tabWidget->setCurrentIndex(0);
     if (m_currentScheme.readVariables.isEmpty())
         return;
-    m_refreshTimer->setInterval(m_currentScheme.interval * 1000);
     m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
     m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
     // The refresh timer starts when the pass ends: started now, it would cut
@@ -114,7 +113,7 @@ void MainWindow::startReading()
     setShownIcon(QStringLiteral(":/update"));
     showRefreshStopped(false);
     writeLog(tr("Aktualizacja danych"), LogEntry::Info);
-    m_readStart = QDateTime::currentDateTime();
+    m_passClock.start();
 }
 
 // Nothing is refreshed once no scheme is shown (a late timer shot or write),
@@ -199,11 +198,14 @@ void MainWindow::teskcmdAllDataReady(const QMap<QString, QString> &data)
         }
     }
     pushStaleNames(data);
-    const qint64 seconds = qAbs(m_readStart.secsTo(QDateTime::currentDateTime()));
-    writeLog(tr("Aktualizacja zakończona, czas odczytu: ") + QString::number(seconds) + QStringLiteral(" s"),
+    const qint64 elapsedMs = m_passClock.elapsed();
+    writeLog(tr("Aktualizacja zakończona, czas odczytu: ") + QString::number(elapsedMs / 1000) + QStringLiteral(" s"),
              LogEntry::Info);
     setShownIcon(QStringLiteral(":/scheme"));
-    m_refreshTimer->start();
+    // Passes follow one interval apart, counted from the start of each: a
+    // pass that waited its limit for a silent controller delays the others'
+    // values by no more than that.
+    m_refreshTimer->start(int(qMax<qint64>(0, m_currentScheme.interval * 1000LL - elapsedMs)));
 }
 
 // Scenes that grey their own elements declare the property staleVars: it
