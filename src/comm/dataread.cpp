@@ -122,9 +122,9 @@ QList<ControllerStatus> DataRead::controllerStatus() const
     return list;
 }
 
-// A pass still running is replaced. A controller that is not answering
-// keeps the request it has in flight: asked anew each pass, one slower
-// than the pass limit would never be heard again.
+// A pass still running is replaced. A request still in flight is left to
+// finish: asked anew each pass, a controller slower than the pass limit
+// would never be heard again.
 void DataRead::start()
 {
     if (m_readVariables.isEmpty() || m_devices.isEmpty()) {
@@ -150,10 +150,12 @@ void DataRead::start()
     m_passRunning = true;
     for (int t = 0; t < m_targets.size(); ++t) {
         Target &target = m_targets[t];
-        // A controller that is not answering is asked, but not waited for.
-        target.waited = target.answering;
+        // A controller that is not answering, or answered slower than a pass
+        // may last, is asked but not waited for: its values enter the pass
+        // after they come, and it does not turn "not answering" each pass.
+        target.waited = target.answering && target.lastResponseMs <= m_passLimitMs;
         m_waiting += target.waited ? 1 : 0;
-        if (target.answering || !target.link->inFlight())
+        if (!target.link->inFlight())
             ask(t);
     }
     m_passTimer->start(m_passLimitMs);

@@ -21,7 +21,8 @@ class QTimer;
 // soon as it is decoded and the whole map when the pass is over. A pass
 // waits for a controller at most the pass limit; one that fails is "not
 // answering": later passes still ask it but do not wait for it, and its
-// first good answer brings it back. Each controller (address and port) has
+// first good answer brings it back. One that answers, but slower than the
+// limit, is not waited for either. Each controller (address and port) has
 // a link of its own and never more than one request in flight.
 class DataRead : public QObject
 {
