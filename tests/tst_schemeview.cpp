@@ -50,6 +50,7 @@ private slots:
     void importsRewritten();
     void loadsQtQuick1SceneTakingTextValues();
     void sceneGetsInputOutsidePanMode();
+    void restingPlace();
     void failedLoads();
     void framesCappedAndStoppedWhenUnseen();
     void backendChoice();
@@ -138,6 +139,22 @@ void TestSchemeView::sceneGetsInputOutsidePanMode()
     QCOMPARE(clicksAtRelease, QList<int>({1, 1, 1}));
     QCOMPARE(clicked.first().first().toString(), QStringLiteral("pompa"));
     QCOMPARE(root->property("keys").toInt(), 0);
+}
+
+// Until zoomed or panned, a scene sits in the middle where it fits and shows
+// its top and left edges where it does not, however the view is resized.
+void TestSchemeView::restingPlace()
+{
+    QQuickItem *root = m_view->rootObject(); // 400 x 300
+    QCOMPARE(root->position(), QPointF(100, 50));
+    m_view->resize(300, 200);
+    QTRY_COMPARE(root->position(), QPointF(0, 0));
+    m_view->resize(600, 200);
+    QTRY_COMPARE(root->position(), QPointF(100, 0));
+    wheel(m_view, 120); // from here on the middle of the view holds its place
+    QCOMPARE(root->position(), QPointF(80, -10));
+    m_view->resize(600, 240);
+    QTRY_COMPARE(root->position(), QPointF(80, 10));
 }
 
 // A scheme that does not load leaves no scene, errors naming its own file

@@ -84,6 +84,7 @@ void QDeclarativeZoomPan::load(const QUrl &url, const QString *text)
     m_source = url;
     m_errors.clear();
     m_pan = QPointF();
+    m_resting = true;
     const QUrl shown = url.isLocalFile() ? m_mirror.prepare(url.toLocalFile(), text) : url;
     QQmlComponent component(engine(), shown, QQmlComponent::PreferSynchronous);
     QObject *object = component.isReady() ? component.create() : nullptr;
@@ -103,7 +104,7 @@ void QDeclarativeZoomPan::load(const QUrl &url, const QString *text)
     QQmlEngine::setObjectOwnership(m_scene, QQmlEngine::CppOwnership);
     m_scene->setTransformOrigin(QQuickItem::TopLeft);
     m_scene->setParentItem(QQuickWidget::rootObject());
-    centreScene();
+    applyTransform();
 }
 
 QList<QQmlError> QDeclarativeZoomPan::inOriginalFiles(QList<QQmlError> errors) const
@@ -115,13 +116,24 @@ QList<QQmlError> QDeclarativeZoomPan::inOriginalFiles(QList<QQmlError> errors) c
     return errors;
 }
 
-// A new scene is shown in the middle of the view, at the zoom the view has.
-void QDeclarativeZoomPan::centreScene()
+// Until the operator zooms or pans, a new scene, at the zoom the view has,
+// stays in the middle of the view where it fits and shows its top or left
+// edge where it does not: a view made shorter, by the strip over it say,
+// never hides the scene's title.
+QPointF QDeclarativeZoomPan::restingPosition() const
 {
-    if (!m_scene)
+    const qreal w = m_zoom * m_scene->width(), h = m_zoom * m_scene->height();
+    return QPointF(w > width() ? 0 : (width() - w) / 2, h > height() ? 0 : (height() - h) / 2);
+}
+
+// The scene moves from where it rests: its place is kept from the middle of
+// the view from now on.
+void QDeclarativeZoomPan::leaveRest()
+{
+    if (!m_resting || !m_scene)
         return;
-    m_offset = -m_zoom * QPointF(m_scene->width(), m_scene->height()) / 2;
-    applyTransform();
+    m_resting = false;
+    m_offset = restingPosition() - QPointF(width(), height()) / 2;
 }
 
 void QDeclarativeZoomPan::applyTransform()
@@ -129,12 +141,13 @@ void QDeclarativeZoomPan::applyTransform()
     if (!m_scene)
         return;
     m_scene->setScale(m_zoom);
-    m_scene->setPosition(QPointF(width(), height()) / 2 + m_offset + m_zoom * m_pan);
+    m_scene->setPosition(m_resting ? restingPosition() : QPointF(width(), height()) / 2 + m_offset + m_zoom * m_pan);
 }
 
 // The point in the middle of the view stays where it is.
 void QDeclarativeZoomPan::zoomBy(qreal factor)
 {
+    leaveRest();
     m_zoom *= factor;
     m_offset *= factor;
     applyTransform();
@@ -164,6 +177,7 @@ void QDeclarativeZoomPan::mouseMoveEvent(QMouseEvent *event)
         const QPointF step = event->localPos() - m_lastPosition;
         // The scene follows the mouse exactly, whatever the zoom.
         if (m_scene) {
+            leaveRest();
             m_pan += step / m_zoom;
             applyTransform();
         }
@@ -209,7 +223,8 @@ void QDeclarativeZoomPan::contextMenuEvent(QContextMenuEvent *event)
     event->accept();
 }
 
-// A resized view keeps its middle point over the same place of the scene.
+// A resting scene rests anew; a moved one keeps the place of the scene
+// under the middle of the view.
 void QDeclarativeZoomPan::resizeEvent(QResizeEvent *event)
 {
     QQuickWidget::resizeEvent(event);

@@ -57,8 +57,9 @@ protected:
 private:
     void load(const QUrl &url, const QString *text);
     void clearScene();
-    void centreScene();
     void applyTransform();
+    QPointF restingPosition() const;
+    void leaveRest();
     void zoomBy(qreal factor);
     QList<QQmlError> inOriginalFiles(QList<QQmlError> errors) const;
 
@@ -71,7 +72,8 @@ private:
     bool m_panMode = false;
     QPointF m_lastPosition;
     qreal m_zoom = 1.0;
-    QPointF m_offset; // the scene's origin from the middle of the view, in pixels
+    bool m_resting = true; // neither zoomed nor panned since the scene was loaded
+    QPointF m_offset; // once moved: the scene's origin from the middle of the view, in pixels
     QPointF m_pan;    // the root item's own position, in scene units
     QMenu *m_menu;
 };
