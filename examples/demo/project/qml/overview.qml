@@ -25,6 +25,7 @@ Rectangle {
     // in the last read, so that their elements can be greyed.
     property variant staleVars: []
     function isStale(name) { return staleVars.indexOf(name) >= 0 }
+    function staleNote(name) { return isStale(name) ? " (brak odczytu)" : "" }
 
     signal itemClicked(string name)
 
@@ -49,8 +50,9 @@ Rectangle {
             title: "Obiegi grzewcze"
             active: true
             stale: root.isStale("tPokoj1") && root.isStale("tPokoj2")
-            line1: "Grzejniki, pokój: " + root.tPokoj1.toFixed(1) + " °C"
-            line2: "Podłogówka, pokój: " + root.tPokoj2.toFixed(1) + " °C"
+            // Two controllers: the line of a silent one says so.
+            line1: "Grzejniki, pokój: " + root.tPokoj1.toFixed(1) + " °C" + root.staleNote("tPokoj1")
+            line2: "Podłogówka, pokój: " + root.tPokoj2.toFixed(1) + " °C" + root.staleNote("tPokoj2")
             line3: ""
             onClicked: root.itemClicked("obiegi")
         }
