@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 using SimControllers::device;
@@ -48,6 +49,13 @@ struct Reader : QObject
         const int before = passes;
         r.start();
         return QTest::qWaitFor([&] { return passes > before; });
+    }
+    // Passes a little apart, as the refresh runs them, until done() holds.
+    bool passUntil(const std::function<bool()> &done)
+    {
+        for (int i = 0; i < 100 && !done(); ++i)
+            QTest::qWait(pass() ? 50 : 0);
+        return done();
     }
     QStringList take() { return std::exchange(log, {}); }
 
@@ -157,10 +165,7 @@ void TestDataRead::failingControllers()
     // Its first good answer brings it back; its values enter a pass.
     x->setFault(SimFault::None);
     x->controller().variables = m_b->controller().variables; // x=7
-    for (int i = 0; i < 100 && !rd.values.contains("x"); ++i) {
-        QVERIFY(rd.pass());
-        QTest::qWait(50);
-    }
+    QVERIFY(rd.passUntil([&] { return rd.values.contains("x"); }));
     QStringList lines = rd.log.filter(host); // read once more when its answer came between passes
     lines.removeDuplicates();
     QCOMPARE(lines, QStringList({"resumed Sterownik " + host + " znów odpowiada", "read " + host + " x 7"}));
@@ -179,22 +184,14 @@ void TestDataRead::slowerThanAPass()
     Reader rd(this, {var("S", "x", "x", "int"), var("A", "pump", "p", "logic")}, {device("S", slow), device("A", m_a)});
     QVERIFY(rd.pass());
     QCOMPARE(rd.log.filter("failed").size(), 1);
-    while (rd.log.filter("resumed").isEmpty() && rd.passes < 100) {
-        QVERIFY(rd.pass());
-        QCOMPARE(rd.values.value("p"), QStringLiteral("1"));
-        QTest::qWait(50);
-    }
+    QVERIFY(rd.passUntil([&] { return !rd.log.filter("resumed").isEmpty(); }));
     QCOMPARE(rd.log.filter("resumed"), QStringList("resumed Sterownik " + host + " znów odpowiada"));
     QCOMPARE(slow->requestCount(), 1);
     slow->controller().variables = m_b->controller().variables; // x=7 from the next request on
     QVERIFY(rd.pass());
     QCOMPARE(rd.values, (QMap<QString, QString>{{"p", "1"}, {"x", "4"}}));
 
-    while (rd.values.value("x") != "7") {
-        QVERIFY(rd.pass());
-        QVERIFY(rd.passes < 200);
-        QTest::qWait(50);
-    }
+    QVERIFY(rd.passUntil([&] { return rd.values.value("x") == "7"; }));
     QCOMPARE(rd.log.filter("failed").size() + rd.log.filter("resumed").size(), 2);
     QVERIFY(slow->requestCount() <= 3); // never asked anew while a request was in flight
     QVERIFY(rd.status.at(0).answering && rd.status.at(0).lastResponseMs > 1000); // slower than the pass limit
