@@ -1295,6 +1295,10 @@ The preview shows QML errors with their line numbers.</translation>
         <source>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </source>
         <translation>The controller stores only ISO 8859-1 characters and would turn others into &quot;?&quot;. Cannot send the value of the field </translation>
     </message>
+    <message>
+        <source> (nie odczytano)</source>
+        <translation> (not read)</translation>
+    </message>
 </context>
 <context>
     <name>variableAddEdit</name>

@@ -1295,6 +1295,10 @@ Podgląd pokazuje błędy QML z numerami wierszy.</translation>
         <source>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </source>
         <translation>Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. Nie można wysłać wartości pola </translation>
     </message>
+    <message>
+        <source> (nie odczytano)</source>
+        <translation> (nie odczytano)</translation>
+    </message>
 </context>
 <context>
     <name>variableAddEdit</name>

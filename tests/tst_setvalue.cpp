@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QtTest>
 
@@ -81,6 +82,8 @@ void TestSetValue::numberFields()
         QTest::keyClicks(spin, typed);
     }
     QTEST(spin->text(), "shown");
+    const auto *label = qobject_cast<QLabel *>(dialog.formLayout()->labelForField(spin));
+    QCOMPARE(label->text().contains("(nie odczytano)"), read.isEmpty());
     QStringList skipped;
     QCOMPARE(::written(dialog, &skipped), written.isEmpty() ? QStringList() : QStringList("v=" + written));
     QCOMPARE(skipped, written.isEmpty() ? QStringList("v") : QStringList());

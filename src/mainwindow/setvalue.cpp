@@ -199,7 +199,9 @@ void setValue::setVariables(const QList<TeskSchemeVariable> &variables, const QL
         if (row.field) {
             row.field->setObjectName(fieldName(v));
             row.initial = stateOf(row.field);
-            ui->formLayout->addRow(row.item.name + QStringLiteral(": "), row.field);
+            // A variable the read-back lacked is not shown as if its 0 were read.
+            const QString unread = v.value.isEmpty() ? tr(" (nie odczytano)") : QString();
+            ui->formLayout->addRow(row.item.name + unread + QStringLiteral(": "), row.field);
             if (previous)
                 setTabOrder(previous, row.field);
             previous = row.field;
