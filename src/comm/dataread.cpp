@@ -6,6 +6,15 @@
 
 #include <QTimer>
 
+namespace {
+
+QString endpointOf(const QString &address, quint16 port)
+{
+    return address + QLatin1Char(' ') + QString::number(port);
+}
+
+} // namespace
+
 DataRead::DataRead(QObject *parent)
     : QObject(parent)
     , m_passTimer(new QTimer(this))
@@ -60,9 +69,15 @@ void DataRead::buildQueue(const QList<EventRecord> &events)
 
 // One target, with a link of its own, per address and port the queue's IDs
 // lead to; where the device list names an ID twice the later record wins.
+// What is known of a controller outlives the scheme: going to another one
+// and back neither forgets its last good answer nor reports its silence
+// again.
 void DataRead::buildTargets()
 {
     releaseLinks();
+    QHash<QString, Target> known;
+    for (const Target &t : qAsConst(m_targets))
+        known.insert(endpointOf(t.address, t.port), t);
     m_targets.clear();
     m_targetOf.fill(-1, m_queue.size());
     m_entryValues = QVector<QVector<QPair<int, QString>>>(m_queue.size());
@@ -76,12 +91,18 @@ void DataRead::buildTargets()
         if (!record)
             continue;
         const quint16 port = ControllerPort::fromText(record->port);
-        const QString endpoint = record->networkAdress + QLatin1Char(' ') + QString::number(port);
+        const QString endpoint = endpointOf(record->networkAdress, port);
         auto it = byEndpoint.constFind(endpoint);
         if (it == byEndpoint.constEnd()) {
             const int index = m_targets.size();
             it = byEndpoint.insert(endpoint, index);
             Target t;
+            if (known.contains(endpoint)) {
+                const Target &before = known[endpoint];
+                t.answering = before.answering;
+                t.lastAnswer = before.lastAnswer;
+                t.lastResponseMs = before.lastResponseMs;
+            }
             t.address = record->networkAdress;
             t.port = port;
             t.link = new QTeskCmd(this);
@@ -141,7 +162,15 @@ void DataRead::start()
     m_passTimer->stop();
     m_waiting = 0;
     for (Target &t : m_targets) {
-        if (!t.carried) {
+        // A controller that is not answering, or answered slower than a pass
+        // may last, is asked but not waited for: its values enter the pass
+        // after they come, and it does not turn "not answering" each pass.
+        t.waited = t.answering && t.lastResponseMs <= m_passLimitMs;
+        m_waiting += t.waited ? 1 : 0;
+        // Values stay when they came since the last pass, or when their
+        // controller answers, only slower: they are the latest it said.
+        const bool slow = t.answering && !t.waited;
+        if (!t.carried && !slow) {
             for (const int entry : qAsConst(t.entries))
                 m_entryValues[entry].clear();
         }
@@ -149,13 +178,7 @@ void DataRead::start()
     }
     m_passRunning = true;
     for (int t = 0; t < m_targets.size(); ++t) {
-        Target &target = m_targets[t];
-        // A controller that is not answering, or answered slower than a pass
-        // may last, is asked but not waited for: its values enter the pass
-        // after they come, and it does not turn "not answering" each pass.
-        target.waited = target.answering && target.lastResponseMs <= m_passLimitMs;
-        m_waiting += target.waited ? 1 : 0;
-        if (!target.link->inFlight())
+        if (!m_targets.at(t).link->inFlight())
             ask(t);
     }
     m_passTimer->start(m_passLimitMs);
