@@ -533,6 +533,14 @@
         <source>Zapis niepotwierdzony</source>
         <translation>Write not confirmed</translation>
     </message>
+    <message>
+        <source>Sterownik nie odpowiada: </source>
+        <translation>Controller not answering: </translation>
+    </message>
+    <message>
+        <source>. Wartości można zmienić, gdy znów odpowie.</source>
+        <translation>. Its values can be changed once it answers again.</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

@@ -533,6 +533,14 @@
         <source>Zapis niepotwierdzony</source>
         <translation>Zapis niepotwierdzony</translation>
     </message>
+    <message>
+        <source>Sterownik nie odpowiada: </source>
+        <translation>Sterownik nie odpowiada: </translation>
+    </message>
+    <message>
+        <source>. Wartości można zmienić, gdy znów odpowie.</source>
+        <translation>. Wartości można zmienić, gdy znów odpowie.</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

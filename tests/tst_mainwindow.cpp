@@ -97,6 +97,12 @@ void TestMainWindow::burstPaintedOnceWithItsLastText()
     QCOMPARE(flashed.first().first().toString(), QStringLiteral("ukryty odczyt"));
     QTRY_COMPARE_WITH_TIMEOUT(w.statusBar()->currentMessage(), QString(), 3000);
     QCOMPARE(flashed.count(), 2); // the text, then nothing
+
+    // Scrolled back to read, the operator keeps the rows in sight.
+    list->verticalScrollBar()->setValue(0);
+    w.writeLog(QStringLiteral("nowy"), LogEntry::Error);
+    QTRY_COMPARE(w.logModel()->rowCount(), 502);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -146,9 +146,23 @@ void LogView::updateGeometries()
     QAbstractItemView::updateGeometries();
 }
 
+// New rows are followed while the list shows its end; an operator who
+// scrolled back to read keeps the rows in sight.
 void LogView::rowsInserted(const QModelIndex &parent, int start, int end)
 {
+    QScrollBar *bar = verticalScrollBar();
+    const bool following = bar->value() >= bar->maximum();
     QAbstractItemView::rowsInserted(parent, start, end);
     updateGeometries();
+    if (following)
+        bar->setValue(bar->maximum());
     viewport()->update();
+}
+
+// Filtered anew or emptied: the newest rows are shown.
+void LogView::reset()
+{
+    QAbstractItemView::reset();
+    updateGeometries();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }

@@ -17,6 +17,7 @@ public:
     QRect visualRect(const QModelIndex &index) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint &point) const override;
+    void reset() override;
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

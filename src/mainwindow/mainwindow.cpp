@@ -98,7 +98,6 @@ void MainWindow::writeLog(const QString &text, int kind)
 
 void MainWindow::showLogBurst()
 {
-    ui->listWidget->scrollToBottom();
     statusBar()->showMessage(m_lastLogText, 1000);
 }
 

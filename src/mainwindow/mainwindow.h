@@ -144,6 +144,7 @@ private:
     const EventRecord *findEvent(const QString &name, bool last) const;
     QTreeWidgetItem *schemeItemWithId(const QString &id) const;
     void collectTargets(const EventRecord &event, QStringList *addresses, QStringList *ports) const;
+    QString silentControllerOf(const EventRecord &event) const;
     void logWrites(const QList<TeskSchemeVariable> &list);
 
     Ui::MainWindow *ui;

@@ -77,6 +77,7 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
         return;
     m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
     m_reader->setScheme(m_currentScheme.readVariables, m_currentScheme.events, m_project.devices);
+    pushStaleNames({}); // nothing the scene shows is read yet
     // The refresh timer starts when the pass ends: started now, it would cut
     // short a first pass that waits the interval for a silent controller.
     refreshData();
@@ -384,6 +385,16 @@ void MainWindow::schemeItemClicked(const QString &value)
         writeLog(tr("Nie znaleziono sterownika z ID: ") + event->items.first().device, LogEntry::Error);
         return;
     }
+    const QString silent = silentControllerOf(*event);
+    if (!silent.isEmpty()) {
+        const QString text = tr("Sterownik nie odpowiada: ") + silent
+            + tr(". Wartości można zmienić, gdy znów odpowie.");
+        writeLog(text, LogEntry::Warning);
+        pauseScheme();
+        Dialogs::warning(this, tr("Błąd"), text);
+        refreshData();
+        return;
+    }
     pauseScheme();
     m_activeEvent = *event;
     setBusyCursor(true);
@@ -391,6 +402,20 @@ void MainWindow::schemeItemClicked(const QString &value)
     m_writer->setDevices(m_project.devices);
     m_writer->setEvent(m_activeEvent);
     m_writer->readValues();
+}
+
+// A controller the reader found not answering: its read-back would hold the
+// scheme still for the link's whole time-out, the others' values frozen.
+QString MainWindow::silentControllerOf(const EventRecord &event) const
+{
+    const QList<ControllerStatus> status = m_reader->controllerStatus();
+    for (const EventItemRecord &item : event.items) {
+        for (const ControllerStatus &s : status) {
+            if (s.deviceId == item.device && !s.answering)
+                return s.deviceId + QLatin1Char(' ') + s.address;
+        }
+    }
+    return QString();
 }
 
 void MainWindow::schemeMouseReleased()

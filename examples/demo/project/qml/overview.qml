@@ -25,7 +25,9 @@ Rectangle {
     // in the last read, so that their elements can be greyed.
     property variant staleVars: []
     function isStale(name) { return staleVars.indexOf(name) >= 0 }
-    function staleNote(name) { return isStale(name) ? " (brak odczytu)" : "" }
+    // A tile fed by two controllers greys only when both are silent: the
+    // line of one that is says so instead of showing a number.
+    function degrees(name, value) { return isStale(name) ? "brak odczytu" : value.toFixed(1) + " °C" }
 
     signal itemClicked(string name)
 
@@ -43,16 +45,15 @@ Rectangle {
             stale: root.isStale("tKociol1")
             line1: "Kocioł 1: " + root.tKociol1.toFixed(1) + " °C " + (root.palnik1 ? "(praca)" : "(postój)")
             line2: "Kocioł 2: " + root.tKociol2.toFixed(1) + " °C " + (root.palnik2 ? "(praca)" : "(postój)")
-            line3: "Temperatura zewnętrzna: " + root.tZewn.toFixed(1) + " °C"
+            line3: "Temperatura zewnętrzna: " + root.degrees("tZewn", root.tZewn)
             onClicked: root.itemClicked("kotlownia")
         }
         Tile {
             title: "Obiegi grzewcze"
             active: true
             stale: root.isStale("tPokoj1") && root.isStale("tPokoj2")
-            // Two controllers: the line of a silent one says so.
-            line1: "Grzejniki, pokój: " + root.tPokoj1.toFixed(1) + " °C" + root.staleNote("tPokoj1")
-            line2: "Podłogówka, pokój: " + root.tPokoj2.toFixed(1) + " °C" + root.staleNote("tPokoj2")
+            line1: "Grzejniki, pokój: " + root.degrees("tPokoj1", root.tPokoj1)
+            line2: "Podłogówka, pokój: " + root.degrees("tPokoj2", root.tPokoj2)
             line3: ""
             onClicked: root.itemClicked("obiegi")
         }
