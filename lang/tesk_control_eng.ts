@@ -657,6 +657,10 @@
         <source>Główny element schematu nie jest elementem graficznym</source>
         <translation>The root element of the scheme is not a visual item</translation>
     </message>
+    <message>
+        <source>Widok domyślny</source>
+        <translation>Default view</translation>
+    </message>
 </context>
 <context>
     <name>QmlFileChooser</name>

@@ -657,6 +657,10 @@
         <source>Główny element schematu nie jest elementem graficznym</source>
         <translation>Główny element schematu nie jest elementem graficznym</translation>
     </message>
+    <message>
+        <source>Widok domyślny</source>
+        <translation>Widok domyślny</translation>
+    </message>
 </context>
 <context>
     <name>QmlFileChooser</name>

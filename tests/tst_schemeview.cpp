@@ -155,6 +155,9 @@ void TestSchemeView::restingPlace()
     QCOMPARE(root->position(), QPointF(80, -10));
     m_view->resize(600, 240);
     QTRY_COMPARE(root->position(), QPointF(80, 10));
+    m_view->resetView();
+    QCOMPARE(root->position(), QPointF(100, 0));
+    QCOMPARE(root->scale(), 1.0);
 }
 
 // A scheme that does not load leaves no scene, errors naming its own file

@@ -51,6 +51,7 @@ QDeclarativeZoomPan::QDeclarativeZoomPan(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     connect(m_menu->addAction(tr("Odswież")), &QAction::triggered, this, &QDeclarativeZoomPan::slotRefresh);
     connect(m_menu->addAction(tr("Edytuj")), &QAction::triggered, this, &QDeclarativeZoomPan::slotEdit);
+    connect(m_menu->addAction(tr("Widok domyślny")), &QAction::triggered, this, &QDeclarativeZoomPan::resetView);
 }
 
 QDeclarativeZoomPan::~QDeclarativeZoomPan()
@@ -150,6 +151,14 @@ void QDeclarativeZoomPan::zoomBy(qreal factor)
     leaveRest();
     m_zoom *= factor;
     m_offset *= factor;
+    applyTransform();
+}
+
+void QDeclarativeZoomPan::resetView()
+{
+    m_zoom = 1.0;
+    m_pan = QPointF();
+    m_resting = true;
     applyTransform();
 }
 

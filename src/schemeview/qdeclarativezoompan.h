@@ -43,6 +43,8 @@ signals:
 public slots:
     void slotRefresh();
     void slotEdit();
+    // Back to zoom 1, the scene resting as when it was loaded.
+    void resetView();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -34,13 +34,13 @@ Rectangle {
     }
 
     // Supply header (red) and return header (blue).
-    Pipe { x: 120; y: 130; width: 640; hot: true; flowing: root.pompa }
-    Pipe { x: 120; y: 470; width: 640; hot: false; flowing: root.pompa }
-    Pipe { x: 180; y: 130; height: 80; hot: true; flowing: root.palnik1 }
-    Pipe { x: 180; y: 380; height: 98; hot: false; flowing: root.palnik1 }
-    Pipe { x: 400; y: 130; height: 80; hot: true; flowing: root.palnik2 }
-    Pipe { x: 400; y: 380; height: 98; hot: false; flowing: root.palnik2 }
-    Pipe { x: 620; y: 130; height: 348; hot: true; flowing: root.pompa }
+    Pipe { x: 120; y: 130; width: 640; hot: true; flowing: root.pompa; stale: root.isStale("pompa") }
+    Pipe { x: 120; y: 470; width: 640; hot: false; flowing: root.pompa; stale: root.isStale("pompa") }
+    Pipe { x: 180; y: 130; height: 80; hot: true; flowing: root.palnik1; stale: root.isStale("palnik1") }
+    Pipe { x: 180; y: 380; height: 98; hot: false; flowing: root.palnik1; stale: root.isStale("palnik1") }
+    Pipe { x: 400; y: 130; height: 80; hot: true; flowing: root.palnik2; stale: root.isStale("palnik2") }
+    Pipe { x: 400; y: 380; height: 98; hot: false; flowing: root.palnik2; stale: root.isStale("palnik2") }
+    Pipe { x: 620; y: 130; height: 348; hot: true; flowing: root.pompa; stale: root.isStale("pompa") }
 
     BoilerUnit {
         x: 120; y: 210; caption: "Kocioł 1"; firing: root.palnik1; power: root.moc1; stale: root.isStale("palnik1")

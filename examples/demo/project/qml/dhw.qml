@@ -29,11 +29,11 @@ Rectangle {
         onClicked: root.itemClicked("przeglad")
     }
 
-    Pipe { x: 60; y: 180; width: 300; hot: true; flowing: root.ladowanie }
-    Pipe { x: 60; y: 400; width: 300; hot: false; flowing: root.ladowanie }
-    Pipe { x: 470; y: 180; width: 300; hot: true; flowing: root.cyrkulacja }
-    Pipe { x: 762; y: 180; height: 220; hot: true; flowing: root.cyrkulacja }
-    Pipe { x: 470; y: 400; width: 300; hot: false; flowing: root.cyrkulacja }
+    Pipe { x: 60; y: 180; width: 300; hot: true; flowing: root.ladowanie; stale: root.isStale("ladowanie") }
+    Pipe { x: 60; y: 400; width: 300; hot: false; flowing: root.ladowanie; stale: root.isStale("ladowanie") }
+    Pipe { x: 470; y: 180; width: 300; hot: true; flowing: root.cyrkulacja; stale: root.isStale("cyrkulacja") }
+    Pipe { x: 762; y: 180; height: 220; hot: true; flowing: root.cyrkulacja; stale: root.isStale("cyrkulacja") }
+    Pipe { x: 470; y: 400; width: 300; hot: false; flowing: root.cyrkulacja; stale: root.isStale("cyrkulacja") }
 
     Pump {
         x: 170; y: 146; running: root.ladowanie; caption: "Ładowanie"; stale: root.isStale("ladowanie")

@@ -23,9 +23,9 @@ Item {
         x: 16; y: 12; text: circuit.title; font.pixelSize: 17; font.bold: true; color: "#1f2d3a"
         MouseArea { anchors.fill: parent; onClicked: circuit.titleClicked() }
     }
-    Pipe { x: 40; y: 120; width: 320; hot: true; flowing: circuit.pump }
-    Pipe { x: 40; y: 330; width: 320; hot: false; flowing: circuit.pump }
-    Pipe { x: 352; y: 120; height: 218; hot: true; flowing: circuit.pump }
+    Pipe { x: 40; y: 120; width: 320; hot: true; flowing: circuit.pump; stale: circuit.stale }
+    Pipe { x: 40; y: 330; width: 320; hot: false; flowing: circuit.pump; stale: circuit.stale }
+    Pipe { x: 352; y: 120; height: 218; hot: true; flowing: circuit.pump; stale: circuit.stale }
     Valve { x: 70; y: 86; opening: circuit.valve; caption: "Zawór"; stale: circuit.stale; onClicked: circuit.valveClicked() }
     Pump { x: 190; y: 96; running: circuit.pump; caption: "Pompa"; stale: circuit.stale; onClicked: circuit.pumpClicked() }
     ValueBox { x: 225; y: 190; caption: "Zasilanie"; value: circuit.supply.toFixed(1); unit: "°C"; stale: circuit.stale }
