@@ -98,6 +98,8 @@ void TestMainWindow::burstPaintedOnceWithItsLastText()
     QTRY_COMPARE_WITH_TIMEOUT(w.statusBar()->currentMessage(), QString(), 3000);
     QCOMPARE(flashed.count(), 2); // the text, then nothing
 
+    list->resize(list->width(), list->height() / 2); // shown anew, smaller: still at the end
+    QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     // Scrolled back to read, the operator keeps the rows in sight.
     list->verticalScrollBar()->setValue(0);
     w.writeLog(QStringLiteral("nowy"), LogEntry::Error);

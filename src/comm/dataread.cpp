@@ -69,15 +69,14 @@ void DataRead::buildQueue(const QList<EventRecord> &events)
 
 // One target, with a link of its own, per address and port the queue's IDs
 // lead to; where the device list names an ID twice the later record wins.
-// What is known of a controller outlives the scheme: going to another one
+// What is known of a controller outlives the scheme: going to other ones
 // and back neither forgets its last good answer nor reports its silence
 // again.
 void DataRead::buildTargets()
 {
     releaseLinks();
-    QHash<QString, Target> known;
     for (const Target &t : qAsConst(m_targets))
-        known.insert(endpointOf(t.address, t.port), t);
+        m_known.insert(endpointOf(t.address, t.port), {QString(), t.address, t.answering, t.lastAnswer, t.lastResponseMs});
     m_targets.clear();
     m_targetOf.fill(-1, m_queue.size());
     m_entryValues = QVector<QVector<QPair<int, QString>>>(m_queue.size());
@@ -97,8 +96,8 @@ void DataRead::buildTargets()
             const int index = m_targets.size();
             it = byEndpoint.insert(endpoint, index);
             Target t;
-            if (known.contains(endpoint)) {
-                const Target &before = known[endpoint];
+            if (m_known.contains(endpoint)) {
+                const ControllerStatus &before = m_known[endpoint];
                 t.answering = before.answering;
                 t.lastAnswer = before.lastAnswer;
                 t.lastResponseMs = before.lastResponseMs;

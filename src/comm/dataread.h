@@ -105,6 +105,7 @@ private:
     // of its property among the decoder's sorted properties.
     QVector<QVector<QPair<int, QString>>> m_entryValues;
     QMap<QString, QString> m_lastValues;
+    QHash<QString, ControllerStatus> m_known; // by address and port, from the schemes read before
     QTimer *m_passTimer;
     int m_passLimitMs = kMinPassLimitMs;
     int m_linkTimeoutMs;

@@ -137,25 +137,25 @@ void LogView::paintEvent(QPaintEvent *)
     }
 }
 
+// New rows, and a view shown or resized, keep the end in sight while the
+// list shows its end; an operator who scrolled back to read keeps the rows.
 void LogView::updateGeometries()
-{
-    const int h = rowHeight();
-    verticalScrollBar()->setRange(0, qMax(0, rows() * h - viewport()->height()));
-    verticalScrollBar()->setSingleStep(h);
-    verticalScrollBar()->setPageStep(viewport()->height());
-    QAbstractItemView::updateGeometries();
-}
-
-// New rows are followed while the list shows its end; an operator who
-// scrolled back to read keeps the rows in sight.
-void LogView::rowsInserted(const QModelIndex &parent, int start, int end)
 {
     QScrollBar *bar = verticalScrollBar();
     const bool following = bar->value() >= bar->maximum();
-    QAbstractItemView::rowsInserted(parent, start, end);
-    updateGeometries();
+    const int h = rowHeight();
+    bar->setRange(0, qMax(0, rows() * h - viewport()->height()));
+    bar->setSingleStep(h);
+    bar->setPageStep(viewport()->height());
     if (following)
         bar->setValue(bar->maximum());
+    QAbstractItemView::updateGeometries();
+}
+
+void LogView::rowsInserted(const QModelIndex &parent, int start, int end)
+{
+    QAbstractItemView::rowsInserted(parent, start, end);
+    updateGeometries();
     viewport()->update();
 }
 
