@@ -61,7 +61,7 @@ MainWindow::~MainWindow()
 QDeclarativeZoomPan *MainWindow::createSchemeView()
 {
     auto *view = new QDeclarativeZoomPan(this);
-    ui->visLayout->addWidget(view);
+    ui->visLayout->addWidget(view, 1); // all the height the strip above does not take
     connect(view, &QDeclarativeZoomPan::refreshRequested, this, &MainWindow::refreshData);
     connect(view, &QDeclarativeZoomPan::editRequested, this, &MainWindow::schemeEditRequested);
     connect(view, &QDeclarativeZoomPan::mouseReleased, this, &MainWindow::schemeMouseReleased);

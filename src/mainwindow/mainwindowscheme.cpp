@@ -311,12 +311,14 @@ void MainWindow::teskcmdWriteChanged(const QStringList &values)
 void MainWindow::teskcmdAllDataSet()
 {
     setBusyCursor(false);
+    // The refresh goes on behind the message: the scheme shows what the
+    // controllers kept while the operator reads what they refused.
+    refreshData();
     if (!m_writeProblems.isEmpty()) {
         const QString text = tr("Nie wszystkie wartości zostały zapisane:\n") + m_writeProblems.join(QLatin1Char('\n'));
         m_writeProblems.clear();
         Dialogs::warning(this, tr("Zapis niepotwierdzony"), text);
     }
-    refreshData();
 }
 
 // The event of that name: the last one, or for a scheme change the first.
@@ -390,9 +392,7 @@ void MainWindow::schemeItemClicked(const QString &value)
         const QString text = tr("Sterownik nie odpowiada: ") + silent
             + tr(". Wartości można zmienić, gdy znów odpowie.");
         writeLog(text, LogEntry::Warning);
-        pauseScheme();
-        Dialogs::warning(this, tr("Błąd"), text);
-        refreshData();
+        Dialogs::warning(this, tr("Błąd"), text); // the scheme goes on refreshing behind it
         return;
     }
     pauseScheme();

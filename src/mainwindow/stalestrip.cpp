@@ -27,7 +27,8 @@ StaleStrip::StaleStrip(QWidget *parent)
 {
     setObjectName(QStringLiteral("staleStrip"));
     setWordWrap(true);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    // Minimum: the layout gives it the height its lines take at its width.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     setStyleSheet(QStringLiteral("QLabel { background-color: #fff1c7; color: #5a3d00; border: 1px solid #e0a100;"
                                  " border-radius: 4px; padding: 4px 8px; font-weight: bold; }"));
     hide();

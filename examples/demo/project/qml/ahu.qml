@@ -20,6 +20,8 @@ Rectangle {
     // in the last read, so that their elements can be greyed.
     property variant staleVars: []
     function isStale(name) { return staleVars.indexOf(name) >= 0 }
+    // A percentage not read says so, in grey, instead of showing a number.
+    function percent(name, value) { return isStale(name) ? "brak odczytu" : value + " %" }
 
     signal itemClicked(string name)
 
@@ -35,7 +37,7 @@ Rectangle {
     Text { x: 730; y: 350; text: "Nawiew"; font.pixelSize: 12; color: "#5b6b7b" }
 
     Rectangle { x: 120; y: 215; width: 30; height: 110; color: root.isStale("filtr") ? "#c4c9ce" : (root.filtr > 80 ? "#d64545" : "#c9b27c"); border.color: "#2d3e50" }
-    Text { x: 105; y: 170; text: "Filtr " + root.filtr + " %"; font.pixelSize: 13; color: "#1f2d3a" }
+    Text { x: 105; y: 170; text: "Filtr " + root.percent("filtr", root.filtr); font.pixelSize: 13; color: root.isStale("filtr") ? "#9aa5b1" : "#1f2d3a" }
 
     Rectangle {
         x: 230; y: 215; width: 110; height: 110; color: "white"; border.color: "#2d3e50"; border.width: 2
@@ -47,18 +49,18 @@ Rectangle {
             onClicked: root.itemClicked("odzysk")
         }
     }
-    Text { x: 230; y: 170; text: "Odzysk " + root.odzysk + " %"; font.pixelSize: 13; color: "#1f2d3a" }
+    Text { x: 230; y: 170; text: "Odzysk " + root.percent("odzysk", root.odzysk); font.pixelSize: 13; color: root.isStale("odzysk") ? "#9aa5b1" : "#1f2d3a" }
 
     Rectangle {
         x: 410; y: 215; width: 90; height: 110; color: root.isStale("nagrzewnica") ? "#eceff1" : (root.nagrzewnica > 0 ? "#fbd9c9" : "white"); border.color: "#d64545"; border.width: 2
         Column { anchors.centerIn: parent; spacing: 6
-            Repeater { model: 4; Rectangle { width: 60; height: 4; color: "#d64545" } } }
+            Repeater { model: 4; Rectangle { width: 60; height: 4; color: root.isStale("nagrzewnica") ? "#c4c9ce" : "#d64545" } } }
         MouseArea {
             anchors.fill: parent
             onClicked: root.itemClicked("nagrzewnica")
         }
     }
-    Text { x: 400; y: 170; text: "Nagrzewnica " + root.nagrzewnica + " %"; font.pixelSize: 13; color: "#1f2d3a" }
+    Text { x: 400; y: 170; text: "Nagrzewnica " + root.percent("nagrzewnica", root.nagrzewnica); font.pixelSize: 13; color: root.isStale("nagrzewnica") ? "#9aa5b1" : "#1f2d3a" }
 
     Fan {
         x: 580; y: 210; running: root.wentylator; gear: root.bieg; caption: "Wentylator"; stale: root.isStale("wentylator")

@@ -35,6 +35,8 @@ Rectangle {
     Circuit {
         x: 40; y: 80
         title: "Obieg 1 - grzejniki"; stale: root.isStale("tZas1")
+        pumpStale: root.isStale("pompa1"); valveStale: root.isStale("zawor1"); supplyStale: root.isStale("tZas1")
+        roomStale: root.isStale("tPokoj1"); setpointStale: root.isStale("tZad1")
         pump: root.pompa1; valve: root.zawor1; supply: root.tZas1; room: root.tPokoj1; roomSetpoint: root.tZad1
         onTitleClicked: root.itemClicked("obieg1")
         onPumpClicked: root.itemClicked("pompa1")
@@ -44,6 +46,8 @@ Rectangle {
     Circuit {
         x: 470; y: 80
         title: "Obieg 2 - podłogówka"; stale: root.isStale("tZas2")
+        pumpStale: root.isStale("pompa2"); valveStale: root.isStale("zawor2"); supplyStale: root.isStale("tZas2")
+        roomStale: root.isStale("tPokoj2"); setpointStale: root.isStale("tZad2")
         pump: root.pompa2; valve: root.zawor2; supply: root.tZas2; room: root.tPokoj2; roomSetpoint: root.tZad2
         onTitleClicked: root.itemClicked("obieg2")
         onPumpClicked: root.itemClicked("pompa2")

@@ -25,9 +25,10 @@ Rectangle {
     // in the last read, so that their elements can be greyed.
     property variant staleVars: []
     function isStale(name) { return staleVars.indexOf(name) >= 0 }
-    // A tile fed by two controllers greys only when both are silent: the
-    // line of one that is says so instead of showing a number.
-    function degrees(name, value) { return isStale(name) ? "brak odczytu" : value.toFixed(1) + " °C" }
+    // A value not read says so instead of showing a number: a tile greys
+    // with its first controller, and the lines of others say it for them.
+    function reading(name, text) { return isStale(name) ? "brak odczytu" : text }
+    function degrees(name, value) { return reading(name, value.toFixed(1) + " °C") }
 
     signal itemClicked(string name)
 
@@ -43,8 +44,8 @@ Rectangle {
             title: "Kotłownia"
             active: root.palnik1 || root.palnik2
             stale: root.isStale("tKociol1")
-            line1: "Kocioł 1: " + root.tKociol1.toFixed(1) + " °C " + (root.palnik1 ? "(praca)" : "(postój)")
-            line2: "Kocioł 2: " + root.tKociol2.toFixed(1) + " °C " + (root.palnik2 ? "(praca)" : "(postój)")
+            line1: "Kocioł 1: " + root.reading("tKociol1", root.tKociol1.toFixed(1) + " °C " + (root.palnik1 ? "(praca)" : "(postój)"))
+            line2: "Kocioł 2: " + root.reading("tKociol2", root.tKociol2.toFixed(1) + " °C " + (root.palnik2 ? "(praca)" : "(postój)"))
             line3: "Temperatura zewnętrzna: " + root.degrees("tZewn", root.tZewn)
             onClicked: root.itemClicked("kotlownia")
         }
@@ -61,8 +62,8 @@ Rectangle {
             title: "Ciepła woda"
             active: root.trybCwu != 2
             stale: root.isStale("tCwu")
-            line1: "Zasobnik: " + root.tCwu.toFixed(1) + " °C"
-            line2: "Tryb: " + root.trybText(root.trybCwu)
+            line1: "Zasobnik: " + root.degrees("tCwu", root.tCwu)
+            line2: "Tryb: " + root.reading("trybCwu", root.trybText(root.trybCwu))
             line3: ""
             onClicked: root.itemClicked("cwu")
         }
@@ -70,8 +71,8 @@ Rectangle {
             title: "Centrala wentylacyjna"
             active: root.wentylator
             stale: root.isStale("tNawiew")
-            line1: "Nawiew: " + root.tNawiew.toFixed(1) + " °C"
-            line2: root.wentylator ? "Wentylator: bieg " + root.bieg : "Wentylator: stop"
+            line1: "Nawiew: " + root.degrees("tNawiew", root.tNawiew)
+            line2: "Wentylator: " + root.reading("wentylator", root.wentylator ? "bieg " + root.bieg : "stop")
             line3: ""
             onClicked: root.itemClicked("centrala")
         }

@@ -11,6 +11,12 @@ Item {
     property real room: 0
     property real roomSetpoint: 0
     property bool stale: false // its controller did not answer
+    // Each value greys on its own too: a controller may lack one of them.
+    property bool pumpStale: stale
+    property bool valveStale: stale
+    property bool supplyStale: stale
+    property bool roomStale: stale
+    property bool setpointStale: stale
     signal titleClicked()
     signal pumpClicked()
     signal valveClicked()
@@ -23,16 +29,16 @@ Item {
         x: 16; y: 12; text: circuit.title; font.pixelSize: 17; font.bold: true; color: "#1f2d3a"
         MouseArea { anchors.fill: parent; onClicked: circuit.titleClicked() }
     }
-    Pipe { x: 40; y: 120; width: 320; hot: true; flowing: circuit.pump; stale: circuit.stale }
-    Pipe { x: 40; y: 330; width: 320; hot: false; flowing: circuit.pump; stale: circuit.stale }
-    Pipe { x: 352; y: 120; height: 218; hot: true; flowing: circuit.pump; stale: circuit.stale }
-    Valve { x: 70; y: 86; opening: circuit.valve; caption: "Zawór"; stale: circuit.stale; onClicked: circuit.valveClicked() }
-    Pump { x: 190; y: 96; running: circuit.pump; caption: "Pompa"; stale: circuit.stale; onClicked: circuit.pumpClicked() }
-    ValueBox { x: 225; y: 190; caption: "Zasilanie"; value: circuit.supply.toFixed(1); unit: "°C"; stale: circuit.stale }
-    ValueBox { x: 40; y: 370; caption: "Pokój"; value: circuit.room.toFixed(1); unit: "°C"; stale: circuit.stale }
+    Pipe { x: 40; y: 120; width: 320; hot: true; flowing: circuit.pump; stale: circuit.pumpStale }
+    Pipe { x: 40; y: 330; width: 320; hot: false; flowing: circuit.pump; stale: circuit.pumpStale }
+    Pipe { x: 352; y: 120; height: 218; hot: true; flowing: circuit.pump; stale: circuit.pumpStale }
+    Valve { x: 70; y: 86; opening: circuit.valve; caption: "Zawór"; stale: circuit.valveStale; onClicked: circuit.valveClicked() }
+    Pump { x: 190; y: 96; running: circuit.pump; caption: "Pompa"; stale: circuit.pumpStale; onClicked: circuit.pumpClicked() }
+    ValueBox { x: 225; y: 190; caption: "Zasilanie"; value: circuit.supply.toFixed(1); unit: "°C"; stale: circuit.supplyStale }
+    ValueBox { x: 40; y: 370; caption: "Pokój"; value: circuit.room.toFixed(1); unit: "°C"; stale: circuit.roomStale }
     ValueBox {
         x: 200; y: 370; caption: "Zadana w pokoju"; value: circuit.roomSetpoint.toFixed(1); unit: "°C"; editable: true
-        stale: circuit.stale
+        stale: circuit.setpointStale
         onClicked: circuit.setpointClicked()
     }
 }
