@@ -194,12 +194,19 @@ void TestSchemeRuntime::eventsWriteAndCheckTheReply()
 // operator asks again.
 void TestSchemeRuntime::refreshStopsWithTheScheme()
 {
+    QVERIFY(show(m_window, "Kocioł"));
+    m_window->applyMenuRecords(m_window->project().menu); // handed back unchanged: the scheme stays
+    m_window->applyDeviceList(m_window->project().devices);
+    QCOMPARE(m_window->shownItem(), treeRow(m_window, "Kocioł"));
+    QVERIFY(!m_window->isModified());
     for (bool menuTree : {false, true}) {
         QVERIFY(show(m_window, "Kocioł"));
         const int asked = m_k1->requestCount();
         const int entries = logTexts(m_window).size();
         if (menuTree) {
-            m_window->applyMenuRecords(m_window->project().menu);
+            QList<MenuItemRecord> menu = m_window->project().menu;
+            menu.first().text += " 2"; // the group: a change, the tree is built anew
+            m_window->applyMenuRecords(menu);
             QCOMPARE(m_window->findChild<QTabWidget *>("tabWidget")->count(), 1);
             m_window->teskcmdAllDataReady({{"tKotla", "1"}});
             m_window->refreshData();

@@ -43,15 +43,23 @@ void MainWindow::menuShowSchemesManagementDialog()
         resumeScheme();
 }
 
+// An editor closed with OK but nothing changed leaves the project as it was:
+// nothing to save, and the scheme shown stays.
 void MainWindow::applyDeviceList(const DeviceList &devices)
 {
-    m_project.devices = devices;
-    setModified(true);
+    if (devices != m_project.devices) {
+        m_project.devices = devices;
+        setModified(true);
+    }
     resumeScheme();
 }
 
 void MainWindow::applyMenuRecords(const QList<MenuItemRecord> &records)
 {
+    if (records == m_project.menu) {
+        resumeScheme();
+        return;
+    }
     stopScheme();
     m_project.menu = records;
     clearMenuTree();
