@@ -108,10 +108,9 @@ void ReplyMatcher::build(const QStringList &names)
 
     // The walk steps from row to row; a step into a node that reports
     // names is negated, so that most characters cost one table read.
-    m_step.resize(m_delta.size());
-    for (int i = 0; i < m_delta.size(); ++i) {
-        const int row = m_delta[i] * m_classes;
-        m_step[i] = m_report[m_delta[i]] >= 0 ? ~row : row;
+    for (int &next : m_delta) {
+        const int row = next * m_classes;
+        next = m_report[next] >= 0 ? ~row : row;
     }
 }
 
@@ -158,9 +157,8 @@ ReplyMatcher::Found ReplyMatcher::scan(const QVector<QStringRef> &parts) const
     found.m_present.fill(false, m_distinct);
     QVector<int> matchedIn(m_distinct, -1);
     QVector<Hit> hits;
-    // Plain pointers: the compiler keeps them in registers for the walk.
-    const int *step = m_step.constData();
-    const int *ascii = m_ascii;
+    // A plain pointer: the compiler keeps it in a register for the walk.
+    const int *step = m_delta.constData();
     for (int p = 0; m_distinct > 0 && p < parts.size(); ++p) {
         const QStringRef &part = parts.at(p);
         const int eq = part.indexOf(QLatin1Char('='));
@@ -169,8 +167,7 @@ ReplyMatcher::Found ReplyMatcher::scan(const QVector<QStringRef> &parts) const
         const int size = part.size();
         int row = 0;
         for (int i = 0; i < size; ++i) {
-            const ushort u = text[i].unicode();
-            row = step[row + (u < 128 ? ascii[u] : m_otherClasses.value(u, 0))];
+            row = step[row + classOf(text[i])];
             if (row < 0) {
                 row = ~row;
                 namesEndingAt(row / m_classes, part, p, i, keyEnd, found, matchedIn, hits);

@@ -59,11 +59,11 @@ private:
     int m_classes = 1;          // character classes; 0 is "in no name"
     int m_ascii[128] = {};
     QHash<ushort, int> m_otherClasses;
-    QVector<int> m_delta;       // node * classes + class -> node
+    QVector<int> m_delta;       // node * classes + class -> node; once built, that node's row
+                                // (node * classes), negated when the node reports names
     QVector<int> m_outBegin;    // per node: its outputs in m_outputs
     QVector<int> m_outEnd;
     QVector<int> m_dict;        // nearest node on the failure chain with outputs
     QVector<int> m_report;      // the node itself when it has outputs, else its m_dict
     QVector<int> m_outputs;     // distinct names ending at a node
-    QVector<int> m_step;        // m_delta as rows (node * classes), negated into nodes that report
 };
