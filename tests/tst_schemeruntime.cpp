@@ -162,7 +162,11 @@ void TestSchemeRuntime::eventsWriteAndCheckTheReply()
     });
     Dialogs::presetAnswer(QMessageBox::Ok);
     const int k1Asked = m_k1->requestCount();
+    // Found failing by the pass the first event ended in, K2 is asked again
+    // but not waited for: an event on it is refused until its answer comes.
+    QTRY_VERIFY_WITH_TIMEOUT(answering(m_window, "K1") && answering(m_window, "K2"), 10000);
     clickScene(m_window, "nastawy");
+    QVERIFY2(QApplication::overrideCursor(), qPrintable(Dialogs::shown().value(0).text));
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     QTRY_COMPARE(Dialogs::shown().size(), 1);
     QCOMPARE(m_k1->commands().mid(k1Asked, 2), QStringList({"get(tset;mode;pump;);", "set(tset=950;mode=0;pump=1;);"}));

@@ -38,6 +38,15 @@ int passes(const MainWindow *w)
     return n;
 }
 
+bool answering(const MainWindow *w, const QString &deviceId)
+{
+    for (const ControllerStatus &s : w->reader()->controllerStatus()) {
+        if (s.deviceId == deviceId)
+            return s.answering;
+    }
+    return false;
+}
+
 QTreeWidgetItem *treeRow(const MainWindow *w, const QString &text)
 {
     for (QTreeWidgetItem *item : w->treeItems()) {

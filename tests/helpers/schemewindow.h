@@ -27,6 +27,8 @@ MainWindow *openProject(const TempWorkDir &dir, const QString &source, const QSt
 QStringList logTexts(const MainWindow *w, int from = 0);
 // Passes completed so far, as the log tells them.
 int passes(const MainWindow *w);
+// Whether the reader last heard the controller of that ID answer.
+bool answering(const MainWindow *w, const QString &deviceId);
 QTreeWidgetItem *treeRow(const MainWindow *w, const QString &text);
 // Picks the tree row with the text.
 void choose(MainWindow *w, const QString &text);
