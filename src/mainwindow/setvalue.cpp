@@ -107,22 +107,6 @@ QWidget *listField(const TeskSchemeVariable &v, const EventItemRecord &item)
     return list;
 }
 
-// What the operator can change in a field, to tell whether it was touched.
-QVariant stateOf(const QWidget *field)
-{
-    if (const auto *spin = qobject_cast<const QSpinBox *>(field))
-        return spin->value();
-    if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(field))
-        return spin->value();
-    if (const auto *box = qobject_cast<const QCheckBox *>(field))
-        return box->isChecked();
-    if (const auto *box = qobject_cast<const QComboBox *>(field))
-        return box->currentIndex();
-    if (const auto *list = qobject_cast<const QListWidget *>(field))
-        return list->currentRow();
-    return QVariant();
-}
-
 // The link sends ISO 8859-1; any other character would arrive as "?".
 bool fitsLatin1(const QString &text)
 {
@@ -194,11 +178,11 @@ void setValue::setVariables(const QList<TeskSchemeVariable> &variables, const QL
     QWidget *previous = nullptr;
     for (const TeskSchemeVariable &v : variables) {
         const EventItemRecord *item = findItem(items, v);
-        Row row{v, item ? *item : EventItemRecord(), nullptr, QVariant()};
+        Row row{v, item ? *item : EventItemRecord(), nullptr};
         row.field = createField(row);
         if (row.field) {
             row.field->setObjectName(fieldName(v));
-            row.initial = stateOf(row.field);
+            watchEdits(row.field);
             // A variable the read-back lacked is not shown as if its 0 were read.
             const QString unread = v.value.isEmpty() ? tr(" (nie odczytano)") : QString();
             ui->formLayout->addRow(row.item.name + unread + QStringLiteral(": "), row.field);
@@ -214,32 +198,27 @@ void setValue::setVariables(const QList<TeskSchemeVariable> &variables, const QL
     }
 }
 
-// The value as it was read: what the controller holds now, so writing it
-// back changes nothing. Nothing read, or not a number for a numeric field,
-// gives nothing to write.
-bool setValue::readUntouched(const Row &row, QString *value) const
+// A field counts as changed once the operator has edited it, even back to
+// the value read: typing a value is asking for it.
+void setValue::watchEdits(QWidget *field)
 {
-    const QString &read = row.variable.value;
-    if (read.isEmpty())
-        return false;
-    if (isType(row.variable, "combo") || isType(row.variable, "list")) {
-        *value = read;
-        return true;
-    }
-    bool number = false;
-    const double degrees = read.toDouble(&number);
-    if (!number)
-        return false;
-    *value = isType(row.variable, "temp") ? tenths(degrees) : read;
-    return true;
+    const auto edited = [this, field] { m_edited.insert(field); };
+    if (auto *spin = qobject_cast<QSpinBox *>(field))
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, edited);
+    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(field))
+        connect(spin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, edited);
+    else if (auto *box = qobject_cast<QCheckBox *>(field))
+        connect(box, &QCheckBox::toggled, this, edited);
+    else if (auto *box = qobject_cast<QComboBox *>(field))
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, edited);
+    else if (auto *list = qobject_cast<QListWidget *>(field))
+        connect(list, &QListWidget::currentRowChanged, this, edited);
 }
 
 bool setValue::readField(const Row &row, QString *value) const
 {
     if (!row.field)
         return false;
-    if (stateOf(row.field) == row.initial)
-        return readUntouched(row, value);
     const TeskSchemeVariable &v = row.variable;
     if (const auto *spin = qobject_cast<const QSpinBox *>(row.field)) {
         *value = QString::number(spin->value());
@@ -263,6 +242,8 @@ QList<TeskSchemeVariable> setValue::writeList(QStringList *skipped) const
 {
     QList<TeskSchemeVariable> list;
     for (const Row &row : m_rows) {
+        if (row.field && !m_edited.contains(row.field))
+            continue;
         TeskSchemeVariable record;
         if (!readField(row, &record.value)) {
             if (skipped)
@@ -294,7 +275,7 @@ void setValue::on_saveBtn_clicked()
 {
     for (const Row &row : qAsConst(m_rows)) {
         QString value;
-        if (readField(row, &value) && !fitsLatin1(value)) {
+        if (m_edited.contains(row.field) && readField(row, &value) && !fitsLatin1(value)) {
             Dialogs::warning(this, tr("Błąd"),
                              tr("Sterownik zapisuje tylko znaki ISO 8859-1; inne zamieniłby na „?”. "
                                 "Nie można wysłać wartości pola ")

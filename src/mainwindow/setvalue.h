@@ -4,7 +4,7 @@
 #include "teskschemevariable.h"
 
 #include <QDialog>
-#include <QVariant>
+#include <QSet>
 
 class QFormLayout;
 
@@ -13,8 +13,9 @@ class setValue;
 }
 
 // Asks for the new values of a scheme event's variables: one field per
-// variable, shaped by its type, filled with the value read back. A field the
-// operator leaves as it was writes back exactly the value that was read.
+// variable, shaped by its type, filled with the value read back. Only the
+// fields the operator changed are written: the others may have been changed
+// at the controller meanwhile, and writing back what was read would undo it.
 class setValue : public QDialog
 {
     Q_OBJECT
@@ -28,9 +29,9 @@ public:
     // last one when several match).
     void setVariables(const QList<TeskSchemeVariable> &variables, const QList<EventItemRecord> &items);
 
-    // The values to write, in the order of the variables. Variables that
-    // cannot be written (no field, no choice made, nothing read and nothing
-    // entered) are left out and named in skipped.
+    // The values of the fields the operator changed, in the order of the
+    // variables. Variables that cannot be written (no field, no choice made)
+    // are left out and named in skipped.
     QList<TeskSchemeVariable> writeList(QStringList *skipped = nullptr) const;
 
     QFormLayout *formLayout() const;
@@ -48,13 +49,13 @@ private:
         TeskSchemeVariable variable;
         EventItemRecord item; // empty when the event has none for the variable
         QWidget *field;       // null: no field for the type
-        QVariant initial;     // the field's state as filled in
     };
 
     QWidget *createField(const Row &row) const;
+    void watchEdits(QWidget *field);
     bool readField(const Row &row, QString *value) const;
-    bool readUntouched(const Row &row, QString *value) const;
 
     Ui::setValue *ui;
     QList<Row> m_rows;
+    QSet<const QWidget *> m_edited;
 };
