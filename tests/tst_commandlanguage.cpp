@@ -143,7 +143,8 @@ void TestCommandLanguage::decoding_data()
     QTest::newRow("int signs and spaces") << "logic" << "i" << " +5" << "5";
     QTest::newRow("int beyond 15 digits") << "int" << "i" << "9999999999999999" << "9999999999999999";
     QTest::newRow("percent empty") << "percent" << "i" << "" << "0";
-    QTest::newRow("real is an integer") << "real" << "r" << "21.5" << "0";
+    QTest::newRow("real fraction") << "real" << "r" << "72.50" << "72.5";
+    QTest::newRow("real negative with exponent") << "real" << "r" << "-1.5e2" << "-150";
     QTest::newRow("combo not decoded") << "combo" << "c" << "1" << "-";
 }
 

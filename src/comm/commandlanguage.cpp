@@ -188,8 +188,15 @@ bool decode(const QString &schemeType, const QStringRef &key, const QStringRef &
             *decoded = QString::number(value.toDouble() / 10.0, 'g', 6);
         return true;
     }
-    if (schemeType == QLatin1String("int") || schemeType == QLatin1String("real")
-        || schemeType == QLatin1String("logic") || schemeType == QLatin1String("percent")) {
+    if (schemeType == QLatin1String("real")) {
+        // A fraction is the number it says: read as an integer, 72.5 would be
+        // shown as 0. Minus zero is shown as zero.
+        const double number = value.toDouble();
+        *decoded = QString::number(number == 0 ? 0.0 : number, 'g', 15);
+        return true;
+    }
+    if (schemeType == QLatin1String("int") || schemeType == QLatin1String("logic")
+        || schemeType == QLatin1String("percent")) {
         *decoded = QString::number(plainInteger(value, &plain) ? plain : value.toLongLong(nullptr, 10));
         return true;
     }

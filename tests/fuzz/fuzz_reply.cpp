@@ -23,6 +23,8 @@ bool plainDecode(const QString &type, const QString &key, const QString &value, 
     const int t = kTypes.indexOf(type);
     if (t == 0 && !key.endsWith(QLatin1String(".err")))
         *out = QString::number(value.toDouble() / 10.0, 'g', 6);
+    else if (t == 2)
+        *out = QString::number(value.toDouble() + 0.0, 'g', 15);
     else if (t >= 1 && t <= 4)
         *out = QString::number(value.toLongLong(nullptr, 10));
     else
@@ -124,14 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (!isCandidate(parts.at(p), v.devVar) || !isMatch(parts.at(p), v.devVar))
                 continue;
             matches << p;
-            const QString raw = value;
             if (plainDecode(v.type, entryKey(parts.at(p)), value, &value))
                 reader << QStringList{kAddress, v.qmlVar, value};
-            // The read-back offers a "real" as it came, decimals and all.
-            bool number = false;
-            raw.toDouble(&number);
-            if (v.type == QLatin1String("real") && number)
-                value = raw;
             writer << QStringList{kAddress, QString::number(i), value};
             finalValues.last() = value;
         }
