@@ -534,12 +534,24 @@
         <translation>Write not confirmed</translation>
     </message>
     <message>
-        <source>Sterownik nie odpowiada: </source>
-        <translation>Controller not answering: </translation>
-    </message>
-    <message>
         <source>. Wartości można zmienić, gdy znów odpowie.</source>
         <translation>. Its values can be changed once it answers again.</translation>
+    </message>
+    <message>
+        <source>Nie odczytano wartości do zmiany: </source>
+        <translation>Values to change not read: </translation>
+    </message>
+    <message>
+        <source>. Nic nie zapisano.</source>
+        <translation>. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Trwa zapis wartości do sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</source>
+        <translation>Values are being written to the controllers. The next change can start once that is done.</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</source>
+        <translation>Values are being read from the controllers. The next change can start once that is done.</translation>
     </message>
 </context>
 <context>
@@ -809,6 +821,14 @@
     <message>
         <source>Sterownik nie odpowiada: </source>
         <translation>Controller not answering: </translation>
+    </message>
+    <message>
+        <source>Sterownik odpowiada niepoprawnie: </source>
+        <translation>Controller answering with faulty replies: </translation>
+    </message>
+    <message>
+        <source>Sterownik odpowiada bez wartości: </source>
+        <translation>Controller answering without values: </translation>
     </message>
 </context>
 <context>

@@ -534,12 +534,24 @@
         <translation>Zapis niepotwierdzony</translation>
     </message>
     <message>
-        <source>Sterownik nie odpowiada: </source>
-        <translation>Sterownik nie odpowiada: </translation>
-    </message>
-    <message>
         <source>. Wartości można zmienić, gdy znów odpowie.</source>
         <translation>. Wartości można zmienić, gdy znów odpowie.</translation>
+    </message>
+    <message>
+        <source>Nie odczytano wartości do zmiany: </source>
+        <translation>Nie odczytano wartości do zmiany: </translation>
+    </message>
+    <message>
+        <source>. Nic nie zapisano.</source>
+        <translation>. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Trwa zapis wartości do sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</source>
+        <translation>Trwa zapis wartości do sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</source>
+        <translation>Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</translation>
     </message>
 </context>
 <context>
@@ -809,6 +821,14 @@
     <message>
         <source>Sterownik nie odpowiada: </source>
         <translation>Sterownik nie odpowiada: </translation>
+    </message>
+    <message>
+        <source>Sterownik odpowiada niepoprawnie: </source>
+        <translation>Sterownik odpowiada niepoprawnie: </translation>
+    </message>
+    <message>
+        <source>Sterownik odpowiada bez wartości: </source>
+        <translation>Sterownik odpowiada bez wartości: </translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "dataread.h"
+#include "scriptedserver.h"
 #include "simcontrollers.h"
+#include "teskframe.h"
 #include "testnet.h"
 
 #include <QtTest>
@@ -78,6 +80,8 @@ private slots:
     void failingControllers_data();
     void failingControllers();
     void slowerThanAPass();
+    void backWithinAPass();
+    void realFractions();
     void concurrentPasses();
     void lateRepliesAndStopsChangeNothing();
     void haltsAndPorts();
@@ -131,10 +135,12 @@ void TestDataRead::failingControllers_data()
     QTest::addColumn<int>("fault");
     QTest::addColumn<bool>("withValues");
     QTest::addColumn<QString>("why");
-    QTest::newRow("silent: pending at the pass limit") << int(SimFault::Silent) << true << " nie odpowiada";
-    QTest::newRow("refused") << int(SimFault::Refuse) << true << " nie odpowiada";
-    QTest::newRow("cut frame") << int(SimFault::Short) << true << ": niepełna odpowiedź";
-    QTest::newRow("reply without values") << int(SimFault::None) << false << ": odpowiedź bez wartości";
+    QTest::addColumn<int>("failure"); // what the strip over the scheme says
+    using F = ControllerStatus::Failure;
+    QTest::newRow("silent: pending at the pass limit") << int(SimFault::Silent) << true << " nie odpowiada" << int(F::NoAnswer);
+    QTest::newRow("refused") << int(SimFault::Refuse) << true << " nie odpowiada" << int(F::NoAnswer);
+    QTest::newRow("cut frame") << int(SimFault::Short) << true << ": niepełna odpowiedź" << int(F::BadReply);
+    QTest::newRow("reply without values") << int(SimFault::None) << false << ": odpowiedź bez wartości" << int(F::NoValues);
 }
 
 void TestDataRead::failingControllers()
@@ -158,6 +164,7 @@ void TestDataRead::failingControllers()
     QCOMPARE(sorted(rd.log), sorted({failed.first(), "read " + m_hostA + " p 1", "status", "all"}));
     QCOMPARE(rd.values, (QMap<QString, QString>{{"p", "1"}}));
     QVERIFY(!rd.status.at(0).answering && rd.status.at(1).answering);
+    QTEST(int(rd.status.at(0).failure), "failure");
 
     // Still failing: said once, not once per pass nor again when the scheme
     // is set anew, after one without it.
@@ -205,6 +212,37 @@ void TestDataRead::slowerThanAPass()
     QCOMPARE(rd.log.filter("failed").size() + rd.log.filter("resumed").size(), 2);
     QVERIFY(slow->requestCount() <= 3); // never asked anew while a request was in flight
     QVERIFY(rd.status.at(0).answering && rd.status.at(0).lastResponseMs > 1000); // slower than the pass limit
+}
+
+// The request sent while it was silent runs on under the link's long
+// time-out, but a controller heard before is asked anew once that request
+// is overdue: back, it is heard with the next pass.
+void TestDataRead::backWithinAPass()
+{
+    const QString host = TestNet::host(16);
+    SimServer *x = SimControllers::start(this, host, R"(<Variable name="x" type="int" value="4"/>)");
+    Reader rd(this, {var("X", "x", "x", "int"), var("A", "pump", "p", "logic")}, {device("X", x), device("A", m_a)});
+    QVERIFY(rd.pass());
+    x->setFault(SimFault::Silent);
+    QVERIFY(rd.pass());
+    QVERIFY(!rd.status.at(0).answering);
+    x->setFault(SimFault::None);
+    const int asked = x->requestCount();
+    rd.take();
+    QVERIFY(rd.pass());
+    QTRY_COMPARE(x->requestCount(), asked + 1);
+    QTRY_COMPARE(rd.log.filter("resumed"), QStringList("resumed Sterownik " + host + " znów odpowiada"));
+}
+
+// A "real" is the number the controller sent, fraction and all.
+void TestDataRead::realFractions()
+{
+    ScriptedServer server;
+    server.setReply(TeskFrame::encode("get_all(odzysk=72.5;t=-0;);"));
+    const DeviceRecord r{QStringLiteral("R"), QStringLiteral("127.0.0.1"), QString::number(server.port()), QString()};
+    Reader rd(this, {var("R", "odzysk", "odzysk", "real"), var("R", "t", "t", "real")}, {r});
+    QVERIFY(rd.pass());
+    QCOMPARE(rd.values, (QMap<QString, QString>{{"odzysk", "72.5"}, {"t", "0"}}));
 }
 
 void TestDataRead::concurrentPasses()

@@ -31,6 +31,7 @@ private slots:
     void readBackThenWriteTwoControllers();
     void writeOutcomes_data();
     void writeOutcomes();
+    void oneAddressTwoPorts();
 
 private:
     // A writer aimed at the controllers with these indices of m_devices;
@@ -39,6 +40,7 @@ private:
 
     SimServer *m_a = nullptr;
     SimServer *m_f = nullptr;
+    SimServer *m_p = nullptr;
     DeviceList m_devices;
     QStringList m_log;
     QList<TeskSchemeVariable> m_read;
@@ -57,7 +59,10 @@ void TestDataSet::initTestCase()
         <Variable name="r" type="int" value="3"/>)", 16483);
     SimServer *b = SimControllers::start(this, m_hostB, R"(<Variable name="x" type="on_off" modify="1" value="1"/>)");
     m_f = SimControllers::start(this, m_hostF, R"(<Variable name="f" type="int" modify="1" value="1"/>)");
-    m_devices = {{"A", m_hostA, QString(), QString()}, SimControllers::device("B", b), SimControllers::device("F", m_f)};
+    // P shares A's address on another port, and the name of a variable.
+    m_p = SimControllers::start(this, m_hostA, R"(<Variable name="x" type="int" modify="1" value="9"/>)");
+    m_devices = {{"A", m_hostA, QString(), QString()}, SimControllers::device("B", b), SimControllers::device("F", m_f),
+                 SimControllers::device("P", m_p)};
 }
 
 DataSet *TestDataSet::writer(const QList<int> &targets)
@@ -139,6 +144,35 @@ void TestDataSet::writeOutcomes()
     QTRY_VERIFY(m_log.contains("allSet"));
     QCOMPARE(m_log, log.replaceInStrings("{A}", m_hostA).replaceInStrings("{F}", m_hostF));
     m_f->setFault(SimFault::None);
+}
+
+// Two controllers at one address are told apart by their ports: each is
+// asked, and written, for its own variables only.
+void TestDataSet::oneAddressTwoPorts()
+{
+    const EventRecord event{"e", {item("P", "x", "int", "P"), item("A", "x", "int", "A")}};
+    QStringList addresses;
+    QStringList ports;
+    DataSet::collectTargets(event, m_devices, &addresses, &ports);
+    QCOMPARE(addresses, QStringList({m_hostA, m_hostA}));
+    QCOMPARE(ports, QStringList({QString(), m_devices.at(3).port}));
+
+    DataSet *w = writer({0, 3});
+    w->setEvent(event);
+    const QString a = m_a->controller().valueText("x");
+    w->readValues();
+    QTRY_VERIFY(m_log.contains("allRead"));
+    QCOMPARE(m_log, QStringList({"value " + m_hostA + " A " + a, "value " + m_hostA + " P 9", "allRead"}));
+    QCOMPARE(m_p->lastCommand(), QStringLiteral("get(x;);"));
+    QList<TeskSchemeVariable> values = m_read;
+    values[0].value = "8";  // P
+    values[1].value = "15"; // A
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(m_hostA + ": x=15;"));
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(m_hostA + ": x=8;"));
+    w->writeValues(values);
+    QTRY_VERIFY(m_log.contains("allSet"));
+    QCOMPARE(m_a->controller().valueText("x"), QStringLiteral("15"));
+    QCOMPARE(m_p->controller().valueText("x"), QStringLiteral("8"));
 }
 
 QTEST_GUILESS_MAIN(TestDataSet)

@@ -65,6 +65,8 @@ void TestSchemeRuntime::cleanup()
     m_k2->setFault(SimFault::None);
     m_k2->controller().variable("x")->number = 7;
     m_k1->controller().variable("tset")->number = 455;
+    m_k1->controller().variable("pump")->number = 1;
+    m_k1->setFault(SimFault::None);
 }
 
 void TestSchemeRuntime::passesFillTheSceneAndGoOn()
@@ -126,18 +128,24 @@ void TestSchemeRuntime::passesFillTheSceneAndGoOn()
 }
 
 // A controller failing ends the read-back: the cursor comes back, the log
-// names it, the scheme goes on refreshing, and the next event asks from the
-// first controller again. An event on a controller found not answering is
-// refused at once. A write is checked against each reply.
+// and a message name it, the scheme goes on refreshing, and the next event
+// asks from the first controller again. An event on a controller found not
+// answering is refused at once. Only what the operator changed is written,
+// and checked against each reply; a click meanwhile is refused, never lets
+// the write go unchecked.
 void TestSchemeRuntime::eventsWriteAndCheckTheReply()
 {
     QVERIFY(show(m_window, "Kocioł"));
     m_k2->setFault(SimFault::Garbage); // K2 is the second controller the event asks
     int before = passes(m_window);
     const int logged = logTexts(m_window).size();
+    Dialogs::presetAnswer(QMessageBox::Ok);
     clickScene(m_window, "nastawy");
     QTRY_VERIFY(!QApplication::overrideCursor());
-    QVERIFY(logTexts(m_window, logged).contains("Sterownik " + kK2 + ": niepoprawna odpowiedź"));
+    const QString garbage = "Sterownik " + kK2 + ": niepoprawna odpowiedź";
+    QVERIFY(logTexts(m_window, logged).contains(garbage));
+    QCOMPARE(Dialogs::shown().value(0).text, "Nie odczytano wartości do zmiany: " + garbage + ". Nic nie zapisano.");
+    Dialogs::reset();
     m_k2->setFault(SimFault::None);
     QTRY_VERIFY_WITH_TIMEOUT(passes(m_window) > before, 3000);
 
@@ -153,13 +161,19 @@ void TestSchemeRuntime::eventsWriteAndCheckTheReply()
     QVERIFY(!m_k3->commands().mid(k3Asked).contains("get(s;);"));
     Dialogs::reset();
 
-    ModalDriver driver([](QWidget *modal) {
+    // While the dialog is open the pump is stopped at the controller; the
+    // operator leaves it alone, and the write takes its time.
+    m_window->writer()->link()->setTimeoutMs(10000);
+    ModalDriver driver([this](QWidget *modal) {
         QCOMPARE(modal->findChild<QDoubleSpinBox *>("tsetK1")->text(), QStringLiteral("45.5 \u00b0C"));
+        m_k1->controller().variable("pump")->number = 0;
         setField(modal, "xK2", 12);
         setField(modal, "tsetK1", 95);
         setField(modal, "modeK1", "Auto");
+        m_k1->setFault(SimFault::Delay, 2000);
         QTest::mouseClick(modal->findChild<QWidget *>("saveBtn"), Qt::LeftButton);
     });
+    Dialogs::presetAnswer(QMessageBox::Ok);
     Dialogs::presetAnswer(QMessageBox::Ok);
     const int k1Asked = m_k1->requestCount();
     // Found failing by the pass the first event ended in, K2 is asked again
@@ -168,15 +182,23 @@ void TestSchemeRuntime::eventsWriteAndCheckTheReply()
     clickScene(m_window, "nastawy");
     QVERIFY2(QApplication::overrideCursor(), qPrintable(Dialogs::shown().value(0).text));
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    QTRY_COMPARE(Dialogs::shown().size(), 1);
-    QCOMPARE(m_k1->commands().mid(k1Asked, 2), QStringList({"get(tset;mode;pump;);", "set(tset=950;mode=0;pump=1;);"}));
+    QTRY_VERIFY(driver.ran());
+    clickScene(m_window, "nastawy");
+    m_k1->setFault(SimFault::None); // the write's reply is on its way already
+    const QString busy = "Trwa zapis wartości do sterowników. Kolejną zmianę można zacząć po jego zakończeniu.";
+    QCOMPARE(Dialogs::shown().value(0).text, busy);
+    QVERIFY(logTexts(m_window).contains(busy));
+    QTRY_COMPARE(Dialogs::shown().size(), 2);
+    QCOMPARE(m_k1->commands().mid(k1Asked, 2), QStringList({"get(tset;mode;pump;);", "set(tset=950;mode=0;);"}));
+    QCOMPARE(m_k1->controller().variable("pump")->number, 0.0);
     QVERIFY(m_k2->commands().contains("set(x=12;);"));
     const QString changed = "Sterownik zmienił zapisywaną wartość: " + kK1 + " [tset: wysłano 950, sterownik przyjął 900]";
     const QString refused = "Sterownik odrzucił zapis: " + kK1 + " [mode=0], wartość w sterowniku bez zmian";
-    QCOMPARE(Dialogs::shown().first().text, "Nie wszystkie wartości zostały zapisane:\n" + changed + "\n" + refused);
+    QCOMPARE(Dialogs::shown().at(1).text, "Nie wszystkie wartości zostały zapisane:\n" + changed + "\n" + refused);
     QVERIFY(logTexts(m_window).contains(changed));
     QVERIFY(!QApplication::overrideCursor());
     QTRY_COMPARE(sceneRoot(m_window)->property("nastawa").toInt(), 12); // the write is followed by a refresh
+    m_window->writer()->link()->setTimeoutMs(400);
 
     // A scheme change applies on the release; an event still reading back is
     // dropped with the scheme it belonged to.

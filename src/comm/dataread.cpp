@@ -76,7 +76,7 @@ void DataRead::buildTargets()
 {
     releaseLinks();
     for (const Target &t : qAsConst(m_targets))
-        m_known.insert(endpointOf(t.address, t.port), {QString(), t.address, t.answering, t.lastAnswer, t.lastResponseMs});
+        m_known.insert(endpointOf(t.address, t.port), {QString(), t.address, t.answering, t.lastAnswer, t.lastResponseMs, t.failure});
     m_targets.clear();
     m_targetOf.fill(-1, m_queue.size());
     m_entryValues = QVector<QVector<QPair<int, QString>>>(m_queue.size());
@@ -101,6 +101,7 @@ void DataRead::buildTargets()
                 t.answering = before.answering;
                 t.lastAnswer = before.lastAnswer;
                 t.lastResponseMs = before.lastResponseMs;
+                t.failure = before.failure;
             }
             t.address = record->networkAdress;
             t.port = port;
@@ -137,7 +138,8 @@ QList<ControllerStatus> DataRead::controllerStatus() const
             continue;
         }
         const Target &target = m_targets.at(t);
-        list.append({m_queue.at(i), target.address, target.answering, target.lastAnswer, target.lastResponseMs});
+        list.append({m_queue.at(i), target.address, target.answering, target.lastAnswer, target.lastResponseMs,
+                     target.failure});
     }
     return list;
 }
@@ -177,7 +179,7 @@ void DataRead::start()
     }
     m_passRunning = true;
     for (int t = 0; t < m_targets.size(); ++t) {
-        if (!m_targets.at(t).link->inFlight())
+        if (!m_targets.at(t).link->inFlight() || isOverdue(m_targets.at(t)))
             ask(t);
     }
     m_passTimer->start(m_passLimitMs);
@@ -201,6 +203,16 @@ void DataRead::stop()
     }
 }
 
+// A request to a controller that is not answering, left running for twice
+// as long as its last good answer took: a controller back after a restart
+// or a cable fault would otherwise go unheard until the link's time-out,
+// since the old connection never answers. One never heard keeps its request
+// to the time-out: it may merely be slower than a pass.
+bool DataRead::isOverdue(const Target &t)
+{
+    return !t.answering && t.lastResponseMs >= 0 && t.clock.elapsed() > 2 * qint64(t.lastResponseMs);
+}
+
 void DataRead::ask(int target)
 {
     Target &t = m_targets[target];
@@ -217,7 +229,7 @@ void DataRead::replied(int target, const QString &reply)
 {
     const QVector<QStringRef> parts = CommandLanguage::prepareValueRefs(reply);
     if (!CommandLanguage::isProcessable(parts)) {
-        if (failed(target, tr(": odpowiedź bez wartości")))
+        if (failed(target, tr(": odpowiedź bez wartości"), ControllerStatus::Failure::NoValues))
             settled(target);
         return;
     }
@@ -265,6 +277,7 @@ bool DataRead::decodeReply(int target, const QVector<QStringRef> &parts)
 void DataRead::linkFailed(int target)
 {
     QString why;
+    ControllerStatus::Failure failure = ControllerStatus::Failure::BadReply;
     switch (m_targets.at(target).link->failure()) {
     case QTeskCmd::Failure::BadChecksum:
         why = tr(": niepoprawna suma kontrolna");
@@ -274,17 +287,19 @@ void DataRead::linkFailed(int target)
         break;
     default:
         why = tr(" nie odpowiada");
+        failure = ControllerStatus::Failure::NoAnswer;
         break;
     }
-    if (failed(target, why))
+    if (failed(target, why, failure))
         settled(target);
 }
 
 // The controller is not answering; a change of state is reported once.
 // False when a receiver stopped the reader or changed its scheme meanwhile.
-bool DataRead::failed(int target, const QString &why)
+bool DataRead::failed(int target, const QString &why, ControllerStatus::Failure failure)
 {
     Target &t = m_targets[target];
+    t.failure = failure;
     if (!t.answering)
         return true;
     t.answering = false;
@@ -312,7 +327,7 @@ void DataRead::passLimitReached()
         if (!m_targets.at(t).waited)
             continue;
         m_targets[t].waited = false;
-        if (!failed(t, tr(" nie odpowiada")))
+        if (!failed(t, tr(" nie odpowiada"), ControllerStatus::Failure::NoAnswer))
             return;
     }
     finishPass();

@@ -20,8 +20,9 @@ class QTimer;
 // controller the scheme names, all of them at once, each value reported as
 // soon as it is decoded and the whole map when the pass is over. A pass
 // waits for a controller at most the pass limit; one that fails is "not
-// answering": later passes still ask it but do not wait for it, and its
-// first good answer brings it back. One that answers, but slower than the
+// answering": later passes still ask it but do not wait for it (asking anew
+// once its request is long overdue), and its first good answer brings it
+// back. One that answers, but slower than the
 // limit, is not waited for either. Each controller (address and port) has
 // a link of its own and never more than one request in flight.
 class DataRead : public QObject
@@ -80,15 +81,17 @@ private:
         bool answering = true;
         QDateTime lastAnswer;
         int lastResponseMs = -1;
+        ControllerStatus::Failure failure = ControllerStatus::Failure::NoAnswer;
     };
 
     void buildQueue(const QList<EventRecord> &events);
     void buildTargets();
     void releaseLinks();
+    static bool isOverdue(const Target &t);
     void ask(int target);
     void replied(int target, const QString &reply);
     void linkFailed(int target);
-    bool failed(int target, const QString &why);
+    bool failed(int target, const QString &why, ControllerStatus::Failure failure);
     bool decodeReply(int target, const QVector<QStringRef> &parts);
     void passLimitReached();
     void settled(int target);

@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -29,16 +30,11 @@ bool wellFormed(const QString &reply)
     return text.contains(QLatin1Char('(')) && text.endsWith(QLatin1String(");"));
 }
 
-// The value of a read-back entry as the dialog offers it. A "real" keeps its
-// decimals: offered as 0, 21.5 would be written back as 0.
+// The value of a read-back entry as the dialog offers it.
 QString readBackValue(const QString &type, const QString &part)
 {
     const QString raw = CommandLanguage::entryValue(part);
-    bool number = false;
-    raw.toDouble(&number);
     QString value;
-    if (type == QLatin1String("real") && number)
-        return raw;
     if (!CommandLanguage::decode(type, CommandLanguage::entryKey(part), raw, &value))
         return raw;
     return value;
@@ -55,6 +51,26 @@ DataSet::DataSet(QObject *parent)
     connect(m_link, &QTeskCmd::timeout, this, [this] {
         failCurrent(m_link->failure() == QTeskCmd::Failure::NoAnswer ? &DataSet::writeTimeout : &DataSet::badReply);
     });
+}
+
+// Each controller the event names once, in device list order: one address
+// with two ports is two controllers.
+void DataSet::collectTargets(const EventRecord &event, const DeviceList &devices, QStringList *addresses,
+                             QStringList *ports)
+{
+    QSet<QPair<QString, quint16>> taken;
+    for (const DeviceRecord &d : devices) {
+        if (deviceWithId(devices, d.id) != &d)
+            continue;
+        const QPair<QString, quint16> endpoint(d.networkAdress, ControllerPort::fromText(d.port));
+        for (const EventItemRecord &item : event.items) {
+            if (item.device == d.id && !taken.contains(endpoint)) {
+                taken.insert(endpoint);
+                *addresses << d.networkAdress;
+                *ports << d.port;
+            }
+        }
+    }
 }
 
 void DataSet::setTargets(const QStringList &addresses, const QStringList &ports)
@@ -95,6 +111,13 @@ quint16 DataSet::currentPort() const
     return ControllerPort::fromText(m_ports.at(m_index));
 }
 
+// Two controllers may share an address and differ in their port.
+bool DataSet::isCurrent(const QString &deviceId) const
+{
+    const DeviceRecord *d = deviceWithId(m_devices, deviceId);
+    return d && d->networkAdress == m_addresses.at(m_index) && ControllerPort::fromText(d->port) == currentPort();
+}
+
 void DataSet::readValues()
 {
     m_reading = true;
@@ -103,10 +126,8 @@ void DataSet::readValues()
     m_busy = true;
     QStringList names;
     for (const TeskSchemeVariable &v : qAsConst(m_readBack)) {
-        for (const DeviceRecord &d : qAsConst(m_devices)) {
-            if (v.device == d.id && d.networkAdress == m_addresses.at(m_index))
-                names << v.devVar;
-        }
+        if (isCurrent(v.device))
+            names << v.devVar;
     }
     m_link->sendRequest(m_addresses.at(m_index), CommandLanguage::getCommand(names), currentPort());
 }
@@ -119,17 +140,12 @@ void DataSet::writeValues(const QList<TeskSchemeVariable> &list)
         return;
     m_busy = true;
     m_sent.clear();
-    QString matchedAddress;
     for (const TeskSchemeVariable &v : list) {
-        for (const DeviceRecord &d : qAsConst(m_devices)) {
-            if (v.device == d.id && d.networkAdress == m_addresses.at(m_index)) {
-                m_sent.append({v.devVar, v.value});
-                matchedAddress = d.networkAdress;
-            }
-        }
+        if (isCurrent(v.device))
+            m_sent.append({v.devVar, v.value});
     }
     const QString command = CommandLanguage::setCommand(m_sent);
-    qCDebug(linkTrace).noquote() << matchedAddress + QStringLiteral(": ") + command.mid(4, command.size() - 6);
+    qCDebug(linkTrace).noquote() << m_addresses.at(m_index) + QStringLiteral(": ") + command.mid(4, command.size() - 6);
     m_link->sendRequest(m_addresses.at(m_index), command, currentPort());
 }
 
@@ -205,7 +221,7 @@ void DataSet::readBackReply(const QStringList &parts)
     const QString current = m_addresses.at(m_index);
     for (int i = 0; i < m_readBack.size(); ++i) {
         const TeskSchemeVariable v = m_readBack.at(i);
-        if (addressOf(m_devices, v.device) != current)
+        if (!isCurrent(v.device))
             continue;
         for (const QString &part : parts) {
             if (!CommandLanguage::isCandidate(part, v.devVar) || !CommandLanguage::isMatch(part, v.devVar))

@@ -20,6 +20,9 @@ class DataSet : public QObject
 public:
     explicit DataSet(QObject *parent = nullptr);
 
+    // The controllers the event names, as setTargets takes them.
+    static void collectTargets(const EventRecord &event, const DeviceList &devices, QStringList *addresses,
+                               QStringList *ports);
     // The controllers the event concerns: parallel lists of addresses and
     // port texts, each controller once.
     void setTargets(const QStringList &addresses, const QStringList &ports);
@@ -61,6 +64,7 @@ private:
     void nextWrite();
     void failCurrent(void (DataSet::*report)(QString));
     quint16 currentPort() const;
+    bool isCurrent(const QString &deviceId) const;
 
     QTeskCmd *m_link;
     QList<TeskSchemeVariable> m_readBack;

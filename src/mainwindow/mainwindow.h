@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appsettings.h"
+#include "controllerstatus.h"
 #include "lazychild.h"
 #include "project.h"
 
@@ -136,6 +137,7 @@ private:
     void setShownIcon(const QString &icon);
     void showRefreshStopped(bool stopped);
     void stopScheme();
+    void dropReadBack();
     void pauseScheme();
     void resumeScheme();
     void pushStaleNames(const QMap<QString, QString> &data);
@@ -143,8 +145,7 @@ private:
     void writerFailed(const QString &message);
     const EventRecord *findEvent(const QString &name, bool last) const;
     QTreeWidgetItem *schemeItemWithId(const QString &id) const;
-    void collectTargets(const EventRecord &event, QStringList *addresses, QStringList *ports) const;
-    QString silentControllerOf(const EventRecord &event) const;
+    ControllerStatus silentControllerOf(const EventRecord &event) const;
     void logWrites(const QList<TeskSchemeVariable> &list);
 
     Ui::MainWindow *ui;

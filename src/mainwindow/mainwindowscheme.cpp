@@ -50,12 +50,7 @@ void MainWindow::showOnlyLogTab()
 
 void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
 {
-    // An event still reading back belongs to the scheme being left: its
-    // dialog must not come up over this one.
-    if (m_writer->isBusy() && !m_writer->isWriting()) {
-        m_writer->stop();
-        setBusyCursor(false);
-    }
+    dropReadBack();
     m_reader->stop();
     m_refreshTimer->stop();
     m_staleStrip->hide();
@@ -133,12 +128,22 @@ void MainWindow::refreshData()
     }
 }
 
+// An event still reading back belongs to the scheme being left: its dialog
+// must not come up over another one. A write already sent goes on, so that
+// what the controllers made of it is still checked and reported.
+void MainWindow::dropReadBack()
+{
+    if (m_writer->isBusy() && !m_writer->isWriting()) {
+        m_writer->stop();
+        setBusyCursor(false);
+    }
+}
+
 void MainWindow::stopScheme()
 {
     m_reader->stop();
-    m_writer->stop();
+    dropReadBack();
     m_refreshTimer->stop();
-    setBusyCursor(false);
     m_staleStrip->hide();
     m_shownItem = nullptr;
     m_pendingItem = nullptr;
@@ -278,7 +283,8 @@ void MainWindow::teskcmdBadReply(const QString &address)
 
 // A controller that failed during the write leaves its values unconfirmed;
 // one that failed during the read-back ends the event: the operator gets the
-// cursor back and the scheme goes on refreshing.
+// cursor back, is told why the click came to nothing, and the scheme goes on
+// refreshing behind the message.
 void MainWindow::writerFailed(const QString &message)
 {
     if (m_writer->isWriting()) {
@@ -287,6 +293,8 @@ void MainWindow::writerFailed(const QString &message)
     }
     setBusyCursor(false);
     refreshData();
+    Dialogs::warning(this, tr("Błąd"),
+                     tr("Nie odczytano wartości do zmiany: ") + message + tr(". Nic nie zapisano."));
 }
 
 void MainWindow::teskcmdWriteRefused(const QStringList &values)
@@ -335,19 +343,6 @@ const EventRecord *MainWindow::findEvent(const QString &name, bool last) const
     return found;
 }
 
-// Each controller the event names once, in device list order.
-void MainWindow::collectTargets(const EventRecord &event, QStringList *addresses, QStringList *ports) const
-{
-    for (const DeviceRecord &d : m_project.devices) {
-        for (const EventItemRecord &item : event.items) {
-            if (item.device == d.id && !addresses->contains(d.networkAdress)) {
-                *addresses << d.networkAdress;
-                *ports << d.port;
-            }
-        }
-    }
-}
-
 // For each scheme record with the ID, the first row showing its text; the
 // last one found.
 QTreeWidgetItem *MainWindow::schemeItemWithId(const QString &id) const
@@ -382,15 +377,25 @@ void MainWindow::schemeItemClicked(const QString &value)
     }
     QStringList addresses;
     QStringList ports;
-    collectTargets(*event, &addresses, &ports);
+    DataSet::collectTargets(*event, m_project.devices, &addresses, &ports);
     if (addresses.isEmpty()) {
         writeLog(tr("Nie znaleziono sterownika z ID: ") + event->items.first().device, LogEntry::Error);
         return;
     }
-    const QString silent = silentControllerOf(*event);
-    if (!silent.isEmpty()) {
-        const QString text = tr("Sterownik nie odpowiada: ") + silent
-            + tr(". Wartości można zmienić, gdy znów odpowie.");
+    // The event before is still reading back or writing: started now, it
+    // would abandon that one's request, and with it the check of its reply.
+    if (m_writer->isBusy()) {
+        const QString text = m_writer->isWriting()
+            ? tr("Trwa zapis wartości do sterowników. Kolejną zmianę można zacząć po jego zakończeniu.")
+            : tr("Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.");
+        writeLog(text, LogEntry::Warning);
+        Dialogs::warning(this, tr("Błąd"), text);
+        return;
+    }
+    const ControllerStatus silent = silentControllerOf(*event);
+    if (!silent.answering) {
+        const QString text = StaleStrip::failureText(silent.failure) + silent.deviceId + QLatin1Char(' ')
+            + silent.address + tr(". Wartości można zmienić, gdy znów odpowie.");
         writeLog(text, LogEntry::Warning);
         Dialogs::warning(this, tr("Błąd"), text); // the scheme goes on refreshing behind it
         return;
@@ -406,16 +411,17 @@ void MainWindow::schemeItemClicked(const QString &value)
 
 // A controller the reader found not answering: its read-back would hold the
 // scheme still for the link's whole time-out, the others' values frozen.
-QString MainWindow::silentControllerOf(const EventRecord &event) const
+// An answering status when there is none.
+ControllerStatus MainWindow::silentControllerOf(const EventRecord &event) const
 {
     const QList<ControllerStatus> status = m_reader->controllerStatus();
     for (const EventItemRecord &item : event.items) {
         for (const ControllerStatus &s : status) {
             if (s.deviceId == item.device && !s.answering)
-                return s.deviceId + QLatin1Char(' ') + s.address;
+                return s;
         }
     }
-    return QString();
+    return ControllerStatus();
 }
 
 void MainWindow::schemeMouseReleased()

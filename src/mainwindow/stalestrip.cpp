@@ -47,8 +47,21 @@ void StaleStrip::showStatus(const QList<ControllerStatus> &status, const DeviceL
         const QString since = s.lastAnswer.isValid()
             ? tr("ostatnia poprawna odpowiedź: ") + timeText(s.lastAnswer)
             : tr("dotąd bez odpowiedzi");
-        lines << tr("Sterownik nie odpowiada: ") + name + QStringLiteral(", ") + since;
+        lines << failureText(s.failure) + name + QStringLiteral(", ") + since;
     }
     setText(lines.join(QLatin1Char('\n')));
     setVisible(!lines.isEmpty());
+}
+
+QString StaleStrip::failureText(ControllerStatus::Failure failure)
+{
+    switch (failure) {
+    case ControllerStatus::Failure::BadReply:
+        return tr("Sterownik odpowiada niepoprawnie: ");
+    case ControllerStatus::Failure::NoValues:
+        return tr("Sterownik odpowiada bez wartości: ");
+    case ControllerStatus::Failure::NoAnswer:
+        break;
+    }
+    return tr("Sterownik nie odpowiada: ");
 }

@@ -16,4 +16,7 @@ public:
     explicit StaleStrip(QWidget *parent = nullptr);
 
     void showStatus(const QList<ControllerStatus> &status, const DeviceList &devices);
+    // How a line about a controller that is not answering begins: what
+    // happened, up to the colon before its name.
+    static QString failureText(ControllerStatus::Failure failure);
 };

@@ -22,14 +22,21 @@ struct DeviceRecord
 
 using DeviceList = QList<DeviceRecord>;
 
-// The address of the controller with that ID; where an ID is listed twice
-// the later entry wins. Empty when none has it.
-inline QString addressOf(const DeviceList &devices, const QString &deviceId)
+// The controller with that ID; where an ID is listed twice the later entry
+// wins. Null when none has it.
+inline const DeviceRecord *deviceWithId(const DeviceList &devices, const QString &deviceId)
 {
-    QString address;
+    const DeviceRecord *found = nullptr;
     for (const DeviceRecord &d : devices) {
         if (d.id == deviceId)
-            address = d.networkAdress;
+            found = &d;
     }
-    return address;
+    return found;
+}
+
+// The address of the controller with that ID; empty when none has it.
+inline QString addressOf(const DeviceList &devices, const QString &deviceId)
+{
+    const DeviceRecord *d = deviceWithId(devices, deviceId);
+    return d ? d->networkAdress : QString();
 }
