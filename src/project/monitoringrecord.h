@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One variable the site monitor records, whatever scheme is shown. The
+// decoding of its value follows type, as for a scheme's read variable.
+struct MonitoringPoint
+{
+    QString id; // unique; the same characters as a scheme ID
+    QString device;
+    QString devVar;
+    QString type = QStringLiteral("temp"); // "temp", "int", "real", "logic", "percent"
+    QString description;
+    QString unit;
+    QString record = QStringLiteral("change"); // "change" or "interval"
+    double deadband = 0;                       // "change": the move that makes a sample
+    int maxGap = 0; // "change": seconds after which a sample is taken all the same; 0: never
+
+    bool operator==(const MonitoringPoint &o) const
+    {
+        return id == o.id && device == o.device && devVar == o.devVar && type == o.type
+            && description == o.description && unit == o.unit && record == o.record && deadband == o.deadband
+            && maxGap == o.maxGap;
+    }
+    bool operator!=(const MonitoringPoint &o) const { return !(*this == o); }
+};
+
+// Where the history is kept. SQLite: a file, relative to the project
+// folder. PostgreSQL: a server; its password is never in a project file
+// (the client library's password file or environment supplies it).
+struct StoreRecord
+{
+    QString driver = QStringLiteral("sqlite"); // "sqlite" or "postgresql"
+    QString path = QStringLiteral("history.sqlite");
+    QString host;
+    QString port;
+    QString database;
+    QString user;
+
+    bool isPostgres() const { return driver == QLatin1String("postgresql"); }
+    bool operator==(const StoreRecord &o) const
+    {
+        return driver == o.driver && path == o.path && host == o.host && port == o.port && database == o.database
+            && user == o.user;
+    }
+    bool operator!=(const StoreRecord &o) const { return !(*this == o); }
+};
+
+// The project's monitoring.xml: how often the site is read, how long the
+// history is kept, where, and which points.
+struct MonitoringRecord
+{
+    int interval = 10; // seconds between passes, at least 1
+    int retentionDays = 400;
+    int rollupDays = 3650;
+    StoreRecord store;
+    QList<MonitoringPoint> points;
+
+    bool operator==(const MonitoringRecord &o) const
+    {
+        return interval == o.interval && retentionDays == o.retentionDays && rollupDays == o.rollupDays
+            && store == o.store && points == o.points;
+    }
+    bool operator!=(const MonitoringRecord &o) const { return !(*this == o); }
+};
