@@ -2,6 +2,7 @@
 
 #include "devicelistfile.h"
 #include "menufile.h"
+#include "monitoringfile.h"
 #include "projectfile.h"
 #include "xmlsave.h"
 
@@ -39,6 +40,10 @@ MenuTree Project::load(const QString &folderLocation, const QString &fallbackNam
     status = ProjectFile::read(location + ProjectFile::fileName(), info);
     if (status == XmlRead::Status::Unreadable)
         unreadable << location + ProjectFile::fileName();
+    monitoring = MonitoringFile::read(location + MonitoringFile::fileName(), &status);
+    monitored = status == XmlRead::Status::Read;
+    if (status == XmlRead::Status::Unreadable)
+        unreadable << location + MonitoringFile::fileName();
     return tree;
 }
 
@@ -59,6 +64,9 @@ QStringList Project::save(const QString &versionLabel)
     if (!error.isEmpty())
         errors << error;
     error = DeviceListFile::write(location + DeviceListFile::fileName(), devices);
+    if (!error.isEmpty())
+        errors << error;
+    error = monitored ? MonitoringFile::write(location + MonitoringFile::fileName(), monitoring) : QString();
     if (!error.isEmpty())
         errors << error;
     return errors + MenuFile::write(location, menu);
