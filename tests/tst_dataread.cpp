@@ -1,4 +1,6 @@
 #include "dataread.h"
+#include "pollchannel.h"
+#include "pollhub.h"
 #include "scriptedserver.h"
 #include "simcontrollers.h"
 #include "teskframe.h"
@@ -82,6 +84,7 @@ private slots:
     void slowerThanAPass();
     void backWithinAPass();
     void realFractions();
+    void sharedPolls();
     void concurrentPasses();
     void lateRepliesAndStopsChangeNothing();
     void haltsAndPorts();
@@ -243,6 +246,43 @@ void TestDataRead::realFractions()
     Reader rd(this, {var("R", "odzysk", "odzysk", "real"), var("R", "t", "t", "real")}, {r});
     QVERIFY(rd.pass());
     QCOMPARE(rd.values, (QMap<QString, QString>{{"odzysk", "72.5"}, {"t", "0"}}));
+}
+
+// Readers sharing a hub: never two requests in flight to a controller, one
+// reply for every reader waiting.
+void TestDataRead::sharedPolls()
+{
+    const QString host = TestNet::host(17);
+    SimServer *slow = SimControllers::start(this, host, R"(<Variable name="x" type="int" value="3"/>)");
+    slow->setFault(SimFault::Delay, 300);
+    PollHub hub;
+    Reader rd(this, {}, {});
+    rd.r.setPollHub(&hub);
+    rd.r.setScheme({var("S", "x", "x", "int")}, {}, {device("S", slow)});
+    PollChannel *other = hub.channel(host, slow->port(), this);
+    QStringList heard;
+    connect(other, &PollChannel::dataReady, this, [&heard](const QString &reply) { heard << reply; });
+
+    other->request();
+    QTRY_COMPARE(slow->requestCount(), 1);
+    QVERIFY(rd.pass());
+    QTRY_COMPARE(heard, QStringList("get_all(x=3;);"));
+    QCOMPARE(slow->requestCount(), 1);
+    QCOMPARE(rd.values, (QMap<QString, QString>{{"x", "3"}}));
+
+    other->request(60000); // a reply that young will do
+    QTRY_COMPARE(heard.size(), 2);
+    QCOMPARE(slow->requestCount(), 1);
+
+    // One reader leaving does not drop the request another waits for.
+    const int before = rd.passes;
+    rd.r.start();
+    other->request();
+    other->abandon();
+    QTRY_VERIFY(rd.passes > before);
+    QCOMPARE(slow->requestCount(), 2);
+    QCOMPARE(heard.size(), 2);
+    delete other;
 }
 
 void TestDataRead::concurrentPasses()

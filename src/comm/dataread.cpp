@@ -2,7 +2,8 @@
 
 #include "commandlanguage.h"
 #include "controllerport.h"
-#include "qteskcmd.h"
+#include "pollchannel.h"
+#include "pollhub.h"
 
 #include <QTimer>
 
@@ -18,7 +19,6 @@ QString endpointOf(const QString &address, quint16 port)
 DataRead::DataRead(QObject *parent)
     : QObject(parent)
     , m_passTimer(new QTimer(this))
-    , m_linkTimeoutMs(QTeskCmd::kDefaultTimeoutMs)
 {
     m_passTimer->setSingleShot(true);
     m_passTimer->setTimerType(Qt::PreciseTimer);
@@ -45,9 +45,22 @@ void DataRead::setPassLimitMs(int ms)
 
 void DataRead::setLinkTimeoutMs(int ms)
 {
-    m_linkTimeoutMs = ms;
-    for (const Target &t : qAsConst(m_targets))
-        t.link->setTimeoutMs(ms);
+    hub()->setTimeoutMs(ms);
+}
+
+void DataRead::setPollHub(PollHub *hub)
+{
+    releaseLinks();
+    m_targets.clear();
+    m_hub = hub;
+}
+
+// Without a hub shared with other readers, one of its own.
+PollHub *DataRead::hub()
+{
+    if (!m_hub)
+        m_hub = new PollHub(this);
+    return m_hub;
 }
 
 // Controllers of the read variables in order of first use, then those only
@@ -105,11 +118,9 @@ void DataRead::buildTargets()
             }
             t.address = record->networkAdress;
             t.port = port;
-            t.link = new QTeskCmd(this);
-            t.link->setTimeoutMs(m_linkTimeoutMs);
-            connect(t.link, qOverload<QString>(&QTeskCmd::dataReady), this,
-                    [this, index](const QString &reply) { replied(index, reply); });
-            connect(t.link, &QTeskCmd::timeout, this, [this, index] { linkFailed(index); });
+            t.link = hub()->channel(t.address, t.port, this);
+            connect(t.link, &PollChannel::dataReady, this, [this, index](const QString &reply) { replied(index, reply); });
+            connect(t.link, &PollChannel::timeout, this, [this, index] { linkFailed(index); });
             m_targets.append(t);
         }
         m_targetOf[i] = it.value();
@@ -122,7 +133,7 @@ void DataRead::buildTargets()
 void DataRead::releaseLinks()
 {
     for (const Target &t : qAsConst(m_targets)) {
-        t.link->abortRequest();
+        t.link->abandon();
         t.link->disconnect(this);
         t.link->deleteLater();
     }
@@ -179,8 +190,10 @@ void DataRead::start()
     }
     m_passRunning = true;
     for (int t = 0; t < m_targets.size(); ++t) {
-        if (!m_targets.at(t).link->inFlight() || isOverdue(m_targets.at(t)))
-            ask(t);
+        if (!m_targets.at(t).link->inFlight())
+            ask(t, false);
+        else if (isOverdue(m_targets.at(t)))
+            ask(t, true);
     }
     m_passTimer->start(m_passLimitMs);
     if (m_waiting == 0) {
@@ -198,7 +211,7 @@ void DataRead::stop()
     m_passRunning = false;
     m_waiting = 0;
     for (Target &t : m_targets) {
-        t.link->abortRequest();
+        t.link->abandon();
         t.waited = false;
     }
 }
@@ -213,11 +226,15 @@ bool DataRead::isOverdue(const Target &t)
     return !t.answering && t.lastResponseMs >= 0 && t.clock.elapsed() > 2 * qint64(t.lastResponseMs);
 }
 
-void DataRead::ask(int target)
+// A request another reader has in flight is joined; one overdue is sent anew.
+void DataRead::ask(int target, bool anew)
 {
     Target &t = m_targets[target];
     t.clock.start();
-    t.link->sendRequest(t.address, CommandLanguage::getAllCommand(), t.port);
+    if (anew)
+        t.link->restart();
+    else
+        t.link->request();
 }
 
 QString DataRead::named(const QString &address, const QString &text) const

@@ -13,7 +13,8 @@
 #include <QStringList>
 #include <QVector>
 
-class QTeskCmd;
+class PollChannel;
+class PollHub;
 class QTimer;
 
 // Reads every variable bound into the shown scheme: one "get_all;" to each
@@ -23,8 +24,9 @@ class QTimer;
 // answering": later passes still ask it but do not wait for it (asking anew
 // once its request is long overdue), and its first good answer brings it
 // back. One that answers, but slower than the
-// limit, is not waited for either. Each controller (address and port) has
-// a link of its own and never more than one request in flight.
+// limit, is not waited for either. Each controller (address and port) is
+// polled through a channel of a poll hub, never with more than one request
+// in flight, also when other readers share the hub.
 class DataRead : public QObject
 {
     Q_OBJECT
@@ -44,6 +46,9 @@ public:
     void setPassLimitMs(int ms);
     // Tests shorten the links' time-out; the program keeps the default.
     void setLinkTimeoutMs(int ms);
+    // Polls through the hub other readers use, before the first scheme is
+    // set: a controller they read too is then never asked twice at once.
+    void setPollHub(PollHub *hub);
 
     // The controllers to read, in order: those of the read variables first,
     // then those only the events name.
@@ -73,7 +78,7 @@ private:
     {
         QString address;
         quint16 port = 0;
-        QTeskCmd *link = nullptr;
+        PollChannel *link = nullptr;
         QVector<int> entries;  // queue positions it serves
         QElapsedTimer clock;   // since its request was sent
         bool waited = false;   // the running pass waits for its reply
@@ -88,7 +93,8 @@ private:
     void buildTargets();
     void releaseLinks();
     static bool isOverdue(const Target &t);
-    void ask(int target);
+    void ask(int target, bool anew);
+    PollHub *hub();
     void replied(int target, const QString &reply);
     void linkFailed(int target);
     bool failed(int target, const QString &why, ControllerStatus::Failure failure);
@@ -111,7 +117,7 @@ private:
     QHash<QString, ControllerStatus> m_known; // by address and port, from the schemes read before
     QTimer *m_passTimer;
     int m_passLimitMs = kMinPassLimitMs;
-    int m_linkTimeoutMs;
+    PollHub *m_hub = nullptr;
     bool m_passRunning = false;
     int m_waiting = 0;        // controllers the running pass still waits for
     quint64 m_generation = 0; // changes whenever a pass starts or is stopped, or the scheme changes
