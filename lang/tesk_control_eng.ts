@@ -553,6 +553,10 @@
         <source>Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</source>
         <translation>Values are being read from the controllers. The next change can start once that is done.</translation>
     </message>
+    <message>
+        <source>Monitorowanie obiektu: punkty: %1, przebieg co %2 s</source>
+        <translation>Site monitoring: points: %1, a pass every %2 s</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

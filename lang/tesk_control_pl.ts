@@ -553,6 +553,10 @@
         <source>Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</source>
         <translation>Trwa odczyt wartości ze sterowników. Kolejną zmianę można zacząć po jego zakończeniu.</translation>
     </message>
+    <message>
+        <source>Monitorowanie obiektu: punkty: %1, przebieg co %2 s</source>
+        <translation>Monitorowanie obiektu: punkty: %1, przebieg co %2 s</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

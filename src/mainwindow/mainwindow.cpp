@@ -8,6 +8,7 @@
 #include "dialogs.h"
 #include "firstrun.h"
 #include "logmodel.h"
+#include "pollhub.h"
 #include "qdeclarativezoompan.h"
 #include "settings.h"
 #include "stalestrip.h"
@@ -44,8 +45,9 @@ MainWindow::MainWindow(QWidget *parent)
     writeLog(tr("Uruchomiono program, logowanie rozpoczęte"), LogEntry::Info);
     createToolBar();
     connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
-    loadConfiguration();
     createReaderAndWriter();
+    createMonitor(); // the project opened at start is watched at once
+    loadConfiguration();
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
     connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::refreshData);
@@ -70,7 +72,9 @@ QDeclarativeZoomPan *MainWindow::createSchemeView()
 
 void MainWindow::createReaderAndWriter()
 {
+    m_pollHub = new PollHub(this);
     m_reader = new DataRead(this);
+    m_reader->setPollHub(m_pollHub);
     connect(m_reader, &DataRead::allDataRead, this, &MainWindow::teskcmdAllDataReady);
     connect(m_reader, &DataRead::varRead, this, &MainWindow::teskcmdVarReady);
     connect(m_reader, &DataRead::varReadError, this, &MainWindow::teskcmdVarReadError);

@@ -11,6 +11,8 @@
 
 class DataRead;
 class DataSet;
+class PollHub;
+class SiteMonitor;
 class LogModel;
 class QAction;
 class QDeclarativeZoomPan;
@@ -56,6 +58,7 @@ public:
     const QList<QTreeWidgetItem *> &treeItems() const { return m_treeItems; }
     QDeclarativeZoomPan *schemeView() const { return m_view.get(); }
     DataRead *reader() const { return m_reader; }
+    SiteMonitor *monitor() const { return m_monitor; }
     DataSet *writer() const { return m_writer; }
     TeskDesigner *designer() const { return m_designer.get(); }
     deviceManagement *deviceList() const { return m_deviceManagement.get(); }
@@ -148,6 +151,10 @@ private:
     ControllerStatus silentControllerOf(const EventRecord &event) const;
     void logWrites(const QList<TeskSchemeVariable> &list);
 
+    // The site watched in the background.
+    void createMonitor();
+    void startMonitoring();
+
     Ui::MainWindow *ui;
     AppSettings m_settings;
     LogModel *m_log;
@@ -166,8 +173,10 @@ private:
     QList<QTreeWidgetItem *> m_treeItems; // owned by the tree, in creation order
 
     mutable LazyChild<QDeclarativeZoomPan> m_view;
+    PollHub *m_pollHub = nullptr; // shared by the scheme reader and the monitor
     DataRead *m_reader = nullptr;
     DataSet *m_writer = nullptr;
+    SiteMonitor *m_monitor = nullptr;
     QTimer *m_refreshTimer = nullptr;
     QElapsedTimer m_passClock; // since the running pass began
     MenuItemRecord m_currentScheme; // its qmlFile is the full path once shown

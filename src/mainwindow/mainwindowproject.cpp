@@ -11,6 +11,7 @@
 #include "projectedit.h"
 #include "projectfile.h"
 #include "projectpaths.h"
+#include "sitemonitor.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -50,6 +51,7 @@ void MainWindow::applyDeviceList(const DeviceList &devices)
     if (devices != m_project.devices) {
         m_project.devices = devices;
         setModified(true);
+        startMonitoring(); // the same points, at the controllers' new places
     }
     resumeScheme();
 }
@@ -98,6 +100,7 @@ void MainWindow::closeProject()
     m_projectEditAction->setEnabled(false);
     m_projectOpen = false;
     stopScheme();
+    m_monitor->stop();
     clearMenuTree();
     m_project.devices.clear();
     m_project.menu.clear();
@@ -126,6 +129,7 @@ void MainWindow::loadProject(const QString &location, const QString &fallbackNam
 {
     buildMenuTree(m_project.load(location, fallbackName));
     showProjectTitle();
+    startMonitoring();
     if (m_project.unreadable.isEmpty())
         return;
     QStringList files;
