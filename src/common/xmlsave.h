@@ -49,7 +49,4 @@ private:
     bool m_startTagOpen = false;
 };
 
-// Removes the temporary files a save killed half-way leaves in folder.
-void removeLeftovers(const QString &folder);
-
 } // namespace XmlSave

@@ -28,7 +28,6 @@ MenuTree Project::load(const QString &folderLocation, const QString &fallbackNam
 {
     *this = Project();
     location = folderLocation;
-    XmlSave::removeLeftovers(location);
     XmlRead::Status status;
     devices = DeviceListFile::read(location + DeviceListFile::fileName(), &status);
     if (status == XmlRead::Status::Unreadable)
@@ -45,7 +44,6 @@ MenuTree Project::load(const QString &folderLocation, const QString &fallbackNam
 QStringList Project::save(const QString &versionLabel)
 {
     QStringList errors;
-    XmlSave::removeLeftovers(location);
     for (const QString &path : qAsConst(unreadable)) {
         if (QFile::exists(path) && !QFile::copy(path, backupPath(path)))
             errors << QDir::toNativeSeparators(path) + QStringLiteral(": ")
