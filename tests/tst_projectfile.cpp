@@ -19,6 +19,8 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Fixtures;
 using Status = XmlRead::Status;
@@ -378,15 +380,20 @@ private slots:
     void hostileFiles_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind"); // what stands under the file's name
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<Status>("status");
         for (const QString &fileAndRoot : QStringList({"project.xml Project", "deviceList.xml Devices", "menuList.xml Menu", "k1.xml VariablesMap"})) {
             const QString file = fileAndRoot.section(' ', 0, 0), root = fileAndRoot.section(' ', 1);
             const QByteArray name = file.toUtf8();
-            QTest::addRow("%s missing", name.data()) << file << QByteArray() << Status::Missing;
-            QTest::addRow("%s empty", name.data()) << file << QByteArray() << Status::Unreadable;
-            QTest::addRow("%s truncated", name.data()) << file << ("<" + root + "><a id=\"1\"/><a id=\"2\" nam").toUtf8() << Status::Unreadable;
-            QTest::addRow("%s nested 40000 deep", name.data()) << file << deepDocument(root) << Status::Unreadable;
+            QTest::addRow("%s missing", name.data()) << file << "nothing" << QByteArray() << Status::Missing;
+            QTest::addRow("%s empty", name.data()) << file << "file" << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s truncated", name.data()) << file << "file" << ("<" + root + "><a id=\"1\"/><a id=\"2\" nam").toUtf8() << Status::Unreadable;
+            QTest::addRow("%s nested 40000 deep", name.data()) << file << "file" << deepDocument(root) << Status::Unreadable;
+            // Never waited on, never taken for missing.
+            QTest::addRow("%s named pipe", name.data()) << file << "pipe" << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s link to itself", name.data()) << file << "loop" << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s without permission", name.data()) << file << "locked" << ("<" + root + "/>").toUtf8() << Status::Unreadable;
         }
     }
 
@@ -395,12 +402,22 @@ private slots:
     void hostileFiles()
     {
         QFETCH(QString, file);
+        QFETCH(QString, kind);
         QFETCH(QByteArray, content);
         QFETCH(Status, status);
         TempWorkDir dir;
-        if (status != Status::Missing)
-            dir.write(file, content);
         const QString path = dir.filePath(file);
+        if (kind == QLatin1String("file") || kind == QLatin1String("locked"))
+            dir.write(file, content);
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == QLatin1String("loop"))
+            QVERIFY(QFile::link(file, path));
+        if (kind == QLatin1String("locked")) {
+            if (geteuid() == 0)
+                QSKIP("permissions do not bind root");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        }
         ProjectInfo info = named(QStringLiteral("poprzedni"));
         MenuItemRecord scheme = sampleScheme();
         QStringList unreadable;
