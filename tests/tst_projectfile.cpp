@@ -358,11 +358,13 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<bool>("valid");
-        for (const char *id : {"k1", "12", "kocioł 2", "a.b", "console", "com10", "projekt", "configs"})
+        for (const char *id : {"k1", "12", "kocioł 2", "a.b", "console", "com10", "projekt", "configs", "conin", "com⁴"})
             QTest::newRow(id) << QString::fromUtf8(id) << true;
         const QStringList refused = {"", "  ", "../x", "..", "a/b", "/etc/passwd", "a\\b", "c:x", "a*", "a.", "a ",
                                      "project", "Project", "deviceList", "DEVICELIST", "menuList", "config", "CON",
                                      "nul", "com1", "LPT9", "aux.k1", QString(300, QLatin1Char('k')), "a\nb",
+                                     "CONIN$", "conout$", "Conout$.xml", "COM¹", "com²",
+                                     "LPT³", "lpt¹.txt", "com³ .k",
                                      QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), QStringLiteral("a\uFFFE")};
         for (int i = 0; i < refused.size(); ++i)
             QTest::addRow("refused %d", i) << refused.at(i) << false;
