@@ -239,6 +239,15 @@ private slots:
                           "<Group id=\"7.1\" text=\"S\"><Item id=\"s\" text=\"S\"/></Group></Menu>")
             << QStringList({"1<0", "5<0", "7.1<7", "s<7.1"}) << QVector<int>({-1, -1, -1, 2});
         // Found by its text, the subgroup hangs under the later of the two.
+        // A group's parent is a group, never a scheme of the same text or ID.
+        QTest::newRow("scheme of the parent's text")
+            << QByteArray("<Menu><Group id=\"2\" text=\"B\"/><Group id=\"1\" text=\"A\"><Item id=\"k\" text=\"B\"/></Group>"
+                          "<Group id=\"2.1\" text=\"C\"/></Menu>")
+            << QStringList({"2<0", "1<0", "k<1", "2.1<2"}) << QVector<int>({-1, -1, 1, 0});
+        QTest::newRow("scheme of the parent's id")
+            << QByteArray("<Menu><Group id=\"1\" text=\"A\"/><Group id=\"9\" text=\"G\"><Item id=\"1\" text=\"S\"/></Group>"
+                          "<Group id=\"1.1\" text=\"C\"/></Menu>")
+            << QStringList({"1<0", "9<0", "1<9", "1.1<1"}) << QVector<int>({-1, -1, 1, 0});
         QTest::newRow("same text") << QByteArray("<Menu><Group id=\"1\" text=\"Piętro\"/><Group id=\"2\" text=\"Piętro\"/>"
                                                  "<Group id=\"1.1\" text=\"Pokój\"/></Menu>")
                                    << QStringList({"1<0", "2<0", "1.1<1"}) << QVector<int>({-1, -1, 1});
