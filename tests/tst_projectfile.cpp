@@ -10,6 +10,7 @@
 #include "schemefile.h"
 #include "startup.h"
 #include "tempworkdir.h"
+#include "unreadablecopy.h"
 #include "testpaths.h"
 
 #include <QDomDocument>
@@ -369,10 +370,12 @@ private slots:
         QTest::addColumn<bool>("valid");
         for (const char *id : {"k1", "12", "kocioł 2", "a.b", "console", "com10", "projekt", "configs", "conin", "com⁴"})
             QTest::newRow(id) << QString::fromUtf8(id) << true;
+        // The longest ID leaves room for ".xml.unreadable-999" within 255 bytes.
+        QTest::newRow("236 bytes") << QString(118, QChar(0x142)) << true;
         const QStringList refused = {"", "  ", "../x", "..", "a/b", "/etc/passwd", "a\\b", "c:x", "a*", "a.", "a ",
                                      "project", "Project", "deviceList", "DEVICELIST", "menuList", "config", "CON",
                                      "nul", "com1", "LPT9", "aux.k1", QString(300, QLatin1Char('k')), "a\nb",
-                                     "CONIN$", "conout$", "Conout$.xml", "COM¹", "com²",
+                                     QString(237, QLatin1Char('k')), "CONIN$", "conout$", "Conout$.xml", "COM¹", "com²",
                                      "LPT³", "lpt¹.txt", "com³ .k",
                                      QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), QStringLiteral("a\uFFFE")};
         for (int i = 0; i < refused.size(); ++i)
@@ -386,6 +389,11 @@ private slots:
         QString reason = QStringLiteral("stale");
         QCOMPARE(SchemeFile::isValidSchemeId(id, &reason), valid);
         QCOMPARE(reason.isEmpty(), valid);
+        if (valid) {
+            TempWorkDir dir;
+            QFile copy(dir.filePath(id + QStringLiteral(".xml") + UnreadableCopy::longestSuffix()));
+            QVERIFY2(copy.open(QIODevice::WriteOnly), qPrintable(copy.errorString()));
+        }
     }
 
     void hostileFiles_data()
@@ -611,6 +619,39 @@ private slots:
         QVERIFY(project.save(kLabel).isEmpty());
         QCOMPARE(othersThanProjectFile(folder), before);
         QCOMPARE(project.info.revision, QStringLiteral("5"));
+    }
+
+    // The copy is a new file of the user's default permissions; a link, a
+    // device or a pipe is neither followed nor copied, and stays in place.
+    void copiesOfUnreadableFiles()
+    {
+        TempWorkDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("p"));
+        const QString folder = dir.filePath(QStringLiteral("p/"));
+        dir.write(QStringLiteral("p/project.xml"), "<Project><Info");
+        QCOMPARE(chmod(QFile::encodeName(folder + "project.xml").constData(), 0777), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), folder + "deviceList.xml"));
+        dir.write(QStringLiteral("p/menuList.xml"), "<Menu><Item id=\"k1\" text=\"A\"/><Item id=\"k2\" text=\"B\"/></Menu>");
+        QCOMPARE(mkfifo(QFile::encodeName(folder + "k1.xml").constData(), 0600), 0);
+        dir.write(QStringLiteral("outside.xml"), "<VariablesMap");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside.xml")), folder + "k2.xml"));
+        Project project;
+        project.load(folder);
+        QCOMPARE(project.unreadable, QStringList({folder + "deviceList.xml", folder + "k1.xml", folder + "k2.xml", folder + "project.xml"}));
+        const QStringList errors = project.save(kLabel);
+        QCOMPARE(errors.size(), 3);
+        for (const char *file : {"deviceList.xml", "k1.xml", "k2.xml"})
+            QVERIFY(errors.filter(folder + file + QStringLiteral(": ")).size() == 1);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"deviceList.xml", "k1.xml", "k2.xml", "menuList.xml", "project.xml", "project.xml.unreadable"}));
+        QCOMPARE(dir.read(QStringLiteral("outside.xml")), QByteArray("<VariablesMap"));
+        QCOMPARE(dir.read(QStringLiteral("p/project.xml.unreadable")), QByteArray("<Project><Info"));
+        const mode_t mask = umask(0);
+        umask(mask);
+        struct stat copy;
+        QCOMPARE(stat(QFile::encodeName(folder + "project.xml.unreadable").constData(), &copy), 0);
+        QCOMPARE(copy.st_mode & 07777, 0666 & ~mask);
+        QVERIFY(S_ISREG(copy.st_mode));
     }
 };
 

@@ -137,7 +137,7 @@ void MainWindow::loadProject(const QString &location, const QString &fallbackNam
         files << QDir::toNativeSeparators(path) + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
     }
     const QString text = tr("Nie udało się odczytać plików projektu:") + QLatin1Char('\n') + files.join(QLatin1Char('\n'))
-        + QLatin1Char('\n') + tr("Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.");
+        + QLatin1Char('\n') + tr("Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.");
     writeLog(text, LogEntry::Error);
     Dialogs::warning(this, tr("Błąd"), text);
 }

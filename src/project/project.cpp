@@ -3,26 +3,7 @@
 #include "devicelistfile.h"
 #include "menufile.h"
 #include "projectfile.h"
-#include "xmlsave.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-// Where the copy of an unreadable file goes: beside it, under a name no file
-// has yet.
-QString backupPath(const QString &path)
-{
-    QString backup = path + QStringLiteral(".unreadable");
-    for (int n = 2; QFile::exists(backup) || QFileInfo(backup).isSymLink(); ++n)
-        backup = path + QStringLiteral(".unreadable-") + QString::number(n);
-    return backup;
-}
-
-} // namespace
+#include "unreadablecopy.h"
 
 MenuTree Project::load(const QString &folderLocation, const QString &fallbackName)
 {
@@ -45,9 +26,9 @@ QStringList Project::save(const QString &versionLabel)
 {
     QStringList errors;
     for (const QString &path : qAsConst(unreadable)) {
-        if (QFile::exists(path) && !QFile::copy(path, backupPath(path)))
-            errors << QDir::toNativeSeparators(path) + QStringLiteral(": ")
-                    + QCoreApplication::translate("Project", "nie udało się zachować kopii nieczytelnego pliku");
+        const QString error = UnreadableCopy::keep(path);
+        if (!error.isEmpty())
+            errors << error;
     }
     // A file not copied aside must not be replaced.
     if (!errors.isEmpty())
