@@ -22,9 +22,8 @@ Opened refused(QString *reason, const QString &why)
 
 Opened failed(QString *reason, int error)
 {
-    if (error == ENOENT || error == ENOTDIR)
-        return Opened::Missing;
-    return refused(reason, QString::fromLocal8Bit(std::strerror(error)));
+    refused(reason, QString::fromLocal8Bit(std::strerror(error)));
+    return error == ENOENT || error == ENOTDIR ? Opened::Missing : Opened::Refused;
 }
 
 Opened isLink(QString *reason)
