@@ -484,10 +484,6 @@
         <translation>The following project files could not be read:</translation>
     </message>
     <message>
-        <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
-        <translation>Before the project is saved, each of them is copied to a file ending in .unreadable.</translation>
-    </message>
-    <message>
         <source>Wybierz folder</source>
         <translation>Choose folder</translation>
     </message>
@@ -557,6 +553,10 @@
         <source>Monitorowanie obiektu: punkty: %1, przebieg co %2 s</source>
         <translation>Site monitoring: points: %1, a pass every %2 s</translation>
     </message>
+    <message>
+        <source>Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
+        <translation>Before the project is saved, each of them that is a regular file is copied to a file ending in .unreadable.</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>
@@ -595,13 +595,6 @@
     <message>
         <source>Nieprawidłowa nazwa katalogu: </source>
         <translation>Invalid folder name: </translation>
-    </message>
-</context>
-<context>
-    <name>Project</name>
-    <message>
-        <source>nie udało się zachować kopii nieczytelnego pliku</source>
-        <translation>the copy of the unreadable file could not be kept</translation>
     </message>
 </context>
 <context>
@@ -769,6 +762,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>jest dowiązaniem, nie zostanie odczytany</source>
+        <translation>is a link and will not be read</translation>
+    </message>
+    <message>
+        <source>nie jest zwykłym plikiem, nie zostanie odczytany</source>
+        <translation>is not a regular file and will not be read</translation>
+    </message>
+</context>
+<context>
     <name>SchemeFile</name>
     <message>
         <source>nazwa jest zajęta przez plik projektu</source>
@@ -931,6 +935,34 @@ Podgląd pokazuje błędy QML z numerami wierszy.</source>
 Ctrl+N new file, Ctrl+O open, Ctrl+S save,
 Ctrl+Z undo, Ctrl+Y redo, F5 scheme preview.
 The preview shows QML errors with their line numbers.</translation>
+    </message>
+    <message>
+        <source>Kodowanie pliku</source>
+        <translation>File encoding</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest zapisany w UTF-8.
+Wybierz kodowanie, w którym zostanie otwarty i zapisany:</source>
+        <translation>The file %1 is not in UTF-8.
+Choose the encoding to open and save it in:</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>tekst zawiera znaki, których nie da się zapisać w kodowaniu %1; plik nie został zapisany</source>
+        <translation>the text holds characters that cannot be written in the encoding %1; the file was not saved</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCopy</name>
+    <message>
+        <source>nie udało się zachować kopii nieczytelnego pliku: %1</source>
+        <translation>the copy of the unreadable file could not be kept: %1</translation>
+    </message>
+    <message>
+        <source>wszystkie nazwy kopii są zajęte</source>
+        <translation>every name for a copy is taken</translation>
     </message>
 </context>
 <context>

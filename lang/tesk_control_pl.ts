@@ -484,10 +484,6 @@
         <translation>Nie udało się odczytać plików projektu:</translation>
     </message>
     <message>
-        <source>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
-        <translation>Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.</translation>
-    </message>
-    <message>
         <source>Wybierz folder</source>
         <translation>Wybierz folder</translation>
     </message>
@@ -557,6 +553,10 @@
         <source>Monitorowanie obiektu: punkty: %1, przebieg co %2 s</source>
         <translation>Monitorowanie obiektu: punkty: %1, przebieg co %2 s</translation>
     </message>
+    <message>
+        <source>Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
+        <translation>Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>
@@ -595,13 +595,6 @@
     <message>
         <source>Nieprawidłowa nazwa katalogu: </source>
         <translation>Nieprawidłowa nazwa katalogu: </translation>
-    </message>
-</context>
-<context>
-    <name>Project</name>
-    <message>
-        <source>nie udało się zachować kopii nieczytelnego pliku</source>
-        <translation>nie udało się zachować kopii nieczytelnego pliku</translation>
     </message>
 </context>
 <context>
@@ -769,6 +762,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>jest dowiązaniem, nie zostanie odczytany</source>
+        <translation>jest dowiązaniem, nie zostanie odczytany</translation>
+    </message>
+    <message>
+        <source>nie jest zwykłym plikiem, nie zostanie odczytany</source>
+        <translation>nie jest zwykłym plikiem, nie zostanie odczytany</translation>
+    </message>
+</context>
+<context>
     <name>SchemeFile</name>
     <message>
         <source>nazwa jest zajęta przez plik projektu</source>
@@ -931,6 +935,34 @@ Podgląd pokazuje błędy QML z numerami wierszy.</source>
 Ctrl+N nowy plik, Ctrl+O otwórz, Ctrl+S zapisz,
 Ctrl+Z cofnij, Ctrl+Y powtórz, F5 podgląd schematu.
 Podgląd pokazuje błędy QML z numerami wierszy.</translation>
+    </message>
+    <message>
+        <source>Kodowanie pliku</source>
+        <translation>Kodowanie pliku</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest zapisany w UTF-8.
+Wybierz kodowanie, w którym zostanie otwarty i zapisany:</source>
+        <translation>Plik %1 nie jest zapisany w UTF-8.
+Wybierz kodowanie, w którym zostanie otwarty i zapisany:</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>tekst zawiera znaki, których nie da się zapisać w kodowaniu %1; plik nie został zapisany</source>
+        <translation>tekst zawiera znaki, których nie da się zapisać w kodowaniu %1; plik nie został zapisany</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCopy</name>
+    <message>
+        <source>nie udało się zachować kopii nieczytelnego pliku: %1</source>
+        <translation>nie udało się zachować kopii nieczytelnego pliku: %1</translation>
+    </message>
+    <message>
+        <source>wszystkie nazwy kopii są zajęte</source>
+        <translation>wszystkie nazwy kopii są zajęte</translation>
     </message>
 </context>
 <context>

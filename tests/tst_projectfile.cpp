@@ -10,6 +10,7 @@
 #include "schemefile.h"
 #include "startup.h"
 #include "tempworkdir.h"
+#include "unreadablecopy.h"
 #include "testpaths.h"
 
 #include <QDomDocument>
@@ -19,6 +20,8 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Fixtures;
 using Status = XmlRead::Status;
@@ -237,6 +240,15 @@ private slots:
                           "<Group id=\"7.1\" text=\"S\"><Item id=\"s\" text=\"S\"/></Group></Menu>")
             << QStringList({"1<0", "5<0", "7.1<7", "s<7.1"}) << QVector<int>({-1, -1, -1, 2});
         // Found by its text, the subgroup hangs under the later of the two.
+        // A group's parent is a group, never a scheme of the same text or ID.
+        QTest::newRow("scheme of the parent's text")
+            << QByteArray("<Menu><Group id=\"2\" text=\"B\"/><Group id=\"1\" text=\"A\"><Item id=\"k\" text=\"B\"/></Group>"
+                          "<Group id=\"2.1\" text=\"C\"/></Menu>")
+            << QStringList({"2<0", "1<0", "k<1", "2.1<2"}) << QVector<int>({-1, -1, 1, 0});
+        QTest::newRow("scheme of the parent's id")
+            << QByteArray("<Menu><Group id=\"1\" text=\"A\"/><Group id=\"9\" text=\"G\"><Item id=\"1\" text=\"S\"/></Group>"
+                          "<Group id=\"1.1\" text=\"C\"/></Menu>")
+            << QStringList({"1<0", "9<0", "1<9", "1.1<1"}) << QVector<int>({-1, -1, 1, 0});
         QTest::newRow("same text") << QByteArray("<Menu><Group id=\"1\" text=\"Piętro\"/><Group id=\"2\" text=\"Piętro\"/>"
                                                  "<Group id=\"1.1\" text=\"Pokój\"/></Menu>")
                                    << QStringList({"1<0", "2<0", "1.1<1"}) << QVector<int>({-1, -1, 1});
@@ -356,11 +368,15 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<bool>("valid");
-        for (const char *id : {"k1", "12", "kocioł 2", "a.b", "console", "com10", "projekt", "configs"})
+        for (const char *id : {"k1", "12", "kocioł 2", "a.b", "console", "com10", "projekt", "configs", "conin", "com⁴"})
             QTest::newRow(id) << QString::fromUtf8(id) << true;
+        // The longest ID leaves room for ".xml.unreadable-999" within 255 bytes.
+        QTest::newRow("236 bytes") << QString(118, QChar(0x142)) << true;
         const QStringList refused = {"", "  ", "../x", "..", "a/b", "/etc/passwd", "a\\b", "c:x", "a*", "a.", "a ",
                                      "project", "Project", "deviceList", "DEVICELIST", "menuList", "config", "CON",
                                      "nul", "com1", "LPT9", "aux.k1", QString(300, QLatin1Char('k')), "a\nb",
+                                     QString(237, QLatin1Char('k')), "CONIN$", "conout$", "Conout$.xml", "COM¹", "com²",
+                                     "LPT³", "lpt¹.txt", "com³ .k",
                                      QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), QStringLiteral("a\uFFFE")};
         for (int i = 0; i < refused.size(); ++i)
             QTest::addRow("refused %d", i) << refused.at(i) << false;
@@ -373,20 +389,30 @@ private slots:
         QString reason = QStringLiteral("stale");
         QCOMPARE(SchemeFile::isValidSchemeId(id, &reason), valid);
         QCOMPARE(reason.isEmpty(), valid);
+        if (valid) {
+            TempWorkDir dir;
+            QFile copy(dir.filePath(id + QStringLiteral(".xml") + UnreadableCopy::longestSuffix()));
+            QVERIFY2(copy.open(QIODevice::WriteOnly), qPrintable(copy.errorString()));
+        }
     }
 
     void hostileFiles_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind"); // what stands under the file's name
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<Status>("status");
         for (const QString &fileAndRoot : QStringList({"project.xml Project", "deviceList.xml Devices", "menuList.xml Menu", "k1.xml VariablesMap"})) {
             const QString file = fileAndRoot.section(' ', 0, 0), root = fileAndRoot.section(' ', 1);
             const QByteArray name = file.toUtf8();
-            QTest::addRow("%s missing", name.data()) << file << QByteArray() << Status::Missing;
-            QTest::addRow("%s empty", name.data()) << file << QByteArray() << Status::Unreadable;
-            QTest::addRow("%s truncated", name.data()) << file << ("<" + root + "><a id=\"1\"/><a id=\"2\" nam").toUtf8() << Status::Unreadable;
-            QTest::addRow("%s nested 40000 deep", name.data()) << file << deepDocument(root) << Status::Unreadable;
+            QTest::addRow("%s missing", name.data()) << file << "nothing" << QByteArray() << Status::Missing;
+            QTest::addRow("%s empty", name.data()) << file << "file" << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s truncated", name.data()) << file << "file" << ("<" + root + "><a id=\"1\"/><a id=\"2\" nam").toUtf8() << Status::Unreadable;
+            QTest::addRow("%s nested 40000 deep", name.data()) << file << "file" << deepDocument(root) << Status::Unreadable;
+            // Never waited on, never taken for missing.
+            QTest::addRow("%s named pipe", name.data()) << file << "pipe" << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s link to itself", name.data()) << file << "loop" << QByteArray() << Status::Unreadable;
+            QTest::addRow("%s without permission", name.data()) << file << "locked" << ("<" + root + "/>").toUtf8() << Status::Unreadable;
         }
     }
 
@@ -395,12 +421,22 @@ private slots:
     void hostileFiles()
     {
         QFETCH(QString, file);
+        QFETCH(QString, kind);
         QFETCH(QByteArray, content);
         QFETCH(Status, status);
         TempWorkDir dir;
-        if (status != Status::Missing)
-            dir.write(file, content);
         const QString path = dir.filePath(file);
+        if (kind == QLatin1String("file") || kind == QLatin1String("locked"))
+            dir.write(file, content);
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == QLatin1String("loop"))
+            QVERIFY(QFile::link(file, path));
+        if (kind == QLatin1String("locked")) {
+            if (geteuid() == 0)
+                QSKIP("permissions do not bind root");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        }
         ProjectInfo info = named(QStringLiteral("poprzedni"));
         MenuItemRecord scheme = sampleScheme();
         QStringList unreadable;
@@ -560,12 +596,13 @@ private slots:
         copySample(folder);
         const QByteArray deep = deepDocument(QStringLiteral("Devices"));
         dir.write(QStringLiteral("p/deviceList.xml"), deep);
-        // A save killed half-way left its temporary file behind.
-        dir.write(QStringLiteral("p/menuList.xml.Ab12Cd"), "<Menu>");
+        // The technician's own copies are none of the program's business.
+        const QStringList backups = {"deviceList.xml.backup", "project.xml.old123", "menuList.xml.orig01", "p1.xml.kopia1"};
+        for (const QString &name : backups)
+            dir.write("p/" + name, name.toUtf8());
         Project project;
         project.load(folder, QString());
         QCOMPARE(project.unreadable, QStringList({folder + "deviceList.xml", folder + "p1.xml"}));
-        QVERIFY(!QFile::exists(folder + QStringLiteral("menuList.xml.Ab12Cd")));
         const QByteArray p1 = dir.read(QStringLiteral("p/p1.xml"));
         dir.write(QStringLiteral("p/p1.xml.unreadable"), "an older copy");
         QVERIFY(project.save(kLabel).isEmpty());
@@ -573,6 +610,8 @@ private slots:
         QCOMPARE(dir.read(QStringLiteral("p/p1.xml.unreadable")), QByteArray("an older copy"));
         QCOMPARE(dir.read(QStringLiteral("p/p1.xml.unreadable-2")), p1);
         QVERIFY(project.unreadable.isEmpty());
+        for (const QString &name : backups)
+            QCOMPARE(dir.read("p/" + name), name.toUtf8());
 
         const QStringList before = othersThanProjectFile(folder);
         QTest::qWait(20); // a rewrite would get a later time stamp
@@ -580,6 +619,39 @@ private slots:
         QVERIFY(project.save(kLabel).isEmpty());
         QCOMPARE(othersThanProjectFile(folder), before);
         QCOMPARE(project.info.revision, QStringLiteral("5"));
+    }
+
+    // The copy is a new file of the user's default permissions; a link, a
+    // device or a pipe is neither followed nor copied, and stays in place.
+    void copiesOfUnreadableFiles()
+    {
+        TempWorkDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("p"));
+        const QString folder = dir.filePath(QStringLiteral("p/"));
+        dir.write(QStringLiteral("p/project.xml"), "<Project><Info");
+        QCOMPARE(chmod(QFile::encodeName(folder + "project.xml").constData(), 0777), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), folder + "deviceList.xml"));
+        dir.write(QStringLiteral("p/menuList.xml"), "<Menu><Item id=\"k1\" text=\"A\"/><Item id=\"k2\" text=\"B\"/></Menu>");
+        QCOMPARE(mkfifo(QFile::encodeName(folder + "k1.xml").constData(), 0600), 0);
+        dir.write(QStringLiteral("outside.xml"), "<VariablesMap");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside.xml")), folder + "k2.xml"));
+        Project project;
+        project.load(folder);
+        QCOMPARE(project.unreadable, QStringList({folder + "deviceList.xml", folder + "k1.xml", folder + "k2.xml", folder + "project.xml"}));
+        const QStringList errors = project.save(kLabel);
+        QCOMPARE(errors.size(), 3);
+        for (const char *file : {"deviceList.xml", "k1.xml", "k2.xml"})
+            QVERIFY(errors.filter(folder + file + QStringLiteral(": ")).size() == 1);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"deviceList.xml", "k1.xml", "k2.xml", "menuList.xml", "project.xml", "project.xml.unreadable"}));
+        QCOMPARE(dir.read(QStringLiteral("outside.xml")), QByteArray("<VariablesMap"));
+        QCOMPARE(dir.read(QStringLiteral("p/project.xml.unreadable")), QByteArray("<Project><Info"));
+        const mode_t mask = umask(0);
+        umask(mask);
+        struct stat copy;
+        QCOMPARE(stat(QFile::encodeName(folder + "project.xml.unreadable").constData(), &copy), 0);
+        QCOMPARE(copy.st_mode & 07777, 0666 & ~mask);
+        QVERIFY(S_ISREG(copy.st_mode));
     }
 };
 

@@ -19,6 +19,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray config(const QString &workspace, const QString &name = QString(), const QString &location = QString())
@@ -147,6 +149,18 @@ private slots:
         const ProjectInfo saved = savedInfo(empty);
         QCOMPARE(saved.name, QStringLiteral("pusty"));
         QVERIFY(saved.author.isEmpty() && saved.sipPassword.isEmpty() && saved.sipServer.isEmpty());
+        QCOMPARE(Dialogs::shown().size(), 1);
+
+        // A pipe in place of a project file is named with why, not waited on.
+        const QString piped = m_workspace + QStringLiteral("/potok");
+        QDir().mkpath(piped);
+        QCOMPARE(mkfifo(QFile::encodeName(piped + QStringLiteral("/deviceList.xml")).constData(), 0600), 0);
+        Dialogs::reset();
+        Dialogs::presetPath(piped);
+        Dialogs::presetAnswer(QMessageBox::Ok);
+        w.menuOpenProject();
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown().first().text.contains(piped + QStringLiteral("/deviceList.xml: nie jest zwykłym plikiem")));
         QVERIFY(w.close()); // nothing to save: no question
         QCOMPARE(Dialogs::shown().size(), 1);
     }

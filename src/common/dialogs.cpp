@@ -13,6 +13,7 @@ struct Presets
     QQueue<QString> paths;
     QQueue<QColor> colors;
     QQueue<QVariant> integers;
+    QQueue<QString> items;
     QList<Dialogs::Shown> shown;
 };
 
@@ -83,6 +84,23 @@ int Dialogs::integer(QWidget *parent, const QString &title, const QString &label
         return answer.toInt();
     }
     return QInputDialog::getInt(parent, title, label, value, min, max, step, ok);
+}
+
+QString Dialogs::item(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                      bool *ok)
+{
+    Presets &p = presets();
+    if (!p.items.isEmpty()) {
+        const QString answer = p.items.dequeue();
+        *ok = !answer.isNull();
+        return answer;
+    }
+    return QInputDialog::getItem(parent, title, label, items, 0, false, ok);
+}
+
+void Dialogs::presetItem(const QString &item)
+{
+    presets().items.enqueue(item);
 }
 
 void Dialogs::presetColor(const QColor &color)

@@ -45,12 +45,18 @@ public:
     static int integer(QWidget *parent, const QString &title, const QString &label, int value, int min, int max,
                        int step, bool *ok);
 
+    // One of items, picked from a list; ok tells whether the user confirmed.
+    static QString item(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                        bool *ok);
+
     // Test support: answers given instead of showing the next box or chooser.
     static void presetAnswer(QMessageBox::StandardButton button);
     static void presetPath(const QString &path);
     static void presetColor(const QColor &color);
     // An invalid value stands for a cancelled prompt.
     static void presetInteger(const QVariant &value);
+    // A null string stands for a cancelled choice.
+    static void presetItem(const QString &item);
     static QList<Shown> shown();
     static void reset();
 

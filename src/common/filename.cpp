@@ -14,11 +14,13 @@ QString tr(const char *text)
     return QCoreApplication::translate("FileName", text);
 }
 
-// Device names are reserved whatever extension follows them.
+// Device names are reserved whatever extension follows them; Windows takes
+// the superscript digits ¹²³ for ports as well.
 bool isReservedDeviceName(const QString &name)
 {
-    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])( *)(\\..*)?$"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reserved(
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[0-9\u00B9\u00B2\u00B3]|LPT[0-9\u00B9\u00B2\u00B3])( *)(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
     return reserved.match(name).hasMatch();
 }
 

@@ -1,22 +1,41 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
+#include <QVector>
 
-// Text files kept in the encoding they came in: UTF-8 when the bytes are
-// valid UTF-8, else ISO 8859-1, which any byte sequence is.
+// Text files written back as they came: in their own encoding, every line
+// with its own line end, so that a save changes only what was edited.
 namespace TextFile {
 
-enum class Encoding { Utf8, Latin1 };
-// The file's line ends, as its first line end tells.
-enum class LineEnd { Lf, CrLf };
+// Paragraph: U+2029, which an editor's document takes for a line break too.
+enum class LineEnd : quint8 { Lf, CrLf, Cr, Paragraph };
 
-// Returns false when the file cannot be read. Line ends become "\n".
-bool read(const QString &path, QString *text, Encoding *encoding, LineEnd *lineEnd = nullptr);
+// The encodings a file that is not UTF-8 may be in, as codec names: the
+// Polish ones first.
+QByteArrayList legacyEncodings();
+QByteArray utf8();
 
-// Writes atomically. A Latin-1 file whose text no longer fits ISO 8859-1 is
-// written as UTF-8 instead (encoding tells which). Returns an empty string on
-// success, else what went wrong. Each "\n" of the text is written as the
-// line end given.
-QString write(const QString &path, const QString &text, Encoding *encoding, LineEnd lineEnd = LineEnd::Lf);
+// The bytes of a regular file. Returns an empty string on success, else why
+// it cannot be read.
+QString read(const QString &path, QByteArray *bytes);
+
+// The text bytes hold in encoding; false when the encoding would not give
+// these very bytes back (for UTF-8: when they are not valid UTF-8). A byte
+// order mark stays in the text.
+bool decode(const QByteArray &bytes, const QByteArray &encoding, QString *text);
+
+// The text with its line ends ("\r\n", "\r", "\n" or U+2029) made "\n";
+// ends gets each of them in order.
+QString splitLines(const QString &text, QVector<LineEnd> *ends);
+
+// The lines joined, each but the last ended as ends says (missing ones "\n").
+QString joinLines(const QStringList &lines, const QVector<LineEnd> &ends);
+
+// Writes the text in encoding through the project's save helper (atomic, a
+// link or anything but a regular file refused, unchanged bytes left alone).
+// A text the encoding has no place for is not written: it is never
+// re-encoded behind the operator's back. Returns an empty string on success,
+// else what went wrong.
+QString write(const QString &path, const QString &text, const QByteArray &encoding);
 
 } // namespace TextFile

@@ -1,5 +1,7 @@
 #include "xmlread.h"
 
+#include "regularfile.h"
+
 #include <QDomDocument>
 
 namespace XmlRead {
@@ -13,8 +15,9 @@ int maxDepth()
 
 ElementStream::ElementStream(const QString &path)
     : m_file(path)
+    , m_opened(RegularFile::openForReading(m_file))
 {
-    if (m_file.open(QIODevice::ReadOnly))
+    if (m_opened == RegularFile::Opened::Yes)
         m_reader.setDevice(&m_file);
 }
 
@@ -47,8 +50,8 @@ QString ElementStream::attribute(const QString &name) const
 
 Status ElementStream::status() const
 {
-    if (!m_file.isOpen())
-        return Status::Missing;
+    if (m_opened != RegularFile::Opened::Yes)
+        return m_opened == RegularFile::Opened::Missing ? Status::Missing : Status::Unreadable;
     return m_tooDeep || m_reader.hasError() ? Status::Unreadable : Status::Read;
 }
 
@@ -60,7 +63,7 @@ Status parse(const QString &path, QDomDocument &doc)
     if (stream.status() != Status::Read)
         return stream.status();
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && doc.setContent(&file) ? Status::Read : Status::Unreadable;
+    return RegularFile::openForReading(file) == RegularFile::Opened::Yes && doc.setContent(&file) ? Status::Read : Status::Unreadable;
 }
 
 } // namespace XmlRead

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QString>
 #include <QXmlStreamReader>
@@ -11,6 +13,8 @@ class QDomDocument;
 // DOM parser would overflow the stack on it.
 namespace XmlRead {
 
+// Unreadable: there, but broken, too deep, or not a regular file that can
+// be opened (see RegularFile).
 enum class Status { Missing, Unreadable, Read };
 
 int maxDepth();
@@ -37,6 +41,7 @@ public:
 
 private:
     QFile m_file;
+    RegularFile::Opened m_opened;
     QXmlStreamReader m_reader;
     int m_depth = 0;
     bool m_tooDeep = false;

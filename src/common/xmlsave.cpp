@@ -7,7 +7,6 @@
 #include <QDomDocument>
 #include <QDomImplementation>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace XmlSave {
@@ -273,18 +272,6 @@ void Builder::end()
     else
         m_out += QString(m_open.size(), QLatin1Char(' ')) + QLatin1String("</") + name + QLatin1String(">\n");
     m_startTagOpen = false;
-}
-
-void removeLeftovers(const QString &folder)
-{
-    // QSaveFile names its temporary after the file and six random characters.
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.xml\\.[A-Za-z0-9]{6}$"));
-    const QDir dir(folder);
-    const QStringList candidates = dir.entryList({QStringLiteral("*.xml.??????")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : candidates) {
-        if (leftover.match(name).hasMatch() && !QFileInfo(dir.filePath(name)).isSymLink())
-            QFile::remove(dir.filePath(name));
-    }
 }
 
 } // namespace XmlSave

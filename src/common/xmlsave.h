@@ -26,7 +26,7 @@ QDomDocument newDocument(const QString &docTypeName);
 // Returns an empty string on success, else the file and the system's reason.
 QString write(const QString &path, const QDomDocument &doc, const AttributeOrder &order);
 
-// The same, for bytes made by a Builder.
+// The same, for bytes made otherwise: by a Builder, or a text file's.
 QString write(const QString &path, const QByteArray &bytes);
 
 // Builds the bytes of a new document element by element, printed as write()
@@ -48,8 +48,5 @@ private:
     QStringList m_open;
     bool m_startTagOpen = false;
 };
-
-// Removes the temporary files a save killed half-way leaves in folder.
-void removeLeftovers(const QString &folder);
 
 } // namespace XmlSave

@@ -2,6 +2,7 @@
 
 #include "codeeditor.h"
 #include "dialogs.h"
+#include "lineendtracker.h"
 #include "schemepreview.h"
 #include "ui_teskdesigner.h"
 
@@ -113,18 +114,37 @@ void TeskDesigner::openFile(const QString &path)
         ui->filesTab->setCurrentWidget(m_files.at(open).page);
         return;
     }
-    QString text;
-    TextFile::Encoding encoding;
-    TextFile::LineEnd lineEnd;
-    if (!TextFile::read(path, &text, &encoding, &lineEnd)) {
-        Dialogs::critical(this, tr("Błąd"), tr("Nie można otworzyć pliku: ") + path);
+    QByteArray bytes;
+    const QString error = TextFile::read(path, &bytes);
+    if (!error.isEmpty()) {
+        Dialogs::critical(this, tr("Błąd"), tr("Nie można otworzyć pliku: ") + path + QLatin1Char('\n') + error);
         return;
     }
-    addPage(fileNameOf(path), path, text, encoding, lineEnd);
+    QByteArray encoding = TextFile::utf8();
+    QString text;
+    if (!TextFile::decode(bytes, encoding, &text) && !decodeLegacy(path, bytes, &encoding, &text))
+        return;
+    addPage(fileNameOf(path), path, text, encoding);
 }
 
-int TeskDesigner::addPage(const QString &name, const QString &path, const QString &text, TextFile::Encoding encoding,
-                          TextFile::LineEnd lineEnd)
+// Bytes that are not UTF-8 cannot tell their encoding: the operator names it,
+// and the file is saved in it again.
+bool TeskDesigner::decodeLegacy(const QString &path, const QByteArray &bytes, QByteArray *encoding, QString *text)
+{
+    QStringList names;
+    for (const QByteArray &name : TextFile::legacyEncodings())
+        names << QString::fromLatin1(name);
+    bool ok = false;
+    const QString name = Dialogs::item(this, tr("Kodowanie pliku"),
+                                       tr("Plik %1 nie jest zapisany w UTF-8.\n"
+                                          "Wybierz kodowanie, w którym zostanie otwarty i zapisany:")
+                                           .arg(QDir::toNativeSeparators(path)),
+                                       names, &ok);
+    *encoding = name.toLatin1();
+    return ok && TextFile::decode(bytes, *encoding, text);
+}
+
+int TeskDesigner::addPage(const QString &name, const QString &path, const QString &text, const QByteArray &encoding)
 {
     auto *page = new QTabWidget;
     page->setTabPosition(QTabWidget::South);
@@ -132,8 +152,9 @@ int TeskDesigner::addPage(const QString &name, const QString &path, const QStrin
     auto *editor = new CodeEditor;
     page->addTab(editor, tr("Kod"));
     page->setCurrentWidget(editor);
-    editor->setPlainText(text);
-    m_files.append({name, path, false, encoding, lineEnd, page, editor});
+    QVector<TextFile::LineEnd> ends;
+    editor->setPlainText(TextFile::splitLines(text, &ends));
+    m_files.append({name, path, false, encoding, page, editor, new LineEndTracker(editor->document(), ends)});
     connect(editor->document(), &QTextDocument::modificationChanged, this,
             [this, page](bool changed) { fileChanged(page, changed); });
     ui->filesTab->addTab(page, name);
@@ -230,7 +251,7 @@ QString TeskDesigner::freeNewName() const
 
 void TeskDesigner::newFile()
 {
-    addPage(freeNewName(), QString(), QString::fromLatin1(kNewScheme), TextFile::Encoding::Utf8);
+    addPage(freeNewName(), QString(), QString::fromLatin1(kNewScheme), TextFile::utf8());
 }
 
 void TeskDesigner::chooseAndOpenFile()
@@ -256,9 +277,9 @@ bool TeskDesigner::saveAt(int index)
         f.path = path;
         f.name = fileNameOf(path);
     }
-    const QString error = TextFile::write(f.path, f.editor->toPlainText(), &f.encoding, f.lineEnd);
+    const QString error = TextFile::write(f.path, f.lineEnds->text(), f.encoding);
     if (!error.isEmpty()) {
-        Dialogs::critical(this, tr("Błąd"), tr("Nie udało się zapisać pliku: ") + f.path + QLatin1Char('\n') + error);
+        Dialogs::critical(this, tr("Błąd"), tr("Nie udało się zapisać pliku: ") + error);
         return false;
     }
     f.editor->document()->setModified(false);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class CodeEditor;
+class LineEndTracker;
 class SchemePreview;
 
 namespace Ui {
@@ -53,14 +54,15 @@ private:
         QString name;
         QString path; // empty until a new file is first saved
         bool changed = false;
-        TextFile::Encoding encoding = TextFile::Encoding::Utf8;
-        TextFile::LineEnd lineEnd = TextFile::LineEnd::Lf;
+        QByteArray encoding; // the file's, which a save keeps
         QWidget *page = nullptr;
         CodeEditor *editor = nullptr;
+        LineEndTracker *lineEnds = nullptr;
     };
 
-    int addPage(const QString &name, const QString &path, const QString &text, TextFile::Encoding encoding,
-                TextFile::LineEnd lineEnd = TextFile::LineEnd::Lf);
+    // text as the file holds it, with its own line ends.
+    int addPage(const QString &name, const QString &path, const QString &text, const QByteArray &encoding);
+    bool decodeLegacy(const QString &path, const QByteArray &bytes, QByteArray *encoding, QString *text);
     int indexOfPage(QWidget *page) const;
     int indexOfPath(const QString &path) const;
     QString tabTitle(const OpenFile &file) const;

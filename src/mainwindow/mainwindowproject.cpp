@@ -11,6 +11,7 @@
 #include "projectedit.h"
 #include "projectfile.h"
 #include "projectpaths.h"
+#include "regularfile.h"
 #include "sitemonitor.h"
 #include "ui_mainwindow.h"
 
@@ -133,10 +134,14 @@ void MainWindow::loadProject(const QString &location, const QString &fallbackNam
     if (m_project.unreadable.isEmpty())
         return;
     QStringList files;
-    for (const QString &path : qAsConst(m_project.unreadable))
-        files << QDir::toNativeSeparators(path);
+    for (const QString &path : qAsConst(m_project.unreadable)) {
+        QFile file(path);
+        QString reason;
+        RegularFile::openForReading(file, &reason);
+        files << QDir::toNativeSeparators(path) + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    }
     const QString text = tr("Nie udało się odczytać plików projektu:") + QLatin1Char('\n') + files.join(QLatin1Char('\n'))
-        + QLatin1Char('\n') + tr("Przed zapisem projektu każdy z nich zostanie skopiowany do pliku z końcówką .unreadable.");
+        + QLatin1Char('\n') + tr("Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.");
     writeLog(text, LogEntry::Error);
     Dialogs::warning(this, tr("Błąd"), text);
 }

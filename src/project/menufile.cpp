@@ -40,8 +40,8 @@ Entry entryOf(const XmlRead::ElementStream &stream)
             stream.attribute(QStringLiteral("qmlFile")), stream.attribute(QStringLiteral("interval"))};
 }
 
-// Builds the rows, finding parents by ID and parent rows by shown text, as
-// the tree widget holds them (the last match wins in both).
+// Builds the rows, finding a group's parent by ID and its parent row by shown
+// text, as the tree widget holds them (the last group matching wins in both).
 class TreeBuilder
 {
 public:
@@ -62,9 +62,9 @@ public:
         if (dot >= 0) {
             r.parent = g.id.left(dot);
             // A parent that does not exist leaves the group at the top level.
-            const int parentRecord = m_lastWithId.value(r.parent, -1);
+            const int parentRecord = m_lastGroupWithId.value(r.parent, -1);
             if (parentRecord >= 0)
-                treeParent = m_lastWithText.value(m_tree.records.at(parentRecord).text, -1);
+                treeParent = m_lastGroupWithText.value(m_tree.records.at(parentRecord).text, -1);
         }
         append(r, treeParent);
     }
@@ -91,10 +91,14 @@ public:
     MenuTree tree() const { return m_tree; }
 
 private:
+    // Only groups are looked up: a group's parent is a group, even where a
+    // scheme shares its ID or text.
     void append(const MenuItemRecord &r, int treeParent)
     {
-        m_lastWithId.insert(r.id, m_tree.records.size());
-        m_lastWithText.insert(r.text, m_tree.records.size());
+        if (r.isGroup()) {
+            m_lastGroupWithId.insert(r.id, m_tree.records.size());
+            m_lastGroupWithText.insert(r.text, m_tree.records.size());
+        }
         m_tree.records.append(r);
         m_tree.treeParents.append(treeParent);
     }
@@ -102,8 +106,8 @@ private:
     const QString m_location;
     QStringList *m_unreadable;
     MenuTree m_tree;
-    QHash<QString, int> m_lastWithId;
-    QHash<QString, int> m_lastWithText;
+    QHash<QString, int> m_lastGroupWithId;
+    QHash<QString, int> m_lastGroupWithText;
 };
 
 QDomElement recordElement(QDomDocument &doc, const MenuItemRecord &r, const QString &location,

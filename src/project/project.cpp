@@ -4,32 +4,12 @@
 #include "menufile.h"
 #include "monitoringfile.h"
 #include "projectfile.h"
-#include "xmlsave.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-// Where the copy of an unreadable file goes: beside it, under a name no file
-// has yet.
-QString backupPath(const QString &path)
-{
-    QString backup = path + QStringLiteral(".unreadable");
-    for (int n = 2; QFile::exists(backup) || QFileInfo(backup).isSymLink(); ++n)
-        backup = path + QStringLiteral(".unreadable-") + QString::number(n);
-    return backup;
-}
-
-} // namespace
+#include "unreadablecopy.h"
 
 MenuTree Project::load(const QString &folderLocation, const QString &fallbackName)
 {
     *this = Project();
     location = folderLocation;
-    XmlSave::removeLeftovers(location);
     XmlRead::Status status;
     devices = DeviceListFile::read(location + DeviceListFile::fileName(), &status);
     if (status == XmlRead::Status::Unreadable)
@@ -50,11 +30,10 @@ MenuTree Project::load(const QString &folderLocation, const QString &fallbackNam
 QStringList Project::save(const QString &versionLabel)
 {
     QStringList errors;
-    XmlSave::removeLeftovers(location);
     for (const QString &path : qAsConst(unreadable)) {
-        if (QFile::exists(path) && !QFile::copy(path, backupPath(path)))
-            errors << QDir::toNativeSeparators(path) + QStringLiteral(": ")
-                    + QCoreApplication::translate("Project", "nie udało się zachować kopii nieczytelnego pliku");
+        const QString error = UnreadableCopy::keep(path);
+        if (!error.isEmpty())
+            errors << error;
     }
     // A file not copied aside must not be replaced.
     if (!errors.isEmpty())

@@ -1,5 +1,7 @@
 #include "qmltext.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -48,7 +50,7 @@ QStringList propertyNames(const QString &text)
 QString readFile(const QString &path, bool *ok)
 {
     QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
+    const bool opened = RegularFile::openForReading(file) == RegularFile::Opened::Yes;
     if (ok)
         *ok = opened;
     return opened ? QString::fromUtf8(file.readAll()) : QString();

@@ -4,6 +4,7 @@
 #include "filename.h"
 #include "menufile.h"
 #include "projectfile.h"
+#include "unreadablecopy.h"
 #include "xmlsave.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,8 @@ QString path(const QString &location, const QString &schemeId)
 
 bool isValidSchemeId(const QString &id, QString *reason)
 {
-    QString problem = FileName::problem(id, kExtension);
+    // Room is left for the name of the copy kept should the file turn out unreadable.
+    QString problem = FileName::problem(id, kExtension + UnreadableCopy::longestSuffix());
     if (problem.isEmpty() && isProjectFileName(id))
         problem = QCoreApplication::translate("SchemeFile", "nazwa jest zajęta przez plik projektu");
     if (reason)
