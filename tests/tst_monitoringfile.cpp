@@ -56,6 +56,13 @@ void TestMonitoringFile::byteExactRoundTrip()
     QVERIFY(dir.read(MonitoringFile::fileName())
                 .contains(" <Store driver=\"postgresql\" host=\"10.0.0.5\" port=\"5432\" database=\"tesk\" user=\"rejestrator\"/>\n"));
     QCOMPARE(MonitoringFile::read(path), pg);
+
+    // The demo's file is one this program writes byte for byte.
+    const QString demo = TestPaths::sourceDir() + QStringLiteral("/examples/demo/project/") + MonitoringFile::fileName();
+    QCOMPARE(MonitoringFile::write(path, MonitoringFile::read(demo)), QString());
+    QFile original(demo);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(dir.read(MonitoringFile::fileName()), original.readAll());
 }
 
 // A later version's file: what this program does not know stays, with the
