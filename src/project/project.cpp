@@ -1,5 +1,6 @@
 #include "project.h"
 
+#include "asidepath.h"
 #include "devicelistfile.h"
 #include "menufile.h"
 #include "projectfile.h"
@@ -8,21 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-// Where the copy of an unreadable file goes: beside it, under a name no file
-// has yet.
-QString backupPath(const QString &path)
-{
-    QString backup = path + QStringLiteral(".unreadable");
-    for (int n = 2; QFile::exists(backup) || QFileInfo(backup).isSymLink(); ++n)
-        backup = path + QStringLiteral(".unreadable-") + QString::number(n);
-    return backup;
-}
-
-} // namespace
 
 MenuTree Project::load(const QString &folderLocation, const QString &fallbackName)
 {
@@ -47,7 +33,7 @@ QStringList Project::save(const QString &versionLabel)
     QStringList errors;
     XmlSave::removeLeftovers(location);
     for (const QString &path : qAsConst(unreadable)) {
-        if (QFile::exists(path) && !QFile::copy(path, backupPath(path)))
+        if (QFile::exists(path) && !QFile::copy(path, AsidePath::unreadable(path)))
             errors << QDir::toNativeSeparators(path) + QStringLiteral(": ")
                     + QCoreApplication::translate("Project", "nie udało się zachować kopii nieczytelnego pliku");
     }
