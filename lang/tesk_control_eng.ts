@@ -294,6 +294,32 @@
     </message>
 </context>
 <context>
+    <name>HistorySchema</name>
+    <message>
+        <source>baza danych zawiera tabele innego programu</source>
+        <translation>the database holds tables of another program</translation>
+    </message>
+    <message>
+        <source>historia zapisana przez nowszą wersję programu (schemat %1)</source>
+        <translation>history written by a newer version of the program (schema %1)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>brak folderu %1</source>
+        <translation>no folder %1</translation>
+    </message>
+    <message>
+        <source>%1 jest folderem</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</source>
+        <translation>history file %1 could not be read; it was kept as %2 and a new one started</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -557,6 +583,14 @@
         <source>Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
         <translation>Before the project is saved, each of them that is a regular file is copied to a file ending in .unreadable.</translation>
     </message>
+    <message>
+        <source>Historia nie jest zapisywana od </source>
+        <translation>History not written since </translation>
+    </message>
+    <message>
+        <source>Historia znów jest zapisywana</source>
+        <translation>History written again</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>
@@ -814,6 +848,17 @@
     <message>
         <source>Aktualizacje</source>
         <translation>Updates</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFile</name>
+    <message>
+        <source>nie udało się przenieść nieczytelnego pliku %1</source>
+        <translation>could not move the unreadable file %1</translation>
+    </message>
+    <message>
+        <source>nie udało się przenieść pliku %1</source>
+        <translation>could not move the file %1</translation>
     </message>
 </context>
 <context>

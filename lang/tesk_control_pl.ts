@@ -294,6 +294,32 @@
     </message>
 </context>
 <context>
+    <name>HistorySchema</name>
+    <message>
+        <source>baza danych zawiera tabele innego programu</source>
+        <translation>baza danych zawiera tabele innego programu</translation>
+    </message>
+    <message>
+        <source>historia zapisana przez nowszą wersję programu (schemat %1)</source>
+        <translation>historia zapisana przez nowszą wersję programu (schemat %1)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>brak folderu %1</source>
+        <translation>brak folderu %1</translation>
+    </message>
+    <message>
+        <source>%1 jest folderem</source>
+        <translation>%1 jest folderem</translation>
+    </message>
+    <message>
+        <source>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</source>
+        <translation>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -557,6 +583,14 @@
         <source>Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.</source>
         <translation>Przed zapisem projektu każdy zwykły plik spośród nich zostanie skopiowany do pliku z końcówką .unreadable.</translation>
     </message>
+    <message>
+        <source>Historia nie jest zapisywana od </source>
+        <translation>Historia nie jest zapisywana od </translation>
+    </message>
+    <message>
+        <source>Historia znów jest zapisywana</source>
+        <translation>Historia znów jest zapisywana</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>
@@ -814,6 +848,17 @@
     <message>
         <source>Aktualizacje</source>
         <translation>Aktualizacje</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFile</name>
+    <message>
+        <source>nie udało się przenieść nieczytelnego pliku %1</source>
+        <translation>nie udało się przenieść nieczytelnego pliku %1</translation>
+    </message>
+    <message>
+        <source>nie udało się przenieść pliku %1</source>
+        <translation>nie udało się przenieść pliku %1</translation>
     </message>
 </context>
 <context>

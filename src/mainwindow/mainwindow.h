@@ -2,6 +2,8 @@
 
 #include "appsettings.h"
 #include "controllerstatus.h"
+#include "historysample.h"
+#include "samplefilter.h"
 #include "lazychild.h"
 #include "project.h"
 
@@ -11,6 +13,7 @@
 
 class DataRead;
 class DataSet;
+class HistoryRecorder;
 class PollHub;
 class SiteMonitor;
 class LogModel;
@@ -154,6 +157,11 @@ private:
     // The site watched in the background.
     void createMonitor();
     void startMonitoring();
+    void stopMonitoring();
+    void startRecording();
+    void recordPass(const QVector<HistorySample> &readings);
+    void historyUnavailable(const QString &reason, const QDateTime &sinceUtc);
+    void historyAvailable();
 
     Ui::MainWindow *ui;
     AppSettings m_settings;
@@ -177,6 +185,9 @@ private:
     DataRead *m_reader = nullptr;
     DataSet *m_writer = nullptr;
     SiteMonitor *m_monitor = nullptr;
+    SampleFilter m_sampleFilter; // what of each pass is recorded
+    HistoryRecorder *m_history = nullptr; // while a monitored project is open
+    QLabel *m_historyStopped = nullptr;
     QTimer *m_refreshTimer = nullptr;
     QElapsedTimer m_passClock; // since the running pass began
     MenuItemRecord m_currentScheme; // its qmlFile is the full path once shown

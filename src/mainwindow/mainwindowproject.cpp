@@ -101,7 +101,7 @@ void MainWindow::closeProject()
     m_projectEditAction->setEnabled(false);
     m_projectOpen = false;
     stopScheme();
-    m_monitor->stop();
+    stopMonitoring();
     clearMenuTree();
     m_project.devices.clear();
     m_project.menu.clear();

@@ -1,5 +1,6 @@
 #include "unreadablecopy.h"
 
+#include "asidepath.h"
 #include "regularfile.h"
 #include "xmlsave.h"
 
@@ -12,24 +13,6 @@ namespace UnreadableCopy {
 
 namespace {
 
-const int kMostCopies = 999;
-
-QString suffix(int n)
-{
-    return n == 1 ? QStringLiteral(".unreadable") : QStringLiteral(".unreadable-") + QString::number(n);
-}
-
-// Empty when every name is taken.
-QString freePath(const QString &path)
-{
-    for (int n = 1; n <= kMostCopies; ++n) {
-        const QString copy = path + suffix(n);
-        if (!QFileInfo::exists(copy) && !QFileInfo(copy).isSymLink())
-            return copy;
-    }
-    return QString();
-}
-
 QString failure(const QString &path, const QString &reason)
 {
     return QDir::toNativeSeparators(path) + QStringLiteral(": ")
@@ -40,7 +23,7 @@ QString failure(const QString &path, const QString &reason)
 
 QString longestSuffix()
 {
-    return suffix(kMostCopies);
+    return AsidePath::longestSuffix();
 }
 
 QString keep(const QString &path)
@@ -59,7 +42,7 @@ QString keep(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return failure(path, file.errorString());
-    const QString copy = freePath(path);
+    const QString copy = AsidePath::unreadable(path);
     if (copy.isEmpty())
         return failure(path, QCoreApplication::translate("UnreadableCopy", "wszystkie nazwy kopii są zajęte"));
     const QString error = XmlSave::write(copy, bytes);

@@ -1,0 +1,41 @@
+#include "historyrecorder.h"
+
+#include "historywriter.h"
+
+HistoryRecorder::HistoryRecorder(const StoreRecord &store, const QString &projectDir, int retentionDays,
+                                 int rollupDays, int bufferCapacity, QObject *parent)
+    : QObject(parent)
+    , m_writer(new HistoryWriter(store, projectDir, retentionDays, rollupDays, bufferCapacity))
+{
+    m_thread.setObjectName(QStringLiteral("history"));
+    m_writer->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
+    connect(m_writer, &HistoryWriter::unavailable, this, &HistoryRecorder::storeUnavailable);
+    connect(m_writer, &HistoryWriter::available, this, &HistoryRecorder::storeAvailable);
+    connect(m_writer, &HistoryWriter::warning, this, &HistoryRecorder::storeWarning);
+    connect(m_writer, &HistoryWriter::dropped, this, [this](qint64 total) { m_dropped = total; });
+    m_thread.start();
+    QMetaObject::invokeMethod(m_writer, &HistoryWriter::start, Qt::QueuedConnection);
+}
+
+HistoryRecorder::~HistoryRecorder()
+{
+    stop();
+}
+
+void HistoryRecorder::record(const QVector<HistorySample> &samples)
+{
+    if (!m_thread.isRunning() || samples.isEmpty())
+        return;
+    HistoryWriter *writer = m_writer;
+    QMetaObject::invokeMethod(
+        writer, [writer, samples] { writer->append(samples); }, Qt::QueuedConnection);
+}
+
+void HistoryRecorder::stop()
+{
+    if (!m_thread.isRunning())
+        return;
+    QMetaObject::invokeMethod(m_writer, &HistoryWriter::finish, Qt::QueuedConnection);
+    m_thread.wait();
+}

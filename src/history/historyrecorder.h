@@ -1,0 +1,43 @@
+#pragma once
+
+#include "historysample.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QThread>
+
+struct StoreRecord;
+class HistoryWriter;
+
+// Records samples into a history store from a thread of its own, so that
+// the thread that calls record() never waits for the database. While the
+// store cannot be written, samples wait in memory, at most bufferCapacity
+// of them (the oldest go first), and are written once it is back: at the
+// next record() or within a few seconds. The signals arrive on the
+// recorder's thread.
+class HistoryRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    HistoryRecorder(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+                    int bufferCapacity, QObject *parent = nullptr);
+    ~HistoryRecorder() override;
+
+    void record(const QVector<HistorySample> &samples);
+    // Writes what it can and ends the thread; record() does nothing after.
+    void stop();
+    // Samples dropped from the full buffer so far.
+    qint64 droppedSamples() const { return m_dropped; }
+
+signals:
+    void storeUnavailable(const QString &reason, const QDateTime &sinceUtc);
+    void storeAvailable();
+    // Something the operator should know that did not stop the recording.
+    void storeWarning(const QString &text);
+
+private:
+    QThread m_thread;
+    HistoryWriter *m_writer;
+    qint64 m_dropped = 0;
+};

@@ -1,0 +1,402 @@
+#include "historystore.h"
+
+#include "historybatch.h"
+#include "historyschema.h"
+#include "monitoringrecord.h"
+#include "rollupdeltas.h"
+#include "sqlitefile.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+const qint64 kDayMs = 24 * RollupDeltas::kHourMs;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HistoryStore", text);
+}
+
+QString uniqueConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("tesk_history_%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+bool exec(QSqlQuery &query, QString *error)
+{
+    if (query.exec())
+        return true;
+    *error = query.lastError().text();
+    return false;
+}
+
+bool exec(QSqlDatabase &db, const QString &sql, QString *error)
+{
+    QSqlQuery query(db);
+    if (query.exec(sql))
+        return true;
+    *error = query.lastError().text();
+    return false;
+}
+
+QString notOpen()
+{
+    return tr("historia nie jest otwarta");
+}
+
+} // namespace
+
+HistoryStore::HistoryStore()
+    : m_connection(uniqueConnectionName())
+{
+}
+
+HistoryStore::~HistoryStore()
+{
+    close();
+}
+
+void HistoryStore::close()
+{
+    if (!m_db.isValid())
+        return;
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connection);
+    m_points.clear();
+}
+
+bool HistoryStore::open(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+                        QString *error)
+{
+    close();
+    m_warning.clear();
+    m_retentionDays = retentionDays;
+    m_rollupDays = rollupDays;
+    m_dialect = HistoryDialect(store.isPostgres());
+    const bool opened = store.isPostgres() ? openPostgres(store, error) : openSqlite(store, projectDir, error);
+    if (opened && HistorySchema::ensure(m_db, m_dialect, error)
+        && (store.isPostgres() || configureSqlite(error)) && m_points.load(m_db, error))
+        return true;
+    close();
+    return false;
+}
+
+bool HistoryStore::openSqlite(const StoreRecord &store, const QString &projectDir, QString *error)
+{
+    const QString name = store.path.isEmpty() ? StoreRecord().path : store.path;
+    m_path = QDir(projectDir).absoluteFilePath(name);
+    const QFileInfo file(m_path);
+    // A folder that is missing may be a disk not mounted yet: history
+    // written into a new folder in its place would be lost to the site.
+    if (!file.dir().exists()) {
+        *error = tr("brak folderu %1").arg(QDir::toNativeSeparators(file.dir().path()));
+        return false;
+    }
+    if (file.isDir()) {
+        *error = tr("%1 jest folderem").arg(QDir::toNativeSeparators(m_path));
+        return false;
+    }
+    if (SqliteFile::isForeign(m_path) && !moveAside(error))
+        return false;
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    m_db.setDatabaseName(m_path);
+    // A reader (an export) may hold the file for a moment while we write.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!m_db.open()) {
+        *error = m_db.lastError().text();
+        return false;
+    }
+    // A read that needs the file's header tells whether it is a database.
+    QSqlQuery probe(m_db);
+    if (probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return true;
+    if (!SqliteFile::isUnreadable(probe.lastError()) || !m_warning.isEmpty()) {
+        *error = probe.lastError().text();
+        return false;
+    }
+    probe.clear();
+    m_db.close();
+    if (!moveAside(error))
+        return false;
+    if (m_db.open())
+        return true;
+    *error = m_db.lastError().text();
+    return false;
+}
+
+bool HistoryStore::moveAside(QString *error)
+{
+    const QString aside = SqliteFile::moveAside(m_path, error);
+    if (aside.isEmpty())
+        return false;
+    m_warning = tr("plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy")
+                    .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside));
+    return true;
+}
+
+// Only once the file is known to be a store of ours: the journal mode is
+// written into the file.
+bool HistoryStore::configureSqlite(QString *error)
+{
+    return exec(m_db, QStringLiteral("PRAGMA journal_mode=WAL"), error)
+        && exec(m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), error);
+}
+
+bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
+{
+    m_path.clear();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
+    m_db.setHostName(store.host);
+    bool numeric = false;
+    const int port = store.port.toInt(&numeric);
+    if (numeric)
+        m_db.setPort(port);
+    m_db.setDatabaseName(store.database);
+    m_db.setUserName(store.user);
+    // No password is ever set here: libpq takes it from PGPASSFILE or
+    // PGPASSWORD. A server that does not answer must not hold the writer.
+    m_db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    if (m_db.open())
+        return true;
+    *error = m_db.lastError().text();
+    return false;
+}
+
+bool HistoryStore::transact(const std::function<bool(QString *)> &work, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    if (!m_db.transaction()) {
+        *error = m_db.lastError().text();
+        return false;
+    }
+    if (work(error)) {
+        if (m_db.commit())
+            return true;
+        *error = m_db.lastError().text();
+    }
+    m_db.rollback();
+    // Keys of points added in the transaction are gone with it.
+    QString ignored;
+    m_points.load(m_db, &ignored);
+    return false;
+}
+
+bool HistoryStore::write(const QVector<HistorySample> &samples, QString *error)
+{
+    return transact([&](QString *why) { return HistoryBatch(m_db, m_dialect, m_points).write(samples, why); },
+                    error);
+}
+
+bool HistoryStore::importSamples(const QVector<HistorySample> &samples, QString *error)
+{
+    return write(samples, error);
+}
+
+QVector<HistorySample> HistoryStore::samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error)
+{
+    QVector<HistorySample> result;
+    if (!isOpen()) {
+        *error = notOpen();
+        return result;
+    }
+    const int key = m_points.find(m_db, point, error);
+    if (key < 0)
+        return result;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT t, value, quality FROM samples WHERE point = ? AND t >= ? AND t < ?"
+                                 " ORDER BY t"));
+    query.addBindValue(key);
+    query.addBindValue(fromMs);
+    query.addBindValue(toMs);
+    if (!exec(query, error))
+        return result;
+    while (query.next()) {
+        const auto quality = HistorySample::Quality(query.value(2).toInt());
+        result.append({point, query.value(0).toLongLong(), m_dialect.decode(query.value(1)), quality});
+    }
+    if (query.lastError().isValid())
+        *error = query.lastError().text();
+    return result;
+}
+
+QVector<HistoryStep> HistoryStore::steps(const QString &point, qint64 fromMs, qint64 toMs, int steps,
+                                         QString *error)
+{
+    QVector<HistoryStep> result;
+    if (!isOpen()) {
+        *error = notOpen();
+        return result;
+    }
+    if (steps < 1 || toMs <= fromMs)
+        return result;
+    const qint64 width = (toMs - fromMs + steps - 1) / steps;
+    result.resize(steps);
+    for (int i = 0; i < steps; ++i)
+        result[i] = {fromMs + i * width, qQNaN(), qQNaN(), qQNaN(), 0};
+    const int key = m_points.find(m_db, point, error);
+    if (key < 0)
+        return error->isEmpty() ? result : QVector<HistoryStep>();
+
+    // Raw samples serve while they are fewer than the steps, and always
+    // below a minute. Older than the retention they may be gone while
+    // their rollups are not.
+    const bool rawKept = m_retentionDays <= 0
+        || fromMs >= QDateTime::currentMSecsSinceEpoch() - m_retentionDays * kDayMs;
+    bool few = false;
+    if (rawKept && width >= RollupDeltas::kMinuteMs && !rawCountBelow(key, fromMs, toMs, steps, &few, error))
+        return {};
+    QString sql;
+    qint64 from = fromMs;
+    if (width < RollupDeltas::kMinuteMs || few) {
+        const QString value = m_dialect.valueExpression();
+        sql = QStringLiteral("SELECT (t - ?) / ?, min(%1), max(%1), sum(%1), count(*) FROM samples"
+                             " WHERE point = ? AND t >= ? AND t < ? AND quality = 0 AND value IS NOT NULL"
+                             " GROUP BY 1")
+                  .arg(value);
+    } else {
+        // A bucket that begins before fromMs counts in the first step.
+        const bool hours = width >= RollupDeltas::kHourMs;
+        from = RollupDeltas::bucketStart(fromMs, hours ? RollupDeltas::kHourMs : RollupDeltas::kMinuteMs);
+        sql = QStringLiteral("SELECT (t - ?) / ?, min(mn), max(mx), sum(sm), sum(n) FROM %1"
+                             " WHERE point = ? AND t >= ? AND t < ? GROUP BY 1")
+                  .arg(hours ? QStringLiteral("rollup_hour") : QStringLiteral("rollup_minute"));
+    }
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    query.addBindValue(fromMs);
+    query.addBindValue(width);
+    query.addBindValue(key);
+    query.addBindValue(from);
+    query.addBindValue(toMs);
+    if (!exec(query, error))
+        return {};
+    while (query.next()) {
+        const int i = qBound(0, query.value(0).toInt(), steps - 1);
+        HistoryStep &step = result[i];
+        step.min = query.value(1).toDouble();
+        step.max = query.value(2).toDouble();
+        step.count = query.value(4).toLongLong();
+        step.avg = query.value(3).toDouble() / double(step.count);
+    }
+    return result;
+}
+
+bool HistoryStore::rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error)
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM samples WHERE point = ? AND t >= ? AND t < ?"
+                                 " LIMIT ?) AS s"));
+    query.addBindValue(point);
+    query.addBindValue(fromMs);
+    query.addBindValue(toMs);
+    query.addBindValue(limit);
+    if (!exec(query, error) || !query.next())
+        return false;
+    *below = query.value(0).toInt() < limit;
+    return true;
+}
+
+QStringList HistoryStore::points(QString *error)
+{
+    QStringList result;
+    if (!isOpen()) {
+        *error = notOpen();
+        return result;
+    }
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT name FROM points ORDER BY name"))) {
+        *error = query.lastError().text();
+        return result;
+    }
+    while (query.next())
+        result.append(query.value(0).toString());
+    return result;
+}
+
+bool HistoryStore::stats(HistoryStats *stats, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    // The first and last times per point come from the key's order; over
+    // all samples at once they would take a scan.
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT (SELECT count(*) FROM points), (SELECT count(*) FROM samples),"
+                                   " min((SELECT min(t) FROM samples s WHERE s.point = p.id)),"
+                                   " max((SELECT max(t) FROM samples s WHERE s.point = p.id)) FROM points p"))
+        || !query.next()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    *stats = HistoryStats();
+    stats->points = query.value(0).toLongLong();
+    stats->samples = query.value(1).toLongLong();
+    stats->firstMs = query.value(2).toLongLong();
+    stats->lastMs = query.value(3).toLongLong();
+    query.clear();
+    stats->bytes = bytesOnDisk(error);
+    return stats->bytes >= 0;
+}
+
+qint64 HistoryStore::bytesOnDisk(QString *error)
+{
+    if (!m_dialect.isPostgres())
+        return QFileInfo(m_path).size() + QFileInfo(m_path + QStringLiteral("-wal")).size();
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT sum(pg_total_relation_size(c::regclass)) FROM unnest(ARRAY['points',"
+                                   " 'samples', 'rollup_minute', 'rollup_hour', 'schema_version']) AS c"))
+        || !query.next()) {
+        *error = query.lastError().text();
+        return -1;
+    }
+    return query.value(0).toLongLong();
+}
+
+bool HistoryStore::purge(qint64 nowMs, QString *error)
+{
+    struct Cut
+    {
+        const char *table;
+        int days;
+        qint64 bucketMs; // only buckets that end before the cut go
+    };
+    const Cut cuts[] = {{"samples", m_retentionDays, 1},
+                        {"rollup_minute", m_rollupDays, RollupDeltas::kMinuteMs},
+                        {"rollup_hour", m_rollupDays, RollupDeltas::kHourMs}};
+    return transact(
+        [&](QString *why) {
+            if (!m_points.load(m_db, why))
+                return false;
+            for (const Cut &cut : cuts) {
+                if (cut.days <= 0)
+                    continue;
+                // Point by point, so that each delete walks the key.
+                const qint64 before = nowMs - cut.days * kDayMs - cut.bucketMs + 1;
+                QSqlQuery query(m_db);
+                query.prepare(QStringLiteral("DELETE FROM %1 WHERE point = ? AND t < ?").arg(QLatin1String(cut.table)));
+                for (int key : m_points.keys()) {
+                    query.addBindValue(key);
+                    query.addBindValue(before);
+                    if (!exec(query, why))
+                        return false;
+                }
+            }
+            return true;
+        },
+        error);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "historydialect.h"
+#include "historypoints.h"
+#include "historysample.h"
+#include "historystats.h"
+#include "historystep.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+struct StoreRecord;
+
+// The history of a project's monitoring points in a database: SQLite (a
+// file in the project folder, the default) or PostgreSQL. Raw samples are
+// kept retentionDays, their per-minute and per-hour rollups rollupDays
+// (0: for ever). Synchronous; used from the one thread that opens it, on
+// a connection of its own.
+class HistoryStore
+{
+public:
+    HistoryStore();
+    ~HistoryStore();
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    bool open(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+              QString *error);
+    void close();
+    bool isOpen() const { return m_db.isOpen(); }
+    // What open() had to do to succeed, for the operator: a file that could
+    // not be read as a database is kept aside under a new name.
+    QString lastWarning() const { return m_warning; }
+
+    // One transaction: all of the samples, or none.
+    bool write(const QVector<HistorySample> &samples, QString *error);
+    // Samples from elsewhere (an export, another store): written as new
+    // ones are, rollups included.
+    bool importSamples(const QVector<HistorySample> &samples, QString *error);
+
+    // The samples of a point with fromMs <= time < toMs, oldest first.
+    QVector<HistorySample> samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error);
+    // steps steps of equal width from fromMs, covering [fromMs, toMs): the
+    // good values of each, so that a single spike shows at any zoom.
+    QVector<HistoryStep> steps(const QString &point, qint64 fromMs, qint64 toMs, int steps, QString *error);
+    QStringList points(QString *error);
+    bool stats(HistoryStats *stats, QString *error);
+    // Drops raw samples older than the retention and rollups older than
+    // theirs, counted back from nowMs.
+    bool purge(qint64 nowMs, QString *error);
+
+private:
+    bool openSqlite(const StoreRecord &store, const QString &projectDir, QString *error);
+    bool moveAside(QString *error);
+    bool configureSqlite(QString *error);
+    bool openPostgres(const StoreRecord &store, QString *error);
+    bool transact(const std::function<bool(QString *)> &work, QString *error);
+    bool rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error);
+    qint64 bytesOnDisk(QString *error);
+
+    QString m_connection;
+    QSqlDatabase m_db;
+    HistoryDialect m_dialect;
+    HistoryPoints m_points;
+    QString m_path;
+    QString m_warning;
+    int m_retentionDays = 0;
+    int m_rollupDays = 0;
+};

@@ -1,0 +1,119 @@
+#include "historywriter.h"
+
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const int kRetryMs = 3000;
+const int kPurgeEveryMs = 24 * 60 * 60 * 1000;
+// A store back after a long outage takes its backlog in transactions of
+// this size, each kept once committed.
+const int kSamplesPerTransaction = 50000;
+
+} // namespace
+
+HistoryWriter::HistoryWriter(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+                             int capacity)
+    : m_record(store)
+    , m_projectDir(projectDir)
+    , m_retentionDays(retentionDays)
+    , m_rollupDays(rollupDays)
+    , m_capacity(std::max(1, capacity))
+{
+}
+
+void HistoryWriter::start()
+{
+    m_retry = new QTimer(this);
+    m_retry->setInterval(kRetryMs);
+    connect(m_retry, &QTimer::timeout, this, &HistoryWriter::flush);
+    m_daily = new QTimer(this);
+    m_daily->setInterval(kPurgeEveryMs);
+    connect(m_daily, &QTimer::timeout, this, [this] {
+        m_purgeDue = true;
+        flush();
+    });
+    m_daily->start();
+    flush();
+}
+
+void HistoryWriter::append(const QVector<HistorySample> &samples)
+{
+    m_buffer.insert(m_buffer.end(), samples.cbegin(), samples.cend());
+    if (m_buffer.size() > size_t(m_capacity)) {
+        const size_t excess = m_buffer.size() - size_t(m_capacity);
+        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + qint64(excess));
+        m_dropped += qint64(excess);
+        emit dropped(m_dropped);
+    }
+    flush();
+}
+
+void HistoryWriter::finish()
+{
+    flush();
+    m_retry->stop();
+    m_daily->stop();
+    m_store.close();
+    thread()->quit();
+}
+
+void HistoryWriter::flush()
+{
+    if (!ensureOpen())
+        return;
+    while (!m_buffer.empty()) {
+        const size_t count = std::min(m_buffer.size(), size_t(kSamplesPerTransaction));
+        const QVector<HistorySample> batch(m_buffer.cbegin(), m_buffer.cbegin() + qint64(count));
+        QString error;
+        if (!m_store.write(batch, &error)) {
+            // The connection may be gone (a server restarted): open anew.
+            m_store.close();
+            fail(error);
+            return;
+        }
+        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + qint64(count));
+    }
+    if (m_purgeDue)
+        purge();
+    if (m_failing) {
+        m_failing = false;
+        m_retry->stop();
+        emit available();
+    }
+}
+
+bool HistoryWriter::ensureOpen()
+{
+    if (m_store.isOpen())
+        return true;
+    QString error;
+    if (!m_store.open(m_record, m_projectDir, m_retentionDays, m_rollupDays, &error)) {
+        fail(error);
+        return false;
+    }
+    if (!m_store.lastWarning().isEmpty())
+        emit warning(m_store.lastWarning());
+    return true;
+}
+
+void HistoryWriter::fail(const QString &reason)
+{
+    if (!m_failing) {
+        m_failing = true;
+        emit unavailable(reason, QDateTime::currentDateTimeUtc());
+    }
+    m_retry->start();
+}
+
+void HistoryWriter::purge()
+{
+    QString error;
+    if (m_store.purge(QDateTime::currentMSecsSinceEpoch(), &error))
+        m_purgeDue = false;
+    else
+        emit warning(error);
+}

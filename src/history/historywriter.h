@@ -1,0 +1,55 @@
+#pragma once
+
+#include "historysample.h"
+#include "historystore.h"
+#include "monitoringrecord.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <deque>
+
+class QTimer;
+
+// The recorder's worker: owns the store on the recorder's thread, writes
+// what it is given, and keeps samples in a bounded buffer while the store
+// cannot take them (the oldest dropped beyond the buffer's capacity).
+class HistoryWriter : public QObject
+{
+    Q_OBJECT
+
+public:
+    HistoryWriter(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+                  int capacity);
+
+    // All three run on the worker thread.
+    void start();
+    void append(const QVector<HistorySample> &samples);
+    // Writes what it can, closes the store and ends the thread.
+    void finish();
+
+signals:
+    void unavailable(const QString &reason, const QDateTime &sinceUtc);
+    void available();
+    void warning(const QString &text);
+    void dropped(qint64 total);
+
+private:
+    void flush();
+    bool ensureOpen();
+    void fail(const QString &reason);
+    void purge();
+
+    StoreRecord m_record;
+    QString m_projectDir;
+    int m_retentionDays;
+    int m_rollupDays;
+    int m_capacity;
+    HistoryStore m_store;
+    std::deque<HistorySample> m_buffer;
+    qint64 m_dropped = 0;
+    bool m_failing = false;
+    bool m_purgeDue = true;
+    QTimer *m_retry = nullptr;
+    QTimer *m_daily = nullptr;
+};

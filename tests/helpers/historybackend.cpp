@@ -1,0 +1,76 @@
+#include "historybackend.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString env(const char *name)
+{
+    return qEnvironmentVariable(name);
+}
+
+} // namespace
+
+HistoryBackend::HistoryBackend(bool postgres, bool created)
+    : m_postgres(postgres)
+{
+    if (!postgres || !postgresGiven())
+        return;
+    static QAtomicInt counter;
+    m_record.driver = QStringLiteral("postgresql");
+    m_record.host = env("TESK_TEST_PG_HOST");
+    m_record.port = env("TESK_TEST_PG_PORT");
+    m_record.user = env("TESK_TEST_PG_USER");
+    m_record.database = QStringLiteral("tesk_test_%1_%2")
+                            .arg(QCoreApplication::applicationPid())
+                            .arg(counter.fetchAndAddRelaxed(1));
+    QString ignored;
+    if (created)
+        create(&ignored);
+}
+
+HistoryBackend::~HistoryBackend()
+{
+    QString ignored;
+    if (m_created)
+        admin(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_record.database), &ignored);
+}
+
+bool HistoryBackend::postgresGiven()
+{
+    return !env("TESK_TEST_PG_HOST").isEmpty() && !env("TESK_TEST_PG_PORT").isEmpty()
+        && !env("TESK_TEST_PG_USER").isEmpty() && !env("TESK_TEST_PG_DB").isEmpty();
+}
+
+bool HistoryBackend::create(QString *error)
+{
+    m_created = admin(QStringLiteral("CREATE DATABASE %1").arg(m_record.database), error);
+    return m_created;
+}
+
+bool HistoryBackend::admin(const QString &sql, QString *error) const
+{
+    const QString name = QStringLiteral("tesk_test_admin");
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(m_record.host);
+        db.setPort(m_record.port.toInt());
+        db.setUserName(m_record.user);
+        db.setDatabaseName(env("TESK_TEST_PG_DB"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            done = query.exec(sql);
+            if (!done)
+                *error = query.lastError().text();
+        } else {
+            *error = db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}

@@ -1,0 +1,322 @@
+#include "historybackend.h"
+#include "historystore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+using Quality = HistorySample::Quality;
+
+namespace {
+
+const qint64 kMinute = 60 * 1000;
+const qint64 kHour = 60 * kMinute;
+const qint64 kDay = 24 * kHour;
+
+// An hour boundary a few days back, so that the samples are within the
+// retention and the rollups' buckets line up with the steps.
+qint64 recentHour()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    return now - now % kHour - 3 * kDay;
+}
+
+HistorySample good(const QString &point, qint64 t, double v)
+{
+    return {point, t, v, Quality::Good};
+}
+
+} // namespace
+
+#define BACKEND(name)                                                                                                  \
+    QFETCH(bool, postgres);                                                                                            \
+    if (postgres && !HistoryBackend::postgresGiven())                                                                  \
+        QSKIP("no PostgreSQL server given (TESK_TEST_PG_*); scripts/test starts one");                                 \
+    HistoryBackend name(postgres)
+
+#define OPEN(store, backend, retention, rollups)                                                                       \
+    HistoryStore store;                                                                                                \
+    {                                                                                                                  \
+        QString openError;                                                                                             \
+        QVERIFY2(store.open((backend).record(), (backend).projectDir(), retention, rollups, &openError),              \
+                 qPrintable(openError));                                                                               \
+    }
+
+class HistoryStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data() { backends(); }
+    void roundTrip();
+    void sameTimeReplaces_data() { backends(); }
+    void sameTimeReplaces();
+    void stepsFromRawAndRollupsAgree_data() { backends(); }
+    void stepsFromRawAndRollupsAgree();
+    void purgeKeepsWhatIsWithinRetention_data() { backends(); }
+    void purgeKeepsWhatIsWithinRetention();
+    void unreadableFileKeptAside();
+    void foreignFilesLeftAlone();
+
+private:
+    static void backends()
+    {
+        QTest::addColumn<bool>("postgres");
+        QTest::newRow("sqlite") << false;
+        QTest::newRow("postgresql") << true;
+    }
+};
+
+// Every quality, values that need all of a double, and values kept as
+// hundredths, read back exactly; after a reopen too.
+void HistoryStoreTest::roundTrip()
+{
+    BACKEND(backend);
+    const qint64 t0 = recentHour();
+    const QVector<HistorySample> written = {
+        good("kot.t_zas", t0, 45.5),
+        good("kot.t_zas", t0 + 1, -3.25),
+        good("kot.t_zas", t0 + 2, 0.1),
+        good("kot.t_zas", t0 + 3, 1.0 / 3),
+        good("kot.t_zas", t0 + 4, 1e300),
+        good("kot.t_zas", t0 + 5, -0.0),
+        good("kot.t_zas", t0 + 6, std::numeric_limits<double>::infinity()),
+        good("kot.t_zas", t0 + 7, 123456789012.25),
+        good("kot.t_zas", t0 + 8, 92233720368547758.0),
+        {"kot.t_zas", t0 + 9, 21.5, Quality::Error},
+        {"kot.t_zas", t0 + 10, 0, Quality::NoAnswer},
+        {"kot.t_zas", t0 + 11, 0, Quality::Missing},
+        good("pompa", -86400000, 1),
+        good(QStringLiteral("zawór ł"), t0, std::numeric_limits<double>::quiet_NaN()),
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        OPEN(store, backend, 0, 0);
+        QString error;
+        if (pass == 0)
+            QVERIFY2(store.write(written, &error), qPrintable(error));
+        const auto back = store.samples("kot.t_zas", t0, t0 + 12, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(back, written.mid(0, 12));
+        // Qt's PostgreSQL driver sends -0 as 0; the two compare equal.
+        QCOMPARE(std::signbit(back.at(5).value), !postgres);
+        QCOMPARE(store.samples("pompa", -86400000, -86399999, &error), written.mid(12, 1));
+        QCOMPARE(store.samples(QStringLiteral("zawór ł"), t0, t0 + 1, &error), written.mid(13, 1));
+        QVERIFY(store.samples("kot.t_zas", t0 + 12, t0 + 100, &error).isEmpty());
+        QVERIFY(store.samples("nieznany", t0, t0 + 100, &error).isEmpty());
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(store.points(&error), (QStringList{"kot.t_zas", "pompa", QStringLiteral("zawór ł")}));
+        HistoryStats stats;
+        QVERIFY2(store.stats(&stats, &error), qPrintable(error));
+        QCOMPARE(stats.points, 3);
+        QCOMPARE(stats.samples, 14);
+        QCOMPARE(stats.firstMs, -86400000);
+        QCOMPARE(stats.lastMs, t0 + 11);
+        QVERIFY(stats.bytes > 0);
+    }
+}
+
+// A repeated point and time replaces the sample, within one batch and
+// across batches, and the rollups follow the replacement.
+void HistoryStoreTest::sameTimeReplaces()
+{
+    BACKEND(backend);
+    OPEN(store, backend, 0, 0);
+    const qint64 t0 = recentHour();
+    QString error;
+    QVERIFY(store.write({good("p", t0, 10), good("p", t0 + 10000, 20), good("p", t0, 11)}, &error));
+    QVERIFY(store.write({good("p", t0 + 10000, 90), good("p", t0 + 20000, 5)}, &error));
+    QCOMPARE(store.samples("p", t0, t0 + kHour, &error),
+             (QVector<HistorySample>{good("p", t0, 11), good("p", t0 + 10000, 90), good("p", t0 + 20000, 5)}));
+    // One step of an hour comes from the hour rollup, sixty of a minute from
+    // the minute rollups; both hold the replaced values only.
+    const auto hour = store.steps("p", t0, t0 + kHour, 1, &error);
+    QCOMPARE(hour.size(), 1);
+    QCOMPARE(hour[0].count, 3);
+    QCOMPARE(hour[0].min, 5.0);
+    QCOMPARE(hour[0].max, 90.0);
+    QCOMPARE(hour[0].avg, 106.0 / 3);
+    QVERIFY(store.write({{"p", t0 + 10000, 0, Quality::NoAnswer}}, &error));
+    QVERIFY(store.write(QVector<HistorySample>(100, good("q", t0, 1)), &error));
+    const auto minutes = store.steps("p", t0, t0 + 3 * kMinute, 3, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(minutes.size(), 3);
+    QCOMPARE(minutes[0].count, 2);
+    QCOMPARE(minutes[0].max, 11.0);
+    QCOMPARE(minutes[1].count, 0);
+    QCOMPARE(store.steps("p", t0, t0 + kHour, 1, &error)[0].count, 2);
+    QCOMPARE(store.samples("q", t0, t0 + 1, &error).size(), 1);
+}
+
+// A trend of two days at 10 s with one spike and one dip: every zoom shows
+// them in exactly one step, and steps from rollups agree with the same
+// steps computed from the raw samples.
+void HistoryStoreTest::stepsFromRawAndRollupsAgree()
+{
+    BACKEND(backend);
+    OPEN(store, backend, 400, 3650);
+    const qint64 t0 = recentHour() - kDay;
+    const qint64 spike = t0 + 29 * kHour + 17 * kMinute + 30000;
+    const qint64 dip = t0 + 3 * kHour + 50000;
+    QVector<HistorySample> day;
+    qint64 goodOnes = 0;
+    for (qint64 t = t0, i = 0; t < t0 + 2 * kDay; t += 10000, ++i) {
+        const bool special = t == spike || t == dip;
+        const double v = t == spike ? 95.5 : t == dip ? -12.25 : 20 + double(i % 5) / 10;
+        day.append({"t", t, v, special || i % 7 != 3 ? Quality::Good : Quality::NoAnswer});
+        goodOnes += day.last().quality == Quality::Good;
+    }
+    QString error;
+    QVERIFY2(store.write(day, &error), qPrintable(error));
+
+    for (int steps : {1, 7, 48, 100, 1920, 2880, 17280, 40000}) {
+        const auto result = store.steps("t", t0, t0 + 2 * kDay, steps, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(result.size(), steps);
+        const qint64 width = (2 * kDay + steps - 1) / steps;
+        int spikes = 0;
+        int dips = 0;
+        qint64 total = 0;
+        for (const HistoryStep &s : result) {
+            spikes += s.max == 95.5;
+            dips += s.min == -12.25;
+            total += s.count;
+        }
+        QCOMPARE(spikes, 1);
+        QCOMPARE(dips, 1);
+        QCOMPARE(total, goodOnes);
+        // Where the steps are whole minutes the rollups' buckets fall
+        // inside them, so each step must match the raw values exactly.
+        if (width % kMinute)
+            continue;
+        for (int i = 0; i < steps; ++i) {
+            HistoryStep expected{t0 + i * width, qInf(), -qInf(), 0, 0};
+            double sum = 0;
+            for (const HistorySample &s : day) {
+                if (s.quality == Quality::Good && s.timeMs >= expected.startMs && s.timeMs < expected.startMs + width) {
+                    expected.min = std::min(expected.min, s.value);
+                    expected.max = std::max(expected.max, s.value);
+                    sum += s.value;
+                    ++expected.count;
+                }
+            }
+            QCOMPARE(result[i].startMs, expected.startMs);
+            QCOMPARE(result[i].count, expected.count);
+            QCOMPARE(result[i].min, expected.min);
+            QCOMPARE(result[i].max, expected.max);
+            QCOMPARE(result[i].avg, sum / double(expected.count));
+        }
+    }
+    // Zoomed in to a minute around the spike: the raw samples, one per step.
+    const auto close = store.steps("t", spike - 30000, spike + 30000, 6, &error);
+    QCOMPARE(close[3].startMs, spike);
+    QCOMPARE(close[3].max, 95.5);
+    QCOMPARE(close[3].count, 1);
+    QVERIFY(close[2].max < 21 && close[4].max < 21);
+    // Sparse points take their raw samples even at a wide zoom.
+    QVERIFY(store.write({good("sparse", t0 + 90000, 3), good("sparse", t0 + 150000, 4)}, &error));
+    const auto sparse = store.steps("sparse", t0, t0 + 2 * kDay, 1920, &error);
+    QCOMPARE(sparse[1].count, 2);
+    QCOMPARE(sparse[1].avg, 3.5);
+    QCOMPARE(store.steps("none", t0, t0 + kDay, 10, &error)[9].count, 0);
+    QVERIFY(store.steps("t", t0, t0, 10, &error).isEmpty());
+}
+
+void HistoryStoreTest::purgeKeepsWhatIsWithinRetention()
+{
+    BACKEND(backend);
+    OPEN(store, backend, 5, 8);
+    const qint64 now = recentHour();
+    QString error;
+    QVector<HistorySample> samples;
+    for (int daysAgo : {10, 7, 3, 0}) {
+        samples.append(good("a", now - daysAgo * kDay, daysAgo));
+        samples.append(good("b", now - daysAgo * kDay - 1, daysAgo));
+    }
+    QVERIFY(store.write(samples, &error));
+    QVERIFY2(store.purge(now, &error), qPrintable(error));
+    const auto raw = store.samples("a", 0, now + 1, &error);
+    QCOMPARE(raw.size(), 2);
+    QCOMPARE(raw.first().timeMs, now - 3 * kDay);
+    QCOMPARE(store.samples("b", 0, now + 1, &error).size(), 2);
+    // The rollups of 7 days ago stay, those of 10 days ago are gone; beyond
+    // the retention the steps come from the rollups, raw samples or not.
+    const auto steps = store.steps("a", now - 11 * kDay, now - 6 * kDay, 5, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(steps[1].count, 0);
+    QCOMPARE(steps[4].count, 1);
+    QCOMPARE(steps[4].max, 7.0);
+}
+
+// Garbage where the store should be is kept aside, never overwritten, and
+// a new store takes its place.
+void HistoryStoreTest::unreadableFileKeptAside()
+{
+    HistoryBackend backend(false);
+    const QByteArray garbage = QByteArray("not a database at all ").repeated(300);
+    backend.dir().write("history.sqlite", garbage);
+    backend.dir().write("history.sqlite-wal", "old log");
+    backend.dir().write("history.sqlite.unreadable", "an earlier one");
+    HistoryStore store;
+    QString error;
+    QVERIFY2(store.open(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+    QVERIFY(store.lastWarning().contains("history.sqlite.unreadable-2"));
+    QCOMPARE(backend.dir().read("history.sqlite.unreadable-2"), garbage);
+    QCOMPARE(backend.dir().read("history.sqlite.unreadable-2-wal"), QByteArray("old log"));
+    QCOMPARE(backend.dir().read("history.sqlite.unreadable"), QByteArray("an earlier one"));
+    QVERIFY(store.write({good("p", 1000, 1)}, &error));
+    store.close();
+    QVERIFY(store.open(backend.record(), backend.projectDir(), 0, 0, &error));
+    QVERIFY(store.lastWarning().isEmpty());
+    QCOMPARE(store.samples("p", 0, 2000, &error).size(), 1);
+    store.close();
+
+    // SQLite's own header over a damaged rest: SQLite itself refuses it.
+    const QByteArray damaged = QByteArray("SQLite format 3", 16) + QByteArray(4080, '\x7f');
+    backend.dir().write("history.sqlite", damaged);
+    QVERIFY2(store.open(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+    QVERIFY(store.lastWarning().contains("history.sqlite.unreadable-3"));
+    QCOMPARE(backend.dir().read("history.sqlite.unreadable-3"), damaged);
+}
+
+// A missing folder is not made, another program's database and a newer
+// version's store are not touched.
+void HistoryStoreTest::foreignFilesLeftAlone()
+{
+    HistoryBackend backend(false);
+    StoreRecord record;
+    record.path = QStringLiteral("usb/history.sqlite");
+    HistoryStore store;
+    QString error;
+    QVERIFY(!store.open(record, backend.projectDir(), 0, 0, &error));
+    QVERIFY(error.contains("usb"));
+    QVERIFY(!QDir(backend.dir().filePath("usb")).exists());
+
+    for (const char *sql : {"CREATE TABLE invoices (n INTEGER)", "CREATE TABLE schema_version (version INTEGER)"}) {
+        const QString path = backend.dir().filePath(QStringLiteral("other.sqlite"));
+        QFile::remove(path);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec(sql);
+            QSqlQuery(db).exec("INSERT INTO schema_version VALUES (99)");
+        }
+        QSqlDatabase::removeDatabase("other");
+        const QByteArray before = backend.dir().read("other.sqlite");
+        record.path = QStringLiteral("other.sqlite");
+        error.clear();
+        QVERIFY(!store.open(record, backend.projectDir(), 0, 0, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!store.isOpen());
+        QCOMPARE(backend.dir().read("other.sqlite"), before);
+    }
+}
+
+QTEST_GUILESS_MAIN(HistoryStoreTest)
+#include "tst_historystore.moc"
