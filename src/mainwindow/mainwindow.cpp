@@ -32,11 +32,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->listWidget->setModel(m_log);
     connect(m_log, &LogModel::published, this, &MainWindow::showLogBurst);
 
-    m_refreshStopped = new QLabel(this);
-    m_refreshStopped->setObjectName(QStringLiteral("refreshStopped"));
-    m_refreshStopped->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
-    m_refreshStopped->hide();
-    statusBar()->addPermanentWidget(m_refreshStopped);
+    m_refreshStopped = addStatusAlert(QStringLiteral("refreshStopped"));
     // Above the scheme view, which is added below it when first shown.
     m_staleStrip = new StaleStrip(this);
     ui->visLayout->addWidget(m_staleStrip);
@@ -58,6 +54,17 @@ MainWindow::~MainWindow()
 {
     setBusyCursor(false);
     delete ui;
+}
+
+// A red text at the right of the status bar, hidden until something stops.
+QLabel *MainWindow::addStatusAlert(const QString &objectName)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(objectName);
+    label->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+    label->hide();
+    statusBar()->addPermanentWidget(label);
+    return label;
 }
 
 QDeclarativeZoomPan *MainWindow::createSchemeView()

@@ -112,6 +112,7 @@ private:
     void createToolBar();
     QAction *addToolAction(const QString &name, const QString &text, const QString &icon);
     QDeclarativeZoomPan *createSchemeView();
+    QLabel *addStatusAlert(const QString &objectName);
     void showLogBurst();
     void createReaderAndWriter();
     void loadConfiguration();

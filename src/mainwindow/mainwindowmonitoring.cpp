@@ -6,7 +6,6 @@
 #include "sitemonitor.h"
 
 #include <QLabel>
-#include <QStatusBar>
 
 namespace {
 
@@ -20,11 +19,7 @@ void MainWindow::createMonitor()
 {
     m_monitor = new SiteMonitor(m_pollHub, this);
     connect(m_monitor, &SiteMonitor::passDone, this, &MainWindow::recordPass);
-    m_historyStopped = new QLabel(this);
-    m_historyStopped->setObjectName(QStringLiteral("historyStopped"));
-    m_historyStopped->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
-    m_historyStopped->hide();
-    statusBar()->addPermanentWidget(m_historyStopped);
+    m_historyStopped = addStatusAlert(QStringLiteral("historyStopped"));
 }
 
 // A project with points is watched and recorded from the moment it opens,
