@@ -1,4 +1,5 @@
 #include "commandlanguage.h"
+#include "historystore.h"
 #include "schemewindow.h"
 #include "simulator.h"
 
@@ -20,6 +21,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void schemesPassTheChecker();
+    void recordsFromTheFirstPass();
     void overviewLeadsToSchemesShowingWhatTheControllersHold();
     void eventsOfEveryType_data();
     void eventsOfEveryType();
@@ -53,6 +55,22 @@ void TestDemo::cleanup()
 {
     ModalDriver::closeAllModals();
     Dialogs::reset();
+}
+
+// Every monitored point has its value in the project's history from the
+// first pass on, whatever scheme is shown.
+void TestDemo::recordsFromTheFirstPass()
+{
+    const Project &project = m_window->project();
+    QVERIFY(project.monitored);
+    HistoryStore store;
+    QString error;
+    QVERIFY2(store.open(project.monitoring.store, project.location, 400, 3650, &error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(store.points(&error).size() == project.monitoring.points.size(), 10000);
+    const QVector<HistorySample> flow = store.samples(QStringLiteral("kot1_zas"), 0, QDateTime::currentMSecsSinceEpoch() + 1, &error);
+    QVERIFY(!flow.isEmpty());
+    QCOMPARE(flow.first().quality, HistorySample::Quality::Good);
+    QCOMPARE(flow.first().value, controller(QStringLiteral("Kotłownia")).variable(QStringLiteral("kot1.t_zas"))->number / 10);
 }
 
 // Every value the shown scheme binds is the one its controller holds, live.
