@@ -294,6 +294,36 @@
     </message>
 </context>
 <context>
+    <name>HistorySchema</name>
+    <message>
+        <source>baza danych zawiera tabele innego programu</source>
+        <translation>the database holds tables of another program</translation>
+    </message>
+    <message>
+        <source>historia zapisana przez nowszą wersję programu (schemat %1)</source>
+        <translation>history written by a newer version of the program (schema %1)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>brak folderu %1</source>
+        <translation>folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 jest folderem</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</source>
+        <translation>history file %1 could not be read; it was kept as %2 and a new one started</translation>
+    </message>
+    <message>
+        <source>historia nie jest otwarta</source>
+        <translation>the history is not open</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -806,6 +836,17 @@
     <message>
         <source>Aktualizacje</source>
         <translation>Updates</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFile</name>
+    <message>
+        <source>nie udało się przenieść nieczytelnego pliku %1</source>
+        <translation>could not move the unreadable file %1 aside</translation>
+    </message>
+    <message>
+        <source>nie udało się przenieść pliku %1</source>
+        <translation>could not move the file %1 aside</translation>
     </message>
 </context>
 <context>

@@ -294,6 +294,36 @@
     </message>
 </context>
 <context>
+    <name>HistorySchema</name>
+    <message>
+        <source>baza danych zawiera tabele innego programu</source>
+        <translation>baza danych zawiera tabele innego programu</translation>
+    </message>
+    <message>
+        <source>historia zapisana przez nowszą wersję programu (schemat %1)</source>
+        <translation>historia zapisana przez nowszą wersję programu (schemat %1)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>brak folderu %1</source>
+        <translation>brak folderu %1</translation>
+    </message>
+    <message>
+        <source>%1 jest folderem</source>
+        <translation>%1 jest folderem</translation>
+    </message>
+    <message>
+        <source>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</source>
+        <translation>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</translation>
+    </message>
+    <message>
+        <source>historia nie jest otwarta</source>
+        <translation>historia nie jest otwarta</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -806,6 +836,17 @@
     <message>
         <source>Aktualizacje</source>
         <translation>Aktualizacje</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFile</name>
+    <message>
+        <source>nie udało się przenieść nieczytelnego pliku %1</source>
+        <translation>nie udało się przenieść nieczytelnego pliku %1</translation>
+    </message>
+    <message>
+        <source>nie udało się przenieść pliku %1</source>
+        <translation>nie udało się przenieść pliku %1</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@ bool exec(QSqlDatabase &db, const QString &sql, QString *error)
 
 QString notOpen()
 {
-    return tr("historia nie jest otwarta");
+    return QCoreApplication::translate("HistoryStore", "historia nie jest otwarta");
 }
 
 } // namespace
