@@ -318,6 +318,10 @@
         <source>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</source>
         <translation>history file %1 could not be read; it was kept as %2 and a new one started</translation>
     </message>
+    <message>
+        <source>historia nie jest otwarta</source>
+        <translation>the history is not open</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

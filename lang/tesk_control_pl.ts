@@ -318,6 +318,10 @@
         <source>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</source>
         <translation>plik historii %1 nie był czytelny; zachowano go jako %2 i założono nowy</translation>
     </message>
+    <message>
+        <source>historia nie jest otwarta</source>
+        <translation>historia nie jest otwarta</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -2,19 +2,22 @@
 
 #include "historydialect.h"
 #include "historypoints.h"
+#include "statementcache.h"
 
 #include <QHash>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
 
-// Rows per statement: few statements for a pass, well within both
-// databases' limits on bound values.
-const int kRowsPerStatement = 500;
+// Rows per statement: a pass takes few statements, and only three shapes
+// of each are ever compiled.
+int rowsPerStatement(int left)
+{
+    return left >= 256 ? 256 : left >= 16 ? 16 : 1;
+}
 
-// "(?, ?, ?), (?, ?, ?)" for rows of columns.
+// "(?,?,?),(?,?,?)" for rows of columns.
 QString placeholders(int rows, int columns)
 {
     QString one = QStringLiteral("(?");
@@ -38,10 +41,12 @@ bool contributes(const HistorySample &s)
 
 } // namespace
 
-HistoryBatch::HistoryBatch(QSqlDatabase &db, const HistoryDialect &dialect, HistoryPoints &points)
+HistoryBatch::HistoryBatch(QSqlDatabase &db, const HistoryDialect &dialect, HistoryPoints &points,
+                           StatementCache &statements)
     : m_db(db)
     , m_dialect(dialect)
     , m_points(points)
+    , m_statements(statements)
 {
 }
 
@@ -50,8 +55,9 @@ bool HistoryBatch::write(const QVector<HistorySample> &samples, QString *error)
     QVector<Row> rows;
     if (!keyRows(samples, &rows, error))
         return false;
-    for (int first = 0; first < rows.size(); first += kRowsPerStatement) {
-        if (!insertRows(rows.constData() + first, std::min(kRowsPerStatement, rows.size() - first), error))
+    for (int first = 0, count; first < rows.size(); first += count) {
+        count = rowsPerStatement(rows.size() - first);
+        if (!insertRows(rows.constData() + first, count, error))
             return false;
     }
     std::set<Key> replacedHours;
@@ -76,6 +82,7 @@ bool HistoryBatch::write(const QVector<HistorySample> &samples, QString *error)
 bool HistoryBatch::keyRows(const QVector<HistorySample> &samples, QVector<Row> *rows, QString *error)
 {
     QHash<QPair<int, qint64>, int> seen;
+    seen.reserve(samples.size());
     rows->reserve(samples.size());
     for (const HistorySample &s : samples) {
         const int point = m_points.ensure(m_db, s.point, error);
@@ -92,36 +99,35 @@ bool HistoryBatch::keyRows(const QVector<HistorySample> &samples, QVector<Row> *
     return true;
 }
 
-// Inserts what is new; the rows the database already has are replaced one
-// by one, and their minutes computed afresh.
+// Inserts what is new. Where some rows were there already, which ones is
+// not told: all rows of the statement are then written over, and their
+// minutes computed afresh.
 bool HistoryBatch::insertRows(const Row *rows, int count, QString *error)
 {
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("INSERT INTO samples (point, t, value, quality) VALUES %1"
-                                 " ON CONFLICT (point, t) DO NOTHING RETURNING point, t")
-                      .arg(placeholders(count, 4)));
+    QVector<QVariant> values;
+    values.reserve(4 * count);
     for (int i = 0; i < count; ++i) {
         const HistorySample &s = *rows[i].sample;
-        query.addBindValue(rows[i].point);
-        query.addBindValue(s.timeMs);
-        query.addBindValue(s.hasValue() ? m_dialect.encode(s.value) : QVariant(QVariant::Double));
-        query.addBindValue(int(s.quality));
+        values << rows[i].point << s.timeMs
+               << (s.hasValue() ? m_dialect.encode(s.value) : QVariant(QVariant::Double)) << int(s.quality);
     }
-    if (!exec(query, error))
+    QSqlQuery *query = run(QStringLiteral("INSERT INTO samples (point, t, value, quality) VALUES %1"
+                                          " ON CONFLICT (point, t) DO NOTHING")
+                               .arg(placeholders(count, 4)),
+                           values, error);
+    if (!query)
         return false;
-    QSet<QPair<int, qint64>> inserted;
-    inserted.reserve(count);
-    while (query.next())
-        inserted.insert({query.value(0).toInt(), query.value(1).toLongLong()});
+    const bool allNew = query->numRowsAffected() == count;
     for (int i = 0; i < count; ++i) {
         const Row &row = rows[i];
-        if (!inserted.contains({row.point, row.sample->timeMs})) {
-            if (!replaceRow(row, error))
-                return false;
-            m_replacedMinutes.insert({row.point, RollupDeltas::bucketStart(row.sample->timeMs, RollupDeltas::kMinuteMs)});
-        } else if (contributes(*row.sample)) {
-            m_deltas.add(row.point, row.sample->timeMs, row.sample->value);
+        if (allNew) {
+            if (contributes(*row.sample))
+                m_deltas.add(row.point, row.sample->timeMs, row.sample->value);
+            continue;
         }
+        if (!replaceRow(row, error))
+            return false;
+        m_replacedMinutes.insert({row.point, RollupDeltas::bucketStart(row.sample->timeMs, RollupDeltas::kMinuteMs)});
     }
     return true;
 }
@@ -129,40 +135,35 @@ bool HistoryBatch::insertRows(const Row *rows, int count, QString *error)
 bool HistoryBatch::replaceRow(const Row &row, QString *error)
 {
     const HistorySample &s = *row.sample;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("UPDATE samples SET value = ?, quality = ? WHERE point = ? AND t = ?"));
-    query.addBindValue(s.hasValue() ? m_dialect.encode(s.value) : QVariant(QVariant::Double));
-    query.addBindValue(int(s.quality));
-    query.addBindValue(row.point);
-    query.addBindValue(s.timeMs);
-    return exec(query, error);
+    return exec(QStringLiteral("UPDATE samples SET value = ?, quality = ? WHERE point = ? AND t = ?"),
+                {s.hasValue() ? m_dialect.encode(s.value) : QVariant(QVariant::Double), int(s.quality), row.point,
+                 s.timeMs},
+                error);
 }
 
 bool HistoryBatch::mergeRollups(const QString &table, const RollupDeltas::Buckets &buckets,
                                 const std::set<Key> &skip, QString *error)
 {
     QVector<RollupDeltas::Buckets::const_iterator> todo;
+    todo.reserve(int(buckets.size()));
     for (auto it = buckets.cbegin(); it != buckets.cend(); ++it) {
         if (!skip.count(it->first))
             todo.append(it);
     }
-    for (int first = 0; first < todo.size(); first += kRowsPerStatement) {
-        const int count = std::min(kRowsPerStatement, todo.size() - first);
-        QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("INSERT INTO %1 (point, t, mn, mx, sm, n) VALUES %2"
-                                     " ON CONFLICT (point, t) DO UPDATE SET mn = %3(%1.mn, excluded.mn),"
-                                     " mx = %4(%1.mx, excluded.mx), sm = %1.sm + excluded.sm, n = %1.n + excluded.n")
-                          .arg(table, placeholders(count, 6), m_dialect.least(), m_dialect.greatest()));
+    for (int first = 0, count; first < todo.size(); first += count) {
+        count = rowsPerStatement(todo.size() - first);
+        QVector<QVariant> values;
+        values.reserve(6 * count);
         for (int i = first; i < first + count; ++i) {
             const RollupDeltas::Aggregate &a = todo.at(i)->second;
-            query.addBindValue(todo.at(i)->first.first);
-            query.addBindValue(todo.at(i)->first.second);
-            query.addBindValue(a.min);
-            query.addBindValue(a.max);
-            query.addBindValue(a.sum);
-            query.addBindValue(a.count);
+            values << todo.at(i)->first.first << todo.at(i)->first.second << a.min << a.max << a.sum << a.count;
         }
-        if (!exec(query, error))
+        const QString sql = QStringLiteral("INSERT INTO %1 (point, t, mn, mx, sm, n) VALUES %2"
+                                           " ON CONFLICT (point, t) DO UPDATE SET mn = %3(%1.mn, excluded.mn),"
+                                           " mx = %4(%1.mx, excluded.mx), sm = %1.sm + excluded.sm,"
+                                           " n = %1.n + excluded.n")
+                                .arg(table, placeholders(count, 6), m_dialect.least(), m_dialect.greatest());
+        if (!exec(sql, values, error))
             return false;
     }
     return true;
@@ -170,47 +171,41 @@ bool HistoryBatch::mergeRollups(const QString &table, const RollupDeltas::Bucket
 
 bool HistoryBatch::recomputeMinute(const Key &minute, QString *error)
 {
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("DELETE FROM rollup_minute WHERE point = ? AND t = ?"));
-    query.addBindValue(minute.first);
-    query.addBindValue(minute.second);
-    if (!exec(query, error))
-        return false;
-    const QString value = m_dialect.valueExpression();
-    query.prepare(QStringLiteral("INSERT INTO rollup_minute (point, t, mn, mx, sm, n)"
-                                 " SELECT point, CAST(? AS BIGINT), min(%1), max(%1), sum(%1), count(*) FROM samples"
-                                 " WHERE point = ? AND t >= ? AND t < ? AND quality = 0 AND value IS NOT NULL"
-                                 " GROUP BY point")
-                      .arg(value));
-    query.addBindValue(minute.second);
-    query.addBindValue(minute.first);
-    query.addBindValue(minute.second);
-    query.addBindValue(minute.second + RollupDeltas::kMinuteMs);
-    return exec(query, error);
+    const qint64 end = minute.second + RollupDeltas::kMinuteMs;
+    return exec(QStringLiteral("DELETE FROM rollup_minute WHERE point = ? AND t = ?"), {minute.first, minute.second},
+                error)
+        && exec(QStringLiteral("INSERT INTO rollup_minute (point, t, mn, mx, sm, n)"
+                               " SELECT point, CAST(? AS BIGINT), min(%1), max(%1), sum(%1), count(*) FROM samples"
+                               " WHERE point = ? AND t >= ? AND t < ? AND quality = 0 AND value IS NOT NULL"
+                               " GROUP BY point")
+                    .arg(m_dialect.valueExpression()),
+                {minute.second, minute.first, minute.second, end}, error);
 }
 
 bool HistoryBatch::recomputeHour(const Key &hour, QString *error)
 {
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("DELETE FROM rollup_hour WHERE point = ? AND t = ?"));
-    query.addBindValue(hour.first);
-    query.addBindValue(hour.second);
-    if (!exec(query, error))
-        return false;
-    query.prepare(QStringLiteral("INSERT INTO rollup_hour (point, t, mn, mx, sm, n)"
-                                 " SELECT point, CAST(? AS BIGINT), min(mn), max(mx), sum(sm), sum(n)"
-                                 " FROM rollup_minute WHERE point = ? AND t >= ? AND t < ? GROUP BY point"));
-    query.addBindValue(hour.second);
-    query.addBindValue(hour.first);
-    query.addBindValue(hour.second);
-    query.addBindValue(hour.second + RollupDeltas::kHourMs);
-    return exec(query, error);
+    const qint64 end = hour.second + RollupDeltas::kHourMs;
+    return exec(QStringLiteral("DELETE FROM rollup_hour WHERE point = ? AND t = ?"), {hour.first, hour.second}, error)
+        && exec(QStringLiteral("INSERT INTO rollup_hour (point, t, mn, mx, sm, n)"
+                               " SELECT point, CAST(? AS BIGINT), min(mn), max(mx), sum(sm), sum(n)"
+                               " FROM rollup_minute WHERE point = ? AND t >= ? AND t < ? GROUP BY point"),
+                {hour.second, hour.first, hour.second, end}, error);
 }
 
-bool HistoryBatch::exec(QSqlQuery &query, QString *error)
+bool HistoryBatch::exec(const QString &sql, const QVector<QVariant> &values, QString *error)
 {
-    if (query.exec())
-        return true;
-    *error = query.lastError().text();
-    return false;
+    return run(sql, values, error) != nullptr;
+}
+
+QSqlQuery *HistoryBatch::run(const QString &sql, const QVector<QVariant> &values, QString *error)
+{
+    QSqlQuery *query = m_statements.get(m_db, sql, error);
+    if (!query)
+        return nullptr;
+    for (int i = 0; i < values.size(); ++i)
+        query->bindValue(i, values.at(i));
+    if (query->exec())
+        return query;
+    *error = query->lastError().text();
+    return nullptr;
 }

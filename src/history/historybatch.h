@@ -10,15 +10,19 @@
 
 class HistoryDialect;
 class HistoryPoints;
+class StatementCache;
+class QSqlQuery;
 
 // One batch of samples, written inside the caller's transaction: the raw
 // samples, a repeated point and time replacing the sample there, and the
 // minute and hour rollups brought up to date. New samples are added to
-// their buckets; a bucket where a sample was replaced is computed afresh.
+// their buckets; a bucket where a sample may have been replaced is
+// computed afresh.
 class HistoryBatch
 {
 public:
-    HistoryBatch(QSqlDatabase &db, const HistoryDialect &dialect, HistoryPoints &points);
+    HistoryBatch(QSqlDatabase &db, const HistoryDialect &dialect, HistoryPoints &points,
+                 StatementCache &statements);
 
     bool write(const QVector<HistorySample> &samples, QString *error);
 
@@ -37,11 +41,13 @@ private:
                       QString *error);
     bool recomputeMinute(const Key &minute, QString *error);
     bool recomputeHour(const Key &hour, QString *error);
-    bool exec(QSqlQuery &query, QString *error);
+    bool exec(const QString &sql, const QVector<QVariant> &values, QString *error);
+    QSqlQuery *run(const QString &sql, const QVector<QVariant> &values, QString *error);
 
     QSqlDatabase &m_db;
     const HistoryDialect &m_dialect;
     HistoryPoints &m_points;
+    StatementCache &m_statements;
     RollupDeltas m_deltas;
     std::set<Key> m_replacedMinutes;
 };

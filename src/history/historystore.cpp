@@ -48,7 +48,7 @@ bool exec(QSqlDatabase &db, const QString &sql, QString *error)
 
 QString notOpen()
 {
-    return tr("historia nie jest otwarta");
+    return QCoreApplication::translate("HistoryStore", "historia nie jest otwarta");
 }
 
 } // namespace
@@ -67,6 +67,7 @@ void HistoryStore::close()
 {
     if (!m_db.isValid())
         return;
+    m_statements.clear();
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connection);
@@ -147,7 +148,12 @@ bool HistoryStore::moveAside(QString *error)
 bool HistoryStore::configureSqlite(QString *error)
 {
     return exec(m_db, QStringLiteral("PRAGMA journal_mode=WAL"), error)
-        && exec(m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), error);
+        && exec(m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), error)
+        // A pass over many points touches a page of each point's samples and
+        // rollups: kept in memory, they are not read again for the next pass;
+        // checkpoints seldom, a page written by many passes goes to the file once.
+        && exec(m_db, QStringLiteral("PRAGMA cache_size=-32768"), error)
+        && exec(m_db, QStringLiteral("PRAGMA wal_autocheckpoint=8192"), error);
 }
 
 bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
@@ -194,7 +200,7 @@ bool HistoryStore::transact(const std::function<bool(QString *)> &work, QString 
 
 bool HistoryStore::write(const QVector<HistorySample> &samples, QString *error)
 {
-    return transact([&](QString *why) { return HistoryBatch(m_db, m_dialect, m_points).write(samples, why); },
+    return transact([&](QString *why) { return HistoryBatch(m_db, m_dialect, m_points, m_statements).write(samples, why); },
                     error);
 }
 

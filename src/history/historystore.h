@@ -5,6 +5,7 @@
 #include "historysample.h"
 #include "historystats.h"
 #include "historystep.h"
+#include "statementcache.h"
 
 #include <QSqlDatabase>
 #include <QStringList>
@@ -65,6 +66,7 @@ private:
     QSqlDatabase m_db;
     HistoryDialect m_dialect;
     HistoryPoints m_points;
+    StatementCache m_statements;
     QString m_path;
     QString m_warning;
     int m_retentionDays = 0;
