@@ -282,6 +282,17 @@ void TestDataRead::sharedPolls()
     QTRY_VERIFY(rd.passes > before);
     QCOMPARE(slow->requestCount(), 2);
     QCOMPARE(heard.size(), 2);
+
+    // A request sent anew serves everyone who waited for the one it replaced.
+    rd.r.start();
+    other->request();
+    QTRY_COMPARE(slow->requestCount(), 3);
+    PollChannel *third = hub.channel(host, slow->port(), this);
+    third->restart();
+    QTRY_COMPARE(heard.size(), 3);
+    QTRY_VERIFY(rd.passes > before + 1);
+    QCOMPARE(slow->requestCount(), 4);
+    delete third;
     delete other;
 }
 

@@ -71,9 +71,14 @@ void PollHub::deliverCached(PollChannel *channel)
     });
 }
 
+// Whoever waited for the request it replaces waits for this one.
 void PollHub::send(Endpoint &e)
 {
     e.request = ++m_requests;
+    for (const QPointer<PollChannel> &channel : qAsConst(e.waiting)) {
+        if (channel)
+            channel->m_request = e.request;
+    }
     e.link->sendRequest(e.address, CommandLanguage::getAllCommand(), e.port);
 }
 
