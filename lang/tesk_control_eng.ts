@@ -595,6 +595,14 @@
         <source>Historia znów jest zapisywana</source>
         <translation>History written again</translation>
     </message>
+    <message>
+        <source>Monitorowanie: sterownik </source>
+        <translation>Monitoring: controller </translation>
+    </message>
+    <message>
+        <source> znów odpowiada</source>
+        <translation> responds again</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

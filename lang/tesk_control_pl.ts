@@ -595,6 +595,14 @@
         <source>Historia znów jest zapisywana</source>
         <translation>Historia znów jest zapisywana</translation>
     </message>
+    <message>
+        <source>Monitorowanie: sterownik </source>
+        <translation>Monitorowanie: sterownik </translation>
+    </message>
+    <message>
+        <source> znów odpowiada</source>
+        <translation> znów odpowiada</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

@@ -2,6 +2,7 @@
 #include "historystore.h"
 #include "schemewindow.h"
 #include "simulator.h"
+#include "sitemonitor.h"
 
 using namespace SchemeWindow;
 
@@ -195,8 +196,8 @@ void TestDemo::silentControllerIsShownStale()
 }
 
 // While one controller keeps silent the others refresh pass after pass; the
-// silence and the recovery are logged once each and the controller list
-// names the silent one.
+// silence and the recovery are logged once each, by the reader and by the
+// monitor, and the controller list names the silent one.
 void TestDemo::aSilentControllerHoldsUpNoOther()
 {
     QVERIFY(show(m_window.data(), QStringLiteral("Przegląd obiektu")));
@@ -211,6 +212,10 @@ void TestDemo::aSilentControllerHoldsUpNoOther()
     }
     QVERIFY(passes(m_window.data()) >= before + 3);
     QCOMPARE(logTexts(m_window.data()).count("Sterownik " + address + " nie odpowiada"), 1);
+    const QString monitored = QStringLiteral("Monitorowanie: sterownik CO1");
+    for (int pass = 0; pass < 2; ++pass)
+        m_window->monitor()->start(); // a pass now; the second ends the first, CO1 pending
+    QTRY_COMPARE_WITH_TIMEOUT(logTexts(m_window.data()).count(monitored + " nie odpowiada"), 1, 15000);
 
     QStringList states;
     ModalDriver driver([&states](QWidget *dialog) {
@@ -226,6 +231,9 @@ void TestDemo::aSilentControllerHoldsUpNoOther()
     circuit->setFault(SimFault::None);
     m_window->refreshData();
     QTRY_COMPARE_WITH_TIMEOUT(logTexts(m_window.data()).count("Sterownik " + address + " znów odpowiada"), 1, 10000);
+    m_window->monitor()->start();
+    QTRY_COMPARE_WITH_TIMEOUT(logTexts(m_window.data()).count(monitored + " znów odpowiada"), 1, 15000);
+    QCOMPARE(logTexts(m_window.data()).count(monitored + " nie odpowiada"), 1);
 }
 
 QTEST_MAIN(TestDemo)

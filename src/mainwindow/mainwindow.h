@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 
 class DataRead;
 class DataSet;
@@ -161,6 +162,7 @@ private:
     void stopMonitoring();
     void startRecording();
     void recordPass(const QVector<HistorySample> &readings);
+    void noteSilentControllers(const QVector<HistorySample> &readings);
     void historyUnavailable(const QString &reason, const QDateTime &sinceUtc);
     void historyAvailable();
 
@@ -189,6 +191,7 @@ private:
     SampleFilter m_sampleFilter; // what of each pass is recorded
     HistoryRecorder *m_history = nullptr; // while a monitored project is open
     QLabel *m_historyStopped = nullptr;
+    QSet<QString> m_silentControllers; // monitored controllers not answering, by ID
     QTimer *m_refreshTimer = nullptr;
     QElapsedTimer m_passClock; // since the running pass began
     MenuItemRecord m_currentScheme; // its qmlFile is the full path once shown

@@ -6,6 +6,7 @@
 #include "sitemonitor.h"
 
 #include <QLabel>
+#include <QSet>
 
 namespace {
 
@@ -43,6 +44,7 @@ void MainWindow::startMonitoring()
 void MainWindow::stopMonitoring()
 {
     m_monitor->stop();
+    m_silentControllers.clear();
     delete m_history;
     m_history = nullptr;
     m_historyStopped->hide();
@@ -62,6 +64,7 @@ void MainWindow::startRecording()
 
 void MainWindow::recordPass(const QVector<HistorySample> &readings)
 {
+    noteSilentControllers(readings);
     const QVector<HistorySample> recorded = m_sampleFilter.recorded(readings);
     if (m_history && !recorded.isEmpty())
         m_history->record(recorded);
@@ -80,4 +83,22 @@ void MainWindow::historyAvailable()
 {
     writeLog(tr("Historia znów jest zapisywana"), LogEntry::Info);
     m_historyStopped->hide();
+}
+
+// Whatever scheme is shown, the log says once when a monitored controller
+// stops answering and once when it answers again.
+void MainWindow::noteSilentControllers(const QVector<HistorySample> &readings)
+{
+    QSet<QString> silent;
+    QSet<QString> heard;
+    for (int i = 0; i < readings.size(); ++i) {
+        const QString &device = m_project.monitoring.points.at(i).device;
+        (readings.at(i).quality == HistorySample::Quality::NoAnswer ? silent : heard).insert(device);
+    }
+    silent.subtract(heard);
+    for (const QString &device : silent - m_silentControllers)
+        writeLog(tr("Monitorowanie: sterownik ") + device + tr(" nie odpowiada"), LogEntry::Warning);
+    for (const QString &device : m_silentControllers - silent)
+        writeLog(tr("Monitorowanie: sterownik ") + device + tr(" znów odpowiada"), LogEntry::Info);
+    m_silentControllers = silent;
 }

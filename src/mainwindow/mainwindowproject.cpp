@@ -92,6 +92,7 @@ void MainWindow::setProjectOpen()
 {
     m_projectOpen = true;
     m_projectEditAction->setEnabled(true);
+    startMonitoring();
 }
 
 // A read or a refresh of the closed project's scheme must not go on: the
@@ -130,7 +131,6 @@ void MainWindow::loadProject(const QString &location, const QString &fallbackNam
 {
     buildMenuTree(m_project.load(location, fallbackName));
     showProjectTitle();
-    startMonitoring();
     if (m_project.unreadable.isEmpty())
         return;
     QStringList files;
