@@ -12,6 +12,11 @@ const int kPurgeEveryMs = 24 * 60 * 60 * 1000;
 // A store back after a long outage takes its backlog in transactions of
 // this size, each kept once committed.
 const int kSamplesPerTransaction = 50000;
+// A store failing again within this time of coming back (a full disk that
+// frees a little at each reopen, a server restarting over and over) is
+// reported back only once it has been written this long without a failure,
+// so that the log does not fill with its flapping.
+const int kSteadyMs = 60000;
 
 } // namespace
 
@@ -37,6 +42,10 @@ void HistoryWriter::start()
         flush();
     });
     m_daily->start();
+    m_steady = new QTimer(this);
+    m_steady->setSingleShot(true);
+    m_steady->setInterval(kSteadyMs);
+    connect(m_steady, &QTimer::timeout, this, &HistoryWriter::recovered);
     flush();
 }
 
@@ -57,6 +66,7 @@ void HistoryWriter::finish()
     flush();
     m_retry->stop();
     m_daily->stop();
+    m_steady->stop();
     m_store.close();
     thread()->quit();
 }
@@ -79,11 +89,22 @@ void HistoryWriter::flush()
     }
     if (m_purgeDue)
         purge();
-    if (m_failing) {
-        m_failing = false;
-        m_retry->stop();
-        emit available();
+    if (!m_failing)
+        return;
+    m_retry->stop();
+    if (m_sinceRecovery.isValid() && m_sinceRecovery.elapsed() < kSteadyMs) {
+        if (!m_steady->isActive())
+            m_steady->start();
+    } else {
+        recovered();
     }
+}
+
+void HistoryWriter::recovered()
+{
+    m_failing = false;
+    m_sinceRecovery.start();
+    emit available();
 }
 
 bool HistoryWriter::ensureOpen()
@@ -102,6 +123,7 @@ bool HistoryWriter::ensureOpen()
 
 void HistoryWriter::fail(const QString &reason)
 {
+    m_steady->stop();
     if (!m_failing) {
         m_failing = true;
         emit unavailable(reason, QDateTime::currentDateTimeUtc());

@@ -5,6 +5,7 @@
 #include "monitoringrecord.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <deque>
@@ -38,6 +39,7 @@ private:
     void flush();
     bool ensureOpen();
     void fail(const QString &reason);
+    void recovered();
     void purge();
 
     StoreRecord m_record;
@@ -52,4 +54,6 @@ private:
     bool m_purgeDue = true;
     QTimer *m_retry = nullptr;
     QTimer *m_daily = nullptr;
+    QTimer *m_steady = nullptr;    // a store that failed soon after it came back
+    QElapsedTimer m_sinceRecovery; // since the store was last reported back
 };

@@ -52,6 +52,13 @@ bool HistoryBackend::create(QString *error)
     return m_created;
 }
 
+bool HistoryBackend::dropConnections(QString *error) const
+{
+    return admin(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '%1'")
+                     .arg(m_record.database),
+                 error);
+}
+
 bool HistoryBackend::admin(const QString &sql, QString *error) const
 {
     const QString name = QStringLiteral("tesk_test_admin");

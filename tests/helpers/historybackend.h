@@ -24,6 +24,8 @@ public:
     QString projectDir() const { return m_dir.path(); }
     const TempWorkDir &dir() const { return m_dir; }
     bool create(QString *error);
+    // Ends every connection to the case's database, as a server restart would.
+    bool dropConnections(QString *error) const;
 
 private:
     bool admin(const QString &sql, QString *error) const;
