@@ -603,6 +603,14 @@
         <source> znów odpowiada</source>
         <translation> responds again</translation>
     </message>
+    <message>
+        <source>Monitorowanie: sterownika </source>
+        <translation>Monitoring: controller </translation>
+    </message>
+    <message>
+        <source> nie ma na liście sterowników, jego punkty nie są odczytywane</source>
+        <translation> is not in the controller list; its points are not read</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

@@ -603,6 +603,14 @@
         <source> znów odpowiada</source>
         <translation> znów odpowiada</translation>
     </message>
+    <message>
+        <source>Monitorowanie: sterownika </source>
+        <translation>Monitorowanie: sterownika </translation>
+    </message>
+    <message>
+        <source> nie ma na liście sterowników, jego punkty nie są odczytywane</source>
+        <translation> nie ma na liście sterowników, jego punkty nie są odczytywane</translation>
+    </message>
 </context>
 <context>
     <name>NewProject</name>

@@ -1,4 +1,5 @@
 #include "commandlanguage.h"
+#include "devicemanagement.h"
 #include "historystore.h"
 #include "schemewindow.h"
 #include "simulator.h"
@@ -28,6 +29,7 @@ private slots:
     void eventsOfEveryType();
     void silentControllerIsShownStale();
     void aSilentControllerHoldsUpNoOther();
+    void pointsOfAnUnlistedControllerAreNamedOnce();
 
 private:
     void verifyValues();
@@ -234,6 +236,27 @@ void TestDemo::aSilentControllerHoldsUpNoOther()
     m_window->monitor()->start();
     QTRY_COMPARE_WITH_TIMEOUT(logTexts(m_window.data()).count(monitored + " znów odpowiada"), 1, 15000);
     QCOMPARE(logTexts(m_window.data()).count(monitored + " nie odpowiada"), 1);
+}
+
+// A controller taken off the list takes its points with it: the log says
+// so once, and does not call it silent pass after pass.
+void TestDemo::pointsOfAnUnlistedControllerAreNamedOnce()
+{
+    const DeviceList listed = m_window->project().devices;
+    QCOMPARE(listed.last().id, QStringLiteral("AHU"));
+    ModalDriver driver([&listed](QWidget *dialog) {
+        auto *devices = static_cast<deviceManagement *>(dialog);
+        devices->setDevices(listed.mid(0, listed.size() - 1)); // the air handling unit goes
+        devices->accept();
+    });
+    const int from = logTexts(m_window.data()).size();
+    m_window->menuShowDeviceManagemenetDialog();
+    QVERIFY(driver.ran());
+    QSignalSpy monitored(m_window->monitor(), &SiteMonitor::passDone);
+    QTRY_VERIFY_WITH_TIMEOUT(monitored.size() > 0, 10000);
+    const QStringList log = logTexts(m_window.data(), from);
+    QCOMPARE(log.filter(QRegularExpression("^Monitorowanie.*AHU")).size(), 1); // the shown scheme says its own
+    QVERIFY(log.contains("Monitorowanie: sterownika AHU nie ma na liście sterowników, jego punkty nie są odczytywane"));
 }
 
 QTEST_MAIN(TestDemo)

@@ -163,6 +163,7 @@ private:
     void startRecording();
     void recordPass(const QVector<HistorySample> &readings);
     void noteSilentControllers(const QVector<HistorySample> &readings);
+    void warnOfUnlistedControllers();
     void historyUnavailable(const QString &reason, const QDateTime &sinceUtc);
     void historyAvailable();
 

@@ -33,11 +33,25 @@ void MainWindow::startMonitoring()
     startRecording();
     m_sampleFilter.setPoints(m_project.monitoring.points);
     m_monitor->setSite(m_project.monitoring, m_project.devices);
-    m_monitor->start();
     writeLog(tr("Monitorowanie obiektu: punkty: %1, przebieg co %2 s")
                  .arg(m_project.monitoring.points.size())
                  .arg(m_project.monitoring.interval),
              LogEntry::Info);
+    warnOfUnlistedControllers();
+    m_monitor->start();
+}
+
+// Points of a controller missing from the list are recorded as not
+// answering; the log says why once, instead of calling it silent.
+void MainWindow::warnOfUnlistedControllers()
+{
+    for (const MonitoringPoint &p : qAsConst(m_project.monitoring.points)) {
+        if (deviceWithId(m_project.devices, p.device) || m_silentControllers.contains(p.device))
+            continue;
+        m_silentControllers.insert(p.device);
+        writeLog(tr("Monitorowanie: sterownika ") + p.device + tr(" nie ma na liście sterowników, jego punkty nie są odczytywane"),
+                 LogEntry::Warning);
+    }
 }
 
 // What is still buffered is written before the recorder goes.
