@@ -92,6 +92,7 @@ void MainWindow::setProjectOpen()
 {
     m_projectOpen = true;
     m_projectEditAction->setEnabled(true);
+    m_monitoringAction->setEnabled(true);
 }
 
 // A read or a refresh of the closed project's scheme must not go on: the
@@ -99,6 +100,7 @@ void MainWindow::setProjectOpen()
 void MainWindow::closeProject()
 {
     m_projectEditAction->setEnabled(false);
+    m_monitoringAction->setEnabled(false);
     m_projectOpen = false;
     stopScheme();
     stopMonitoring();
