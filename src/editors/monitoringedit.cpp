@@ -30,6 +30,7 @@ MonitoringEdit::MonitoringEdit(QWidget *parent)
     ui->pointsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->pointsTable->horizontalHeader()->setStretchLastSection(true);
     connect(ui->pointsTable, &QTableWidget::cellDoubleClicked, this, [this](int row) { editPoint(row); });
+    connect(ui->driverCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, &MonitoringEdit::showStorePage);
 }
 
 MonitoringEdit::~MonitoringEdit()
@@ -47,7 +48,7 @@ void MonitoringEdit::setRecord(const MonitoringRecord &record)
     m_record = record;
     const StoreRecord &s = record.store;
     ui->driverCombo->setCurrentIndex(s.isPostgres() ? Postgres : Sqlite);
-    ui->storeStack->setCurrentIndex(ui->driverCombo->currentIndex());
+    showStorePage(ui->driverCombo->currentIndex());
     ui->pathEdit->setText(s.path);
     ui->hostEdit->setText(s.host);
     ui->portEdit->setText(s.port);
@@ -57,6 +58,16 @@ void MonitoringEdit::setRecord(const MonitoringRecord &record)
     ui->retentionSpin->setValue(record.retentionDays);
     ui->rollupSpin->setValue(record.rollupDays);
     fillTable();
+}
+
+// A hidden page takes no room: the points get the height the server's
+// fields would take.
+void MonitoringEdit::showStorePage(int index)
+{
+    for (int i = 0; i < ui->storeStack->count(); ++i)
+        ui->storeStack->widget(i)->setSizePolicy(QSizePolicy::Preferred,
+                                                 i == index ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    ui->storeStack->setCurrentIndex(index);
 }
 
 // The fields of the other driver are kept as they were, so that switching

@@ -37,6 +37,7 @@ private slots:
 private:
     void editPoint(int row);
     void fillTable();
+    void showStorePage(int index);
     QStringList idsBut(int row) const;
     StoreRecord store() const;
 

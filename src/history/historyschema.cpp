@@ -65,9 +65,10 @@ bool migrate(QSqlDatabase &db, const HistoryDialect &dialect, int from, QString 
 QString versionProblem(int version, const QString &why)
 {
     if (version < 0)
-        return why.isEmpty() ? tr("baza danych zawiera tabele innego programu") : why;
+        return why.isEmpty() ? QCoreApplication::translate("HistorySchema", "baza danych zawiera tabele innego programu") : why;
     if (version > HistorySchema::currentVersion())
-        return tr("historia zapisana przez nowszą wersję programu (schemat %1)").arg(version);
+        return QCoreApplication::translate("HistorySchema", "historia zapisana przez nowszą wersję programu (schemat %1)")
+            .arg(version);
     return QString();
 }
 

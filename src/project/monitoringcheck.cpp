@@ -11,7 +11,12 @@ QString tr(const char *text)
     return QCoreApplication::translate("MonitoringCheck", text);
 }
 
-QString storeProblem(const StoreRecord &store)
+} // namespace
+
+namespace MonitoringCheck {
+
+// Within the namespace, so that its texts are translated in its context.
+static QString storeProblem(const StoreRecord &store)
 {
     if (!store.isPostgres())
         return store.path.trimmed().isEmpty() ? tr("Plik SQLite: podaj ścieżkę pliku historii.") : QString();
@@ -26,10 +31,6 @@ QString storeProblem(const StoreRecord &store)
         return tr("Baza danych: podaj nazwę bazy danych.");
     return QString();
 }
-
-} // namespace
-
-namespace MonitoringCheck {
 
 QString pointProblem(const MonitoringPoint &point, const QStringList &otherIds)
 {

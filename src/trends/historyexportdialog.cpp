@@ -103,6 +103,7 @@ void HistoryExportDialog::start(const HistoryExportRange &range, const QString &
     const MonitoringRecord record = m_record;
     const QString dir = m_projectDir;
     m_job = QThread::create([written, record, dir, range, path] { *written = HistoryExport::toFile(record, dir, range, path); });
+    m_job->setParent(this);
     connect(m_job, &QThread::finished, this, [this, written, path] {
         m_job->deleteLater();
         m_job = nullptr;
