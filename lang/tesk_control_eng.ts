@@ -294,6 +294,108 @@
     </message>
 </context>
 <context>
+    <name>HistoryExport</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>history not available: %1</translation>
+    </message>
+    <message>
+        <source>za dużo kroków: %1 (najwyżej %2)</source>
+        <translation>too many steps: %1 (at most %2)</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku %1: %2</source>
+        <translation>cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExportDialog</name>
+    <message>
+        <source>Historia: eksport do pliku CSV</source>
+        <translation>History: export to a CSV file</translation>
+    </message>
+    <message>
+        <source>Punkty</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Żaden</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Zakres (czas lokalny)</source>
+        <translation>Range (local time)</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Krok:</source>
+        <translation>Step:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>min, maks i średnia z każdego kroku zamiast surowych próbek</source>
+        <translation>min, max and average of each step instead of raw samples</translation>
+    </message>
+    <message>
+        <source>Eksportuj...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Zaznacz co najmniej jeden punkt.</source>
+        <translation>Tick at least one point.</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>The start of the range must come before its end.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>historia.csv</source>
+        <translation>history.csv</translation>
+    </message>
+    <message>
+        <source>Eksport historii</source>
+        <translation>History export</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksportuję do pliku %1...</source>
+        <translation>Exporting to the file %1...</translation>
+    </message>
+    <message>
+        <source>Eksport historii: zapisano wierszy: %1 do pliku %2</source>
+        <translation>History export: rows written: %1 to the file %2</translation>
+    </message>
+    <message>
+        <source>Eksport historii nieudany: %1</source>
+        <translation>History export failed: %1</translation>
+    </message>
+</context>
+<context>
     <name>HistorySchema</name>
     <message>
         <source>baza danych zawiera tabele innego programu</source>
@@ -302,6 +404,14 @@
     <message>
         <source>historia zapisana przez nowszą wersję programu (schemat %1)</source>
         <translation>history written by a newer version of the program (schema %1)</translation>
+    </message>
+    <message>
+        <source>baza danych nie zawiera historii</source>
+        <translation>the database holds no history</translation>
+    </message>
+    <message>
+        <source>historia w starszym schemacie %1: otworzy ją program, który ją zapisuje</source>
+        <translation>history in the older schema %1: the program that records it will open it</translation>
     </message>
 </context>
 <context>
@@ -321,6 +431,14 @@
     <message>
         <source>historia nie jest otwarta</source>
         <translation>the history is not open</translation>
+    </message>
+    <message>
+        <source>plik %1 nie jest historią</source>
+        <translation>the file %1 is not a history</translation>
+    </message>
+    <message>
+        <source>brak pliku historii %1</source>
+        <translation>no history file %1</translation>
     </message>
 </context>
 <context>
@@ -596,12 +714,12 @@
         <translation>History written again</translation>
     </message>
     <message>
-        <source>Monitorowanie: sterownik </source>
-        <translation>Monitoring: controller </translation>
+        <source>Monitorowanie</source>
+        <translation>Monitoring</translation>
     </message>
     <message>
-        <source> znów odpowiada</source>
-        <translation> responds again</translation>
+        <source>Historia</source>
+        <translation>History</translation>
     </message>
     <message>
         <source>Monitorowanie: sterownika </source>
@@ -610,6 +728,343 @@
     <message>
         <source> nie ma na liście sterowników, jego punkty nie są odczytywane</source>
         <translation> is not in the controller list; its points are not read</translation>
+    </message>
+    <message>
+        <source>Monitorowanie: sterownik </source>
+        <translation>Monitoring: controller </translation>
+    </message>
+    <message>
+        <source> znów odpowiada</source>
+        <translation> responds again</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringCheck</name>
+    <message>
+        <source>Plik SQLite: podaj ścieżkę pliku historii.</source>
+        <translation>SQLite file: give the path of the history file.</translation>
+    </message>
+    <message>
+        <source>Serwer: podaj adres serwera PostgreSQL.</source>
+        <translation>Server: give the PostgreSQL server&apos;s address.</translation>
+    </message>
+    <message>
+        <source>Port: „%1” nie jest liczbą od 1 do 65535.</source>
+        <translation>Port: “%1” is not a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>Baza danych: podaj nazwę bazy danych.</source>
+        <translation>Database: give the database&apos;s name.</translation>
+    </message>
+    <message>
+        <source>ID: podaj ID punktu.</source>
+        <translation>ID: give the point&apos;s ID.</translation>
+    </message>
+    <message>
+        <source>ID „%1”: %2.</source>
+        <translation>ID “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>ID „%1”: ma je już inny punkt.</source>
+        <translation>ID “%1”: another point has it already.</translation>
+    </message>
+    <message>
+        <source>Sterownik: wybierz sterownik.</source>
+        <translation>Controller: choose a controller.</translation>
+    </message>
+    <message>
+        <source>Zmienna: podaj zmienną sterownika.</source>
+        <translation>Variable: give the controller&apos;s variable.</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości: nie może być mniejsza niż 0.</source>
+        <translation>Deadband: may not be below 0.</translation>
+    </message>
+    <message>
+        <source>Najdłuższa przerwa: nie może być mniejsza niż 0.</source>
+        <translation>Longest gap: may not be below 0.</translation>
+    </message>
+    <message>
+        <source>Przebieg co: co najmniej 1 s.</source>
+        <translation>Pass every: at least 1 s.</translation>
+    </message>
+    <message>
+        <source>Próbki przechowywane: co najmniej 1 dzień.</source>
+        <translation>Samples kept: at least 1 day.</translation>
+    </message>
+    <message>
+        <source>Agregaty przechowywane: co najmniej 1 dzień.</source>
+        <translation>Rollups kept: at least 1 day.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringEdit</name>
+    <message>
+        <source>Monitorowanie</source>
+        <translation>Monitoring</translation>
+    </message>
+    <message>
+        <source>Punkty zapisywane w historii</source>
+        <translation>Points recorded in the history</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Zmienna</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Jednostka</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Zapis</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości</source>
+        <translation>Deadband</translation>
+    </message>
+    <message>
+        <source>Najdłuższa przerwa [s]</source>
+        <translation>Longest gap [s]</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Gdzie zapisywana jest historia</source>
+        <translation>Where the history is kept</translation>
+    </message>
+    <message>
+        <source>Baza:</source>
+        <translation>Store:</translation>
+    </message>
+    <message>
+        <source>SQLite (plik w folderze projektu)</source>
+        <translation>SQLite (a file in the project folder)</translation>
+    </message>
+    <message>
+        <source>PostgreSQL (serwer)</source>
+        <translation>PostgreSQL (a server)</translation>
+    </message>
+    <message>
+        <source>Plik:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Ścieżka względem folderu projektu.</source>
+        <translation>The path relative to the project folder.</translation>
+    </message>
+    <message>
+        <source>Serwer:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Baza danych:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Hasła nie zapisuje się w projekcie: klient PostgreSQL bierze je z pliku haseł (~/.pgpass, PGPASSFILE) lub ze zmiennej środowiska PGPASSWORD.</source>
+        <translation>The password is never kept in the project: the PostgreSQL client takes it from its password file (~/.pgpass, PGPASSFILE) or from the environment variable PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Przebiegi i przechowywanie</source>
+        <translation>Passes and retention</translation>
+    </message>
+    <message>
+        <source>Przebieg co:</source>
+        <translation>Pass every:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Próbki przechowywane:</source>
+        <translation>Samples kept:</translation>
+    </message>
+    <message>
+        <source> dni</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>Agregaty przechowywane:</source>
+        <translation>Rollups kept:</translation>
+    </message>
+    <message>
+        <source>Minimum, maksimum i średnia z każdej minuty i godziny.</source>
+        <translation>Minimum, maximum and average of each minute and hour.</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>w każdym przebiegu</source>
+        <translation>every pass</translation>
+    </message>
+    <message>
+        <source>przy zmianie</source>
+        <translation>on change</translation>
+    </message>
+    <message>
+        <source>Usunąć punkt „%1” (%2, %3)? Jego zapisana historia zostaje w bazie.</source>
+        <translation>Remove the point “%1” (%2, %3)? Its recorded history stays in the store.</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringPointEdit</name>
+    <message>
+        <source>Punkt monitorowania</source>
+        <translation>Monitoring point</translation>
+    </message>
+    <message>
+        <source>ID punktu:</source>
+        <translation>Point ID:</translation>
+    </message>
+    <message>
+        <source>Sterownik:</source>
+        <translation>Controller:</translation>
+    </message>
+    <message>
+        <source>Zmienna sterownika:</source>
+        <translation>Controller variable:</translation>
+    </message>
+    <message>
+        <source>Typ zmiennej:</source>
+        <translation>Variable type:</translation>
+    </message>
+    <message>
+        <source>Całkowita</source>
+        <translation>Integer</translation>
+    </message>
+    <message>
+        <source>Rzeczywista</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Logiczna</source>
+        <translation>Logic</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Procentowa</source>
+        <translation>Percent</translation>
+    </message>
+    <message>
+        <source>Opis:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Jednostka:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>Zapis:</source>
+        <translation>Recorded:</translation>
+    </message>
+    <message>
+        <source>Przy zmianie</source>
+        <translation>On change</translation>
+    </message>
+    <message>
+        <source>W każdym przebiegu</source>
+        <translation>Every pass</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości:</source>
+        <translation>Deadband:</translation>
+    </message>
+    <message>
+        <source>Zmiana wartości, od której zapisywana jest nowa próbka (dla zmiennych całkowitych i logicznych każda zmiana).</source>
+        <translation>The change of value from which a new sample is recorded (any change for integer and logic variables).</translation>
+    </message>
+    <message>
+        <source>Najdłuższa przerwa:</source>
+        <translation>Longest gap:</translation>
+    </message>
+    <message>
+        <source>Po tylu sekundach bez zmiany próbka jest zapisywana i tak; 0: nigdy.</source>
+        <translation>After this many seconds without a change a sample is recorded all the same; 0: never.</translation>
+    </message>
+    <message>
+        <source>bez limitu</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sterownik </source>
+        <translation>Controller </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> does not answer</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości: „%1” nie jest liczbą.</source>
+        <translation>Deadband: “%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>

@@ -294,6 +294,108 @@
     </message>
 </context>
 <context>
+    <name>HistoryExport</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>historia niedostępna: %1</translation>
+    </message>
+    <message>
+        <source>za dużo kroków: %1 (najwyżej %2)</source>
+        <translation>za dużo kroków: %1 (najwyżej %2)</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku %1: %2</source>
+        <translation>nie można zapisać pliku %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExportDialog</name>
+    <message>
+        <source>Historia: eksport do pliku CSV</source>
+        <translation>Historia: eksport do pliku CSV</translation>
+    </message>
+    <message>
+        <source>Punkty</source>
+        <translation>Punkty</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>Żaden</source>
+        <translation>Żaden</translation>
+    </message>
+    <message>
+        <source>Zakres (czas lokalny)</source>
+        <translation>Zakres (czas lokalny)</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Krok:</source>
+        <translation>Krok:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>min, maks i średnia z każdego kroku zamiast surowych próbek</source>
+        <translation>min, maks i średnia z każdego kroku zamiast surowych próbek</translation>
+    </message>
+    <message>
+        <source>Eksportuj...</source>
+        <translation>Eksportuj...</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Zaznacz co najmniej jeden punkt.</source>
+        <translation>Zaznacz co najmniej jeden punkt.</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>Początek zakresu musi być wcześniejszy niż jego koniec.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>historia.csv</source>
+        <translation>historia.csv</translation>
+    </message>
+    <message>
+        <source>Eksport historii</source>
+        <translation>Eksport historii</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksportuję do pliku %1...</source>
+        <translation>Eksportuję do pliku %1...</translation>
+    </message>
+    <message>
+        <source>Eksport historii: zapisano wierszy: %1 do pliku %2</source>
+        <translation>Eksport historii: zapisano wierszy: %1 do pliku %2</translation>
+    </message>
+    <message>
+        <source>Eksport historii nieudany: %1</source>
+        <translation>Eksport historii nieudany: %1</translation>
+    </message>
+</context>
+<context>
     <name>HistorySchema</name>
     <message>
         <source>baza danych zawiera tabele innego programu</source>
@@ -302,6 +404,14 @@
     <message>
         <source>historia zapisana przez nowszą wersję programu (schemat %1)</source>
         <translation>historia zapisana przez nowszą wersję programu (schemat %1)</translation>
+    </message>
+    <message>
+        <source>baza danych nie zawiera historii</source>
+        <translation>baza danych nie zawiera historii</translation>
+    </message>
+    <message>
+        <source>historia w starszym schemacie %1: otworzy ją program, który ją zapisuje</source>
+        <translation>historia w starszym schemacie %1: otworzy ją program, który ją zapisuje</translation>
     </message>
 </context>
 <context>
@@ -321,6 +431,14 @@
     <message>
         <source>historia nie jest otwarta</source>
         <translation>historia nie jest otwarta</translation>
+    </message>
+    <message>
+        <source>plik %1 nie jest historią</source>
+        <translation>plik %1 nie jest historią</translation>
+    </message>
+    <message>
+        <source>brak pliku historii %1</source>
+        <translation>brak pliku historii %1</translation>
     </message>
 </context>
 <context>
@@ -596,12 +714,12 @@
         <translation>Historia znów jest zapisywana</translation>
     </message>
     <message>
-        <source>Monitorowanie: sterownik </source>
-        <translation>Monitorowanie: sterownik </translation>
+        <source>Monitorowanie</source>
+        <translation>Monitorowanie</translation>
     </message>
     <message>
-        <source> znów odpowiada</source>
-        <translation> znów odpowiada</translation>
+        <source>Historia</source>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Monitorowanie: sterownika </source>
@@ -610,6 +728,343 @@
     <message>
         <source> nie ma na liście sterowników, jego punkty nie są odczytywane</source>
         <translation> nie ma na liście sterowników, jego punkty nie są odczytywane</translation>
+    </message>
+    <message>
+        <source>Monitorowanie: sterownik </source>
+        <translation>Monitorowanie: sterownik </translation>
+    </message>
+    <message>
+        <source> znów odpowiada</source>
+        <translation> znów odpowiada</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringCheck</name>
+    <message>
+        <source>Plik SQLite: podaj ścieżkę pliku historii.</source>
+        <translation>Plik SQLite: podaj ścieżkę pliku historii.</translation>
+    </message>
+    <message>
+        <source>Serwer: podaj adres serwera PostgreSQL.</source>
+        <translation>Serwer: podaj adres serwera PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>Port: „%1” nie jest liczbą od 1 do 65535.</source>
+        <translation>Port: „%1” nie jest liczbą od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>Baza danych: podaj nazwę bazy danych.</source>
+        <translation>Baza danych: podaj nazwę bazy danych.</translation>
+    </message>
+    <message>
+        <source>ID: podaj ID punktu.</source>
+        <translation>ID: podaj ID punktu.</translation>
+    </message>
+    <message>
+        <source>ID „%1”: %2.</source>
+        <translation>ID „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>ID „%1”: ma je już inny punkt.</source>
+        <translation>ID „%1”: ma je już inny punkt.</translation>
+    </message>
+    <message>
+        <source>Sterownik: wybierz sterownik.</source>
+        <translation>Sterownik: wybierz sterownik.</translation>
+    </message>
+    <message>
+        <source>Zmienna: podaj zmienną sterownika.</source>
+        <translation>Zmienna: podaj zmienną sterownika.</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości: nie może być mniejsza niż 0.</source>
+        <translation>Strefa nieczułości: nie może być mniejsza niż 0.</translation>
+    </message>
+    <message>
+        <source>Najdłuższa przerwa: nie może być mniejsza niż 0.</source>
+        <translation>Najdłuższa przerwa: nie może być mniejsza niż 0.</translation>
+    </message>
+    <message>
+        <source>Przebieg co: co najmniej 1 s.</source>
+        <translation>Przebieg co: co najmniej 1 s.</translation>
+    </message>
+    <message>
+        <source>Próbki przechowywane: co najmniej 1 dzień.</source>
+        <translation>Próbki przechowywane: co najmniej 1 dzień.</translation>
+    </message>
+    <message>
+        <source>Agregaty przechowywane: co najmniej 1 dzień.</source>
+        <translation>Agregaty przechowywane: co najmniej 1 dzień.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringEdit</name>
+    <message>
+        <source>Monitorowanie</source>
+        <translation>Monitorowanie</translation>
+    </message>
+    <message>
+        <source>Punkty zapisywane w historii</source>
+        <translation>Punkty zapisywane w historii</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation>Sterownik</translation>
+    </message>
+    <message>
+        <source>Zmienna</source>
+        <translation>Zmienna</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Jednostka</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>Zapis</source>
+        <translation>Zapis</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości</source>
+        <translation>Strefa nieczułości</translation>
+    </message>
+    <message>
+        <source>Najdłuższa przerwa [s]</source>
+        <translation>Najdłuższa przerwa [s]</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Gdzie zapisywana jest historia</source>
+        <translation>Gdzie zapisywana jest historia</translation>
+    </message>
+    <message>
+        <source>Baza:</source>
+        <translation>Baza:</translation>
+    </message>
+    <message>
+        <source>SQLite (plik w folderze projektu)</source>
+        <translation>SQLite (plik w folderze projektu)</translation>
+    </message>
+    <message>
+        <source>PostgreSQL (serwer)</source>
+        <translation>PostgreSQL (serwer)</translation>
+    </message>
+    <message>
+        <source>Plik:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message>
+        <source>Ścieżka względem folderu projektu.</source>
+        <translation>Ścieżka względem folderu projektu.</translation>
+    </message>
+    <message>
+        <source>Serwer:</source>
+        <translation>Serwer:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Baza danych:</source>
+        <translation>Baza danych:</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Hasła nie zapisuje się w projekcie: klient PostgreSQL bierze je z pliku haseł (~/.pgpass, PGPASSFILE) lub ze zmiennej środowiska PGPASSWORD.</source>
+        <translation>Hasła nie zapisuje się w projekcie: klient PostgreSQL bierze je z pliku haseł (~/.pgpass, PGPASSFILE) lub ze zmiennej środowiska PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Przebiegi i przechowywanie</source>
+        <translation>Przebiegi i przechowywanie</translation>
+    </message>
+    <message>
+        <source>Przebieg co:</source>
+        <translation>Przebieg co:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Próbki przechowywane:</source>
+        <translation>Próbki przechowywane:</translation>
+    </message>
+    <message>
+        <source> dni</source>
+        <translation> dni</translation>
+    </message>
+    <message>
+        <source>Agregaty przechowywane:</source>
+        <translation>Agregaty przechowywane:</translation>
+    </message>
+    <message>
+        <source>Minimum, maksimum i średnia z każdej minuty i godziny.</source>
+        <translation>Minimum, maksimum i średnia z każdej minuty i godziny.</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>w każdym przebiegu</source>
+        <translation>w każdym przebiegu</translation>
+    </message>
+    <message>
+        <source>przy zmianie</source>
+        <translation>przy zmianie</translation>
+    </message>
+    <message>
+        <source>Usunąć punkt „%1” (%2, %3)? Jego zapisana historia zostaje w bazie.</source>
+        <translation>Usunąć punkt „%1” (%2, %3)? Jego zapisana historia zostaje w bazie.</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringPointEdit</name>
+    <message>
+        <source>Punkt monitorowania</source>
+        <translation>Punkt monitorowania</translation>
+    </message>
+    <message>
+        <source>ID punktu:</source>
+        <translation>ID punktu:</translation>
+    </message>
+    <message>
+        <source>Sterownik:</source>
+        <translation>Sterownik:</translation>
+    </message>
+    <message>
+        <source>Zmienna sterownika:</source>
+        <translation>Zmienna sterownika:</translation>
+    </message>
+    <message>
+        <source>Typ zmiennej:</source>
+        <translation>Typ zmiennej:</translation>
+    </message>
+    <message>
+        <source>Całkowita</source>
+        <translation>Całkowita</translation>
+    </message>
+    <message>
+        <source>Rzeczywista</source>
+        <translation>Rzeczywista</translation>
+    </message>
+    <message>
+        <source>Logiczna</source>
+        <translation>Logiczna</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Procentowa</source>
+        <translation>Procentowa</translation>
+    </message>
+    <message>
+        <source>Opis:</source>
+        <translation>Opis:</translation>
+    </message>
+    <message>
+        <source>Jednostka:</source>
+        <translation>Jednostka:</translation>
+    </message>
+    <message>
+        <source>Zapis:</source>
+        <translation>Zapis:</translation>
+    </message>
+    <message>
+        <source>Przy zmianie</source>
+        <translation>Przy zmianie</translation>
+    </message>
+    <message>
+        <source>W każdym przebiegu</source>
+        <translation>W każdym przebiegu</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości:</source>
+        <translation>Strefa nieczułości:</translation>
+    </message>
+    <message>
+        <source>Zmiana wartości, od której zapisywana jest nowa próbka (dla zmiennych całkowitych i logicznych każda zmiana).</source>
+        <translation>Zmiana wartości, od której zapisywana jest nowa próbka (dla zmiennych całkowitych i logicznych każda zmiana).</translation>
+    </message>
+    <message>
+        <source>Najdłuższa przerwa:</source>
+        <translation>Najdłuższa przerwa:</translation>
+    </message>
+    <message>
+        <source>Po tylu sekundach bez zmiany próbka jest zapisywana i tak; 0: nigdy.</source>
+        <translation>Po tylu sekundach bez zmiany próbka jest zapisywana i tak; 0: nigdy.</translation>
+    </message>
+    <message>
+        <source>bez limitu</source>
+        <translation>bez limitu</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Sterownik </source>
+        <translation>Sterownik </translation>
+    </message>
+    <message>
+        <source> nie odpowiada</source>
+        <translation> nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Strefa nieczułości: „%1” nie jest liczbą.</source>
+        <translation>Strefa nieczułości: „%1” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
     </message>
 </context>
 <context>

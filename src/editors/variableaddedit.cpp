@@ -2,11 +2,7 @@
 
 #include "qmltext.h"
 #include "ui_variableaddedit.h"
-
-namespace {
-const QStringList kTypes = {QStringLiteral("int"), QStringLiteral("real"), QStringLiteral("logic"),
-                            QStringLiteral("temp"), QStringLiteral("percent")};
-} // namespace
+#include "variabletypes.h"
 
 variableAddEdit::variableAddEdit(QWidget *parent)
     : QDialog(parent)
@@ -70,7 +66,7 @@ void variableAddEdit::reset()
 void variableAddEdit::setVariable(const TeskSchemeVariable &variable)
 {
     m_variable = variable;
-    ui->comboBox->setCurrentIndex(kTypes.indexOf(variable.type));
+    ui->comboBox->setCurrentIndex(variableTypes().indexOf(variable.type));
     ui->qmlVarCombo->setCurrentText(variable.qmlVar);
     ui->devVarCombo->setCurrentText(variable.devVar);
     {
@@ -110,7 +106,7 @@ TeskSchemeVariable variableAddEdit::variable() const
     v.devVar = ui->devVarCombo->currentText();
     v.qmlVar = ui->qmlVarCombo->currentText();
     if (ui->comboBox->currentIndex() >= 0)
-        v.type = kTypes.value(ui->comboBox->currentIndex());
+        v.type = variableTypes().value(ui->comboBox->currentIndex());
     return v;
 }
 

@@ -60,11 +60,36 @@ bool migrate(QSqlDatabase &db, const HistoryDialect &dialect, int from, QString 
         && run(db, QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(all.size()), error);
 }
 
+// Why the tables at version cannot be used: another program's, or a newer
+// version's; empty when they can (perhaps after a migration).
+QString versionProblem(int version, const QString &why)
+{
+    if (version < 0)
+        return why.isEmpty() ? QCoreApplication::translate("HistorySchema", "baza danych zawiera tabele innego programu") : why;
+    if (version > HistorySchema::currentVersion())
+        return QCoreApplication::translate("HistorySchema", "historia zapisana przez nowszą wersję programu (schemat %1)")
+            .arg(version);
+    return QString();
+}
+
 } // namespace
 
 int HistorySchema::currentVersion()
 {
     return steps(HistoryDialect()).size();
+}
+
+bool HistorySchema::isCurrent(QSqlDatabase &db, QString *error)
+{
+    QString why;
+    const int version = versionOf(db, &why);
+    if (version == currentVersion())
+        return true;
+    *error = versionProblem(version, why);
+    if (error->isEmpty())
+        *error = version == 0 ? tr("baza danych nie zawiera historii")
+                              : tr("historia w starszym schemacie %1: otworzy ją program, który ją zapisuje").arg(version);
+    return false;
 }
 
 bool HistorySchema::ensure(QSqlDatabase &db, const HistoryDialect &dialect, QString *error)
@@ -73,14 +98,9 @@ bool HistorySchema::ensure(QSqlDatabase &db, const HistoryDialect &dialect, QStr
     const int version = versionOf(db, &why);
     if (version == currentVersion())
         return true;
-    if (version < 0) {
-        *error = why.isEmpty() ? tr("baza danych zawiera tabele innego programu") : why;
+    *error = versionProblem(version, why);
+    if (!error->isEmpty())
         return false;
-    }
-    if (version > currentVersion()) {
-        *error = tr("historia zapisana przez nowszą wersję programu (schemat %1)").arg(version);
-        return false;
-    }
     if (!db.transaction()) {
         *error = db.lastError().text();
         return false;

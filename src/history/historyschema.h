@@ -12,5 +12,8 @@ namespace HistorySchema {
 
 int currentVersion();
 bool ensure(QSqlDatabase &db, const HistoryDialect &dialect, QString *error);
+// For a reader, which changes nothing: whether the tables are of this
+// program's version.
+bool isCurrent(QSqlDatabase &db, QString *error);
 
 } // namespace HistorySchema

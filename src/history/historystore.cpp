@@ -77,20 +77,40 @@ void HistoryStore::close()
 bool HistoryStore::open(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
                         QString *error)
 {
+    return openAs(false, store, projectDir, retentionDays, rollupDays, error);
+}
+
+bool HistoryStore::openForReading(const StoreRecord &store, const QString &projectDir, int retentionDays,
+                                  int rollupDays, QString *error)
+{
+    return openAs(true, store, projectDir, retentionDays, rollupDays, error);
+}
+
+bool HistoryStore::openAs(bool reading, const StoreRecord &store, const QString &projectDir, int retentionDays,
+                          int rollupDays, QString *error)
+{
     close();
     m_warning.clear();
     m_retentionDays = retentionDays;
     m_rollupDays = rollupDays;
     m_dialect = HistoryDialect(store.isPostgres());
-    const bool opened = store.isPostgres() ? openPostgres(store, error) : openSqlite(store, projectDir, error);
-    if (opened && HistorySchema::ensure(m_db, m_dialect, error)
-        && (store.isPostgres() || configureSqlite(error)) && m_points.load(m_db, error))
+    const bool opened =
+        store.isPostgres() ? openPostgres(store, error) : openSqlite(store, projectDir, reading, error);
+    if (opened && usable(reading, store.isPostgres(), error) && m_points.load(m_db, error))
         return true;
     close();
     return false;
 }
 
-bool HistoryStore::openSqlite(const StoreRecord &store, const QString &projectDir, QString *error)
+// A reader takes the tables as they are; the writer makes or migrates them.
+bool HistoryStore::usable(bool reading, bool postgres, QString *error)
+{
+    if (reading)
+        return HistorySchema::isCurrent(m_db, error);
+    return HistorySchema::ensure(m_db, m_dialect, error) && (postgres || configureSqlite(error));
+}
+
+bool HistoryStore::openSqlite(const StoreRecord &store, const QString &projectDir, bool reading, QString *error)
 {
     const QString name = store.path.isEmpty() ? StoreRecord().path : store.path;
     m_path = QDir(projectDir).absoluteFilePath(name);
@@ -103,6 +123,11 @@ bool HistoryStore::openSqlite(const StoreRecord &store, const QString &projectDi
     }
     if (file.isDir()) {
         *error = tr("%1 jest folderem").arg(QDir::toNativeSeparators(m_path));
+        return false;
+    }
+    if (reading && (!file.exists() || SqliteFile::isForeign(m_path))) {
+        *error = file.exists() ? tr("plik %1 nie jest historią").arg(QDir::toNativeSeparators(m_path))
+                               : tr("brak pliku historii %1").arg(QDir::toNativeSeparators(m_path));
         return false;
     }
     if (SqliteFile::isForeign(m_path) && !moveAside(error))
@@ -119,7 +144,7 @@ bool HistoryStore::openSqlite(const StoreRecord &store, const QString &projectDi
     QSqlQuery probe(m_db);
     if (probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return true;
-    if (!SqliteFile::isUnreadable(probe.lastError()) || !m_warning.isEmpty()) {
+    if (reading || !SqliteFile::isUnreadable(probe.lastError()) || !m_warning.isEmpty()) {
         *error = probe.lastError().text();
         return false;
     }

@@ -30,6 +30,11 @@ public:
 
     bool open(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
               QString *error);
+    // For a reader beside the recorder (an export): a SQLite file must
+    // already be a store of this version. Nothing is made, migrated or
+    // moved aside.
+    bool openForReading(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+                        QString *error);
     void close();
     bool isOpen() const { return m_db.isOpen(); }
     // What open() had to do to succeed, for the operator: a file that could
@@ -54,7 +59,10 @@ public:
     bool purge(qint64 nowMs, QString *error);
 
 private:
-    bool openSqlite(const StoreRecord &store, const QString &projectDir, QString *error);
+    bool openAs(bool reading, const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
+                QString *error);
+    bool usable(bool reading, bool postgres, QString *error);
+    bool openSqlite(const StoreRecord &store, const QString &projectDir, bool reading, QString *error);
     bool moveAside(QString *error);
     bool configureSqlite(QString *error);
     bool openPostgres(const StoreRecord &store, QString *error);

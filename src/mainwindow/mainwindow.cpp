@@ -13,6 +13,8 @@
 #include "settings.h"
 #include "stalestrip.h"
 #include "teskdesigner.h"
+#include "historyexportdialog.h"
+#include "monitoringedit.h"
 #include "ui_mainwindow.h"
 
 #include <QLabel>
@@ -26,6 +28,8 @@ MainWindow::MainWindow(QWidget *parent)
     , m_designer([this] { return new TeskDesigner(this); })
     , m_deviceManagement([this] { return new deviceManagement(this); })
     , m_schemesManagement([this] { return new schemesManagement(this); })
+    , m_monitoringEdit([this] { return new MonitoringEdit(this); })
+    , m_historyExport([this] { return createHistoryExport(); })
     , m_view([this] { return createSchemeView(); })
 {
     ui->setupUi(this);
@@ -139,6 +143,10 @@ void MainWindow::createToolBar()
             &QAction::triggered, this, &MainWindow::menuShowSchemesManagementDialog);
     connect(addToolAction(QStringLiteral("actionDesigner"), tr("Edytor schematów"), QStringLiteral(":/designer")),
             &QAction::triggered, this, &MainWindow::showDesigner);
+    m_monitoringAction = addToolAction(QStringLiteral("actionMonitoring"), tr("Monitorowanie"), QStringLiteral(":/monitoring"));
+    connect(m_monitoringAction, &QAction::triggered, this, &MainWindow::menuShowMonitoringDialog);
+    m_historyAction = addToolAction(QStringLiteral("actionHistory"), tr("Historia"), QStringLiteral(":/history"));
+    connect(m_historyAction, &QAction::triggered, this, &MainWindow::menuShowHistoryDialog);
     ui->mainToolBar->addSeparator();
     connect(addToolAction(QStringLiteral("actionSettings"), tr("Ustawienia"), QStringLiteral(":/settings")),
             &QAction::triggered, this, &MainWindow::menuShowSettingsDialog);
@@ -147,6 +155,8 @@ void MainWindow::createToolBar()
             &QAction::triggered, this, &MainWindow::showAbout);
     m_saveAction->setEnabled(false);
     m_projectEditAction->setEnabled(false);
+    m_monitoringAction->setEnabled(false);
+    m_historyAction->setEnabled(false);
 }
 
 void MainWindow::loadConfiguration()

@@ -14,7 +14,9 @@
 
 class DataRead;
 class DataSet;
+class HistoryExportDialog;
 class HistoryRecorder;
+class MonitoringEdit;
 class PollHub;
 class SiteMonitor;
 class LogModel;
@@ -53,6 +55,7 @@ public:
     // What the device list and menu tree editors hand back when accepted.
     void applyDeviceList(const DeviceList &devices);
     void applyMenuRecords(const QList<MenuItemRecord> &records);
+    void applyMonitoring(const MonitoringRecord &record);
 
     LogModel *logModel() const { return m_log; }
     const AppSettings &appSettings() const { return m_settings; }
@@ -67,6 +70,8 @@ public:
     TeskDesigner *designer() const { return m_designer.get(); }
     deviceManagement *deviceList() const { return m_deviceManagement.get(); }
     schemesManagement *menuEditor() const { return m_schemesManagement.get(); }
+    MonitoringEdit *monitoringEditor() const { return m_monitoringEdit.get(); }
+    HistoryExportDialog *historyExport() const { return m_historyExport.get(); }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
     StaleStrip *staleStrip() const { return m_staleStrip; }
 
@@ -94,6 +99,8 @@ public slots:
     void menuShowSchemesManagementDialog();
     void menuShowSettingsDialog();
     void menuShowProjectEditDialog();
+    void menuShowMonitoringDialog();
+    void menuShowHistoryDialog();
 
 private slots:
     void on_menuTree_currentItemChanged(QTreeWidgetItem *current);
@@ -166,6 +173,7 @@ private:
     void warnOfUnlistedControllers();
     void historyUnavailable(const QString &reason, const QDateTime &sinceUtc);
     void historyAvailable();
+    HistoryExportDialog *createHistoryExport();
 
     Ui::MainWindow *ui;
     AppSettings m_settings;
@@ -176,8 +184,12 @@ private:
     mutable LazyChild<TeskDesigner> m_designer;
     mutable LazyChild<deviceManagement> m_deviceManagement;
     mutable LazyChild<schemesManagement> m_schemesManagement;
+    mutable LazyChild<MonitoringEdit> m_monitoringEdit;
+    mutable LazyChild<HistoryExportDialog> m_historyExport;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
+    QAction *m_monitoringAction = nullptr;
+    QAction *m_historyAction = nullptr; // while the project is monitored
 
     Project m_project;
     bool m_projectOpen = false;

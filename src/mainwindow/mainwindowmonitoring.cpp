@@ -1,10 +1,13 @@
 #include "mainwindow.h"
 
+#include "historyexportdialog.h"
 #include "historyrecorder.h"
 #include "logentry.h"
+#include "monitoringedit.h"
 #include "pollhub.h"
 #include "sitemonitor.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QSet>
 
@@ -28,6 +31,7 @@ void MainWindow::createMonitor()
 void MainWindow::startMonitoring()
 {
     stopMonitoring();
+    m_historyAction->setEnabled(m_project.monitored);
     if (!m_project.monitored || m_project.monitoring.points.isEmpty())
         return;
     startRecording();
@@ -62,6 +66,46 @@ void MainWindow::stopMonitoring()
     delete m_history;
     m_history = nullptr;
     m_historyStopped->hide();
+}
+
+void MainWindow::menuShowMonitoringDialog()
+{
+    m_monitoringEdit->setDevices(m_project.devices);
+    m_monitoringEdit->setRecord(m_project.monitoring);
+    pauseScheme(); // the catalogue is asked of a controller the scheme may read
+    if (m_monitoringEdit->exec() == QDialog::Accepted)
+        applyMonitoring(m_monitoringEdit->record());
+    resumeScheme();
+}
+
+// An OK with nothing changed leaves a project without monitoring.xml
+// without it: no file, no database. A changed record makes the project
+// monitored, and the monitor starts over with its points.
+void MainWindow::applyMonitoring(const MonitoringRecord &record)
+{
+    if (record == m_project.monitoring)
+        return;
+    m_project.monitoring = record;
+    m_project.monitored = true;
+    setModified(true);
+    startMonitoring();
+}
+
+// Not modal: the operator goes on while an export runs.
+HistoryExportDialog *MainWindow::createHistoryExport()
+{
+    auto *dialog = new HistoryExportDialog(this);
+    connect(dialog, &HistoryExportDialog::exportEnded, this,
+            [this](const QString &text, bool written) { writeLog(text, written ? LogEntry::Info : LogEntry::Error); });
+    return dialog;
+}
+
+void MainWindow::menuShowHistoryDialog()
+{
+    m_historyExport->setProject(m_project.monitoring, m_project.location);
+    m_historyExport->show();
+    m_historyExport->raise();
+    m_historyExport->activateWindow();
 }
 
 void MainWindow::startRecording()

@@ -92,6 +92,7 @@ void MainWindow::setProjectOpen()
 {
     m_projectOpen = true;
     m_projectEditAction->setEnabled(true);
+    m_monitoringAction->setEnabled(true);
     startMonitoring();
 }
 
@@ -100,6 +101,7 @@ void MainWindow::setProjectOpen()
 void MainWindow::closeProject()
 {
     m_projectEditAction->setEnabled(false);
+    m_monitoringAction->setEnabled(false);
     m_projectOpen = false;
     stopScheme();
     stopMonitoring();

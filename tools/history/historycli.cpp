@@ -1,6 +1,7 @@
 #include "historycli.h"
 
 #include "historycsv.h"
+#include "historyexport.h"
 #include "monitoringfile.h"
 
 #include <QDateTime>
@@ -12,9 +13,6 @@ namespace {
 const char kUsage[] = "usage: tesk-history PROJECT_DIR export [POINT...] [--from TIME] [--to TIME] [--step SECONDS]\n"
                       "       tesk-history PROJECT_DIR import FILE.csv\n"
                       "       tesk-history PROJECT_DIR stats\n";
-
-// A step series past this many steps would not fit in memory.
-constexpr qint64 kMaxSteps = 10'000'000;
 
 } // namespace
 
@@ -122,51 +120,16 @@ bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs,
 
 int HistoryCli::exportCommand(const QStringList &arguments)
 {
-    qint64 fromMs = 0;
-    qint64 toMs = QDateTime::currentMSecsSinceEpoch() + 1;
-    qint64 stepMs = 0;
-    QStringList points;
-    if (!range(arguments, &fromMs, &toMs, &stepMs, &points))
+    HistoryExportRange range;
+    range.toMs = QDateTime::currentMSecsSinceEpoch() + 1;
+    if (!this->range(arguments, &range.fromMs, &range.toMs, &range.stepMs, &range.points))
         return 2;
-    if (stepMs > 0)
-        return exportSteps(points, fromMs, toMs, stepMs);
-    QString text = HistoryCsv::sampleHeader();
-    for (const QString &point : qAsConst(points)) {
-        QString error;
-        const QVector<HistorySample> samples = m_store.samples(point, fromMs, toMs, &error);
-        if (!error.isEmpty())
-            return refuse(QStringLiteral("the store cannot be read: ") + error);
-        for (const HistorySample &s : samples)
-            text += HistoryCsv::sampleRow(s);
-    }
-    m_out << text;
-    return 0;
-}
-
-// Without --from, the steps start at the first sample recorded.
-int HistoryCli::exportSteps(const QStringList &points, qint64 fromMs, qint64 toMs, qint64 stepMs)
-{
-    QString error;
-    if (fromMs == 0) {
-        HistoryStats stats;
-        if (!m_store.stats(&stats, &error))
-            return refuse(QStringLiteral("the store cannot be read: ") + error);
-        fromMs = stats.samples > 0 ? stats.firstMs - stats.firstMs % stepMs : toMs - stepMs;
-    }
-    const qint64 steps = (toMs - fromMs + stepMs - 1) / stepMs;
-    if (steps > kMaxSteps)
-        return refuse(QStringLiteral("too many steps: %1 (at most %2)").arg(steps).arg(kMaxSteps));
-    QString text = HistoryCsv::stepHeader();
-    for (const QString &point : points) {
-        const QVector<HistoryStep> rows = m_store.steps(point, fromMs, fromMs + steps * stepMs, int(steps), &error);
-        if (!error.isEmpty())
-            return refuse(QStringLiteral("the store cannot be read: ") + error);
-        for (const HistoryStep &s : rows) {
-            if (s.count > 0)
-                text += HistoryCsv::stepRow(point, s);
-        }
-    }
-    m_out << text;
+    const HistoryExport::Csv exported = HistoryExport::csv(m_store, range);
+    if (exported.failure == HistoryExport::Failure::StoreUnreadable)
+        return refuse(QStringLiteral("the store cannot be read: ") + exported.detail);
+    if (exported.failure == HistoryExport::Failure::TooManySteps)
+        return refuse(QStringLiteral("too many steps: %1 (at most %2)").arg(exported.detail).arg(HistoryExport::kMaxSteps));
+    m_out << exported.text;
     return 0;
 }
 

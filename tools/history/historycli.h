@@ -23,7 +23,6 @@ private:
     int statsCommand();
     bool knownPoints(const QStringList &points);
     bool range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs, QStringList *points);
-    int exportSteps(const QStringList &points, qint64 fromMs, qint64 toMs, qint64 stepMs);
     int refuse(const QString &why);
 
     QTextStream &m_out;

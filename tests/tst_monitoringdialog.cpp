@@ -1,0 +1,237 @@
+#include "editordriving.h"
+#include "historycsv.h"
+#include "historyexportdialog.h"
+#include "historystore.h"
+#include "mainwindow.h"
+#include "monitoringedit.h"
+#include "monitoringfile.h"
+#include "monitoringpointedit.h"
+#include "projectfile.h"
+#include "simcontrollers.h"
+#include "tempworkdir.h"
+#include "testnet.h"
+#include "testpaths.h"
+#include "variablecatalogrequest.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace EditorDriving;
+
+namespace {
+
+// A project folder with one controller, K1 at address, and no monitoring,
+// opened by the main window at its start.
+MainWindow *openProject(const TempWorkDir &dir, const QString &address)
+{
+    const QString folder = dir.filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
+    QDir().mkpath(folder);
+    ProjectFile::create(folder + ProjectFile::fileName(), QStringLiteral("Obiekt"), QStringLiteral("test"), QStringLiteral("1"));
+    dir.write(QStringLiteral("obiekt/deviceList.xml"),
+              QStringLiteral("<Devices><Device id=\"K1\" networkAdress=\"%1\" description=\"Kocioł\" port=\"16483\"/></Devices>")
+                  .arg(address).toUtf8());
+    dir.write(QStringLiteral("config.xml"), QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
+                                                           "<LastProject location=\"%2\" name=\"obiekt\"/></Config>")
+                                                .arg(dir.path(), folder).toUtf8());
+    auto *w = new MainWindow;
+    w->show();
+    return w;
+}
+
+void trigger(MainWindow *w, const char *action)
+{
+    QWidget *button = w->findChild<QToolBar *>()->widgetForAction(w->findChild<QAction *>(QLatin1String(action)));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void typeInto(QWidget *field, const QString &text)
+{
+    field->setFocus();
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
+        spin->selectAll(); // the number, not its suffix
+    else
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
+QByteArray cli(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(TestPaths::buildDir() + QStringLiteral("/tools/history/tesk-history"), arguments);
+    p.waitForFinished(30000);
+    return p.readAllStandardOutput();
+}
+
+// Runs an export from the window to path; the status it ends with.
+QString exportTo(HistoryExportDialog *d, const QString &path)
+{
+    Dialogs::presetPath(path);
+    press(d, "exportBtn");
+    if (!QTest::qWaitFor([d] { return !d->isWorking(); }, 20000))
+        return QStringLiteral("still working");
+    return child<QLabel>(d, "statusLabel")->text();
+}
+
+} // namespace
+
+class TestMonitoringDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_sim = SimControllers::start(this, TestNet::host(7), R"(
+            <Variable name="kot.t1" type="phy_temperature" value="215"/>
+            <Variable name="kot.pompa" type="on_off" value="0"/>)", VariableCatalogRequest::kPort);
+    }
+
+    void cleanup() { ModalDriver::closeAllModals(); Dialogs::reset(); }
+
+    // An OK with nothing changed keeps the project unmonitored: no file, no
+    // database. Bad input is refused with the field named and the dialog
+    // stays open; Cancel drops what was typed.
+    void unchangedOkAndRefusals()
+    {
+        TempWorkDir dir;
+        std::unique_ptr<MainWindow> w(openProject(dir, TestNet::host(7)));
+        QVERIFY(!w->findChild<QAction *>(QStringLiteral("actionHistory"))->isEnabled());
+        QVERIFY(onModal([&] { trigger(w.get(), "actionMonitoring"); }, [](QWidget *d) { press(d, "saveBtn"); }));
+        QVERIFY(!w->isModified());
+        QVERIFY(!w->project().monitored);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("obiekt"))).entryList(QDir::Files), QStringList({"deviceList.xml", "project.xml"}));
+
+        QStringList refusals;
+        bool stayed = true;
+        QVERIFY(onModal([&] { trigger(w.get(), "actionMonitoring"); }, [&](QWidget *d) {
+            QVERIFY(onModal([&] { click(d, "addBtn"); }, [&](QWidget *p) {
+                refusals << refusal(p, "saveBtn");
+                typeInto(child<QLineEdit>(p, "idEdit"), QStringLiteral("k1/t"));
+                refusals << refusal(p, "saveBtn");
+                typeInto(child<QLineEdit>(p, "idEdit"), QStringLiteral("k1_t"));
+                refusals << refusal(p, "saveBtn");
+                stayed = stayed && p->isVisible();
+                press(p, "cancelBtn");
+            }));
+            QComboBox *driver = combo(d, "driverCombo");
+            driver->setFocus();
+            QTest::keyClick(driver, Qt::Key_Down);
+            refusals << refusal(d, "saveBtn");
+            typeInto(child<QLineEdit>(d, "hostEdit"), QStringLiteral("baza"));
+            typeInto(child<QLineEdit>(d, "portEdit"), QStringLiteral("70000"));
+            refusals << refusal(d, "saveBtn");
+            stayed = stayed && d->isVisible();
+            press(d, "cancelBtn");
+        }));
+        QVERIFY(stayed);
+        QCOMPARE(refusals, QStringList({"ID: podaj ID punktu.", refusals.at(1), "Sterownik: wybierz sterownik.",
+                                        "Serwer: podaj adres serwera PostgreSQL.", "Port: „70000” nie jest liczbą od 1 do 65535."}));
+        QVERIFY2(refusals.at(1).startsWith(QStringLiteral("ID „k1/t”: ")), qPrintable(refusals.at(1)));
+        QVERIFY(!w->isModified());
+        QCOMPARE(w->project().monitoring, MonitoringRecord());
+    }
+
+    // A point picked from the controller's catalogue is saved, recorded from
+    // the next pass, and asked about by name before it goes. The window's
+    // export of what was recorded is the command line's, byte for byte, and
+    // runs while the store keeps it waiting.
+    void pointRecordedAndExported()
+    {
+        TempWorkDir dir;
+        const QString folder = dir.filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
+        std::unique_ptr<MainWindow> w(openProject(dir, TestNet::host(7)));
+        QVERIFY(onModal([&] { trigger(w.get(), "actionMonitoring"); }, [&](QWidget *d) {
+            QVERIFY(onModal([&] { click(d, "addBtn"); }, [&](QWidget *p) {
+                typeInto(child<QLineEdit>(p, "idEdit"), QStringLiteral("k1_t"));
+                combo(p, "deviceCombo")->setFocus();
+                QTest::keyClick(combo(p, "deviceCombo"), Qt::Key_Down);
+                QTRY_COMPARE(comboItems(combo(p, "devVarCombo")), QStringList({"kot.t1", "kot.pompa"}));
+                typeInto(combo(p, "devVarCombo"), QStringLiteral("kot.t1"));
+                combo(p, "typeCombo")->setCurrentIndex(3);
+                typeInto(child<QLineEdit>(p, "deadbandEdit"), QStringLiteral("0,5"));
+                press(p, "saveBtn");
+            }));
+            typeInto(child<QSpinBox>(d, "intervalSpin"), QStringLiteral("1"));
+            press(d, "saveBtn");
+        }));
+        QVERIFY(w->isModified());
+        QVERIFY(w->findChild<QAction *>(QStringLiteral("actionHistory"))->isEnabled());
+        trigger(w.get(), "actionSaveProject");
+        QVERIFY(dir.read(QStringLiteral("obiekt/monitoring.xml"))
+                    .contains(R"(<Monitoring interval="1" retentionDays="400" rollupDays="3650">)"
+                              "\n <Store driver=\"sqlite\" path=\"history.sqlite\"/>\n"
+                              R"( <Point id="k1_t" device="K1" devVar="kot.t1" type="temp" description="" unit="" record="change" deadband="0.5" maxGap="0"/>)"));
+
+        const MonitoringRecord record = MonitoringFile::read(folder + MonitoringFile::fileName());
+        auto recorded = [&] {
+            HistoryStore store;
+            QString error;
+            store.openForReading(record.store, folder, record.retentionDays, record.rollupDays, &error);
+            return store.samples(QStringLiteral("k1_t"), 0, QDateTime::currentMSecsSinceEpoch() + 1, &error);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded().size(), 1, 10000);
+        QCOMPARE(recorded().first().value, 21.5);
+        m_sim->controller().variable(QStringLiteral("kot.t1"))->number = 231;
+        QTRY_COMPARE_WITH_TIMEOUT(recorded().size(), 2, 10000);
+
+        QString asked;
+        QVERIFY(onModal([&] { trigger(w.get(), "actionMonitoring"); }, [&](QWidget *d) {
+            child<QTableWidget>(d, "pointsTable")->selectRow(0);
+            Dialogs::presetAnswer(QMessageBox::No);
+            click(d, "removeBtn");
+            asked = Dialogs::shown().last().text;
+            QCOMPARE(child<QTableWidget>(d, "pointsTable")->rowCount(), 1);
+            press(d, "cancelBtn");
+        }));
+        QVERIFY2(asked.contains(QStringLiteral("„k1_t” (K1, kot.t1)")), qPrintable(asked));
+        trigger(w.get(), "actionHistory");
+        QCOMPARE(child<QListWidget>(w->historyExport(), "pointList")->item(0)->checkState(), Qt::Checked);
+        w.reset(); // the recorder lets go of the store
+
+        HistoryExportDialog d;
+        d.setProject(record, folder);
+        d.show();
+        const HistoryExportRange range = d.range();
+        const QStringList span = {"k1_t", "--from", HistoryCsv::timeText(range.fromMs), "--to", HistoryCsv::timeText(range.toMs)};
+        {
+            // A connection that locks the store holds the export back, not the window.
+            QSqlDatabase lock = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+            lock.setDatabaseName(folder + QStringLiteral("history.sqlite"));
+            QVERIFY(lock.open());
+            QSqlQuery(lock).exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+            QVERIFY(QSqlQuery(lock).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            Dialogs::presetPath(dir.filePath(QStringLiteral("surowe.csv")));
+            press(&d, "exportBtn");
+            QTest::qWait(300);
+            QVERIFY(d.isWorking() && child<QProgressBar>(&d, "busyBar")->isVisible());
+            QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("surowe.csv"))));
+            QSqlQuery(lock).exec(QStringLiteral("COMMIT"));
+            lock.close();
+            lock = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isWorking(), 20000);
+        QVERIFY(child<QLabel>(&d, "statusLabel")->text().startsWith(QStringLiteral("Eksport historii: zapisano wierszy: 2 ")));
+        QCOMPARE(dir.read(QStringLiteral("surowe.csv")), cli(QStringList{folder, "export"} + span));
+
+        child<QCheckBox>(&d, "stepCheck")->click();
+        typeInto(child<QSpinBox>(&d, "stepSpin"), QStringLiteral("60"));
+        QVERIFY(exportTo(&d, dir.filePath(QStringLiteral("kroki.csv"))).startsWith(QStringLiteral("Eksport historii: zapisano")));
+        QCOMPARE(dir.read(QStringLiteral("kroki.csv")), cli(QStringList{folder, "export"} + span + QStringList{"--step", "60"}));
+
+        QCOMPARE(exportTo(&d, dir.filePath(QStringLiteral("brak/plik.csv"))).section(QLatin1Char(':'), 0, 1),
+                 QStringLiteral("Eksport historii nieudany: nie można zapisać pliku %1").arg(dir.filePath(QStringLiteral("brak/plik.csv"))));
+        QFile::remove(folder + QStringLiteral("history.sqlite"));
+        QVERIFY(exportTo(&d, dir.filePath(QStringLiteral("x.csv"))).startsWith(QStringLiteral("Eksport historii nieudany: historia niedostępna: brak pliku historii")));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("history.sqlite")) && !QFile::exists(dir.filePath(QStringLiteral("x.csv"))));
+    }
+
+private:
+    SimServer *m_sim = nullptr;
+};
+
+QTEST_MAIN(TestMonitoringDialog)
+#include "tst_monitoringdialog.moc"
