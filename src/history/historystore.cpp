@@ -3,6 +3,7 @@
 #include "historybatch.h"
 #include "historyschema.h"
 #include "monitoringrecord.h"
+#include "postgresprobe.h"
 #include "rollupdeltas.h"
 #include "sqlitefile.h"
 
@@ -17,6 +18,7 @@
 namespace {
 
 const qint64 kDayMs = 24 * RollupDeltas::kHourMs;
+const int kConnectTimeoutS = 10;
 
 QString tr(const char *text)
 {
@@ -159,6 +161,9 @@ bool HistoryStore::configureSqlite(QString *error)
 bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
 {
     m_path.clear();
+    static const std::atomic<bool> never(false);
+    if (!PostgresProbe::answers(store, kConnectTimeoutS * 1000, m_giveUp ? *m_giveUp : never, error))
+        return false;
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
     m_db.setHostName(store.host);
     bool numeric = false;
@@ -169,7 +174,7 @@ bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
     m_db.setUserName(store.user);
     // No password is ever set here: libpq takes it from PGPASSFILE or
     // PGPASSWORD. A server that does not answer must not hold the writer.
-    m_db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    m_db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutS));
     if (m_db.open())
         return true;
     *error = m_db.lastError().text();

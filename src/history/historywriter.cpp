@@ -23,6 +23,7 @@ HistoryWriter::HistoryWriter(const StoreRecord &store, const QString &projectDir
     , m_rollupDays(rollupDays)
     , m_capacity(std::max(1, capacity))
 {
+    m_store.setGiveUp(&m_givingUp);
 }
 
 void HistoryWriter::start()
@@ -54,7 +55,10 @@ void HistoryWriter::append(const QVector<HistorySample> &samples)
 
 void HistoryWriter::finish()
 {
-    flush();
+    if (!m_failing)
+        flush();
+    emit unwritten(qint64(m_buffer.size()));
+    m_buffer.clear();
     m_retry->stop();
     m_daily->stop();
     m_store.close();
