@@ -152,10 +152,12 @@ bool HistoryStore::configureSqlite(QString *error)
     return exec(m_db, QStringLiteral("PRAGMA journal_mode=WAL"), error)
         && exec(m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), error)
         // A pass over many points touches a page of each point's samples and
-        // rollups: kept in memory, they are not read again for the next pass;
-        // checkpoints seldom, a page written by many passes goes to the file once.
-        && exec(m_db, QStringLiteral("PRAGMA cache_size=-32768"), error)
-        && exec(m_db, QStringLiteral("PRAGMA wal_autocheckpoint=8192"), error);
+        // rollups, three pages a point: the cache holds them for 10,000 points
+        // (taken only as used), so that the next pass does not read them again;
+        // the log holds several such passes before a checkpoint, so that a page
+        // written by many passes goes to the file once.
+        && exec(m_db, QStringLiteral("PRAGMA cache_size=-131072"), error)
+        && exec(m_db, QStringLiteral("PRAGMA wal_autocheckpoint=30000"), error);
 }
 
 bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
