@@ -30,6 +30,7 @@ const int kPasses = 100;
 const qint64 kInterval = 10000;
 const qint64 kDay = 24 * 3600 * 1000LL;
 const int kSteps = 1920;
+const int kHistoryHours = 2;
 
 QTextStream out(stdout);
 
@@ -82,14 +83,46 @@ qint64 samplesTableBytes(const StoreRecord &record, const QString &dir)
     return bytes;
 }
 
+QString pointName(int points, int p)
+{
+    return QStringLiteral("obj%1.s%2.t").arg(points).arg(p);
+}
+
+// kHistoryHours of every point's samples before start, point after point,
+// so that the passes write into a store that has a history already, as a
+// site's has: each point's latest samples on pages of their own.
+bool writeHistory(HistoryStore &store, qint64 start, int points)
+{
+    QElapsedTimer t;
+    t.start();
+    const qint64 perPoint = kHistoryHours * 3600 * 1000 / kInterval;
+    QVector<HistorySample> samples;
+    QString error;
+    for (int p = 0; p < points; ++p) {
+        for (qint64 i = perPoint; i > 0; --i) {
+            samples.append({pointName(points, p), start - i * kInterval, reading(p + i), {}});
+            if (samples.size() == kPass || (p == points - 1 && i == 1)) {
+                if (!store.write(samples, &error))
+                    return fail("history", error);
+                samples.clear();
+            }
+        }
+    }
+    out << "  history before the passes: " << kHistoryHours << " h of " << points << " points ("
+        << perPoint * points << " samples) written in " << t.nsecsElapsed() / 1e9 << " s\n";
+    return true;
+}
+
 // Passes of kPass samples over points points, each pass kPass / points
-// consecutive times of each.
+// consecutive times of each, into a store with a history of those points.
 bool writeRate(const StoreRecord &record, const QString &dir, const qint64 start, int points)
 {
     HistoryStore store;
     QString error;
     if (!store.open(record, dir, 0, 0, &error))
         return fail("open", error);
+    if (!writeHistory(store, start, points))
+        return false;
     QVector<double> passMs;
     for (int pass = 0; pass < kPasses; ++pass) {
         QVector<HistorySample> samples;
@@ -98,7 +131,7 @@ bool writeRate(const StoreRecord &record, const QString &dir, const qint64 start
         for (int p = 0; p < points; ++p) {
             for (int i = 0; i < times; ++i) {
                 const qint64 n = qint64(pass) * times + i;
-                samples.append({QStringLiteral("obj%1.s%2.t").arg(points).arg(p), start + n * kInterval,
+                samples.append({pointName(points, p), start + n * kInterval,
                                 reading(p + n), {}});
             }
         }
@@ -108,13 +141,12 @@ bool writeRate(const StoreRecord &record, const QString &dir, const qint64 start
             return fail("write", error);
         passMs.append(t.nsecsElapsed() / 1e6);
     }
-    // The first pass also adds the points.
     const double first = passMs.takeFirst();
     const double seconds = std::accumulate(passMs.cbegin(), passMs.cend(), 0.0) / 1000;
     std::sort(passMs.begin(), passMs.end());
     out << "  written: " << kPasses << " passes of " << kPass << " samples (" << points << " points): "
         << qRound(passMs.size() * kPass / seconds) << " samples/s after the first pass (" << first
-        << " ms, the points added); a pass: median " << passMs.at(passMs.size() / 2) << " ms ("
+        << " ms); a pass: median " << passMs.at(passMs.size() / 2) << " ms ("
         << qRound(kPass / passMs.at(passMs.size() / 2) * 1000) << " samples/s), slowest " << passMs.last()
         << " ms\n";
     out.flush();

@@ -737,6 +737,10 @@
         <source> znów odpowiada</source>
         <translation> responds again</translation>
     </message>
+    <message>
+        <source>Historia niedostępna: nie zapisano próbek: %1</source>
+        <translation>History unavailable: samples not written: %1</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -1104,6 +1108,17 @@
     <message>
         <source>Nieprawidłowa nazwa katalogu: </source>
         <translation>Invalid folder name: </translation>
+    </message>
+</context>
+<context>
+    <name>PostgresProbe</name>
+    <message>
+        <source>zamykanie: próba połączenia z serwerem PostgreSQL przerwana</source>
+        <translation>closing: the connection attempt to the PostgreSQL server was given up</translation>
+    </message>
+    <message>
+        <source>serwer PostgreSQL %1 nie odpowiada</source>
+        <translation>PostgreSQL server %1 does not answer</translation>
     </message>
 </context>
 <context>

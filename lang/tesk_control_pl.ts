@@ -737,6 +737,10 @@
         <source> znów odpowiada</source>
         <translation> znów odpowiada</translation>
     </message>
+    <message>
+        <source>Historia niedostępna: nie zapisano próbek: %1</source>
+        <translation>Historia niedostępna: nie zapisano próbek: %1</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -1104,6 +1108,17 @@
     <message>
         <source>Nieprawidłowa nazwa katalogu: </source>
         <translation>Nieprawidłowa nazwa katalogu: </translation>
+    </message>
+</context>
+<context>
+    <name>PostgresProbe</name>
+    <message>
+        <source>zamykanie: próba połączenia z serwerem PostgreSQL przerwana</source>
+        <translation>zamykanie: próba połączenia z serwerem PostgreSQL przerwana</translation>
+    </message>
+    <message>
+        <source>serwer PostgreSQL %1 nie odpowiada</source>
+        <translation>serwer PostgreSQL %1 nie odpowiada</translation>
     </message>
 </context>
 <context>

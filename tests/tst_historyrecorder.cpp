@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -37,6 +38,7 @@ private slots:
     void buffersWhileStoreIsAway_data();
     void buffersWhileStoreIsAway();
     void stopWritesWhatWasRecorded();
+    void stopDoesNotWaitForAServerThatNeverAnswers();
     void killedWhileWritingLosesOnlyThePassInFlight();
 };
 
@@ -103,6 +105,28 @@ void HistoryRecorderTest::stopWritesWhatWasRecorded()
     }
     QString error;
     QCOMPARE(readAll(backend.record(), backend.projectDir(), "p", &error), batch(0, 5000));
+}
+
+// A loopback port that takes connections and never says a word: the
+// connection attempt would wait its whole 10 s time-out. Closing gives up
+// at once and tells what it could not write.
+void HistoryRecorderTest::stopDoesNotWaitForAServerThatNeverAnswers()
+{
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    StoreRecord record;
+    record.driver = QStringLiteral("postgresql");
+    record.host = QStringLiteral("127.0.0.1");
+    record.port = QString::number(silent.serverPort());
+    record.database = record.user = QStringLiteral("tesk");
+    HistoryRecorder recorder(record, QDir::tempPath(), 0, 0, 100);
+    recorder.record(batch(0, 20));
+    QTest::qWait(300);
+    QElapsedTimer closing;
+    closing.start();
+    QCOMPARE(recorder.stop(), qint64(20));
+    QVERIFY2(closing.elapsed() < 5000, qPrintable(QString::number(closing.elapsed())));
+    QCOMPARE(recorder.stop(), qint64(0));
 }
 
 // A writer killed with SIGKILL in the middle of its passes: every pass it

@@ -32,10 +32,18 @@ void HistoryRecorder::record(const QVector<HistorySample> &samples)
         writer, [writer, samples] { writer->append(samples); }, Qt::QueuedConnection);
 }
 
-void HistoryRecorder::stop()
+qint64 HistoryRecorder::stop()
 {
     if (!m_thread.isRunning())
-        return;
+        return 0;
+    qint64 unwritten = 0;
+    // Direct: the writer is gone once its thread ends.
+    const auto told = connect(
+        m_writer, &HistoryWriter::unwritten, this, [&unwritten](qint64 count) { unwritten = count; },
+        Qt::DirectConnection);
+    m_writer->giveUp();
     QMetaObject::invokeMethod(m_writer, &HistoryWriter::finish, Qt::QueuedConnection);
     m_thread.wait();
+    disconnect(told);
+    return unwritten;
 }

@@ -26,7 +26,9 @@ public:
 
     void record(const QVector<HistorySample> &samples);
     // Writes what it can and ends the thread; record() does nothing after.
-    void stop();
+    // A store that is away (or being connected to) is not waited for:
+    // returns the samples that could not be written.
+    qint64 stop();
     // Samples dropped from the full buffer so far.
     qint64 droppedSamples() const { return m_dropped; }
 

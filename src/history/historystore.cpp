@@ -3,6 +3,7 @@
 #include "historybatch.h"
 #include "historyschema.h"
 #include "monitoringrecord.h"
+#include "postgresprobe.h"
 #include "rollupdeltas.h"
 #include "sqlitefile.h"
 
@@ -17,6 +18,7 @@
 namespace {
 
 const qint64 kDayMs = 24 * RollupDeltas::kHourMs;
+const int kConnectTimeoutS = 10;
 
 QString tr(const char *text)
 {
@@ -175,15 +177,20 @@ bool HistoryStore::configureSqlite(QString *error)
     return exec(m_db, QStringLiteral("PRAGMA journal_mode=WAL"), error)
         && exec(m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), error)
         // A pass over many points touches a page of each point's samples and
-        // rollups: kept in memory, they are not read again for the next pass;
-        // checkpoints seldom, a page written by many passes goes to the file once.
-        && exec(m_db, QStringLiteral("PRAGMA cache_size=-32768"), error)
-        && exec(m_db, QStringLiteral("PRAGMA wal_autocheckpoint=8192"), error);
+        // rollups, three pages a point: the cache holds them for 10,000 points
+        // (taken only as used), so that the next pass does not read them again;
+        // the log holds several such passes before a checkpoint, so that a page
+        // written by many passes goes to the file once.
+        && exec(m_db, QStringLiteral("PRAGMA cache_size=-131072"), error)
+        && exec(m_db, QStringLiteral("PRAGMA wal_autocheckpoint=30000"), error);
 }
 
 bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
 {
     m_path.clear();
+    static const std::atomic<bool> never(false);
+    if (!PostgresProbe::answers(store, kConnectTimeoutS * 1000, m_giveUp ? *m_giveUp : never, error))
+        return false;
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
     m_db.setHostName(store.host);
     bool numeric = false;
@@ -194,7 +201,7 @@ bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
     m_db.setUserName(store.user);
     // No password is ever set here: libpq takes it from PGPASSFILE or
     // PGPASSWORD. A server that does not answer must not hold the writer.
-    m_db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    m_db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutS));
     if (m_db.open())
         return true;
     *error = m_db.lastError().text();

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <atomic>
 #include <functional>
 
 struct StoreRecord;
@@ -40,6 +41,9 @@ public:
     // What open() had to do to succeed, for the operator: a file that could
     // not be read as a database is kept aside under a new name.
     QString lastWarning() const { return m_warning; }
+    // A connection attempt to a server gives up as soon as *flag is true
+    // (the program is closing); the flag outlives the store.
+    void setGiveUp(const std::atomic<bool> *flag) { m_giveUp = flag; }
 
     // One transaction: all of the samples, or none.
     bool write(const QVector<HistorySample> &samples, QString *error);
@@ -79,4 +83,5 @@ private:
     QString m_warning;
     int m_retentionDays = 0;
     int m_rollupDays = 0;
+    const std::atomic<bool> *m_giveUp = nullptr;
 };

@@ -28,6 +28,7 @@ HistoryWriter::HistoryWriter(const StoreRecord &store, const QString &projectDir
     , m_rollupDays(rollupDays)
     , m_capacity(std::max(1, capacity))
 {
+    m_store.setGiveUp(&m_givingUp);
 }
 
 void HistoryWriter::start()
@@ -63,7 +64,10 @@ void HistoryWriter::append(const QVector<HistorySample> &samples)
 
 void HistoryWriter::finish()
 {
-    flush();
+    if (!m_retry->isActive()) // a store known away is not tried again
+        flush();
+    emit unwritten(qint64(m_buffer.size()));
+    m_buffer.clear();
     m_retry->stop();
     m_daily->stop();
     m_steady->stop();

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <atomic>
 #include <deque>
 
 class QTimer;
@@ -26,14 +27,21 @@ public:
     // All three run on the worker thread.
     void start();
     void append(const QVector<HistorySample> &samples);
-    // Writes what it can, closes the store and ends the thread.
+    // Writes what it can, closes the store and ends the thread. A store
+    // known to be away is not waited for: what is left is told by
+    // unwritten().
     void finish();
+    // From any thread: a connection attempt in flight, and any after it,
+    // gives up at once, so that finish() comes without delay.
+    void giveUp() { m_givingUp = true; }
 
 signals:
     void unavailable(const QString &reason, const QDateTime &sinceUtc);
     void available();
     void warning(const QString &text);
     void dropped(qint64 total);
+    // Emitted by finish(): samples that were still buffered and not written.
+    void unwritten(qint64 count);
 
 private:
     void flush();
@@ -52,6 +60,7 @@ private:
     qint64 m_dropped = 0;
     bool m_failing = false;
     bool m_purgeDue = true;
+    std::atomic<bool> m_givingUp{false};
     QTimer *m_retry = nullptr;
     QTimer *m_daily = nullptr;
     QTimer *m_steady = nullptr;    // a store that failed soon after it came back

@@ -58,11 +58,16 @@ void MainWindow::warnOfUnlistedControllers()
     }
 }
 
-// What is still buffered is written before the recorder goes.
+// What is still buffered is written before the recorder goes, unless the
+// store is away: then the window does not wait for it, and the log says
+// what was lost.
 void MainWindow::stopMonitoring()
 {
     m_monitor->stop();
     m_silentControllers.clear();
+    const qint64 unwritten = m_history ? m_history->stop() : 0;
+    if (unwritten > 0)
+        writeLog(tr("Historia niedostępna: nie zapisano próbek: %1").arg(unwritten), LogEntry::Warning);
     delete m_history;
     m_history = nullptr;
     m_historyStopped->hide();

@@ -244,10 +244,14 @@ bool MainWindow::confirmUnsavedChanges()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (confirmUnsavedChanges())
+    if (confirmUnsavedChanges()) {
+        // Before the window goes, so that the log still takes what the
+        // history could not write.
+        stopMonitoring();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::menuShowProjectEditDialog()
