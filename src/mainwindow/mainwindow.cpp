@@ -18,6 +18,7 @@
 #include "ui_mainwindow.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTextCodec>
 #include <QTimer>
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     writeLog(tr("Uruchomiono program, logowanie rozpoczęte"), LogEntry::Info);
     createToolBar();
+    fitToolBar();
     connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
     createReaderAndWriter();
     createMonitor(); // the project opened at start is watched at once
@@ -121,6 +123,17 @@ QAction *MainWindow::addToolAction(const QString &name, const QString &text, con
     QAction *action = ui->mainToolBar->addAction(QIcon(icon), text);
     action->setObjectName(name);
     return action;
+}
+
+// The window opens wide enough for every tool bar label where the screen
+// allows, so that no action hides behind the extension button.
+void MainWindow::fitToolBar()
+{
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_ToolBarFrameWidth) + 24;
+    const int wanted = ui->mainToolBar->sizeHint().width() + margins;
+    const int room = screen()->availableGeometry().width();
+    if (wanted > width())
+        resize(qMin(wanted, room), height());
 }
 
 void MainWindow::createToolBar()

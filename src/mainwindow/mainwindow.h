@@ -118,6 +118,7 @@ protected:
 private:
     // Shell, settings and log.
     void createToolBar();
+    void fitToolBar();
     QAction *addToolAction(const QString &name, const QString &text, const QString &icon);
     QDeclarativeZoomPan *createSchemeView();
     QLabel *addStatusAlert(const QString &objectName);

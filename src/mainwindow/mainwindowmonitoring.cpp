@@ -107,7 +107,8 @@ HistoryExportDialog *MainWindow::createHistoryExport()
 
 void MainWindow::menuShowHistoryDialog()
 {
-    m_historyExport->setProject(m_project.monitoring, m_project.location);
+    if (!m_historyExport->isVisible()) // an open window keeps the operator's choices
+        m_historyExport->setProject(m_project.monitoring, m_project.location);
     m_historyExport->show();
     m_historyExport->raise();
     m_historyExport->activateWindow();

@@ -15,6 +15,7 @@ HistoryExportDialog::HistoryExportDialog(QWidget *parent)
 {
     ui->setupUi(this);
     ui->busyBar->hide();
+    connect(ui->toEdit, &QDateTimeEdit::dateTimeChanged, this, [this] { m_toIsNow = false; });
 }
 
 // The program may close while an export runs: the file is finished first.
@@ -42,6 +43,7 @@ void HistoryExportDialog::setProject(const MonitoringRecord &record, const QStri
     const QDateTime now = QDateTime::currentDateTime();
     ui->toEdit->setDateTime(now);
     ui->fromEdit->setDateTime(now.addDays(-1));
+    m_toIsNow = true;
     ui->statusLabel->clear();
 }
 
@@ -75,8 +77,14 @@ void HistoryExportDialog::on_noneBtn_clicked()
     checkAll(false);
 }
 
+// An end the operator left as it was offered is the present: the newest
+// samples are in the file, and the field shows the end exported.
 void HistoryExportDialog::on_exportBtn_clicked()
 {
+    if (m_toIsNow) {
+        ui->toEdit->setDateTime(QDateTime::currentDateTime());
+        m_toIsNow = true;
+    }
     const HistoryExportRange r = range();
     QString problem;
     if (r.points.isEmpty())

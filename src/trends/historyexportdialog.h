@@ -50,4 +50,5 @@ private:
     QString m_projectDir;
     QString m_lastPath;
     QThread *m_job = nullptr;
+    bool m_toIsNow = true; // the end of the range not edited since it was offered
 };
