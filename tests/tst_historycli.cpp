@@ -1,5 +1,6 @@
 #include "historycsv.h"
 #include "historystore.h"
+#include "historytool.h"
 #include "monitoringfile.h"
 #include "tempworkdir.h"
 #include "testpaths.h"
@@ -15,22 +16,6 @@ qint64 at(const char *iso)
     qint64 ms = 0;
     HistoryCsv::parseTime(QString::fromLatin1(iso), &ms);
     return ms;
-}
-
-struct Run
-{
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(TestPaths::buildDir() + QStringLiteral("/tools/history/tesk-history"), arguments);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
 }
 
 // A monitored project folder with points a and b in the store.
@@ -83,7 +68,7 @@ void TestHistoryCli::exportAndStats()
 {
     TempWorkDir dir;
     const QString folder = project(dir, "p", m_samples);
-    Run r = cli({folder, "export"});
+    HistoryToolRun r = runHistoryTool({folder, "export"});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("time,point,value,quality\n"
                                "2026-12-06T23:59:59.500Z,a,20.5,good\n"
@@ -93,16 +78,16 @@ void TestHistoryCli::exportAndStats()
                                "2026-12-07T00:00:05.000Z,b,1,good\n"
                                "2026-12-07T00:00:15.000Z,b,,missing\n"));
     // A date alone is its midnight; the end is not included.
-    r = cli({folder, "export", "a", "--from", "2026-12-07", "--to", "2026-12-07T00:00:21.123Z"});
+    r = runHistoryTool({folder, "export", "a", "--from", "2026-12-07", "--to", "2026-12-07T00:00:21.123Z"});
     QCOMPARE(r.out, QByteArray("time,point,value,quality\n2026-12-07T00:00:01.000Z,a,21,good\n"
                                "2026-12-07T00:00:11.000Z,a,,noanswer\n"));
     // Steps of ten seconds: only those with good values (an error's is not one).
-    r = cli({folder, "export", "a", "--from", "2026-12-06T23:59:50Z", "--to", "2026-12-07T00:00:30Z", "--step", "10"});
+    r = runHistoryTool({folder, "export", "a", "--from", "2026-12-06T23:59:50Z", "--to", "2026-12-07T00:00:30Z", "--step", "10"});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("time,point,min,max,avg,count\n"
                                "2026-12-06T23:59:50.000Z,a,20.5,20.5,20.5,1\n"
                                "2026-12-07T00:00:00.000Z,a,21,21,21,1\n"));
-    r = cli({folder, "stats"});
+    r = runHistoryTool({folder, "stats"});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.startsWith("points: 2\nsamples: 6\nfirst: 2026-12-06T23:59:59.500Z\nlast: 2026-12-07T00:00:21.123Z\n"
                               "bytes on disk: "),
@@ -114,12 +99,12 @@ void TestHistoryCli::importRoundTrip()
     TempWorkDir dir;
     const QString from = project(dir, "from", m_samples);
     const QString to = project(dir, "to", {});
-    const QByteArray exported = cli({from, "export"}).out;
+    const QByteArray exported = runHistoryTool({from, "export"}).out;
     dir.write("export.csv", exported);
-    const Run r = cli({to, "import", dir.filePath("export.csv")});
+    const HistoryToolRun r = runHistoryTool({to, "import", dir.filePath("export.csv")});
     QCOMPARE(r.status, 0);
-    QCOMPARE(cli({to, "export"}).out, exported);
-    QCOMPARE(cli({to, "export", "--step", "60"}).out, cli({from, "export", "--step", "60"}).out);
+    QCOMPARE(runHistoryTool({to, "export"}).out, exported);
+    QCOMPARE(runHistoryTool({to, "export", "--step", "60"}).out, runHistoryTool({from, "export", "--step", "60"}).out);
 }
 
 // Each refused with a message and status 2, and nothing written.
@@ -141,11 +126,11 @@ void TestHistoryCli::refusals()
                                       {dir.filePath("plain"), "stats"},
                                       {folder}};
     for (const QStringList &c : cases) {
-        const Run r = cli(c);
+        const HistoryToolRun r = runHistoryTool(c);
         QVERIFY2(r.status == 2 && r.out.isEmpty() && r.err.startsWith(c.size() > 1 ? "tesk-history: " : "usage: "),
                  qPrintable(c.join(' ') + ": " + r.err));
     }
-    QVERIFY(cli({folder, "stats"}).out.contains("samples: 0\n"));
+    QVERIFY(runHistoryTool({folder, "stats"}).out.contains("samples: 0\n"));
     QVERIFY(!QFile::exists(dir.filePath("plain/history.sqlite")));
 }
 

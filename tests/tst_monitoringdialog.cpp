@@ -2,6 +2,7 @@
 #include "historycsv.h"
 #include "historyexportdialog.h"
 #include "historystore.h"
+#include "historytool.h"
 #include "mainwindow.h"
 #include "monitoringedit.h"
 #include "monitoringfile.h"
@@ -13,7 +14,6 @@
 #include "testpaths.h"
 #include "variablecatalogrequest.h"
 
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -55,14 +55,6 @@ void typeInto(QWidget *field, const QString &text)
     else
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
-}
-
-QByteArray cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(TestPaths::buildDir() + QStringLiteral("/tools/history/tesk-history"), arguments);
-    p.waitForFinished(30000);
-    return p.readAllStandardOutput();
 }
 
 // Runs an export from the window to path; the status it ends with.
@@ -215,12 +207,12 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!d.isWorking(), 20000);
         QVERIFY(child<QLabel>(&d, "statusLabel")->text().startsWith(QStringLiteral("Eksport historii: zapisano wierszy: 2 ")));
-        QCOMPARE(dir.read(QStringLiteral("surowe.csv")), cli(QStringList{folder, "export"} + span));
+        QCOMPARE(dir.read(QStringLiteral("surowe.csv")), runHistoryTool(QStringList{folder, "export"} + span).out);
 
         child<QCheckBox>(&d, "stepCheck")->click();
         typeInto(child<QSpinBox>(&d, "stepSpin"), QStringLiteral("60"));
         QVERIFY(exportTo(&d, dir.filePath(QStringLiteral("kroki.csv"))).startsWith(QStringLiteral("Eksport historii: zapisano")));
-        QCOMPARE(dir.read(QStringLiteral("kroki.csv")), cli(QStringList{folder, "export"} + span + QStringList{"--step", "60"}));
+        QCOMPARE(dir.read(QStringLiteral("kroki.csv")), runHistoryTool(QStringList{folder, "export"} + span + QStringList{"--step", "60"}).out);
         QVERIFY(d.range().toMs >= range.toMs + 300); // an end left as offered is the present at each export
 
         QCOMPARE(exportTo(&d, dir.filePath(QStringLiteral("brak/plik.csv"))).section(QLatin1Char(':'), 0, 1),
