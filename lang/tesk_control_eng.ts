@@ -1352,6 +1352,20 @@
     </message>
 </context>
 <context>
+    <name>SqliteStatement</name>
+    <message>
+        <source>brak połączenia z plikiem historii</source>
+        <translation>no connection to the history file</translation>
+    </message>
+</context>
+<context>
+    <name>StagedPasses</name>
+    <message>
+        <source>uszkodzony zapis ostatnich przebiegów w historii</source>
+        <translation>the record of the latest passes in the history is damaged</translation>
+    </message>
+</context>
+<context>
     <name>StaleStrip</name>
     <message>
         <source>ostatnia poprawna odpowiedź: </source>

@@ -1352,6 +1352,20 @@
     </message>
 </context>
 <context>
+    <name>SqliteStatement</name>
+    <message>
+        <source>brak połączenia z plikiem historii</source>
+        <translation>brak połączenia z plikiem historii</translation>
+    </message>
+</context>
+<context>
+    <name>StagedPasses</name>
+    <message>
+        <source>uszkodzony zapis ostatnich przebiegów w historii</source>
+        <translation>uszkodzony zapis ostatnich przebiegów w historii</translation>
+    </message>
+</context>
+<context>
     <name>StaleStrip</name>
     <message>
         <source>ostatnia poprawna odpowiedź: </source>

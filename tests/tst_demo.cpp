@@ -252,11 +252,15 @@ void TestDemo::pointsOfAnUnlistedControllerAreNamedOnce()
     const int from = logTexts(m_window.data()).size();
     m_window->menuShowDeviceManagemenetDialog();
     QVERIFY(driver.ran());
+    // Passes before the change may have said anything of a slow AHU.
+    const int changed = logTexts(m_window.data()).size();
     QSignalSpy monitored(m_window->monitor(), &SiteMonitor::passDone);
     QTRY_VERIFY_WITH_TIMEOUT(monitored.size() > 0, 10000);
-    const QStringList log = logTexts(m_window.data(), from);
-    QCOMPARE(log.filter(QRegularExpression("^Monitorowanie.*AHU")).size(), 1); // the shown scheme says its own
-    QVERIFY(log.contains("Monitorowanie: sterownika AHU nie ma na liście sterowników, jego punkty nie są odczytywane"));
+    QCOMPARE(logTexts(m_window.data(), from)
+                 .count("Monitorowanie: sterownika AHU nie ma na liście sterowników, jego punkty nie są odczytywane"),
+             1);
+    // The shown scheme says its own.
+    QVERIFY(logTexts(m_window.data(), changed).filter(QRegularExpression("^Monitorowanie.*AHU")).isEmpty());
 }
 
 QTEST_MAIN(TestDemo)

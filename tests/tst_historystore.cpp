@@ -1,4 +1,5 @@
 #include "historybackend.h"
+#include "historydialect.h"
 #include "historystore.h"
 
 #include <QDateTime>
@@ -61,6 +62,8 @@ private slots:
     void stepsFromRawAndRollupsAgree();
     void purgeKeepsWhatIsWithinRetention_data() { backends(); }
     void purgeKeepsWhatIsWithinRetention();
+    void stagedPassesReadAsFolded();
+    void earlierSchemaMigrated();
     void unreadableFileKeptAside();
     void foreignFilesLeftAlone();
 
@@ -255,6 +258,83 @@ void HistoryStoreTest::purgeKeepsWhatIsWithinRetention()
 
 // Garbage where the store should be is kept aside, never overwritten, and
 // a new store takes its place.
+// What a reader beside the writer gets, before a fold, across one, and
+// after one made on reopening: the same samples, steps and counts.
+void HistoryStoreTest::stagedPassesReadAsFolded()
+{
+    HistoryBackend backend(false);
+    const qint64 t0 = recentHour();
+    QVector<HistorySample> written;
+    QString error;
+    HistoryStore reader;
+    const auto readsAsWritten = [&] {
+        const qint64 toMs = written.last().timeMs + 1;
+        QVERIFY2(reader.openForReading(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+        QCOMPARE(reader.samples("a", t0, toMs, &error) + reader.samples("b", t0, toMs, &error), written);
+        const auto steps = reader.steps("a", t0, toMs, 2, &error);
+        QCOMPARE(steps[0].count + steps[1].count, qint64(written.size() / 2));
+        QCOMPARE(steps[0].min, 0.0);
+        QCOMPARE(steps[1].max, double(written.size() / 2 - 1));
+        HistoryStats stats;
+        QVERIFY(reader.stats(&stats, &error));
+        QCOMPARE(stats.samples, written.size());
+        QCOMPARE(stats.lastMs, written.last().timeMs);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        reader.close();
+    };
+    const auto stagedRows = [&] {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "peek");
+        db.setDatabaseName(backend.dir().filePath("history.sqlite"));
+        QSqlQuery query(db.open() ? db : QSqlDatabase());
+        const int rows = query.exec("SELECT count(*) FROM recent") && query.next() ? query.value(0).toInt() : -1;
+        query = QSqlQuery();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("peek");
+        return rows;
+    };
+    {
+        OPEN(writer, backend, 0, 0);
+        for (int pass = 0; pass < 100; ++pass) {
+            const qint64 t = t0 + pass * 10000;
+            const QVector<HistorySample> samples{good("a", t, pass), {"b", t, 0, Quality::NoAnswer}};
+            QVERIFY2(writer.write(samples, &error), qPrintable(error));
+            written.insert(pass, samples.first());
+            written.append(samples.last());
+            if (pass == 10) {
+                QCOMPARE(stagedRows(), 11);
+                readsAsWritten();
+            }
+        }
+        QVERIFY(stagedRows() < 100);
+        readsAsWritten();
+    }
+    HistoryStore writer;
+    QVERIFY(writer.open(backend.record(), backend.projectDir(), 0, 0, &error));
+    QCOMPARE(stagedRows(), 0);
+    readsAsWritten();
+}
+
+// A store written by the version before staging opens with its samples.
+void HistoryStoreTest::earlierSchemaMigrated()
+{
+    HistoryBackend backend(false);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
+        db.setDatabaseName(backend.dir().filePath("history.sqlite"));
+        QVERIFY(db.open());
+        QStringList sql = HistoryDialect().schemaVersion1();
+        sql << "CREATE TABLE schema_version (version INTEGER NOT NULL)" << "INSERT INTO schema_version VALUES (1)"
+            << "INSERT INTO points VALUES (1, 'p')" << "INSERT INTO samples VALUES (1, 5000, 2150, 0)";
+        for (const QString &statement : sql)
+            QVERIFY(QSqlQuery(db).exec(statement));
+    }
+    QSqlDatabase::removeDatabase("v1");
+    OPEN(store, backend, 0, 0);
+    QString error;
+    QVERIFY(store.write({good("p", 6000, 3)}, &error));
+    QCOMPARE(store.samples("p", 0, 10000, &error), (QVector<HistorySample>{good("p", 5000, 21.5), good("p", 6000, 3)}));
+}
+
 void HistoryStoreTest::unreadableFileKeptAside()
 {
     HistoryBackend backend(false);

@@ -5,8 +5,6 @@
 #include "statementcache.h"
 
 #include <QHash>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -111,13 +109,14 @@ bool HistoryBatch::insertRows(const Row *rows, int count, QString *error)
         values << rows[i].point << s.timeMs
                << (s.hasValue() ? m_dialect.encode(s.value) : QVariant(QVariant::Double)) << int(s.quality);
     }
-    QSqlQuery *query = run(QStringLiteral("INSERT INTO samples (point, t, value, quality) VALUES %1"
+    int inserted = 0;
+    if (!m_statements.exec(m_db,
+                           QStringLiteral("INSERT INTO samples (point, t, value, quality) VALUES %1"
                                           " ON CONFLICT (point, t) DO NOTHING")
                                .arg(placeholders(count, 4)),
-                           values, error);
-    if (!query)
+                           values, &inserted, error))
         return false;
-    const bool allNew = query->numRowsAffected() == count;
+    const bool allNew = inserted == count;
     for (int i = 0; i < count; ++i) {
         const Row &row = rows[i];
         if (allNew) {
@@ -194,18 +193,6 @@ bool HistoryBatch::recomputeHour(const Key &hour, QString *error)
 
 bool HistoryBatch::exec(const QString &sql, const QVector<QVariant> &values, QString *error)
 {
-    return run(sql, values, error) != nullptr;
-}
-
-QSqlQuery *HistoryBatch::run(const QString &sql, const QVector<QVariant> &values, QString *error)
-{
-    QSqlQuery *query = m_statements.get(m_db, sql, error);
-    if (!query)
-        return nullptr;
-    for (int i = 0; i < values.size(); ++i)
-        query->bindValue(i, values.at(i));
-    if (query->exec())
-        return query;
-    *error = query->lastError().text();
-    return nullptr;
+    int affected = 0;
+    return m_statements.exec(m_db, sql, values, &affected, error);
 }

@@ -11,7 +11,6 @@
 class HistoryDialect;
 class HistoryPoints;
 class StatementCache;
-class QSqlQuery;
 
 // One batch of samples, written inside the caller's transaction: the raw
 // samples, a repeated point and time replacing the sample there, and the
@@ -42,7 +41,6 @@ private:
     bool recomputeMinute(const Key &minute, QString *error);
     bool recomputeHour(const Key &hour, QString *error);
     bool exec(const QString &sql, const QVector<QVariant> &values, QString *error);
-    QSqlQuery *run(const QString &sql, const QVector<QVariant> &values, QString *error);
 
     QSqlDatabase &m_db;
     const HistoryDialect &m_dialect;

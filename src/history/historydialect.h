@@ -23,6 +23,8 @@ public:
     bool isPostgres() const { return m_postgres; }
     // The statements that make the tables of schema version 1.
     QStringList schemaVersion1() const;
+    // Version 2 adds the passes staged before they are folded in.
+    QStringList schemaVersion2() const;
     // The two-argument minimum and maximum of SQL values.
     QString least() const { return m_postgres ? QStringLiteral("LEAST") : QStringLiteral("min"); }
     QString greatest() const { return m_postgres ? QStringLiteral("GREATEST") : QStringLiteral("max"); }

@@ -15,6 +15,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 const qint64 kDayMs = 24 * RollupDeltas::kHourMs;
@@ -46,6 +49,15 @@ bool exec(QSqlDatabase &db, const QString &sql, QString *error)
         return true;
     *error = query.lastError().text();
     return false;
+}
+
+void addToStep(HistoryStep *step, double value)
+{
+    const double sum = step->count ? step->avg * double(step->count) : 0;
+    step->min = step->count ? qMin(step->min, value) : value;
+    step->max = step->count ? qMax(step->max, value) : value;
+    step->count += 1;
+    step->avg = (sum + value) / double(step->count);
 }
 
 QString notOpen()
@@ -98,7 +110,10 @@ bool HistoryStore::openAs(bool reading, const StoreRecord &store, const QString 
     m_dialect = HistoryDialect(store.isPostgres());
     const bool opened =
         store.isPostgres() ? openPostgres(store, error) : openSqlite(store, projectDir, reading, error);
-    if (opened && usable(reading, store.isPostgres(), error) && m_points.load(m_db, error))
+    // A writer folds what an earlier one left staged, so that it never
+    // piles up across sessions.
+    if (opened && usable(reading, store.isPostgres(), error) && m_points.load(m_db, error)
+        && (reading || transact([this](QString *why) { return fold(why); }, error)))
         return true;
     close();
     return false;
@@ -224,21 +239,118 @@ bool HistoryStore::transact(const std::function<bool(QString *)> &work, QString 
         *error = m_db.lastError().text();
     }
     m_db.rollback();
-    // Keys of points added in the transaction are gone with it.
+    // Keys of points added in the transaction are gone with it, and so are
+    // the passes it staged or folded.
     QString ignored;
     m_points.load(m_db, &ignored);
+    m_staged.load(m_db, &ignored);
+    m_newest.clear();
     return false;
 }
 
+// On SQLite a pass is staged. A server keeps pages of many points dirty in
+// its own memory and writes them later, so that a pass goes straight in.
 bool HistoryStore::write(const QVector<HistorySample> &samples, QString *error)
 {
-    return transact([&](QString *why) { return HistoryBatch(m_db, m_dialect, m_points, m_statements).write(samples, why); },
-                    error);
+    if (m_dialect.isPostgres())
+        return transact([&](QString *why) { return writeBatch(samples, why); }, error);
+    return transact([&](QString *why) { return stage(samples, why); }, error);
 }
 
+// Imported samples may be of any time: they go straight in, after what is
+// staged, so that a staged sample never shadows an imported one.
 bool HistoryStore::importSamples(const QVector<HistorySample> &samples, QString *error)
 {
-    return write(samples, error);
+    return transact([&](QString *why) { return fold(why) && writeBatch(samples, why); }, error);
+}
+
+bool HistoryStore::writeBatch(const QVector<HistorySample> &samples, QString *error)
+{
+    return HistoryBatch(m_db, m_dialect, m_points, m_statements).write(samples, error);
+}
+
+bool HistoryStore::stage(const QVector<HistorySample> &samples, QString *error)
+{
+    QVector<StagedPasses::Sample> keyed;
+    keyed.reserve(samples.size());
+    for (const HistorySample &s : samples) {
+        const int point = m_points.ensure(m_db, s.point, error);
+        if (point < 0)
+            return false;
+        keyed.append({point, s.timeMs, s.value, s.quality});
+    }
+    bool newer = false;
+    if (!allNewer(keyed, &newer, error))
+        return false;
+    // A time a point holds already (a clock set back) replaces a sample; the
+    // batch sees to the rollups. Staged samples are thus always a point's
+    // newest, and a read adds them to the others as they are.
+    if (!newer) {
+        m_newest.clear();
+        return fold(error) && writeBatch(samples, error);
+    }
+    for (const StagedPasses::Sample &s : keyed)
+        m_newest[s.point] = qMax(m_newest.value(s.point), s.timeMs);
+    return m_staged.append(m_db, keyed, error) && (!m_staged.foldDue() || fold(error));
+}
+
+// Whether every sample is later than all of its point's held so far.
+bool HistoryStore::allNewer(const QVector<StagedPasses::Sample> &samples, bool *newer, QString *error)
+{
+    QSqlQuery newest(m_db);
+    newest.prepare(QStringLiteral("SELECT max(t) FROM samples WHERE point = ?"));
+    *newer = false;
+    for (const StagedPasses::Sample &s : samples) {
+        auto held = m_newest.find(s.point);
+        if (held == m_newest.end()) {
+            newest.bindValue(0, s.point);
+            if (!newest.exec() || !newest.next()) {
+                *error = newest.lastError().text();
+                return false;
+            }
+            const QVariant t = newest.value(0);
+            held = m_newest.insert(s.point, t.isNull() ? std::numeric_limits<qint64>::min() : t.toLongLong());
+            newest.finish();
+        }
+        if (s.timeMs <= *held)
+            return true;
+    }
+    *newer = true;
+    return true;
+}
+
+// Whatever is staged, whoever staged it: another connection may have added
+// points since they were read.
+bool HistoryStore::fold(QString *error)
+{
+    QVector<StagedPasses::Sample> staged;
+    if (!m_staged.readAll(m_db, &staged, error))
+        return false;
+    if (staged.isEmpty())
+        return m_staged.clear(m_db, error);
+    // Point after point, so that each point's pages are written in turn.
+    std::stable_sort(staged.begin(), staged.end(), [](const StagedPasses::Sample &a, const StagedPasses::Sample &b) {
+        return a.point != b.point ? a.point < b.point : a.timeMs < b.timeMs;
+    });
+    QHash<int, QString> names = m_points.names();
+    const auto unknown = [&](const StagedPasses::Sample &s) { return !names.contains(s.point); };
+    if (std::any_of(staged.cbegin(), staged.cend(), unknown)) {
+        if (!m_points.load(m_db, error))
+            return false;
+        names = m_points.names();
+    }
+    QVector<HistorySample> samples;
+    samples.reserve(staged.size());
+    for (const StagedPasses::Sample &s : staged)
+        samples.append({names.value(s.point), s.timeMs, s.value, s.quality});
+    return writeBatch(samples, error) && m_staged.clear(m_db, error);
+}
+
+QVector<StagedPasses::Sample> HistoryStore::staged(int point, qint64 fromMs, qint64 toMs, QString *error)
+{
+    QVector<StagedPasses::Sample> result;
+    m_staged.read(m_db, point, fromMs, toMs, &result, error);
+    return result;
 }
 
 QVector<HistorySample> HistoryStore::samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error)
@@ -264,8 +376,16 @@ QVector<HistorySample> HistoryStore::samples(const QString &point, qint64 fromMs
         const auto quality = HistorySample::Quality(query.value(2).toInt());
         result.append({point, query.value(0).toLongLong(), m_dialect.decode(query.value(1)), quality});
     }
-    if (query.lastError().isValid())
+    if (query.lastError().isValid()) {
         *error = query.lastError().text();
+        return {};
+    }
+    const QVector<StagedPasses::Sample> recent = staged(key, fromMs, toMs, error);
+    if (recent.isEmpty())
+        return error->isEmpty() ? result : QVector<HistorySample>();
+    // Staged samples are newer than the point's others.
+    for (const StagedPasses::Sample &s : recent)
+        result.append({point, s.timeMs, s.value, s.quality});
     return result;
 }
 
@@ -290,10 +410,14 @@ QVector<HistoryStep> HistoryStore::steps(const QString &point, qint64 fromMs, qi
     // Raw samples serve while they are fewer than the steps, and always
     // below a minute. Older than the retention they may be gone while
     // their rollups are not.
+    const QVector<StagedPasses::Sample> recent = staged(key, fromMs, toMs, error);
+    if (!error->isEmpty())
+        return {};
     const bool rawKept = m_retentionDays <= 0
         || fromMs >= QDateTime::currentMSecsSinceEpoch() - m_retentionDays * kDayMs;
     bool few = false;
-    if (rawKept && width >= RollupDeltas::kMinuteMs && !rawCountBelow(key, fromMs, toMs, steps, &few, error))
+    if (rawKept && width >= RollupDeltas::kMinuteMs
+        && !rawCountBelow(key, fromMs, toMs, steps - recent.size(), &few, error))
         return {};
     QString sql;
     qint64 from = fromMs;
@@ -329,11 +453,19 @@ QVector<HistoryStep> HistoryStore::steps(const QString &point, qint64 fromMs, qi
         step.count = query.value(4).toLongLong();
         step.avg = query.value(3).toDouble() / double(step.count);
     }
+    for (const StagedPasses::Sample &s : recent) {
+        if (s.quality == HistorySample::Quality::Good && !qIsNaN(s.value))
+            addToStep(&result[qBound(0, int((s.timeMs - fromMs) / width), steps - 1)], s.value);
+    }
     return result;
 }
 
 bool HistoryStore::rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error)
 {
+    if (limit <= 0) {
+        *below = false;
+        return true;
+    }
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM samples WHERE point = ? AND t >= ? AND t < ?"
                                  " LIMIT ?) AS s"));
@@ -387,6 +519,13 @@ bool HistoryStore::stats(HistoryStats *stats, QString *error)
     stats->firstMs = query.value(2).toLongLong();
     stats->lastMs = query.value(3).toLongLong();
     query.clear();
+    if (!m_staged.load(m_db, error))
+        return false;
+    if (m_staged.count()) {
+        stats->firstMs = stats->samples ? qMin(stats->firstMs, m_staged.firstMs()) : m_staged.firstMs();
+        stats->lastMs = stats->samples ? qMax(stats->lastMs, m_staged.lastMs()) : m_staged.lastMs();
+        stats->samples += m_staged.count();
+    }
     stats->bytes = bytesOnDisk(error);
     return stats->bytes >= 0;
 }
@@ -397,7 +536,7 @@ qint64 HistoryStore::bytesOnDisk(QString *error)
         return QFileInfo(m_path).size() + QFileInfo(m_path + QStringLiteral("-wal")).size();
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("SELECT sum(pg_total_relation_size(c::regclass)) FROM unnest(ARRAY['points',"
-                                   " 'samples', 'rollup_minute', 'rollup_hour', 'schema_version']) AS c"))
+                                   " 'samples', 'rollup_minute', 'rollup_hour', 'recent', 'schema_version']) AS c"))
         || !query.next()) {
         *error = query.lastError().text();
         return -1;

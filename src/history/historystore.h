@@ -5,6 +5,7 @@
 #include "historysample.h"
 #include "historystats.h"
 #include "historystep.h"
+#include "stagedpasses.h"
 #include "statementcache.h"
 
 #include <QSqlDatabase>
@@ -71,6 +72,11 @@ private:
     bool configureSqlite(QString *error);
     bool openPostgres(const StoreRecord &store, QString *error);
     bool transact(const std::function<bool(QString *)> &work, QString *error);
+    bool stage(const QVector<HistorySample> &samples, QString *error);
+    bool allNewer(const QVector<StagedPasses::Sample> &samples, bool *newer, QString *error);
+    bool fold(QString *error);
+    bool writeBatch(const QVector<HistorySample> &samples, QString *error);
+    QVector<StagedPasses::Sample> staged(int point, qint64 fromMs, qint64 toMs, QString *error);
     bool rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error);
     qint64 bytesOnDisk(QString *error);
 
@@ -79,6 +85,8 @@ private:
     HistoryDialect m_dialect;
     HistoryPoints m_points;
     StatementCache m_statements;
+    StagedPasses m_staged;
+    QHash<int, qint64> m_newest; // each point's latest time, as far as asked
     QString m_path;
     QString m_warning;
     int m_retentionDays = 0;
