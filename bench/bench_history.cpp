@@ -26,7 +26,7 @@
 namespace {
 
 const int kPass = 5000;
-const int kPasses = 100;
+const int kPasses = 200;
 const qint64 kInterval = 10000;
 const qint64 kDay = 24 * 3600 * 1000LL;
 const int kSteps = 1920;

@@ -51,8 +51,11 @@ HistoryBatch::HistoryBatch(QSqlDatabase &db, const HistoryDialect &dialect, Hist
 bool HistoryBatch::write(const QVector<HistorySample> &samples, QString *error)
 {
     QVector<Row> rows;
-    if (!keyRows(samples, &rows, error))
-        return false;
+    return keyRows(samples, &rows, error) && writeRows(rows, error);
+}
+
+bool HistoryBatch::writeRows(const QVector<Row> &rows, QString *error)
+{
     for (int first = 0, count; first < rows.size(); first += count) {
         count = rowsPerStatement(rows.size() - first);
         if (!insertRows(rows.constData() + first, count, error))

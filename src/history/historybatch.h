@@ -23,14 +23,17 @@ public:
     HistoryBatch(QSqlDatabase &db, const HistoryDialect &dialect, HistoryPoints &points,
                  StatementCache &statements);
 
-    bool write(const QVector<HistorySample> &samples, QString *error);
-
-private:
     struct Row
     {
-        int point;
+        int point; // the point's key; the sample's point ID is not read
         const HistorySample *sample;
     };
+
+    bool write(const QVector<HistorySample> &samples, QString *error);
+    // Rows already keyed, each point and time once.
+    bool writeRows(const QVector<Row> &rows, QString *error);
+
+private:
     using Key = RollupDeltas::Key;
 
     bool keyRows(const QVector<HistorySample> &samples, QVector<Row> *rows, QString *error);

@@ -55,12 +55,3 @@ int HistoryPoints::ensure(QSqlDatabase &db, const QString &id, QString *error)
         *error = QStringLiteral("point %1 not added").arg(id);
     return added;
 }
-
-QHash<int, QString> HistoryPoints::names() const
-{
-    QHash<int, QString> byKey;
-    byKey.reserve(m_keys.size());
-    for (auto it = m_keys.cbegin(); it != m_keys.cend(); ++it)
-        byKey.insert(it.value(), it.key());
-    return byKey;
-}

@@ -19,8 +19,6 @@ public:
     // Adds the point when it is new; -1 when that fails.
     int ensure(QSqlDatabase &db, const QString &id, QString *error);
     QList<int> keys() const { return m_keys.values(); }
-    // The point IDs by key, of the points loaded or looked up so far.
-    QHash<int, QString> names() const;
 
 private:
     QHash<QString, int> m_keys;

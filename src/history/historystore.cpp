@@ -319,31 +319,26 @@ bool HistoryStore::allNewer(const QVector<StagedPasses::Sample> &samples, bool *
     return true;
 }
 
-// Whatever is staged, whoever staged it: another connection may have added
-// points since they were read.
+// Whatever is staged, whoever staged it, point after point, so that each
+// point's pages are written in turn.
 bool HistoryStore::fold(QString *error)
 {
     QVector<StagedPasses::Sample> staged;
     if (!m_staged.readAll(m_db, &staged, error))
         return false;
-    if (staged.isEmpty())
-        return m_staged.clear(m_db, error);
-    // Point after point, so that each point's pages are written in turn.
     std::stable_sort(staged.begin(), staged.end(), [](const StagedPasses::Sample &a, const StagedPasses::Sample &b) {
         return a.point != b.point ? a.point < b.point : a.timeMs < b.timeMs;
     });
-    QHash<int, QString> names = m_points.names();
-    const auto unknown = [&](const StagedPasses::Sample &s) { return !names.contains(s.point); };
-    if (std::any_of(staged.cbegin(), staged.cend(), unknown)) {
-        if (!m_points.load(m_db, error))
-            return false;
-        names = m_points.names();
-    }
     QVector<HistorySample> samples;
     samples.reserve(staged.size());
-    for (const StagedPasses::Sample &s : staged)
-        samples.append({names.value(s.point), s.timeMs, s.value, s.quality});
-    return writeBatch(samples, error) && m_staged.clear(m_db, error);
+    QVector<HistoryBatch::Row> rows;
+    rows.reserve(staged.size());
+    for (const StagedPasses::Sample &s : staged) {
+        samples.append({QString(), s.timeMs, s.value, s.quality});
+        rows.append({s.point, &samples.last()});
+    }
+    return HistoryBatch(m_db, m_dialect, m_points, m_statements).writeRows(rows, error)
+        && m_staged.clear(m_db, error);
 }
 
 QVector<StagedPasses::Sample> HistoryStore::staged(int point, qint64 fromMs, qint64 toMs, QString *error)

@@ -26,9 +26,10 @@ public:
         HistorySample::Quality quality = HistorySample::Quality::Good;
     };
 
-    // Folding is due at this many samples, or when the passes span as long.
-    static const int kFoldSamples = 300000;
-    static const qint64 kFoldSpanMs = 10 * 60 * 1000;
+    // Folding is due at this many samples, or when the passes span as long:
+    // a fold costs about the same for few samples a point as for many.
+    static const int kFoldSamples = 450000;
+    static const qint64 kFoldSpanMs = 15 * 60 * 1000;
 
     // Reads how much is staged; after a rolled-back transaction too.
     bool load(QSqlDatabase &db, QString *error);
