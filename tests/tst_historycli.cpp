@@ -40,10 +40,87 @@ class TestHistoryCli : public QObject
     Q_OBJECT
 
 private slots:
-    void csvFields();
-    void exportAndStats();
-    void importRoundTrip();
-    void refusals();
+    void csvFields()
+    {
+        QList<QStringList> records;
+        int bad = 0;
+        QVERIFY(HistoryCsv::parseRecords("x,\"a,b\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",,\n\n", &records, &bad));
+        QCOMPARE(records, (QList<QStringList>{{"x", "a,b", "say \"hi\""}, {"two\nlines", "", ""}}));
+        QVERIFY(!HistoryCsv::parseRecords("a,b\nc,\"open\n", &records, &bad));
+        QCOMPARE(bad, 2);
+        HistorySample s{"p,q", 0, 1.5, Quality::Good};
+        QCOMPARE(HistoryCsv::sampleRow(s), QStringLiteral("1970-01-01T00:00:00.000Z,\"p,q\",1.5,good\n"));
+    }
+
+    void exportAndStats()
+    {
+        TempWorkDir dir;
+        const QString folder = project(dir, "p", m_samples);
+        HistoryToolRun r = runHistoryTool({folder, "export"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("time,point,value,quality\n"
+                                   "2026-12-06T23:59:59.500Z,a,20.5,good\n"
+                                   "2026-12-07T00:00:01.000Z,a,21,good\n"
+                                   "2026-12-07T00:00:11.000Z,a,,noanswer\n"
+                                   "2026-12-07T00:00:21.123Z,a,25.5,error\n"
+                                   "2026-12-07T00:00:05.000Z,b,1,good\n"
+                                   "2026-12-07T00:00:15.000Z,b,,missing\n"));
+        // A date alone is its midnight; the end is not included.
+        r = runHistoryTool({folder, "export", "a", "--from", "2026-12-07", "--to", "2026-12-07T00:00:21.123Z"});
+        QCOMPARE(r.out, QByteArray("time,point,value,quality\n2026-12-07T00:00:01.000Z,a,21,good\n"
+                                   "2026-12-07T00:00:11.000Z,a,,noanswer\n"));
+        // Steps of ten seconds: only those with good values (an error's is not one).
+        r = runHistoryTool({folder, "export", "a", "--from", "2026-12-06T23:59:50Z", "--to", "2026-12-07T00:00:30Z", "--step", "10"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("time,point,min,max,avg,count\n"
+                                   "2026-12-06T23:59:50.000Z,a,20.5,20.5,20.5,1\n"
+                                   "2026-12-07T00:00:00.000Z,a,21,21,21,1\n"));
+        r = runHistoryTool({folder, "stats"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith("points: 2\nsamples: 6\nfirst: 2026-12-06T23:59:59.500Z\nlast: 2026-12-07T00:00:21.123Z\n"
+                                  "bytes on disk: "),
+                 r.out.constData());
+    }
+
+    void importRoundTrip()
+    {
+        TempWorkDir dir;
+        const QString from = project(dir, "from", m_samples);
+        const QString to = project(dir, "to", {});
+        const QByteArray exported = runHistoryTool({from, "export"}).out;
+        dir.write("export.csv", exported);
+        const HistoryToolRun r = runHistoryTool({to, "import", dir.filePath("export.csv")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(runHistoryTool({to, "export"}).out, exported);
+        QCOMPARE(runHistoryTool({to, "export", "--step", "60"}).out, runHistoryTool({from, "export", "--step", "60"}).out);
+    }
+
+    // Each refused with a message and status 2, and nothing written.
+    void refusals()
+    {
+        TempWorkDir dir;
+        const QString folder = project(dir, "p", {});
+        dir.write("bad.csv", "time,point,value,quality\n2026-12-07T00:00:01Z,a,21,good\n2026-12-07,a,x,good\n");
+        dir.write("stranger.csv", "time,point,value,quality\n2026-12-07T00:00:01Z,zzz,21,good\n");
+        QDir().mkpath(dir.filePath("plain"));
+        const QList<QStringList> cases = {{folder, "export", "zzz"},
+                                          {folder, "export", "--from", "yesterday"},
+                                          {folder, "export", "--step", "0"},
+                                          {folder, "export", "--from", "2026-12-08", "--to", "2026-12-07"},
+                                          {folder, "import", dir.filePath("bad.csv")},
+                                          {folder, "import", dir.filePath("stranger.csv")},
+                                          {folder, "import", dir.filePath("none.csv")},
+                                          {folder, "vacuum"},
+                                          {dir.filePath("plain"), "stats"},
+                                          {folder}};
+        for (const QStringList &c : cases) {
+            const HistoryToolRun r = runHistoryTool(c);
+            QVERIFY2(r.status == 2 && r.out.isEmpty() && r.err.startsWith(c.size() > 1 ? "tesk-history: " : "usage: "),
+                     qPrintable(c.join(' ') + ": " + r.err));
+        }
+        QVERIFY(runHistoryTool({folder, "stats"}).out.contains("samples: 0\n"));
+        QVERIFY(!QFile::exists(dir.filePath("plain/history.sqlite")));
+    }
 
 private:
     const QVector<HistorySample> m_samples = {
@@ -51,88 +128,6 @@ private:
         {"a", at("2026-12-07T00:00:11.000Z"), 0, Quality::NoAnswer}, {"a", at("2026-12-07T00:00:21.123Z"), 25.5, Quality::Error},
         {"b", at("2026-12-07T00:00:05.000Z"), 1, Quality::Good}, {"b", at("2026-12-07T00:00:15.000Z"), 0, Quality::Missing}};
 };
-
-void TestHistoryCli::csvFields()
-{
-    QList<QStringList> records;
-    int bad = 0;
-    QVERIFY(HistoryCsv::parseRecords("x,\"a,b\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",,\n\n", &records, &bad));
-    QCOMPARE(records, (QList<QStringList>{{"x", "a,b", "say \"hi\""}, {"two\nlines", "", ""}}));
-    QVERIFY(!HistoryCsv::parseRecords("a,b\nc,\"open\n", &records, &bad));
-    QCOMPARE(bad, 2);
-    HistorySample s{"p,q", 0, 1.5, Quality::Good};
-    QCOMPARE(HistoryCsv::sampleRow(s), QStringLiteral("1970-01-01T00:00:00.000Z,\"p,q\",1.5,good\n"));
-}
-
-void TestHistoryCli::exportAndStats()
-{
-    TempWorkDir dir;
-    const QString folder = project(dir, "p", m_samples);
-    HistoryToolRun r = runHistoryTool({folder, "export"});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, QByteArray("time,point,value,quality\n"
-                               "2026-12-06T23:59:59.500Z,a,20.5,good\n"
-                               "2026-12-07T00:00:01.000Z,a,21,good\n"
-                               "2026-12-07T00:00:11.000Z,a,,noanswer\n"
-                               "2026-12-07T00:00:21.123Z,a,25.5,error\n"
-                               "2026-12-07T00:00:05.000Z,b,1,good\n"
-                               "2026-12-07T00:00:15.000Z,b,,missing\n"));
-    // A date alone is its midnight; the end is not included.
-    r = runHistoryTool({folder, "export", "a", "--from", "2026-12-07", "--to", "2026-12-07T00:00:21.123Z"});
-    QCOMPARE(r.out, QByteArray("time,point,value,quality\n2026-12-07T00:00:01.000Z,a,21,good\n"
-                               "2026-12-07T00:00:11.000Z,a,,noanswer\n"));
-    // Steps of ten seconds: only those with good values (an error's is not one).
-    r = runHistoryTool({folder, "export", "a", "--from", "2026-12-06T23:59:50Z", "--to", "2026-12-07T00:00:30Z", "--step", "10"});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, QByteArray("time,point,min,max,avg,count\n"
-                               "2026-12-06T23:59:50.000Z,a,20.5,20.5,20.5,1\n"
-                               "2026-12-07T00:00:00.000Z,a,21,21,21,1\n"));
-    r = runHistoryTool({folder, "stats"});
-    QCOMPARE(r.status, 0);
-    QVERIFY2(r.out.startsWith("points: 2\nsamples: 6\nfirst: 2026-12-06T23:59:59.500Z\nlast: 2026-12-07T00:00:21.123Z\n"
-                              "bytes on disk: "),
-             r.out.constData());
-}
-
-void TestHistoryCli::importRoundTrip()
-{
-    TempWorkDir dir;
-    const QString from = project(dir, "from", m_samples);
-    const QString to = project(dir, "to", {});
-    const QByteArray exported = runHistoryTool({from, "export"}).out;
-    dir.write("export.csv", exported);
-    const HistoryToolRun r = runHistoryTool({to, "import", dir.filePath("export.csv")});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(runHistoryTool({to, "export"}).out, exported);
-    QCOMPARE(runHistoryTool({to, "export", "--step", "60"}).out, runHistoryTool({from, "export", "--step", "60"}).out);
-}
-
-// Each refused with a message and status 2, and nothing written.
-void TestHistoryCli::refusals()
-{
-    TempWorkDir dir;
-    const QString folder = project(dir, "p", {});
-    dir.write("bad.csv", "time,point,value,quality\n2026-12-07T00:00:01Z,a,21,good\n2026-12-07,a,x,good\n");
-    dir.write("stranger.csv", "time,point,value,quality\n2026-12-07T00:00:01Z,zzz,21,good\n");
-    QDir().mkpath(dir.filePath("plain"));
-    const QList<QStringList> cases = {{folder, "export", "zzz"},
-                                      {folder, "export", "--from", "yesterday"},
-                                      {folder, "export", "--step", "0"},
-                                      {folder, "export", "--from", "2026-12-08", "--to", "2026-12-07"},
-                                      {folder, "import", dir.filePath("bad.csv")},
-                                      {folder, "import", dir.filePath("stranger.csv")},
-                                      {folder, "import", dir.filePath("none.csv")},
-                                      {folder, "vacuum"},
-                                      {dir.filePath("plain"), "stats"},
-                                      {folder}};
-    for (const QStringList &c : cases) {
-        const HistoryToolRun r = runHistoryTool(c);
-        QVERIFY2(r.status == 2 && r.out.isEmpty() && r.err.startsWith(c.size() > 1 ? "tesk-history: " : "usage: "),
-                 qPrintable(c.join(' ') + ": " + r.err));
-    }
-    QVERIFY(runHistoryTool({folder, "stats"}).out.contains("samples: 0\n"));
-    QVERIFY(!QFile::exists(dir.filePath("plain/history.sqlite")));
-}
 
 QTEST_GUILESS_MAIN(TestHistoryCli)
 #include "tst_historycli.moc"

@@ -9,8 +9,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 using Quality = HistorySample::Quality;
 
@@ -31,6 +31,32 @@ qint64 recentHour()
 HistorySample good(const QString &point, qint64 t, double v)
 {
     return {point, t, v, Quality::Good};
+}
+
+void compareStep(const HistoryStep &got, const HistoryStep &expected)
+{
+    QCOMPARE(got.startMs, expected.startMs);
+    QCOMPARE(got.count, expected.count);
+    QCOMPARE(got.min, expected.min);
+    QCOMPARE(got.max, expected.max);
+    QCOMPARE(got.avg, expected.avg);
+}
+
+// Runs the statements on a SQLite file through a connection of its own, up
+// to the first that fails (false then); first: what the last one gave first.
+bool runSql(const QString &file, const QStringList &statements, QVariant *first = nullptr)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "peek");
+        db.setDatabaseName(file);
+        QSqlQuery query(db.open() ? db : QSqlDatabase());
+        ok = db.isOpen() && std::all_of(statements.cbegin(), statements.cend(), [&](const QString &sql) { return query.exec(sql); });
+        if (ok && first)
+            *first = query.next() ? query.value(0) : QVariant();
+    }
+    QSqlDatabase::removeDatabase("peek");
+    return ok;
 }
 
 } // namespace
@@ -54,18 +80,289 @@ class HistoryStoreTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Every quality, values that need all of a double, and values kept as
+    // hundredths, read back exactly; after a reopen too.
     void roundTrip_data() { backends(); }
-    void roundTrip();
+    void roundTrip()
+    {
+        BACKEND(backend);
+        const qint64 t0 = recentHour();
+        QVector<HistorySample> written;
+        for (double v : {45.5, -3.25, 0.1, 1.0 / 3, 1e300, -0.0, qInf(), 123456789012.25, 92233720368547758.0})
+            written << good("kot.t_zas", t0 + written.size(), v);
+        written << HistorySample{"kot.t_zas", t0 + 9, 21.5, Quality::Error} << HistorySample{"kot.t_zas", t0 + 10, 0, Quality::NoAnswer}
+                << HistorySample{"kot.t_zas", t0 + 11, 0, Quality::Missing} << good("pompa", -86400000, 1)
+                << good(QStringLiteral("zawór ł"), t0, qQNaN());
+        for (int pass = 0; pass < 2; ++pass) {
+            OPEN(store, backend, 0, 0);
+            QString error;
+            if (pass == 0)
+                QVERIFY2(store.write(written, &error), qPrintable(error));
+            const auto back = store.samples("kot.t_zas", t0, t0 + 12, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(back, written.mid(0, 12));
+            // Qt's PostgreSQL driver sends -0 as 0; the two compare equal.
+            QCOMPARE(std::signbit(back.at(5).value), !postgres);
+            QCOMPARE(store.samples("pompa", -86400000, -86399999, &error), written.mid(12, 1));
+            QCOMPARE(store.samples(QStringLiteral("zawór ł"), t0, t0 + 1, &error), written.mid(13, 1));
+            QVERIFY(store.samples("kot.t_zas", t0 + 12, t0 + 100, &error).isEmpty());
+            QVERIFY(store.samples("nieznany", t0, t0 + 100, &error).isEmpty());
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(store.points(&error), (QStringList{"kot.t_zas", "pompa", QStringLiteral("zawór ł")}));
+            HistoryStats stats;
+            QVERIFY2(store.stats(&stats, &error), qPrintable(error));
+            QCOMPARE(stats.points, 3);
+            QCOMPARE(stats.samples, 14);
+            QCOMPARE(stats.firstMs, -86400000);
+            QCOMPARE(stats.lastMs, t0 + 11);
+            QVERIFY(stats.bytes > 0);
+        }
+    }
+
+    // A repeated point and time replaces the sample, within one batch and
+    // across batches, and the rollups follow the replacement.
     void sameTimeReplaces_data() { backends(); }
-    void sameTimeReplaces();
+    void sameTimeReplaces()
+    {
+        BACKEND(backend);
+        OPEN(store, backend, 0, 0);
+        const qint64 t0 = recentHour();
+        QString error;
+        QVERIFY(store.write({good("p", t0, 10), good("p", t0 + 10000, 20), good("p", t0, 11)}, &error));
+        QVERIFY(store.write({good("p", t0 + 10000, 90), good("p", t0 + 20000, 5)}, &error));
+        QCOMPARE(store.samples("p", t0, t0 + kHour, &error),
+                 (QVector<HistorySample>{good("p", t0, 11), good("p", t0 + 10000, 90), good("p", t0 + 20000, 5)}));
+        // One step of an hour comes from the hour rollup, sixty of a minute from
+        // the minute rollups; both hold the replaced values only.
+        const auto hour = store.steps("p", t0, t0 + kHour, 1, &error);
+        QCOMPARE(hour.size(), 1);
+        compareStep(hour[0], {t0, 5, 90, 106.0 / 3, 3});
+        QVERIFY(store.write({{"p", t0 + 10000, 0, Quality::NoAnswer}}, &error));
+        QVERIFY(store.write(QVector<HistorySample>(100, good("q", t0, 1)), &error));
+        const auto minutes = store.steps("p", t0, t0 + 3 * kMinute, 3, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(minutes.size(), 3);
+        compareStep(minutes[0], {t0, 5, 11, 8, 2});
+        QCOMPARE(minutes[1].count, 0);
+        QCOMPARE(store.steps("p", t0, t0 + kHour, 1, &error)[0].count, 2);
+        QCOMPARE(store.samples("q", t0, t0 + 1, &error).size(), 1);
+    }
+
+    // A trend of two days at 10 s with one spike and one dip: every zoom shows
+    // them in exactly one step, and steps from rollups agree with the same
+    // steps computed from the raw samples.
     void stepsFromRawAndRollupsAgree_data() { backends(); }
-    void stepsFromRawAndRollupsAgree();
+    void stepsFromRawAndRollupsAgree()
+    {
+        BACKEND(backend);
+        OPEN(store, backend, 400, 3650);
+        const qint64 t0 = recentHour() - kDay;
+        const qint64 spike = t0 + 29 * kHour + 17 * kMinute + 30000;
+        const qint64 dip = t0 + 3 * kHour + 50000;
+        QVector<HistorySample> day;
+        qint64 goodOnes = 0;
+        for (qint64 t = t0, i = 0; t < t0 + 2 * kDay; t += 10000, ++i) {
+            const bool special = t == spike || t == dip;
+            const double v = t == spike ? 95.5 : t == dip ? -12.25 : 20 + double(i % 5) / 10;
+            day.append({"t", t, v, special || i % 7 != 3 ? Quality::Good : Quality::NoAnswer});
+            goodOnes += day.last().quality == Quality::Good;
+        }
+        QString error;
+        QVERIFY2(store.write(day, &error), qPrintable(error));
+
+        for (int steps : {1, 7, 48, 100, 1920, 2880, 17280, 40000}) {
+            const auto result = store.steps("t", t0, t0 + 2 * kDay, steps, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(result.size(), steps);
+            const qint64 width = (2 * kDay + steps - 1) / steps;
+            int spikes = 0;
+            int dips = 0;
+            qint64 total = 0;
+            for (const HistoryStep &s : result) {
+                spikes += s.max == 95.5;
+                dips += s.min == -12.25;
+                total += s.count;
+            }
+            QCOMPARE(spikes, 1);
+            QCOMPARE(dips, 1);
+            QCOMPARE(total, goodOnes);
+            // Where the steps are whole minutes the rollups' buckets fall
+            // inside them, so each step must match the raw values exactly.
+            if (width % kMinute)
+                continue;
+            for (int i = 0; i < steps; ++i) {
+                HistoryStep expected{t0 + i * width, qInf(), -qInf(), 0, 0};
+                for (const HistorySample &s : day) {
+                    if (s.quality == Quality::Good && s.timeMs >= expected.startMs && s.timeMs < expected.startMs + width) {
+                        expected.min = std::min(expected.min, s.value);
+                        expected.max = std::max(expected.max, s.value);
+                        expected.avg += s.value;
+                        ++expected.count;
+                    }
+                }
+                expected.avg /= double(expected.count);
+                compareStep(result[i], expected);
+            }
+        }
+        // Zoomed in to a minute around the spike: the raw samples, one per step.
+        const auto close = store.steps("t", spike - 30000, spike + 30000, 6, &error);
+        compareStep(close[3], {spike, 95.5, 95.5, 95.5, 1});
+        QVERIFY(close[2].max < 21 && close[4].max < 21);
+        // Sparse points take their raw samples even at a wide zoom.
+        QVERIFY(store.write({good("sparse", t0 + 90000, 3), good("sparse", t0 + 150000, 4)}, &error));
+        const auto sparse = store.steps("sparse", t0, t0 + 2 * kDay, 1920, &error);
+        compareStep(sparse[1], {t0 + 90000, 3, 4, 3.5, 2});
+        QCOMPARE(store.steps("none", t0, t0 + kDay, 10, &error)[9].count, 0);
+        QVERIFY(store.steps("t", t0, t0, 10, &error).isEmpty());
+    }
+
     void purgeKeepsWhatIsWithinRetention_data() { backends(); }
-    void purgeKeepsWhatIsWithinRetention();
-    void stagedPassesReadAsFolded();
-    void earlierSchemaMigrated();
-    void unreadableFileKeptAside();
-    void foreignFilesLeftAlone();
+    void purgeKeepsWhatIsWithinRetention()
+    {
+        BACKEND(backend);
+        OPEN(store, backend, 5, 8);
+        const qint64 now = recentHour();
+        QString error;
+        QVector<HistorySample> samples;
+        for (int daysAgo : {10, 7, 3, 0}) {
+            samples.append(good("a", now - daysAgo * kDay, daysAgo));
+            samples.append(good("b", now - daysAgo * kDay - 1, daysAgo));
+        }
+        QVERIFY(store.write(samples, &error));
+        QVERIFY2(store.purge(now, &error), qPrintable(error));
+        const auto raw = store.samples("a", 0, now + 1, &error);
+        QCOMPARE(raw.size(), 2);
+        QCOMPARE(raw.first().timeMs, now - 3 * kDay);
+        QCOMPARE(store.samples("b", 0, now + 1, &error).size(), 2);
+        // The rollups of 7 days ago stay, those of 10 days ago are gone; beyond
+        // the retention the steps come from the rollups, raw samples or not.
+        const auto steps = store.steps("a", now - 11 * kDay, now - 6 * kDay, 5, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(steps[1].count, 0);
+        compareStep(steps[4], {now - 7 * kDay, 7, 7, 7, 1});
+    }
+
+    // What a reader beside the writer gets, before a fold, across one, and
+    // after one made on reopening: the same samples, steps and counts.
+    void stagedPassesReadAsFolded()
+    {
+        HistoryBackend backend(false);
+        const qint64 t0 = recentHour();
+        QVector<HistorySample> written;
+        QString error;
+        HistoryStore reader;
+        const auto readsAsWritten = [&] {
+            const qint64 toMs = written.last().timeMs + 1;
+            QVERIFY2(reader.openForReading(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+            QCOMPARE(reader.samples("a", t0, toMs, &error) + reader.samples("b", t0, toMs, &error), written);
+            const auto steps = reader.steps("a", t0, toMs, 2, &error);
+            QCOMPARE(steps[0].count + steps[1].count, qint64(written.size() / 2));
+            QCOMPARE(steps[0].min, 0.0);
+            QCOMPARE(steps[1].max, double(written.size() / 2 - 1));
+            HistoryStats stats;
+            QVERIFY(reader.stats(&stats, &error));
+            QCOMPARE(stats.samples, written.size());
+            QCOMPARE(stats.lastMs, written.last().timeMs);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            reader.close();
+        };
+        const auto stagedRows = [&] {
+            QVariant rows;
+            return runSql(backend.dir().filePath("history.sqlite"), {"SELECT count(*) FROM recent"}, &rows) && rows.isValid() ? rows.toInt() : -1;
+        };
+        {
+            OPEN(writer, backend, 0, 0);
+            for (int pass = 0; pass < 100; ++pass) {
+                const qint64 t = t0 + pass * 10000;
+                const QVector<HistorySample> samples{good("a", t, pass), {"b", t, 0, Quality::NoAnswer}};
+                QVERIFY2(writer.write(samples, &error), qPrintable(error));
+                written.insert(pass, samples.first());
+                written.append(samples.last());
+                if (pass == 10) {
+                    QCOMPARE(stagedRows(), 11);
+                    readsAsWritten();
+                }
+            }
+            QVERIFY(stagedRows() < 100);
+            readsAsWritten();
+        }
+        HistoryStore writer;
+        QVERIFY(writer.open(backend.record(), backend.projectDir(), 0, 0, &error));
+        QCOMPARE(stagedRows(), 0);
+        readsAsWritten();
+    }
+
+    // A store written by the version before staging opens with its samples.
+    void earlierSchemaMigrated()
+    {
+        HistoryBackend backend(false);
+        QStringList sql = HistoryDialect().schemaVersion1();
+        sql << "CREATE TABLE schema_version (version INTEGER NOT NULL)" << "INSERT INTO schema_version VALUES (1)"
+            << "INSERT INTO points VALUES (1, 'p')" << "INSERT INTO samples VALUES (1, 5000, 2150, 0)";
+        QVERIFY(runSql(backend.dir().filePath("history.sqlite"), sql));
+        OPEN(store, backend, 0, 0);
+        QString error;
+        QVERIFY(store.write({good("p", 6000, 3)}, &error));
+        QCOMPARE(store.samples("p", 0, 10000, &error), (QVector<HistorySample>{good("p", 5000, 21.5), good("p", 6000, 3)}));
+    }
+
+    // Garbage where the store should be is kept aside, never overwritten, and
+    // a new store takes its place.
+    void unreadableFileKeptAside()
+    {
+        HistoryBackend backend(false);
+        const QByteArray garbage = QByteArray("not a database at all ").repeated(300);
+        backend.dir().write("history.sqlite", garbage);
+        backend.dir().write("history.sqlite-wal", "old log");
+        backend.dir().write("history.sqlite.unreadable", "an earlier one");
+        HistoryStore store;
+        QString error;
+        QVERIFY2(store.open(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+        QVERIFY(store.lastWarning().contains("history.sqlite.unreadable-2"));
+        QCOMPARE(backend.dir().read("history.sqlite.unreadable-2"), garbage);
+        QCOMPARE(backend.dir().read("history.sqlite.unreadable-2-wal"), QByteArray("old log"));
+        QCOMPARE(backend.dir().read("history.sqlite.unreadable"), QByteArray("an earlier one"));
+        QVERIFY(store.write({good("p", 1000, 1)}, &error));
+        store.close();
+        QVERIFY(store.open(backend.record(), backend.projectDir(), 0, 0, &error));
+        QVERIFY(store.lastWarning().isEmpty());
+        QCOMPARE(store.samples("p", 0, 2000, &error).size(), 1);
+        store.close();
+
+        // SQLite's own header over a damaged rest: SQLite itself refuses it.
+        const QByteArray damaged = QByteArray("SQLite format 3", 16) + QByteArray(4080, '\x7f');
+        backend.dir().write("history.sqlite", damaged);
+        QVERIFY2(store.open(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+        QVERIFY(store.lastWarning().contains("history.sqlite.unreadable-3"));
+        QCOMPARE(backend.dir().read("history.sqlite.unreadable-3"), damaged);
+    }
+
+    // A missing folder is not made, another program's database and a newer
+    // version's store are not touched.
+    void foreignFilesLeftAlone()
+    {
+        HistoryBackend backend(false);
+        StoreRecord record;
+        record.path = QStringLiteral("usb/history.sqlite");
+        HistoryStore store;
+        QString error;
+        QVERIFY(!store.open(record, backend.projectDir(), 0, 0, &error));
+        QVERIFY(error.contains("usb"));
+        QVERIFY(!QDir(backend.dir().filePath("usb")).exists());
+
+        for (const char *sql : {"CREATE TABLE invoices (n INTEGER)", "CREATE TABLE schema_version (version INTEGER)"}) {
+            const QString path = backend.dir().filePath(QStringLiteral("other.sqlite"));
+            QFile::remove(path);
+            QCOMPARE(runSql(path, {sql, "INSERT INTO schema_version VALUES (99)"}), QByteArray(sql).contains("schema_version"));
+            const QByteArray before = backend.dir().read("other.sqlite");
+            record.path = QStringLiteral("other.sqlite");
+            error.clear();
+            QVERIFY(!store.open(record, backend.projectDir(), 0, 0, &error));
+            QVERIFY(!error.isEmpty());
+            QVERIFY(!store.isOpen());
+            QCOMPARE(backend.dir().read("other.sqlite"), before);
+        }
+    }
 
 private:
     static void backends()
@@ -75,328 +372,6 @@ private:
         QTest::newRow("postgresql") << true;
     }
 };
-
-// Every quality, values that need all of a double, and values kept as
-// hundredths, read back exactly; after a reopen too.
-void HistoryStoreTest::roundTrip()
-{
-    BACKEND(backend);
-    const qint64 t0 = recentHour();
-    const QVector<HistorySample> written = {
-        good("kot.t_zas", t0, 45.5),
-        good("kot.t_zas", t0 + 1, -3.25),
-        good("kot.t_zas", t0 + 2, 0.1),
-        good("kot.t_zas", t0 + 3, 1.0 / 3),
-        good("kot.t_zas", t0 + 4, 1e300),
-        good("kot.t_zas", t0 + 5, -0.0),
-        good("kot.t_zas", t0 + 6, std::numeric_limits<double>::infinity()),
-        good("kot.t_zas", t0 + 7, 123456789012.25),
-        good("kot.t_zas", t0 + 8, 92233720368547758.0),
-        {"kot.t_zas", t0 + 9, 21.5, Quality::Error},
-        {"kot.t_zas", t0 + 10, 0, Quality::NoAnswer},
-        {"kot.t_zas", t0 + 11, 0, Quality::Missing},
-        good("pompa", -86400000, 1),
-        good(QStringLiteral("zawór ł"), t0, std::numeric_limits<double>::quiet_NaN()),
-    };
-    for (int pass = 0; pass < 2; ++pass) {
-        OPEN(store, backend, 0, 0);
-        QString error;
-        if (pass == 0)
-            QVERIFY2(store.write(written, &error), qPrintable(error));
-        const auto back = store.samples("kot.t_zas", t0, t0 + 12, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(back, written.mid(0, 12));
-        // Qt's PostgreSQL driver sends -0 as 0; the two compare equal.
-        QCOMPARE(std::signbit(back.at(5).value), !postgres);
-        QCOMPARE(store.samples("pompa", -86400000, -86399999, &error), written.mid(12, 1));
-        QCOMPARE(store.samples(QStringLiteral("zawór ł"), t0, t0 + 1, &error), written.mid(13, 1));
-        QVERIFY(store.samples("kot.t_zas", t0 + 12, t0 + 100, &error).isEmpty());
-        QVERIFY(store.samples("nieznany", t0, t0 + 100, &error).isEmpty());
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(store.points(&error), (QStringList{"kot.t_zas", "pompa", QStringLiteral("zawór ł")}));
-        HistoryStats stats;
-        QVERIFY2(store.stats(&stats, &error), qPrintable(error));
-        QCOMPARE(stats.points, 3);
-        QCOMPARE(stats.samples, 14);
-        QCOMPARE(stats.firstMs, -86400000);
-        QCOMPARE(stats.lastMs, t0 + 11);
-        QVERIFY(stats.bytes > 0);
-    }
-}
-
-// A repeated point and time replaces the sample, within one batch and
-// across batches, and the rollups follow the replacement.
-void HistoryStoreTest::sameTimeReplaces()
-{
-    BACKEND(backend);
-    OPEN(store, backend, 0, 0);
-    const qint64 t0 = recentHour();
-    QString error;
-    QVERIFY(store.write({good("p", t0, 10), good("p", t0 + 10000, 20), good("p", t0, 11)}, &error));
-    QVERIFY(store.write({good("p", t0 + 10000, 90), good("p", t0 + 20000, 5)}, &error));
-    QCOMPARE(store.samples("p", t0, t0 + kHour, &error),
-             (QVector<HistorySample>{good("p", t0, 11), good("p", t0 + 10000, 90), good("p", t0 + 20000, 5)}));
-    // One step of an hour comes from the hour rollup, sixty of a minute from
-    // the minute rollups; both hold the replaced values only.
-    const auto hour = store.steps("p", t0, t0 + kHour, 1, &error);
-    QCOMPARE(hour.size(), 1);
-    QCOMPARE(hour[0].count, 3);
-    QCOMPARE(hour[0].min, 5.0);
-    QCOMPARE(hour[0].max, 90.0);
-    QCOMPARE(hour[0].avg, 106.0 / 3);
-    QVERIFY(store.write({{"p", t0 + 10000, 0, Quality::NoAnswer}}, &error));
-    QVERIFY(store.write(QVector<HistorySample>(100, good("q", t0, 1)), &error));
-    const auto minutes = store.steps("p", t0, t0 + 3 * kMinute, 3, &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(minutes.size(), 3);
-    QCOMPARE(minutes[0].count, 2);
-    QCOMPARE(minutes[0].max, 11.0);
-    QCOMPARE(minutes[1].count, 0);
-    QCOMPARE(store.steps("p", t0, t0 + kHour, 1, &error)[0].count, 2);
-    QCOMPARE(store.samples("q", t0, t0 + 1, &error).size(), 1);
-}
-
-// A trend of two days at 10 s with one spike and one dip: every zoom shows
-// them in exactly one step, and steps from rollups agree with the same
-// steps computed from the raw samples.
-void HistoryStoreTest::stepsFromRawAndRollupsAgree()
-{
-    BACKEND(backend);
-    OPEN(store, backend, 400, 3650);
-    const qint64 t0 = recentHour() - kDay;
-    const qint64 spike = t0 + 29 * kHour + 17 * kMinute + 30000;
-    const qint64 dip = t0 + 3 * kHour + 50000;
-    QVector<HistorySample> day;
-    qint64 goodOnes = 0;
-    for (qint64 t = t0, i = 0; t < t0 + 2 * kDay; t += 10000, ++i) {
-        const bool special = t == spike || t == dip;
-        const double v = t == spike ? 95.5 : t == dip ? -12.25 : 20 + double(i % 5) / 10;
-        day.append({"t", t, v, special || i % 7 != 3 ? Quality::Good : Quality::NoAnswer});
-        goodOnes += day.last().quality == Quality::Good;
-    }
-    QString error;
-    QVERIFY2(store.write(day, &error), qPrintable(error));
-
-    for (int steps : {1, 7, 48, 100, 1920, 2880, 17280, 40000}) {
-        const auto result = store.steps("t", t0, t0 + 2 * kDay, steps, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(result.size(), steps);
-        const qint64 width = (2 * kDay + steps - 1) / steps;
-        int spikes = 0;
-        int dips = 0;
-        qint64 total = 0;
-        for (const HistoryStep &s : result) {
-            spikes += s.max == 95.5;
-            dips += s.min == -12.25;
-            total += s.count;
-        }
-        QCOMPARE(spikes, 1);
-        QCOMPARE(dips, 1);
-        QCOMPARE(total, goodOnes);
-        // Where the steps are whole minutes the rollups' buckets fall
-        // inside them, so each step must match the raw values exactly.
-        if (width % kMinute)
-            continue;
-        for (int i = 0; i < steps; ++i) {
-            HistoryStep expected{t0 + i * width, qInf(), -qInf(), 0, 0};
-            double sum = 0;
-            for (const HistorySample &s : day) {
-                if (s.quality == Quality::Good && s.timeMs >= expected.startMs && s.timeMs < expected.startMs + width) {
-                    expected.min = std::min(expected.min, s.value);
-                    expected.max = std::max(expected.max, s.value);
-                    sum += s.value;
-                    ++expected.count;
-                }
-            }
-            QCOMPARE(result[i].startMs, expected.startMs);
-            QCOMPARE(result[i].count, expected.count);
-            QCOMPARE(result[i].min, expected.min);
-            QCOMPARE(result[i].max, expected.max);
-            QCOMPARE(result[i].avg, sum / double(expected.count));
-        }
-    }
-    // Zoomed in to a minute around the spike: the raw samples, one per step.
-    const auto close = store.steps("t", spike - 30000, spike + 30000, 6, &error);
-    QCOMPARE(close[3].startMs, spike);
-    QCOMPARE(close[3].max, 95.5);
-    QCOMPARE(close[3].count, 1);
-    QVERIFY(close[2].max < 21 && close[4].max < 21);
-    // Sparse points take their raw samples even at a wide zoom.
-    QVERIFY(store.write({good("sparse", t0 + 90000, 3), good("sparse", t0 + 150000, 4)}, &error));
-    const auto sparse = store.steps("sparse", t0, t0 + 2 * kDay, 1920, &error);
-    QCOMPARE(sparse[1].count, 2);
-    QCOMPARE(sparse[1].avg, 3.5);
-    QCOMPARE(store.steps("none", t0, t0 + kDay, 10, &error)[9].count, 0);
-    QVERIFY(store.steps("t", t0, t0, 10, &error).isEmpty());
-}
-
-void HistoryStoreTest::purgeKeepsWhatIsWithinRetention()
-{
-    BACKEND(backend);
-    OPEN(store, backend, 5, 8);
-    const qint64 now = recentHour();
-    QString error;
-    QVector<HistorySample> samples;
-    for (int daysAgo : {10, 7, 3, 0}) {
-        samples.append(good("a", now - daysAgo * kDay, daysAgo));
-        samples.append(good("b", now - daysAgo * kDay - 1, daysAgo));
-    }
-    QVERIFY(store.write(samples, &error));
-    QVERIFY2(store.purge(now, &error), qPrintable(error));
-    const auto raw = store.samples("a", 0, now + 1, &error);
-    QCOMPARE(raw.size(), 2);
-    QCOMPARE(raw.first().timeMs, now - 3 * kDay);
-    QCOMPARE(store.samples("b", 0, now + 1, &error).size(), 2);
-    // The rollups of 7 days ago stay, those of 10 days ago are gone; beyond
-    // the retention the steps come from the rollups, raw samples or not.
-    const auto steps = store.steps("a", now - 11 * kDay, now - 6 * kDay, 5, &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(steps[1].count, 0);
-    QCOMPARE(steps[4].count, 1);
-    QCOMPARE(steps[4].max, 7.0);
-}
-
-// Garbage where the store should be is kept aside, never overwritten, and
-// a new store takes its place.
-// What a reader beside the writer gets, before a fold, across one, and
-// after one made on reopening: the same samples, steps and counts.
-void HistoryStoreTest::stagedPassesReadAsFolded()
-{
-    HistoryBackend backend(false);
-    const qint64 t0 = recentHour();
-    QVector<HistorySample> written;
-    QString error;
-    HistoryStore reader;
-    const auto readsAsWritten = [&] {
-        const qint64 toMs = written.last().timeMs + 1;
-        QVERIFY2(reader.openForReading(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
-        QCOMPARE(reader.samples("a", t0, toMs, &error) + reader.samples("b", t0, toMs, &error), written);
-        const auto steps = reader.steps("a", t0, toMs, 2, &error);
-        QCOMPARE(steps[0].count + steps[1].count, qint64(written.size() / 2));
-        QCOMPARE(steps[0].min, 0.0);
-        QCOMPARE(steps[1].max, double(written.size() / 2 - 1));
-        HistoryStats stats;
-        QVERIFY(reader.stats(&stats, &error));
-        QCOMPARE(stats.samples, written.size());
-        QCOMPARE(stats.lastMs, written.last().timeMs);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        reader.close();
-    };
-    const auto stagedRows = [&] {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "peek");
-        db.setDatabaseName(backend.dir().filePath("history.sqlite"));
-        QSqlQuery query(db.open() ? db : QSqlDatabase());
-        const int rows = query.exec("SELECT count(*) FROM recent") && query.next() ? query.value(0).toInt() : -1;
-        query = QSqlQuery();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("peek");
-        return rows;
-    };
-    {
-        OPEN(writer, backend, 0, 0);
-        for (int pass = 0; pass < 100; ++pass) {
-            const qint64 t = t0 + pass * 10000;
-            const QVector<HistorySample> samples{good("a", t, pass), {"b", t, 0, Quality::NoAnswer}};
-            QVERIFY2(writer.write(samples, &error), qPrintable(error));
-            written.insert(pass, samples.first());
-            written.append(samples.last());
-            if (pass == 10) {
-                QCOMPARE(stagedRows(), 11);
-                readsAsWritten();
-            }
-        }
-        QVERIFY(stagedRows() < 100);
-        readsAsWritten();
-    }
-    HistoryStore writer;
-    QVERIFY(writer.open(backend.record(), backend.projectDir(), 0, 0, &error));
-    QCOMPARE(stagedRows(), 0);
-    readsAsWritten();
-}
-
-// A store written by the version before staging opens with its samples.
-void HistoryStoreTest::earlierSchemaMigrated()
-{
-    HistoryBackend backend(false);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
-        db.setDatabaseName(backend.dir().filePath("history.sqlite"));
-        QVERIFY(db.open());
-        QStringList sql = HistoryDialect().schemaVersion1();
-        sql << "CREATE TABLE schema_version (version INTEGER NOT NULL)" << "INSERT INTO schema_version VALUES (1)"
-            << "INSERT INTO points VALUES (1, 'p')" << "INSERT INTO samples VALUES (1, 5000, 2150, 0)";
-        for (const QString &statement : sql)
-            QVERIFY(QSqlQuery(db).exec(statement));
-    }
-    QSqlDatabase::removeDatabase("v1");
-    OPEN(store, backend, 0, 0);
-    QString error;
-    QVERIFY(store.write({good("p", 6000, 3)}, &error));
-    QCOMPARE(store.samples("p", 0, 10000, &error), (QVector<HistorySample>{good("p", 5000, 21.5), good("p", 6000, 3)}));
-}
-
-void HistoryStoreTest::unreadableFileKeptAside()
-{
-    HistoryBackend backend(false);
-    const QByteArray garbage = QByteArray("not a database at all ").repeated(300);
-    backend.dir().write("history.sqlite", garbage);
-    backend.dir().write("history.sqlite-wal", "old log");
-    backend.dir().write("history.sqlite.unreadable", "an earlier one");
-    HistoryStore store;
-    QString error;
-    QVERIFY2(store.open(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
-    QVERIFY(store.lastWarning().contains("history.sqlite.unreadable-2"));
-    QCOMPARE(backend.dir().read("history.sqlite.unreadable-2"), garbage);
-    QCOMPARE(backend.dir().read("history.sqlite.unreadable-2-wal"), QByteArray("old log"));
-    QCOMPARE(backend.dir().read("history.sqlite.unreadable"), QByteArray("an earlier one"));
-    QVERIFY(store.write({good("p", 1000, 1)}, &error));
-    store.close();
-    QVERIFY(store.open(backend.record(), backend.projectDir(), 0, 0, &error));
-    QVERIFY(store.lastWarning().isEmpty());
-    QCOMPARE(store.samples("p", 0, 2000, &error).size(), 1);
-    store.close();
-
-    // SQLite's own header over a damaged rest: SQLite itself refuses it.
-    const QByteArray damaged = QByteArray("SQLite format 3", 16) + QByteArray(4080, '\x7f');
-    backend.dir().write("history.sqlite", damaged);
-    QVERIFY2(store.open(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
-    QVERIFY(store.lastWarning().contains("history.sqlite.unreadable-3"));
-    QCOMPARE(backend.dir().read("history.sqlite.unreadable-3"), damaged);
-}
-
-// A missing folder is not made, another program's database and a newer
-// version's store are not touched.
-void HistoryStoreTest::foreignFilesLeftAlone()
-{
-    HistoryBackend backend(false);
-    StoreRecord record;
-    record.path = QStringLiteral("usb/history.sqlite");
-    HistoryStore store;
-    QString error;
-    QVERIFY(!store.open(record, backend.projectDir(), 0, 0, &error));
-    QVERIFY(error.contains("usb"));
-    QVERIFY(!QDir(backend.dir().filePath("usb")).exists());
-
-    for (const char *sql : {"CREATE TABLE invoices (n INTEGER)", "CREATE TABLE schema_version (version INTEGER)"}) {
-        const QString path = backend.dir().filePath(QStringLiteral("other.sqlite"));
-        QFile::remove(path);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery(db).exec(sql);
-            QSqlQuery(db).exec("INSERT INTO schema_version VALUES (99)");
-        }
-        QSqlDatabase::removeDatabase("other");
-        const QByteArray before = backend.dir().read("other.sqlite");
-        record.path = QStringLiteral("other.sqlite");
-        error.clear();
-        QVERIFY(!store.open(record, backend.projectDir(), 0, 0, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!store.isOpen());
-        QCOMPARE(backend.dir().read("other.sqlite"), before);
-    }
-}
 
 QTEST_GUILESS_MAIN(HistoryStoreTest)
 #include "tst_historystore.moc"

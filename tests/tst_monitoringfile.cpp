@@ -32,103 +32,98 @@ class TestMonitoringFile : public QObject
     Q_OBJECT
 
 private slots:
-    void byteExactRoundTrip();
-    void unknownPartsSurviveASave();
-    void readerDefaultsAndBounds();
-    void projectsWithoutOrWithABrokenFile();
+    void byteExactRoundTrip()
+    {
+        TempWorkDir dir;
+        const QString path = dir.filePath(MonitoringFile::fileName());
+        QCOMPARE(MonitoringFile::write(path, sample()), QString());
+        QCOMPARE(dir.read(MonitoringFile::fileName()), kFile);
+        XmlRead::Status status;
+        QCOMPARE(MonitoringFile::read(path, &status), sample());
+        QCOMPARE(int(status), int(XmlRead::Status::Read));
+
+        // A PostgreSQL store names its server, never a password nor a path.
+        MonitoringRecord pg = sample();
+        pg.store = {"postgresql", "history.sqlite", "10.0.0.5", "5432", "tesk", "rejestrator"};
+        pg.points.clear();
+        QCOMPARE(MonitoringFile::write(path, pg), QString());
+        QVERIFY(dir.read(MonitoringFile::fileName())
+                    .contains(" <Store driver=\"postgresql\" host=\"10.0.0.5\" port=\"5432\" database=\"tesk\" user=\"rejestrator\"/>\n"));
+        QCOMPARE(MonitoringFile::read(path), pg);
+
+        // The demo's file is one this program writes byte for byte.
+        const QString demo = TestPaths::sourceDir() + QStringLiteral("/examples/demo/project/") + MonitoringFile::fileName();
+        QCOMPARE(MonitoringFile::write(path, MonitoringFile::read(demo)), QString());
+        QFile original(demo);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(dir.read(MonitoringFile::fileName()), original.readAll());
+    }
+
+    // A later version's file: what this program does not know stays, with the
+    // point it belongs to; a point removed takes its own along.
+    void unknownPartsSurviveASave()
+    {
+        TempWorkDir dir;
+        const QString path = dir.filePath(MonitoringFile::fileName());
+        QByteArray later = kFile;
+        later.replace("rollupDays=\"3650\">", "rollupDays=\"3650\" commAlarmDelay=\"60\">\n <Trend name=\"Kocioł\"><Pen point=\"k1_zas\"/></Trend>");
+        later.replace("maxGap=\"600\"/>", "maxGap=\"600\" precision=\"2\">\n  <Alarm kind=\"high\" limit=\"85\"/>\n </Point>");
+        later.replace("path=\"history.sqlite\"/>", "path=\"history.sqlite\" cache=\"64\"/>");
+        dir.write(MonitoringFile::fileName(), later);
+        MonitoringRecord r = MonitoringFile::read(path);
+        QCOMPARE(r, sample());
+        r.points[0].deadband = 0.5;
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        const QByteArray saved = dir.read(MonitoringFile::fileName());
+        for (const char *kept : {"commAlarmDelay=\"60\"", "<Pen point=\"k1_zas\"/>", "cache=\"64\"",
+                                 "deadband=\"0.5\" maxGap=\"600\" precision=\"2\">\n  <Alarm kind=\"high\" limit=\"85\"/>\n </Point>"})
+            QVERIFY2(saved.contains(kept), kept);
+        r.points.removeFirst();
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        QVERIFY(!dir.read(MonitoringFile::fileName()).contains("<Alarm"));
+        QVERIFY(dir.read(MonitoringFile::fileName()).contains("<Pen point=\"k1_zas\"/>"));
+    }
+
+    void readerDefaultsAndBounds()
+    {
+        TempWorkDir dir;
+        dir.write(MonitoringFile::fileName(),
+                  "<Monitoring interval=\"0\" retentionDays=\"x\"><Point id=\"a\" deadband=\"-1\" maxGap=\"-5\"/></Monitoring>");
+        MonitoringRecord expected; // a point of "temp", recorded on change, deadband and gap 0
+        expected.interval = 1;
+        expected.points = {{"a", "", "", "temp", "", "", "change", 0, 0}};
+        QCOMPARE(MonitoringFile::read(dir.filePath(MonitoringFile::fileName())), expected);
+    }
+
+    // Without the file a project is saved as it always was; a broken one is
+    // kept as it is, and copied aside before anything would replace it.
+    void projectsWithoutOrWithABrokenFile()
+    {
+        TempWorkDir dir;
+        const QString folder = dir.filePath(QStringLiteral("p/"));
+        TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/runtime"), folder);
+        Project project;
+        project.load(folder);
+        QVERIFY(!project.monitored);
+        QVERIFY(project.save(QStringLiteral("0.8.12")).isEmpty());
+        QVERIFY(!QFile::exists(folder + MonitoringFile::fileName()));
+
+        dir.write(QStringLiteral("p/monitoring.xml"), "<Monitoring><Point id=\"a\"");
+        project.load(folder);
+        QVERIFY(!project.monitored);
+        QCOMPARE(project.unreadable, QStringList(folder + MonitoringFile::fileName()));
+        QVERIFY(project.save(QStringLiteral("0.8.12")).isEmpty());
+        QCOMPARE(dir.read(QStringLiteral("p/monitoring.xml")), QByteArray("<Monitoring><Point id=\"a\""));
+        QCOMPARE(dir.read(QStringLiteral("p/monitoring.xml.unreadable")), QByteArray("<Monitoring><Point id=\"a\""));
+
+        dir.write(QStringLiteral("p/monitoring.xml"), kFile);
+        project.load(folder);
+        QVERIFY(project.monitored);
+        project.monitoring.interval = 5;
+        QVERIFY(project.save(QStringLiteral("0.8.12")).isEmpty());
+        QCOMPARE(MonitoringFile::read(folder + MonitoringFile::fileName()).interval, 5);
+    }
 };
-
-void TestMonitoringFile::byteExactRoundTrip()
-{
-    TempWorkDir dir;
-    const QString path = dir.filePath(MonitoringFile::fileName());
-    QCOMPARE(MonitoringFile::write(path, sample()), QString());
-    QCOMPARE(dir.read(MonitoringFile::fileName()), kFile);
-    XmlRead::Status status;
-    QCOMPARE(MonitoringFile::read(path, &status), sample());
-    QCOMPARE(int(status), int(XmlRead::Status::Read));
-
-    // A PostgreSQL store names its server, never a password nor a path.
-    MonitoringRecord pg = sample();
-    pg.store = {"postgresql", "history.sqlite", "10.0.0.5", "5432", "tesk", "rejestrator"};
-    pg.points.clear();
-    QCOMPARE(MonitoringFile::write(path, pg), QString());
-    QVERIFY(dir.read(MonitoringFile::fileName())
-                .contains(" <Store driver=\"postgresql\" host=\"10.0.0.5\" port=\"5432\" database=\"tesk\" user=\"rejestrator\"/>\n"));
-    QCOMPARE(MonitoringFile::read(path), pg);
-
-    // The demo's file is one this program writes byte for byte.
-    const QString demo = TestPaths::sourceDir() + QStringLiteral("/examples/demo/project/") + MonitoringFile::fileName();
-    QCOMPARE(MonitoringFile::write(path, MonitoringFile::read(demo)), QString());
-    QFile original(demo);
-    QVERIFY(original.open(QIODevice::ReadOnly));
-    QCOMPARE(dir.read(MonitoringFile::fileName()), original.readAll());
-}
-
-// A later version's file: what this program does not know stays, with the
-// point it belongs to; a point removed takes its own along.
-void TestMonitoringFile::unknownPartsSurviveASave()
-{
-    TempWorkDir dir;
-    const QString path = dir.filePath(MonitoringFile::fileName());
-    QByteArray later = kFile;
-    later.replace("rollupDays=\"3650\">", "rollupDays=\"3650\" commAlarmDelay=\"60\">\n <Trend name=\"Kocioł\"><Pen point=\"k1_zas\"/></Trend>");
-    later.replace("maxGap=\"600\"/>", "maxGap=\"600\" precision=\"2\">\n  <Alarm kind=\"high\" limit=\"85\"/>\n </Point>");
-    later.replace("path=\"history.sqlite\"/>", "path=\"history.sqlite\" cache=\"64\"/>");
-    dir.write(MonitoringFile::fileName(), later);
-    MonitoringRecord r = MonitoringFile::read(path);
-    QCOMPARE(r, sample());
-    r.points[0].deadband = 0.5;
-    QCOMPARE(MonitoringFile::write(path, r), QString());
-    const QByteArray saved = dir.read(MonitoringFile::fileName());
-    for (const char *kept : {"commAlarmDelay=\"60\"", "<Pen point=\"k1_zas\"/>", "cache=\"64\"",
-                             "deadband=\"0.5\" maxGap=\"600\" precision=\"2\">\n  <Alarm kind=\"high\" limit=\"85\"/>\n </Point>"})
-        QVERIFY2(saved.contains(kept), kept);
-    r.points.removeFirst();
-    QCOMPARE(MonitoringFile::write(path, r), QString());
-    QVERIFY(!dir.read(MonitoringFile::fileName()).contains("<Alarm"));
-    QVERIFY(dir.read(MonitoringFile::fileName()).contains("<Pen point=\"k1_zas\"/>"));
-}
-
-void TestMonitoringFile::readerDefaultsAndBounds()
-{
-    TempWorkDir dir;
-    dir.write(MonitoringFile::fileName(),
-              "<Monitoring interval=\"0\" retentionDays=\"x\"><Point id=\"a\" deadband=\"-1\" maxGap=\"-5\"/></Monitoring>");
-    MonitoringRecord expected; // a point of "temp", recorded on change, deadband and gap 0
-    expected.interval = 1;
-    expected.points = {{"a", "", "", "temp", "", "", "change", 0, 0}};
-    QCOMPARE(MonitoringFile::read(dir.filePath(MonitoringFile::fileName())), expected);
-}
-
-// Without the file a project is saved as it always was; a broken one is
-// kept as it is, and copied aside before anything would replace it.
-void TestMonitoringFile::projectsWithoutOrWithABrokenFile()
-{
-    TempWorkDir dir;
-    const QString folder = dir.filePath(QStringLiteral("p/"));
-    TempWorkDir::copyTree(TestPaths::dataDir() + QStringLiteral("/projects/runtime"), folder);
-    Project project;
-    project.load(folder);
-    QVERIFY(!project.monitored);
-    QVERIFY(project.save(QStringLiteral("0.8.12")).isEmpty());
-    QVERIFY(!QFile::exists(folder + MonitoringFile::fileName()));
-
-    dir.write(QStringLiteral("p/monitoring.xml"), "<Monitoring><Point id=\"a\"");
-    project.load(folder);
-    QVERIFY(!project.monitored);
-    QCOMPARE(project.unreadable, QStringList(folder + MonitoringFile::fileName()));
-    QVERIFY(project.save(QStringLiteral("0.8.12")).isEmpty());
-    QCOMPARE(dir.read(QStringLiteral("p/monitoring.xml")), QByteArray("<Monitoring><Point id=\"a\""));
-    QCOMPARE(dir.read(QStringLiteral("p/monitoring.xml.unreadable")), QByteArray("<Monitoring><Point id=\"a\""));
-
-    dir.write(QStringLiteral("p/monitoring.xml"), kFile);
-    project.load(folder);
-    QVERIFY(project.monitored);
-    project.monitoring.interval = 5;
-    QVERIFY(project.save(QStringLiteral("0.8.12")).isEmpty());
-    QCOMPARE(MonitoringFile::read(folder + MonitoringFile::fileName()).interval, 5);
-}
 
 QTEST_GUILESS_MAIN(TestMonitoringFile)
 #include "tst_monitoringfile.moc"

@@ -44,24 +44,22 @@ Snapshot snapshot(const QString &folder)
 // Lays out the folder the input describes; the first use of a name counts.
 void layOut(const QByteArray &input, const QString &folder, const QString &outside)
 {
-    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_-][A-Za-z0-9_.-]{0,40}$"));
+    static const QRegularExpression header(QStringLiteral("^=([=>|]) ([A-Za-z0-9_-][A-Za-z0-9_.-]{0,40})$"));
     QSet<QString> used;
     QFile file;
     for (const QByteArray &line : input.split('\n')) {
-        const QString name = QString::fromLatin1(line.mid(3));
-        const bool header = line.startsWith("== ") || line.startsWith("=> ") || line.startsWith("=| ");
-        if (header && plainName.match(name).hasMatch() && !used.contains(name)) {
+        const QRegularExpressionMatch match = header.match(QString::fromLatin1(line));
+        const QString name = match.captured(2);
+        if (match.hasMatch() && !used.contains(name)) {
             used.insert(name);
+            const QChar kind = match.captured(1).at(0);
             file.close();
-            file.setFileName(QString());
-            if (line.startsWith("=| ")) {
+            file.setFileName(kind == '|' ? QString() : kind == '>' ? outside + name : folder + name);
+            if (kind == '|')
                 FUZZ_CHECK(mkfifo(QFile::encodeName(folder + name).constData(), 0600) == 0);
-                continue;
-            }
-            if (line.startsWith("=> "))
+            else if (kind == '>')
                 FUZZ_CHECK(QFile::link(outside + name, folder + name));
-            file.setFileName(line.startsWith("=> ") ? outside + name : folder + name);
-            if (line.startsWith("== "))
+            else
                 FUZZ_CHECK(file.open(QIODevice::Append));
         } else if (!file.fileName().isEmpty()) {
             QmlText::propertyNames(QString::fromUtf8(line));
