@@ -104,8 +104,10 @@ void HistoryWriter::flush()
     }
 }
 
+// Whether the steady time ran out or a write came after it: said once.
 void HistoryWriter::recovered()
 {
+    m_steady->stop();
     m_failing = false;
     m_sinceRecovery.start();
     emit available();
