@@ -15,7 +15,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -300,12 +299,14 @@ bool HistoryStore::stage(const QVector<HistorySample> &samples, QString *error)
 // Whether every sample is later than all of its point's held so far.
 bool HistoryStore::allNewer(const QVector<StagedPasses::Sample> &samples, bool *newer, QString *error)
 {
+    // Asked only for points not asked before: a pass usually has none.
     QSqlQuery newest(m_db);
-    newest.prepare(QStringLiteral("SELECT max(t) FROM samples WHERE point = ?"));
     *newer = false;
     for (const StagedPasses::Sample &s : samples) {
         auto held = m_newest.find(s.point);
         if (held == m_newest.end()) {
+            if (newest.lastQuery().isEmpty())
+                newest.prepare(QStringLiteral("SELECT max(t) FROM samples WHERE point = ?"));
             newest.bindValue(0, s.point);
             if (!newest.exec() || !newest.next()) {
                 *error = newest.lastError().text();
@@ -322,16 +323,12 @@ bool HistoryStore::allNewer(const QVector<StagedPasses::Sample> &samples, bool *
     return true;
 }
 
-// Whatever is staged, whoever staged it, point after point, so that each
-// point's pages are written in turn.
+// Whatever is staged, whoever staged it.
 bool HistoryStore::fold(QString *error)
 {
     QVector<StagedPasses::Sample> staged;
     if (!m_staged.readAll(m_db, &staged, error))
         return false;
-    std::stable_sort(staged.begin(), staged.end(), [](const StagedPasses::Sample &a, const StagedPasses::Sample &b) {
-        return a.point != b.point ? a.point < b.point : a.timeMs < b.timeMs;
-    });
     QVector<HistorySample> samples;
     samples.reserve(staged.size());
     QVector<HistoryBatch::Row> rows;

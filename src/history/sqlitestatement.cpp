@@ -37,7 +37,6 @@ std::unique_ptr<SqliteStatement> SqliteStatement::prepare(const QSqlDatabase &db
 
 bool SqliteStatement::exec(const QVector<QVariant> &values, int *affected, QString *error)
 {
-    sqlite3_reset(m_statement);
     for (int i = 0; i < values.size(); ++i) {
         if (!bind(i + 1, values.at(i))) {
             *error = lastError();

@@ -110,12 +110,14 @@ bool StagedPasses::append(QSqlDatabase &db, QVector<Sample> samples, QString *er
 bool StagedPasses::readAll(QSqlDatabase &db, QVector<Sample> *samples, QString *error) const
 {
     samples->reserve(int(m_count));
-    return select(db, QString(), {},
-                  [&](const QByteArray &data) {
-                      for (int i = 0; i < data.size() / kRecordBytes; ++i)
-                          samples->append(take(data.constData() + i * kRecordBytes));
-                  },
-                  error);
+    const bool read = select(db, QString(), {},
+                             [&](const QByteArray &data) {
+                                 for (int i = 0; i < data.size() / kRecordBytes; ++i)
+                                     samples->append(take(data.constData() + i * kRecordBytes));
+                             },
+                             error);
+    std::stable_sort(samples->begin(), samples->end(), before);
+    return read;
 }
 
 bool StagedPasses::read(QSqlDatabase &db, int point, qint64 fromMs, qint64 toMs, QVector<Sample> *samples,

@@ -39,7 +39,8 @@ public:
     qint64 lastMs() const { return m_lastMs; }
     bool foldDue() const { return m_count >= kFoldSamples || m_lastMs - m_firstMs >= kFoldSpanMs; }
 
-    // Every staged sample, in the order written.
+    // Every staged sample, in the order of point and time, so that a fold
+    // writes each point's pages in turn.
     bool readAll(QSqlDatabase &db, QVector<Sample> *samples, QString *error) const;
     // One point's samples with fromMs <= time < toMs, in the order written.
     bool read(QSqlDatabase &db, int point, qint64 fromMs, qint64 toMs, QVector<Sample> *samples,
