@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarmdefinition.h"
+
 #include <QList>
 #include <QString>
 
@@ -16,12 +18,13 @@ struct MonitoringPoint
     QString record = QStringLiteral("change"); // "change" or "interval"
     double deadband = 0;                       // "change": the move that makes a sample
     int maxGap = 0; // "change": seconds after which a sample is taken all the same; 0: never
+    QList<AlarmDefinition> alarms;
 
     bool operator==(const MonitoringPoint &o) const
     {
         return id == o.id && device == o.device && devVar == o.devVar && type == o.type
             && description == o.description && unit == o.unit && record == o.record && deadband == o.deadband
-            && maxGap == o.maxGap;
+            && maxGap == o.maxGap && alarms == o.alarms;
     }
     bool operator!=(const MonitoringPoint &o) const { return !(*this == o); }
 };
@@ -54,13 +57,15 @@ struct MonitoringRecord
     int interval = 10; // seconds between passes, at least 1
     int retentionDays = 400;
     int rollupDays = 3650;
+    int commAlarmDelay = 60; // seconds of silence that raise a controller's communication alarm
+    int maxShelveHours = 8;  // the longest an operator may shelve an alarm for
     StoreRecord store;
     QList<MonitoringPoint> points;
 
     bool operator==(const MonitoringRecord &o) const
     {
         return interval == o.interval && retentionDays == o.retentionDays && rollupDays == o.rollupDays
-            && store == o.store && points == o.points;
+            && commAlarmDelay == o.commAlarmDelay && maxShelveHours == o.maxShelveHours && store == o.store && points == o.points;
     }
     bool operator!=(const MonitoringRecord &o) const { return !(*this == o); }
 };
