@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "alarmcenter.h"
 #include "configfile.h"
 #include "dataread.h"
 #include "dataset.h"
@@ -188,6 +189,7 @@ void MainWindow::loadConfiguration()
         // Rows already written stay until the next filter click.
         m_log->setFilter(logFilter());
     }
+    m_alarms->setSoundEnabled(m_settings.alarmSound);
     if (!m_settings.projectLocation.isEmpty() && !m_settings.projectName.isEmpty())
         openLastProject();
 }
@@ -257,8 +259,13 @@ void MainWindow::on_WarningCheckBox_clicked()
 
 void MainWindow::menuShowSettingsDialog()
 {
-    Settings dialog;
-    dialog.exec();
+    Settings dialog(this);
+    dialog.setAlarmSound(m_settings.alarmSound);
+    if (dialog.exec() != QDialog::Accepted || dialog.alarmSound() == m_settings.alarmSound)
+        return;
+    m_settings.alarmSound = dialog.alarmSound();
+    m_alarms->setSoundEnabled(m_settings.alarmSound);
+    saveConfiguration();
 }
 
 void MainWindow::showAbout()

@@ -12,6 +12,9 @@
 #include <QMap>
 #include <QSet>
 
+class AlarmCenter;
+class AlarmIndicator;
+class AlarmPanel;
 class DataRead;
 class DataSet;
 class HistoryExportDialog;
@@ -66,6 +69,9 @@ public:
     QDeclarativeZoomPan *schemeView() const { return m_view.get(); }
     DataRead *reader() const { return m_reader; }
     SiteMonitor *monitor() const { return m_monitor; }
+    AlarmCenter *alarms() const { return m_alarms; }
+    AlarmPanel *alarmPanel() const { return m_alarmPanel; }
+    AlarmIndicator *alarmIndicator() const { return m_alarmIndicator; }
     DataSet *writer() const { return m_writer; }
     TeskDesigner *designer() const { return m_designer.get(); }
     deviceManagement *deviceList() const { return m_deviceManagement.get(); }
@@ -157,6 +163,7 @@ private:
     void pauseScheme();
     void resumeScheme();
     void pushStaleNames(const QMap<QString, QString> &data);
+    void pushAlarmNames();
     void setBusyCursor(bool busy);
     void writerFailed(const QString &message);
     const EventRecord *findEvent(const QString &name, bool last) const;
@@ -166,6 +173,9 @@ private:
 
     // The site watched in the background.
     void createMonitor();
+    void createAlarms();
+    void addAlarmTab();
+    void showAlarmTab();
     void startMonitoring();
     void stopMonitoring();
     void startRecording();
@@ -204,6 +214,9 @@ private:
     SiteMonitor *m_monitor = nullptr;
     SampleFilter m_sampleFilter; // what of each pass is recorded
     HistoryRecorder *m_history = nullptr; // while a monitored project is open
+    AlarmCenter *m_alarms = nullptr;
+    AlarmPanel *m_alarmPanel = nullptr;
+    AlarmIndicator *m_alarmIndicator = nullptr;
     QLabel *m_historyStopped = nullptr;
     QSet<QString> m_silentControllers; // monitored controllers not answering, by ID
     QTimer *m_refreshTimer = nullptr;

@@ -1,5 +1,8 @@
 #include "mainwindow.h"
 
+#include "alarmcenter.h"
+#include "alarmindicator.h"
+#include "alarmpanel.h"
 #include "historyexportdialog.h"
 #include "historyrecorder.h"
 #include "logentry.h"
@@ -10,6 +13,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QSet>
+#include <QStatusBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -24,6 +29,38 @@ void MainWindow::createMonitor()
     m_monitor = new SiteMonitor(m_pollHub, this);
     connect(m_monitor, &SiteMonitor::passDone, this, &MainWindow::recordPass);
     m_historyStopped = addStatusAlert(QStringLiteral("historyStopped"));
+    createAlarms();
+}
+
+void MainWindow::createAlarms()
+{
+    m_alarms = new AlarmCenter(this);
+    m_alarmPanel = new AlarmPanel(m_alarms, this);
+    m_alarmPanel->setObjectName(QStringLiteral("alarmTab"));
+    m_alarmPanel->hide();
+    m_alarmIndicator = new AlarmIndicator(m_alarms, this);
+    m_alarmIndicator->hide();
+    statusBar()->addPermanentWidget(m_alarmIndicator);
+    connect(m_alarmIndicator, &QToolButton::clicked, this, &MainWindow::showAlarmTab);
+    connect(m_alarms, &AlarmCenter::journalled, this,
+            [this](const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states) {
+                if (m_history)
+                    m_history->recordAlarms(events, states);
+            });
+    connect(m_alarms, &AlarmCenter::changed, this, &MainWindow::pushAlarmNames);
+}
+
+// Beside the scheme and the log while the project is monitored.
+void MainWindow::addAlarmTab()
+{
+    if (m_project.monitored && ui->tabWidget->indexOf(m_alarmPanel) < 0)
+        ui->tabWidget->addTab(m_alarmPanel, tr("Alarmy"));
+}
+
+void MainWindow::showAlarmTab()
+{
+    addAlarmTab();
+    ui->tabWidget->setCurrentWidget(m_alarmPanel);
 }
 
 // A project with points is watched and recorded from the moment it opens,
@@ -32,9 +69,12 @@ void MainWindow::startMonitoring()
 {
     stopMonitoring();
     m_historyAction->setEnabled(m_project.monitored);
+    m_alarmIndicator->setVisible(m_project.monitored);
+    addAlarmTab();
     if (!m_project.monitored || m_project.monitoring.points.isEmpty())
         return;
     startRecording();
+    m_alarms->setSite(m_project.monitoring);
     m_sampleFilter.setPoints(m_project.monitoring.points);
     m_monitor->setSite(m_project.monitoring, m_project.devices);
     writeLog(tr("Monitorowanie obiektu: punkty: %1, przebieg co %2 s")
@@ -121,6 +161,7 @@ void MainWindow::startRecording()
     const int buffered = qMax(kLeastBuffered, passesAnHour * m.points.size());
     m_history = new HistoryRecorder(m.store, m_project.location, m.retentionDays, m.rollupDays, buffered, this);
     connect(m_history, &HistoryRecorder::storeUnavailable, this, &MainWindow::historyUnavailable);
+    connect(m_history, &HistoryRecorder::alarmStatesRead, m_alarms, &AlarmCenter::restore);
     connect(m_history, &HistoryRecorder::storeAvailable, this, &MainWindow::historyAvailable);
     connect(m_history, &HistoryRecorder::storeWarning, this,
             [this](const QString &text) { writeLog(text, LogEntry::Warning); });
@@ -129,6 +170,7 @@ void MainWindow::startRecording()
 void MainWindow::recordPass(const QVector<HistorySample> &readings)
 {
     noteSilentControllers(readings);
+    m_alarms->evaluate(readings);
     const QVector<HistorySample> recorded = m_sampleFilter.recorded(readings);
     if (m_history && !recorded.isEmpty())
         m_history->record(recorded);
@@ -141,6 +183,11 @@ void MainWindow::historyUnavailable(const QString &reason, const QDateTime &sinc
     writeLog(text, LogEntry::Error);
     m_historyStopped->setText(text);
     m_historyStopped->show();
+    if (!m_alarms->isRestored()) {
+        writeLog(tr("Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa"),
+                 LogEntry::Warning);
+        m_alarms->startWithoutStates();
+    }
 }
 
 void MainWindow::historyAvailable()

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "alarmcenter.h"
 #include "dataread.h"
 #include "devicemanagement.h"
 #include "schemesmanagement.h"
@@ -105,6 +106,7 @@ void MainWindow::closeProject()
     m_projectOpen = false;
     stopScheme();
     stopMonitoring();
+    m_alarms->setSite(MonitoringRecord()); // the next project's states come from its own store
     clearMenuTree();
     m_project.devices.clear();
     m_project.menu.clear();

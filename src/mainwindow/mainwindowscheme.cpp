@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "alarmcenter.h"
 #include "dataread.h"
 #include "dataset.h"
 #include "logentry.h"
@@ -46,6 +47,7 @@ void MainWindow::showOnlyLogTab()
     while (ui->tabWidget->count() > 0)
         ui->tabWidget->removeTab(0);
     ui->tabWidget->addTab(ui->logTab, tr("Log"));
+    addAlarmTab();
 }
 
 void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
@@ -67,7 +69,9 @@ void MainWindow::showScheme(const MenuItemRecord &record, QTreeWidgetItem *item)
     connectScene();
     ui->tabWidget->insertTab(0, ui->logTab, tr("Log"));
     ui->tabWidget->insertTab(0, ui->visualizationTab, tr("Schemat"));
+    addAlarmTab();
     ui->tabWidget->setCurrentIndex(0);
+    pushAlarmNames();
     if (m_currentScheme.readVariables.isEmpty())
         return;
     m_reader->setPassLimitMs(m_currentScheme.interval * 1000);
@@ -232,6 +236,29 @@ void MainWindow::pushStaleNames(const QMap<QString, QString> &data)
             stale << v.qmlVar;
     }
     m_qmlRoot->setProperty(hook, QVariant(stale));
+}
+
+// Scenes that mark elements in alarm declare the property alarmVars: it
+// lists the read variables whose controller variable is a monitoring point
+// with an active alarm, neither shelved nor out of service.
+void MainWindow::pushAlarmNames()
+{
+    const char *hook = "alarmVars";
+    if (!m_qmlRoot || m_qmlRoot->metaObject()->indexOfProperty(hook) < 0)
+        return;
+    QSet<QString> inAlarm; // device and variable
+    const QStringList points = m_alarms->engine().pointsInAlarm();
+    for (const MonitoringPoint &p : qAsConst(m_project.monitoring.points)) {
+        if (points.contains(p.id))
+            inAlarm.insert(p.device + QLatin1Char('\n') + p.devVar);
+    }
+    QStringList names;
+    for (const TeskSchemeVariable &v : qAsConst(m_currentScheme.readVariables)) {
+        if (inAlarm.contains(v.device + QLatin1Char('\n') + v.devVar) && !names.contains(v.qmlVar))
+            names << v.qmlVar;
+    }
+    if (m_qmlRoot->property(hook).toStringList() != names)
+        m_qmlRoot->setProperty(hook, QVariant(names));
 }
 
 void MainWindow::teskcmdStatusChanged()

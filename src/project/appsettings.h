@@ -12,4 +12,5 @@ struct AppSettings
     bool showErrors = true;
     bool showInfo = true;
     bool showWarnings = true;
+    bool alarmSound = true;  // a tone while an urgent alarm waits for acknowledgement
 };

@@ -12,6 +12,7 @@ namespace {
 
 const QString kLanguage = QStringLiteral("Language");
 const QString kWorkspace = QStringLiteral("workspaceDir");
+const QString kAlarmSettings = QStringLiteral("AlarmSettings");
 
 QString flag(bool on)
 {
@@ -25,7 +26,8 @@ const XmlSave::AttributeOrder &attributeOrder()
         {QStringLiteral("LastProject"), {QStringLiteral("location"), QStringLiteral("name")}},
         {QStringLiteral("LogSettings"),
          {QStringLiteral("showData"), QStringLiteral("showErrors"), QStringLiteral("showInfo"),
-          QStringLiteral("showWarnings")}}};
+          QStringLiteral("showWarnings")}},
+        {kAlarmSettings, {QStringLiteral("sound")}}};
     return order;
 }
 
@@ -40,6 +42,20 @@ void setLogSwitches(QDomElement &log, const AppSettings &s)
     log.setAttribute(QStringLiteral("showErrors"), flag(s.showErrors));
     log.setAttribute(QStringLiteral("showInfo"), flag(s.showInfo));
     log.setAttribute(QStringLiteral("showWarnings"), flag(s.showWarnings));
+}
+
+// A file from before alarms gains the element only when the sound is
+// turned off, the one value that differs from what it meant.
+void setAlarmSound(QDomDocument &doc, QDomElement &settingsElement, const AppSettings &s)
+{
+    QDomElement alarms = settingsElement.firstChildElement(kAlarmSettings);
+    if (alarms.isNull()) {
+        if (s.alarmSound)
+            return;
+        alarms = doc.createElement(kAlarmSettings);
+        settingsElement.appendChild(alarms);
+    }
+    alarms.setAttribute(QStringLiteral("sound"), flag(s.alarmSound));
 }
 
 QDomDocument completeDocument(const QString &workspaceDir, const QString &language,
@@ -60,6 +76,9 @@ QDomDocument completeDocument(const QString &workspaceDir, const QString &langua
     QDomElement log = doc.createElement(QStringLiteral("LogSettings"));
     setLogSwitches(log, s);
     settings.appendChild(log);
+    QDomElement alarms = doc.createElement(kAlarmSettings);
+    alarms.setAttribute(QStringLiteral("sound"), flag(s.alarmSound));
+    settings.appendChild(alarms);
     root.appendChild(settings);
     return doc;
 }
@@ -120,6 +139,8 @@ LoadResult load(const QString &path, AppSettings &settings, bool *logSwitchesRea
             read.showInfo = readFlag(stream, QStringLiteral("showInfo"));
             read.showWarnings = readFlag(stream, QStringLiteral("showWarnings"));
             switchesRead = true;
+        } else if (stream.depth() == 3 && inSettings && stream.name() == kAlarmSettings) {
+            read.alarmSound = readFlag(stream, QStringLiteral("sound"));
         }
     }
     if (logSwitchesRead)
@@ -166,6 +187,7 @@ QString save(const QString &path, const AppSettings &settings)
             for (QDomElement log = e.firstChildElement(QStringLiteral("LogSettings")); !log.isNull();
                  log = log.nextSiblingElement(QStringLiteral("LogSettings")))
                 setLogSwitches(log, settings);
+            setAlarmSound(doc, e, settings);
         }
     }
     // The workspace may have been chosen since the start; the element it was

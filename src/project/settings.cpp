@@ -14,3 +14,13 @@ Settings::~Settings()
 {
     delete ui;
 }
+
+void Settings::setAlarmSound(bool on)
+{
+    ui->alarmSoundCheck->setChecked(on);
+}
+
+bool Settings::alarmSound() const
+{
+    return ui->alarmSoundCheck->isChecked();
+}

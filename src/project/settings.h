@@ -6,7 +6,8 @@ namespace Ui {
 class Settings;
 }
 
-// The settings dialog: a list of pages that hold no settings yet.
+// The settings dialog: a list of pages; the general one holds the alarm
+// tone.
 class Settings : public QDialog
 {
     Q_OBJECT
@@ -14,6 +15,9 @@ class Settings : public QDialog
 public:
     explicit Settings(QWidget *parent = nullptr);
     ~Settings() override;
+
+    void setAlarmSound(bool on);
+    bool alarmSound() const;
 
 private:
     Ui::Settings *ui;

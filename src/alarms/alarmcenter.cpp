@@ -1,0 +1,160 @@
+#include "alarmcenter.h"
+
+#include "alarmsound.h"
+#include "alarmtablemodel.h"
+#include "systemuser.h"
+
+#include <QDateTime>
+
+AlarmCenter::AlarmCenter(QObject *parent)
+    : QObject(parent)
+    , m_model(new AlarmTableModel(&m_engine, this))
+    , m_sound(new AlarmSound(this))
+    , m_clock([] { return QDateTime::currentMSecsSinceEpoch(); })
+{
+}
+
+void AlarmCenter::setSite(const MonitoringRecord &record)
+{
+    m_maxShelveHours = record.maxShelveHours;
+    if (record.points.isEmpty()) {
+        m_engine = AlarmEngine();
+        m_restored = false;
+        m_held.clear();
+    }
+    m_engine.setSite(record);
+    flush();
+}
+
+void AlarmCenter::restore(const QVector<AlarmSnapshot> &states)
+{
+    if (m_restored)
+        return;
+    m_engine.restore(states);
+    startWithoutStates();
+}
+
+void AlarmCenter::startWithoutStates()
+{
+    if (m_restored)
+        return;
+    m_restored = true;
+    if (!m_held.isEmpty())
+        evaluate(m_held);
+    else
+        flush();
+    m_held.clear();
+}
+
+void AlarmCenter::evaluate(const QVector<HistorySample> &readings)
+{
+    if (!m_restored) {
+        m_held = readings;
+        return;
+    }
+    m_engine.evaluate(readings, m_clock());
+    flush();
+}
+
+int AlarmCenter::act(const QVector<int> &alarms, const std::function<bool(int, const QString &, qint64)> &action)
+{
+    const QString user = SystemUser::name();
+    const qint64 now = m_clock();
+    int done = 0;
+    for (const int i : alarms) {
+        if (i >= 0 && i < m_engine.count() && action(i, user, now))
+            ++done;
+    }
+    flush();
+    return done;
+}
+
+int AlarmCenter::acknowledge(const QVector<int> &alarms, const QString &comment)
+{
+    return act(alarms, [&](int i, const QString &user, qint64 now) { return m_engine.acknowledge(i, user, comment, now); });
+}
+
+int AlarmCenter::shelve(const QVector<int> &alarms, int minutes, const QString &reason)
+{
+    const int allowed = qBound(1, minutes, m_maxShelveHours * 60);
+    return act(alarms, [&](int i, const QString &user, qint64 now) {
+        return m_engine.shelve(i, now + qint64(allowed) * 60'000, user, reason, now);
+    });
+}
+
+int AlarmCenter::unshelve(const QVector<int> &alarms)
+{
+    return act(alarms, [&](int i, const QString &user, qint64 now) { return m_engine.unshelve(i, user, QString(), now); });
+}
+
+int AlarmCenter::takeOutOfService(const QVector<int> &alarms, const QString &reason)
+{
+    return act(alarms, [&](int i, const QString &user, qint64 now) {
+        return m_engine.takeOutOfService(i, user, reason, now);
+    });
+}
+
+int AlarmCenter::putInService(const QVector<int> &alarms)
+{
+    return act(alarms,
+               [&](int i, const QString &user, qint64 now) { return m_engine.putInService(i, user, QString(), now); });
+}
+
+void AlarmCenter::flush()
+{
+    const QVector<AlarmEvent> events = m_engine.takeEvents();
+    const QVector<AlarmSnapshot> states = m_engine.takeChangedStates();
+    if (!events.isEmpty() || !states.isEmpty())
+        emit journalled(events, states);
+    m_engine.takeChanged();
+    m_model->refresh();
+    count();
+    const bool raised = std::any_of(events.cbegin(), events.cend(),
+                                    [](const AlarmEvent &e) { return e.event == AlarmEvent::Event::Raised; });
+    updateSound(raised);
+    emit changed();
+}
+
+void AlarmCenter::count()
+{
+    m_unacknowledged = m_active = m_highest = 0;
+    for (int i = 0; i < m_engine.count(); ++i) {
+        const AlarmEngine::Alarm &a = m_engine.alarm(i);
+        if (!a.isShown() || a.machine.state() == AlarmSnapshot::State::Normal)
+            continue;
+        m_unacknowledged += a.machine.isUnacknowledged() ? 1 : 0;
+        m_active += a.machine.isActive() ? 1 : 0;
+        if (m_highest == 0 || a.definition.priority < m_highest)
+            m_highest = a.definition.priority;
+    }
+}
+
+void AlarmCenter::setSoundEnabled(bool enabled)
+{
+    m_soundEnabled = enabled;
+    updateSound(false);
+}
+
+void AlarmCenter::silence()
+{
+    m_silenced = true;
+    updateSound(false);
+}
+
+bool AlarmCenter::isSounding() const
+{
+    return m_sound->isSounding();
+}
+
+// A tone while an urgent alarm (priority 1 or 2) waits for acknowledgement.
+void AlarmCenter::updateSound(bool newAlarm)
+{
+    if (newAlarm)
+        m_silenced = false;
+    bool urgent = false;
+    for (int i = 0; i < m_engine.count() && !urgent; ++i) {
+        const AlarmEngine::Alarm &a = m_engine.alarm(i);
+        urgent = a.isShown() && a.machine.isUnacknowledged() && a.definition.priority <= 2;
+    }
+    m_sound->setSounding(m_soundEnabled && !m_silenced && urgent);
+}

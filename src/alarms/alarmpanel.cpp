@@ -1,0 +1,119 @@
+#include "alarmpanel.h"
+
+#include "alarmcenter.h"
+#include "alarmreasondialog.h"
+#include "alarmtablemodel.h"
+#include "ui_alarmpanel.h"
+
+#include <QHeaderView>
+
+namespace {
+
+constexpr int kNamesListed = 5;
+
+} // namespace
+
+AlarmPanel::AlarmPanel(AlarmCenter *center, QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::AlarmPanel)
+    , m_center(center)
+{
+    ui->setupUi(this);
+    ui->alarmTable->setModel(center->model());
+    QHeaderView *header = ui->alarmTable->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->resizeSection(AlarmTableModel::Time, 150);
+    header->resizeSection(AlarmTableModel::Priority, 70);
+    header->resizeSection(AlarmTableModel::Point, 110);
+    header->resizeSection(AlarmTableModel::Description, 160);
+    header->resizeSection(AlarmTableModel::Text, 240);
+    header->resizeSection(AlarmTableModel::Value, 90);
+    connect(ui->priorityCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &AlarmPanel::applyFilter);
+    connect(ui->searchEdit, &QLineEdit::textChanged, this, &AlarmPanel::applyFilter);
+    connect(ui->suppressedCheck, &QCheckBox::toggled, this, &AlarmPanel::applyFilter);
+    connect(ui->silenceButton, &QPushButton::clicked, center, &AlarmCenter::silence);
+    connect(ui->acknowledgeButton, &QPushButton::clicked, this, [this] { acknowledge(selectedAlarms()); });
+    connect(ui->acknowledgeAllButton, &QPushButton::clicked, this,
+            [this] { acknowledge(m_center->model()->shownAlarms()); });
+    connect(ui->shelveButton, &QPushButton::clicked, this, &AlarmPanel::shelve);
+    connect(ui->unshelveButton, &QPushButton::clicked, this, [this] { m_center->unshelve(selectedAlarms()); });
+    connect(ui->outOfServiceButton, &QPushButton::clicked, this, &AlarmPanel::takeOutOfService);
+    connect(ui->inServiceButton, &QPushButton::clicked, this, [this] { m_center->putInService(selectedAlarms()); });
+    connect(ui->alarmTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AlarmPanel::updateButtons);
+    connect(center, &AlarmCenter::changed, this, &AlarmPanel::updateButtons);
+    updateButtons();
+}
+
+AlarmPanel::~AlarmPanel()
+{
+    delete ui;
+}
+
+QVector<int> AlarmPanel::selectedAlarms() const
+{
+    QVector<int> alarms;
+    for (const QModelIndex &row : ui->alarmTable->selectionModel()->selectedRows())
+        alarms.append(m_center->model()->alarmAt(row.row()));
+    return alarms;
+}
+
+QString AlarmPanel::namesOf(const QVector<int> &alarms) const
+{
+    QStringList names;
+    for (int i = 0; i < alarms.size() && i < kNamesListed; ++i) {
+        const AlarmEngine::Alarm &a = m_center->engine().alarm(alarms.at(i));
+        names << a.point + QStringLiteral(": ") + a.definition.text;
+    }
+    if (alarms.size() > kNamesListed)
+        names << tr("i %1 innych").arg(alarms.size() - kNamesListed);
+    return names.join(QLatin1Char('\n'));
+}
+
+void AlarmPanel::applyFilter()
+{
+    m_center->model()->setFilter(ui->priorityCombo->currentIndex(), ui->searchEdit->text(),
+                                 ui->suppressedCheck->isChecked());
+    updateButtons();
+}
+
+void AlarmPanel::acknowledge(const QVector<int> &alarms)
+{
+    if (m_center->acknowledge(alarms, ui->commentEdit->text().trimmed()) > 0)
+        ui->commentEdit->clear();
+}
+
+void AlarmPanel::shelve()
+{
+    const QVector<int> alarms = selectedAlarms();
+    AlarmReasonDialog dialog(tr("Odłóż alarmy"), namesOf(alarms), m_center->maxShelveHours() * 60, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_center->shelve(alarms, dialog.minutes(), dialog.reason());
+}
+
+void AlarmPanel::takeOutOfService()
+{
+    const QVector<int> alarms = selectedAlarms();
+    AlarmReasonDialog dialog(tr("Wyłącz alarmy z obsługi"), namesOf(alarms), 0, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_center->takeOutOfService(alarms, dialog.reason());
+}
+
+void AlarmPanel::updateButtons()
+{
+    bool unacknowledged = false, shelvable = false, shelved = false, inService = false, outOfService = false;
+    for (const int i : selectedAlarms()) {
+        const AlarmMachine &m = m_center->engine().alarm(i).machine;
+        unacknowledged |= m.isUnacknowledged();
+        shelvable |= !m.isOutOfService();
+        shelved |= m.isShelved();
+        inService |= !m.isOutOfService();
+        outOfService |= m.isOutOfService();
+    }
+    ui->acknowledgeButton->setEnabled(unacknowledged);
+    ui->acknowledgeAllButton->setEnabled(m_center->model()->rowCount() > 0);
+    ui->shelveButton->setEnabled(shelvable);
+    ui->unshelveButton->setEnabled(shelved);
+    ui->outOfServiceButton->setEnabled(inService);
+    ui->inServiceButton->setEnabled(outOfService);
+    ui->silenceButton->setEnabled(m_center->isSounding());
+}
