@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>AlarmEngine</name>
+    <message>
+        <source>Brak komunikacji ze sterownikiem %1</source>
+        <translation>No communication with controller %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmIndicator</name>
+    <message>
+        <source>Alarmy: %1 niepotwierdzone, %2 aktywne</source>
+        <translation>Alarms: %1 unacknowledged, %2 active</translation>
+    </message>
+    <message>
+        <source>Brak alarmów</source>
+        <translation>No alarms</translation>
+    </message>
+    <message>
+        <source>Najwyższy priorytet: %1</source>
+        <translation>Highest priority: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmPanel</name>
+    <message>
+        <source>Priorytet:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>1 – krytyczny</source>
+        <translation>1 – critical</translation>
+    </message>
+    <message>
+        <source>2 – wysoki</source>
+        <translation>2 – high</translation>
+    </message>
+    <message>
+        <source>3 – średni</source>
+        <translation>3 – medium</translation>
+    </message>
+    <message>
+        <source>4 – niski</source>
+        <translation>4 – low</translation>
+    </message>
+    <message>
+        <source>Szukaj w punkcie, opisie, tekście</source>
+        <translation>Search point, description, text</translation>
+    </message>
+    <message>
+        <source>Odłożone i wyłączone z obsługi</source>
+        <translation>Shelved and out of service</translation>
+    </message>
+    <message>
+        <source>Wycisz</source>
+        <translation>Silence</translation>
+    </message>
+    <message>
+        <source>Komentarz do potwierdzenia (nieobowiązkowy)</source>
+        <translation>Comment on acknowledgement (optional)</translation>
+    </message>
+    <message>
+        <source>Potwierdź zaznaczone</source>
+        <translation>Acknowledge selected</translation>
+    </message>
+    <message>
+        <source>Potwierdź wszystkie widoczne</source>
+        <translation>Acknowledge all shown</translation>
+    </message>
+    <message>
+        <source>Odłóż…</source>
+        <translation>Shelve…</translation>
+    </message>
+    <message>
+        <source>Przywróć</source>
+        <translation>Unshelve</translation>
+    </message>
+    <message>
+        <source>Wyłącz z obsługi…</source>
+        <translation>Out of service…</translation>
+    </message>
+    <message>
+        <source>Włącz do obsługi</source>
+        <translation>Back in service</translation>
+    </message>
+    <message>
+        <source>i %1 innych</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Odłóż alarmy</source>
+        <translation>Shelve alarms</translation>
+    </message>
+    <message>
+        <source>Wyłącz alarmy z obsługi</source>
+        <translation>Take alarms out of service</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmReasonDialog</name>
+    <message>
+        <source>Na czas:</source>
+        <translation>For:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Powód:</source>
+        <translation>Reason:</translation>
+    </message>
+    <message>
+        <source>Najdłużej %1 min</source>
+        <translation>At most %1 min</translation>
+    </message>
+    <message>
+        <source>Podaj powód.</source>
+        <translation>Give a reason.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTableModel</name>
+    <message>
+        <source>brak odczytu</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>Wyłączony z obsługi</source>
+        <translation>Out of service</translation>
+    </message>
+    <message>
+        <source>Aktywny, niepotwierdzony</source>
+        <translation>Active, unacknowledged</translation>
+    </message>
+    <message>
+        <source>Aktywny, potwierdzony</source>
+        <translation>Active, acknowledged</translation>
+    </message>
+    <message>
+        <source>Ustąpił, niepotwierdzony</source>
+        <translation>Returned, unacknowledged</translation>
+    </message>
+    <message>
+        <source>Ustąpił</source>
+        <translation>Returned</translation>
+    </message>
+    <message>
+        <source>, odłożony do %1</source>
+        <translation>, shelved until %1</translation>
+    </message>
+    <message>
+        <source>Wystąpił</source>
+        <translation>Raised</translation>
+    </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>State</translation>
+    </message>
+</context>
+<context>
     <name>ColorPickerPopup</name>
     <message>
         <source>Custom</source>
@@ -442,6 +625,13 @@
     </message>
 </context>
 <context>
+    <name>HistoryWriter</name>
+    <message>
+        <source>Historia niedostępna: nie zapisano zdarzeń alarmów: %1</source>
+        <translation>History not available: alarm events not written: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -740,6 +930,14 @@
     <message>
         <source>Historia niedostępna: nie zapisano próbek: %1</source>
         <translation>History unavailable: samples not written: %1</translation>
+    </message>
+    <message>
+        <source>Alarmy</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa</source>
+        <translation>Alarms: the states of the previous run could not be read; alarms are evaluated afresh</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1536,14 @@
     <message>
         <source>Aktualizacje</source>
         <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Dźwięk alarmów</source>
+        <translation>Alarm sound</translation>
+    </message>
+    <message>
+        <source>Ton powtarzany, dopóki alarm o priorytecie 1 lub 2 czeka na potwierdzenie</source>
+        <translation>A tone repeated while an alarm of priority 1 or 2 awaits acknowledgement</translation>
     </message>
 </context>
 <context>

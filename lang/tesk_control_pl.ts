@@ -53,6 +53,189 @@
     </message>
 </context>
 <context>
+    <name>AlarmEngine</name>
+    <message>
+        <source>Brak komunikacji ze sterownikiem %1</source>
+        <translation>Brak komunikacji ze sterownikiem %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmIndicator</name>
+    <message>
+        <source>Alarmy: %1 niepotwierdzone, %2 aktywne</source>
+        <translation>Alarmy: %1 niepotwierdzone, %2 aktywne</translation>
+    </message>
+    <message>
+        <source>Brak alarmów</source>
+        <translation>Brak alarmów</translation>
+    </message>
+    <message>
+        <source>Najwyższy priorytet: %1</source>
+        <translation>Najwyższy priorytet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmPanel</name>
+    <message>
+        <source>Priorytet:</source>
+        <translation>Priorytet:</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>1 – krytyczny</source>
+        <translation>1 – krytyczny</translation>
+    </message>
+    <message>
+        <source>2 – wysoki</source>
+        <translation>2 – wysoki</translation>
+    </message>
+    <message>
+        <source>3 – średni</source>
+        <translation>3 – średni</translation>
+    </message>
+    <message>
+        <source>4 – niski</source>
+        <translation>4 – niski</translation>
+    </message>
+    <message>
+        <source>Szukaj w punkcie, opisie, tekście</source>
+        <translation>Szukaj w punkcie, opisie, tekście</translation>
+    </message>
+    <message>
+        <source>Odłożone i wyłączone z obsługi</source>
+        <translation>Odłożone i wyłączone z obsługi</translation>
+    </message>
+    <message>
+        <source>Wycisz</source>
+        <translation>Wycisz</translation>
+    </message>
+    <message>
+        <source>Komentarz do potwierdzenia (nieobowiązkowy)</source>
+        <translation>Komentarz do potwierdzenia (nieobowiązkowy)</translation>
+    </message>
+    <message>
+        <source>Potwierdź zaznaczone</source>
+        <translation>Potwierdź zaznaczone</translation>
+    </message>
+    <message>
+        <source>Potwierdź wszystkie widoczne</source>
+        <translation>Potwierdź wszystkie widoczne</translation>
+    </message>
+    <message>
+        <source>Odłóż…</source>
+        <translation>Odłóż…</translation>
+    </message>
+    <message>
+        <source>Przywróć</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Wyłącz z obsługi…</source>
+        <translation>Wyłącz z obsługi…</translation>
+    </message>
+    <message>
+        <source>Włącz do obsługi</source>
+        <translation>Włącz do obsługi</translation>
+    </message>
+    <message>
+        <source>i %1 innych</source>
+        <translation>i %1 innych</translation>
+    </message>
+    <message>
+        <source>Odłóż alarmy</source>
+        <translation>Odłóż alarmy</translation>
+    </message>
+    <message>
+        <source>Wyłącz alarmy z obsługi</source>
+        <translation>Wyłącz alarmy z obsługi</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmReasonDialog</name>
+    <message>
+        <source>Na czas:</source>
+        <translation>Na czas:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Powód:</source>
+        <translation>Powód:</translation>
+    </message>
+    <message>
+        <source>Najdłużej %1 min</source>
+        <translation>Najdłużej %1 min</translation>
+    </message>
+    <message>
+        <source>Podaj powód.</source>
+        <translation>Podaj powód.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTableModel</name>
+    <message>
+        <source>brak odczytu</source>
+        <translation>brak odczytu</translation>
+    </message>
+    <message>
+        <source>Wyłączony z obsługi</source>
+        <translation>Wyłączony z obsługi</translation>
+    </message>
+    <message>
+        <source>Aktywny, niepotwierdzony</source>
+        <translation>Aktywny, niepotwierdzony</translation>
+    </message>
+    <message>
+        <source>Aktywny, potwierdzony</source>
+        <translation>Aktywny, potwierdzony</translation>
+    </message>
+    <message>
+        <source>Ustąpił, niepotwierdzony</source>
+        <translation>Ustąpił, niepotwierdzony</translation>
+    </message>
+    <message>
+        <source>Ustąpił</source>
+        <translation>Ustąpił</translation>
+    </message>
+    <message>
+        <source>, odłożony do %1</source>
+        <translation>, odłożony do %1</translation>
+    </message>
+    <message>
+        <source>Wystąpił</source>
+        <translation>Wystąpił</translation>
+    </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priorytet</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
     <name>ColorPickerPopup</name>
     <message>
         <source>Custom</source>
@@ -442,6 +625,13 @@
     </message>
 </context>
 <context>
+    <name>HistoryWriter</name>
+    <message>
+        <source>Historia niedostępna: nie zapisano zdarzeń alarmów: %1</source>
+        <translation>Historia niedostępna: nie zapisano zdarzeń alarmów: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -740,6 +930,14 @@
     <message>
         <source>Historia niedostępna: nie zapisano próbek: %1</source>
         <translation>Historia niedostępna: nie zapisano próbek: %1</translation>
+    </message>
+    <message>
+        <source>Alarmy</source>
+        <translation>Alarmy</translation>
+    </message>
+    <message>
+        <source>Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa</source>
+        <translation>Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1536,14 @@
     <message>
         <source>Aktualizacje</source>
         <translation>Aktualizacje</translation>
+    </message>
+    <message>
+        <source>Dźwięk alarmów</source>
+        <translation>Dźwięk alarmów</translation>
+    </message>
+    <message>
+        <source>Ton powtarzany, dopóki alarm o priorytecie 1 lub 2 czeka na potwierdzenie</source>
+        <translation>Ton powtarzany, dopóki alarm o priorytecie 1 lub 2 czeka na potwierdzenie</translation>
     </message>
 </context>
 <context>

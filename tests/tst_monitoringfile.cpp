@@ -59,6 +59,47 @@ private slots:
         QCOMPARE(dir.read(MonitoringFile::fileName()), original.readAll());
     }
 
+    // Alarms of every kind are read and written back; one the program cannot
+    // use (an unknown kind, a limit that is not a number, a second of a
+    // kind) stays as it stands, and an alarm's unknown attributes stay.
+    void alarmsRoundTrip()
+    {
+        TempWorkDir dir;
+        const QString path = dir.filePath(MonitoringFile::fileName());
+        QByteArray withAlarms = kFile;
+        withAlarms.replace("rollupDays=\"3650\">", "rollupDays=\"3650\" commAlarmDelay=\"45\">");
+        withAlarms.replace("maxGap=\"600\"/>", "maxGap=\"600\">\n"
+            "  <Alarm kind=\"highhigh\" limit=\"95\" deadband=\"1\" onDelay=\"0\" offDelay=\"0\" priority=\"1\" text=\"Krytyczna\"/>\n"
+            "  <Alarm kind=\"high\" limit=\"85.5\" deadband=\"2\" onDelay=\"30\" offDelay=\"10\" priority=\"2\" text=\"Przegrzanie\" colour=\"red\"/>\n"
+            "  <Alarm kind=\"error\" onDelay=\"5\" offDelay=\"0\" priority=\"3\" text=\"Czujnik\"/>\n"
+            "  <Alarm kind=\"flood\" limit=\"1\"/>\n"
+            "  <Alarm kind=\"low\" limit=\"zimno\"/>\n"
+            "  <Alarm kind=\"high\" limit=\"70\"/>\n"
+            " </Point>");
+        dir.write(MonitoringFile::fileName(), withAlarms);
+        const MonitoringRecord r = MonitoringFile::read(path);
+        QCOMPARE(r.commAlarmDelay, 45);
+        QCOMPARE(r.maxShelveHours, 8);
+        const QList<AlarmDefinition> &alarms = r.points.at(0).alarms;
+        QCOMPARE(alarms.size(), 3);
+        QCOMPARE(alarms.at(1).limit, 85.5);
+        QCOMPARE(alarms.at(1).onDelay, 30);
+        QCOMPARE(alarms.at(2).kind, QStringLiteral("error"));
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        QCOMPARE(dir.read(MonitoringFile::fileName()), withAlarms);
+
+        MonitoringRecord changed = r;
+        changed.points[0].alarms[1].limit = 88;
+        changed.points[0].alarms.removeAt(0);
+        QCOMPARE(MonitoringFile::write(path, changed), QString());
+        const QByteArray saved = dir.read(MonitoringFile::fileName());
+        QVERIFY(saved.contains("<Alarm kind=\"high\" limit=\"88\" deadband=\"2\" onDelay=\"30\" offDelay=\"10\" priority=\"2\" text=\"Przegrzanie\" colour=\"red\"/>"));
+        QVERIFY(!saved.contains("highhigh"));
+        QVERIFY(saved.contains("<Alarm kind=\"flood\" limit=\"1\"/>"));
+        QVERIFY(saved.contains("<Alarm kind=\"low\" limit=\"zimno\"/>"));
+        QCOMPARE(MonitoringFile::read(path), changed);
+    }
+
     // A later version's file: what this program does not know stays, with the
     // point it belongs to; a point removed takes its own along.
     void unknownPartsSurviveASave()
@@ -67,7 +108,7 @@ private slots:
         const QString path = dir.filePath(MonitoringFile::fileName());
         QByteArray later = kFile;
         later.replace("rollupDays=\"3650\">", "rollupDays=\"3650\" commAlarmDelay=\"60\">\n <Trend name=\"Kocioł\"><Pen point=\"k1_zas\"/></Trend>");
-        later.replace("maxGap=\"600\"/>", "maxGap=\"600\" precision=\"2\">\n  <Alarm kind=\"high\" limit=\"85\"/>\n </Point>");
+        later.replace("maxGap=\"600\"/>", "maxGap=\"600\" precision=\"2\">\n  <Note text=\"serwis\"/>\n </Point>");
         later.replace("path=\"history.sqlite\"/>", "path=\"history.sqlite\" cache=\"64\"/>");
         dir.write(MonitoringFile::fileName(), later);
         MonitoringRecord r = MonitoringFile::read(path);
@@ -76,7 +117,7 @@ private slots:
         QCOMPARE(MonitoringFile::write(path, r), QString());
         const QByteArray saved = dir.read(MonitoringFile::fileName());
         for (const char *kept : {"commAlarmDelay=\"60\"", "<Pen point=\"k1_zas\"/>", "cache=\"64\"",
-                                 "deadband=\"0.5\" maxGap=\"600\" precision=\"2\">\n  <Alarm kind=\"high\" limit=\"85\"/>\n </Point>"})
+                                 "deadband=\"0.5\" maxGap=\"600\" precision=\"2\">\n  <Note text=\"serwis\"/>\n </Point>"})
             QVERIFY2(saved.contains(kept), kept);
         r.points.removeFirst();
         QCOMPARE(MonitoringFile::write(path, r), QString());

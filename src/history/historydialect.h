@@ -25,6 +25,7 @@ public:
     QStringList schemaVersion1() const;
     // Version 2 adds the passes staged before they are folded in.
     QStringList schemaVersion2() const;
+    QStringList schemaVersion3() const;
     // The two-argument minimum and maximum of SQL values.
     QString least() const { return m_postgres ? QStringLiteral("LEAST") : QStringLiteral("min"); }
     QString greatest() const { return m_postgres ? QStringLiteral("GREATEST") : QStringLiteral("max"); }

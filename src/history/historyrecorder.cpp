@@ -9,10 +9,12 @@ HistoryRecorder::HistoryRecorder(const StoreRecord &store, const QString &projec
 {
     m_thread.setObjectName(QStringLiteral("history"));
     m_writer->moveToThread(&m_thread);
+    qRegisterMetaType<QVector<AlarmSnapshot>>();
     connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     connect(m_writer, &HistoryWriter::unavailable, this, &HistoryRecorder::storeUnavailable);
     connect(m_writer, &HistoryWriter::available, this, &HistoryRecorder::storeAvailable);
     connect(m_writer, &HistoryWriter::warning, this, &HistoryRecorder::storeWarning);
+    connect(m_writer, &HistoryWriter::alarmStatesRead, this, &HistoryRecorder::alarmStatesRead);
     connect(m_writer, &HistoryWriter::dropped, this, [this](qint64 total) { m_dropped = total; });
     m_thread.start();
     QMetaObject::invokeMethod(m_writer, &HistoryWriter::start, Qt::QueuedConnection);
@@ -30,6 +32,15 @@ void HistoryRecorder::record(const QVector<HistorySample> &samples)
     HistoryWriter *writer = m_writer;
     QMetaObject::invokeMethod(
         writer, [writer, samples] { writer->append(samples); }, Qt::QueuedConnection);
+}
+
+void HistoryRecorder::recordAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states)
+{
+    if (!m_thread.isRunning() || (events.isEmpty() && states.isEmpty()))
+        return;
+    HistoryWriter *writer = m_writer;
+    QMetaObject::invokeMethod(
+        writer, [writer, events, states] { writer->appendAlarms(events, states); }, Qt::QueuedConnection);
 }
 
 qint64 HistoryRecorder::stop()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarmevent.h"
+#include "alarmsnapshot.h"
 #include "historysample.h"
 
 #include <QDateTime>
@@ -25,6 +27,8 @@ public:
     ~HistoryRecorder() override;
 
     void record(const QVector<HistorySample> &samples);
+    // Alarm journal events and the states to keep, written in this order.
+    void recordAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states);
     // Writes what it can and ends the thread; record() does nothing after.
     // A store that is away (or being connected to) is not waited for:
     // returns the samples that could not be written.
@@ -37,6 +41,8 @@ signals:
     void storeAvailable();
     // Something the operator should know that did not stop the recording.
     void storeWarning(const QString &text);
+    // Once, when the store first opens: the alarm states a run before kept.
+    void alarmStatesRead(const QVector<AlarmSnapshot> &states);
 
 private:
     QThread m_thread;

@@ -1,5 +1,6 @@
 #include "historystore.h"
 
+#include "alarmjournal.h"
 #include "historybatch.h"
 #include "historyschema.h"
 #include "monitoringrecord.h"
@@ -223,6 +224,26 @@ bool HistoryStore::openPostgres(const StoreRecord &store, QString *error)
         return exec(m_db, QStringLiteral("SET max_parallel_workers_per_gather = 0"), error);
     *error = m_db.lastError().text();
     return false;
+}
+
+bool HistoryStore::writeAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states,
+                               QString *error)
+{
+    return transact(
+        [&](QString *why) {
+            return AlarmJournal::append(m_db, m_statements, events, why)
+                && AlarmJournal::keep(m_db, m_statements, states, why);
+        },
+        error);
+}
+
+bool HistoryStore::alarmStates(QVector<AlarmSnapshot> *states, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    return AlarmJournal::states(m_db, states, error);
 }
 
 bool HistoryStore::transact(const std::function<bool(QString *)> &work, QString *error)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarmevent.h"
+#include "alarmsnapshot.h"
 #include "historydialect.h"
 #include "historypoints.h"
 #include "historysample.h"
@@ -53,6 +55,11 @@ public:
     bool importSamples(const QVector<HistorySample> &samples, QString *error);
 
     // The samples of a point with fromMs <= time < toMs, oldest first.
+    // One transaction: the journal's events appended in order and the
+    // alarms' states kept (a plainly normal one forgotten).
+    bool writeAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states, QString *error);
+    bool alarmStates(QVector<AlarmSnapshot> *states, QString *error);
+
     QVector<HistorySample> samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error);
     // steps steps of equal width from fromMs, covering [fromMs, toMs): the
     // good values of each, so that a single spike shows at any zoom.

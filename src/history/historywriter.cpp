@@ -17,6 +17,8 @@ const int kSamplesPerTransaction = 50000;
 // reported back only once it has been written this long without a failure,
 // so that the log does not fill with its flapping.
 const int kSteadyMs = 60000;
+// Alarm events kept while the store is away before the oldest go.
+const qint64 kAlarmEventsKept = 100000;
 
 } // namespace
 
@@ -62,12 +64,41 @@ void HistoryWriter::append(const QVector<HistorySample> &samples)
     flush();
 }
 
+void HistoryWriter::appendAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states)
+{
+    m_alarms.push_back({events, states});
+    m_alarmEvents += events.size();
+    while (m_alarmEvents > kAlarmEventsKept && m_alarms.size() > 1) {
+        m_alarmEvents -= m_alarms.front().events.size();
+        emit warning(tr("Historia niedostępna: nie zapisano zdarzeń alarmów: %1").arg(m_alarms.front().events.size()));
+        m_alarms.pop_front();
+    }
+    flush();
+}
+
+// Written before the samples: they are few and matter most.
+bool HistoryWriter::flushAlarms()
+{
+    while (!m_alarms.empty()) {
+        QString error;
+        if (!m_store.writeAlarms(m_alarms.front().events, m_alarms.front().states, &error)) {
+            m_store.close();
+            fail(error);
+            return false;
+        }
+        m_alarmEvents -= m_alarms.front().events.size();
+        m_alarms.pop_front();
+    }
+    return true;
+}
+
 void HistoryWriter::finish()
 {
     if (!m_retry->isActive()) // a store known away is not tried again
         flush();
-    emit unwritten(qint64(m_buffer.size()));
+    emit unwritten(qint64(m_buffer.size()) + m_alarmEvents);
     m_buffer.clear();
+    m_alarms.clear();
     m_retry->stop();
     m_daily->stop();
     m_steady->stop();
@@ -77,7 +108,7 @@ void HistoryWriter::finish()
 
 void HistoryWriter::flush()
 {
-    if (!ensureOpen())
+    if (!ensureOpen() || !flushAlarms())
         return;
     while (!m_buffer.empty()) {
         const size_t count = std::min(m_buffer.size(), size_t(kSamplesPerTransaction));
@@ -124,6 +155,16 @@ bool HistoryWriter::ensureOpen()
     }
     if (!m_store.lastWarning().isEmpty())
         emit warning(m_store.lastWarning());
+    if (!m_statesRead) {
+        QVector<AlarmSnapshot> states;
+        if (!m_store.alarmStates(&states, &error)) {
+            m_store.close();
+            fail(error);
+            return false;
+        }
+        m_statesRead = true;
+        emit alarmStatesRead(states);
+    }
     return true;
 }
 

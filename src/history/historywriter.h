@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarmevent.h"
+#include "alarmsnapshot.h"
 #include "historysample.h"
 #include "historystore.h"
 #include "monitoringrecord.h"
@@ -27,6 +29,7 @@ public:
     // All three run on the worker thread.
     void start();
     void append(const QVector<HistorySample> &samples);
+    void appendAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states);
     // Writes what it can, closes the store and ends the thread. A store
     // known to be away is not waited for: what is left is told by
     // unwritten().
@@ -39,12 +42,15 @@ signals:
     void unavailable(const QString &reason, const QDateTime &sinceUtc);
     void available();
     void warning(const QString &text);
+    // Once, when the store first opens: the alarm states a run before kept.
+    void alarmStatesRead(const QVector<AlarmSnapshot> &states);
     void dropped(qint64 total);
     // Emitted by finish(): samples that were still buffered and not written.
     void unwritten(qint64 count);
 
 private:
     void flush();
+    bool flushAlarms();
     bool ensureOpen();
     void fail(const QString &reason);
     void recovered();
@@ -57,6 +63,14 @@ private:
     int m_capacity;
     HistoryStore m_store;
     std::deque<HistorySample> m_buffer;
+    struct AlarmChange
+    {
+        QVector<AlarmEvent> events;
+        QVector<AlarmSnapshot> states;
+    };
+    std::deque<AlarmChange> m_alarms; // in the order they happened
+    qint64 m_alarmEvents = 0;         // buffered in m_alarms
+    bool m_statesRead = false;
     qint64 m_dropped = 0;
     bool m_failing = false;
     bool m_purgeDue = true;

@@ -9,6 +9,7 @@
 #include "monitoringedit.h"
 #include "pollhub.h"
 #include "sitemonitor.h"
+#include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -44,8 +44,8 @@ void setLogSwitches(QDomElement &log, const AppSettings &s)
     log.setAttribute(QStringLiteral("showWarnings"), flag(s.showWarnings));
 }
 
-// A file from before alarms gains the element only when the sound is
-// turned off, the one value that differs from what it meant.
+// The element is written only once the sound has been turned off, so that
+// a file from before alarms keeps its bytes.
 void setAlarmSound(QDomDocument &doc, QDomElement &settingsElement, const AppSettings &s)
 {
     QDomElement alarms = settingsElement.firstChildElement(kAlarmSettings);
@@ -76,9 +76,7 @@ QDomDocument completeDocument(const QString &workspaceDir, const QString &langua
     QDomElement log = doc.createElement(QStringLiteral("LogSettings"));
     setLogSwitches(log, s);
     settings.appendChild(log);
-    QDomElement alarms = doc.createElement(kAlarmSettings);
-    alarms.setAttribute(QStringLiteral("sound"), flag(s.alarmSound));
-    settings.appendChild(alarms);
+    setAlarmSound(doc, settings, s);
     root.appendChild(settings);
     return doc;
 }

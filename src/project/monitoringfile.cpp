@@ -9,11 +9,13 @@ namespace {
 const QString kRoot = QStringLiteral("Monitoring");
 const QString kStore = QStringLiteral("Store");
 const QString kPoint = QStringLiteral("Point");
+const QString kAlarm = QStringLiteral("Alarm");
 
 const QStringList &rootAttributes()
 {
     static const QStringList names{QStringLiteral("interval"), QStringLiteral("retentionDays"),
-                                   QStringLiteral("rollupDays")};
+                                   QStringLiteral("rollupDays"), QStringLiteral("commAlarmDelay"),
+                                   QStringLiteral("maxShelveHours")};
     return names;
 }
 
@@ -34,11 +36,70 @@ const QStringList &pointAttributes()
     return names;
 }
 
+const QStringList &alarmAttributes()
+{
+    static const QStringList names{QStringLiteral("kind"),     QStringLiteral("limit"),
+                                   QStringLiteral("deadband"), QStringLiteral("value"),
+                                   QStringLiteral("onDelay"),  QStringLiteral("offDelay"),
+                                   QStringLiteral("priority"), QStringLiteral("text")};
+    return names;
+}
+
 int number(const QDomElement &e, const QString &name, int fallback, int least)
 {
     bool ok = false;
     const int value = e.attribute(name).toInt(&ok);
     return ok ? qMax(value, least) : fallback;
+}
+
+double real(const QDomElement &e, const QString &name, bool *ok)
+{
+    if (!e.hasAttribute(name))
+        return 0;
+    bool read = false;
+    const double value = e.attribute(name).toDouble(&read);
+    *ok = *ok && read && qIsFinite(value);
+    return read ? value : 0;
+}
+
+// An alarm of a kind this program knows, with numbers it can use; any
+// other Alarm element is kept as it stands and not evaluated.
+bool readAlarm(const QDomElement &e, AlarmDefinition *alarm)
+{
+    static const QStringList kinds{QStringLiteral("highhigh"), QStringLiteral("high"), QStringLiteral("low"),
+                                   QStringLiteral("lowlow"), QStringLiteral("state"), QStringLiteral("error")};
+    AlarmDefinition a;
+    a.kind = e.attribute(QStringLiteral("kind"));
+    bool ok = kinds.contains(a.kind) && (!a.isLimit() || e.hasAttribute(QStringLiteral("limit")))
+        && (a.kind != QLatin1String("state") || e.hasAttribute(QStringLiteral("value")));
+    a.limit = real(e, QStringLiteral("limit"), &ok);
+    a.deadband = real(e, QStringLiteral("deadband"), &ok);
+    a.value = real(e, QStringLiteral("value"), &ok);
+    a.onDelay = number(e, QStringLiteral("onDelay"), 0, 0);
+    a.offDelay = number(e, QStringLiteral("offDelay"), 0, 0);
+    a.priority = qBound(1, number(e, QStringLiteral("priority"), a.priority, 1), 4);
+    a.text = e.attribute(QStringLiteral("text"));
+    if (!ok || a.deadband < 0)
+        return false;
+    *alarm = a;
+    return true;
+}
+
+// The point's usable alarms, the first of each kind.
+QList<AlarmDefinition> readAlarms(const QDomElement &point, QList<QDomElement> *unusable = nullptr)
+{
+    QList<AlarmDefinition> alarms;
+    QStringList kinds;
+    for (QDomElement e = point.firstChildElement(kAlarm); !e.isNull(); e = e.nextSiblingElement(kAlarm)) {
+        AlarmDefinition a;
+        if (readAlarm(e, &a) && !kinds.contains(a.kind)) {
+            kinds << a.kind;
+            alarms << a;
+        } else if (unusable) {
+            unusable->append(e);
+        }
+    }
+    return alarms;
 }
 
 MonitoringPoint readPoint(const QDomElement &e)
@@ -55,6 +116,7 @@ MonitoringPoint readPoint(const QDomElement &e)
     const double deadband = e.attribute(QStringLiteral("deadband")).toDouble(&ok);
     p.deadband = ok && deadband > 0 ? deadband : 0;
     p.maxGap = number(e, QStringLiteral("maxGap"), 0, 0);
+    p.alarms = readAlarms(e);
     return p;
 }
 
@@ -104,14 +166,48 @@ void keepUnknownAttributes(const QDomElement &from, const QStringList &known, QD
     }
 }
 
-// The attributes of from that known does not name, and its element children.
+// The attributes of from that known does not name, and its element
+// children; of its Alarm children only those the program cannot use (the
+// usable ones are written from the record).
 void keepUnknown(QDomDocument &doc, const QDomElement &from, const QStringList &known, QDomElement &to)
 {
     if (from.isNull())
         return;
     keepUnknownAttributes(from, known, to);
-    for (QDomElement child = from.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
-        to.appendChild(doc.importNode(child, true));
+    QList<QDomElement> unusable;
+    readAlarms(from, &unusable);
+    for (QDomElement child = from.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        if (child.tagName() != kAlarm || unusable.contains(child))
+            to.appendChild(doc.importNode(child, true));
+    }
+}
+
+QDomElement alarmElement(QDomDocument &doc, const AlarmDefinition &a, const QDomElement &old)
+{
+    QDomElement e = doc.createElement(kAlarm);
+    e.setAttribute(QStringLiteral("kind"), a.kind);
+    if (a.isLimit()) {
+        e.setAttribute(QStringLiteral("limit"), QString::number(a.limit));
+        e.setAttribute(QStringLiteral("deadband"), QString::number(a.deadband));
+    } else if (a.kind == QLatin1String("state")) {
+        e.setAttribute(QStringLiteral("value"), QString::number(a.value));
+    }
+    e.setAttribute(QStringLiteral("onDelay"), QString::number(a.onDelay));
+    e.setAttribute(QStringLiteral("offDelay"), QString::number(a.offDelay));
+    e.setAttribute(QStringLiteral("priority"), QString::number(a.priority));
+    e.setAttribute(QStringLiteral("text"), a.text);
+    if (!old.isNull())
+        keepUnknownAttributes(old, alarmAttributes(), e);
+    return e;
+}
+
+QDomElement oldAlarm(const QDomElement &point, const QString &kind)
+{
+    for (QDomElement e = point.firstChildElement(kAlarm); !e.isNull(); e = e.nextSiblingElement(kAlarm)) {
+        if (e.attribute(QStringLiteral("kind")) == kind)
+            return e;
+    }
+    return QDomElement();
 }
 
 QDomElement storeElement(QDomDocument &doc, const StoreRecord &s, const Extras &extras)
@@ -142,7 +238,10 @@ QDomElement pointElement(QDomDocument &doc, const MonitoringPoint &p, const Extr
     e.setAttribute(QStringLiteral("record"), p.record);
     e.setAttribute(QStringLiteral("deadband"), QString::number(p.deadband));
     e.setAttribute(QStringLiteral("maxGap"), QString::number(p.maxGap));
-    keepUnknown(doc, extras.points.value(p.id), pointAttributes(), e);
+    const QDomElement old = extras.points.value(p.id);
+    for (const AlarmDefinition &a : p.alarms)
+        e.appendChild(alarmElement(doc, a, oldAlarm(old, a.kind)));
+    keepUnknown(doc, old, pointAttributes(), e);
     return e;
 }
 
@@ -168,6 +267,8 @@ MonitoringRecord read(const QString &path, XmlRead::Status *status)
     record.interval = number(root, QStringLiteral("interval"), record.interval, 1);
     record.retentionDays = number(root, QStringLiteral("retentionDays"), record.retentionDays, 1);
     record.rollupDays = number(root, QStringLiteral("rollupDays"), record.rollupDays, 1);
+    record.commAlarmDelay = number(root, QStringLiteral("commAlarmDelay"), record.commAlarmDelay, 1);
+    record.maxShelveHours = number(root, QStringLiteral("maxShelveHours"), record.maxShelveHours, 1);
     record.store = readStore(root.firstChildElement(kStore));
     for (QDomElement e = root.firstChildElement(kPoint); !e.isNull(); e = e.nextSiblingElement(kPoint))
         record.points.append(readPoint(e));
@@ -177,7 +278,8 @@ MonitoringRecord read(const QString &path, XmlRead::Status *status)
 QString write(const QString &path, const MonitoringRecord &record)
 {
     static const XmlSave::AttributeOrder order{
-        {kRoot, rootAttributes()}, {kStore, storeAttributes()}, {kPoint, pointAttributes()}};
+        {kRoot, rootAttributes()}, {kStore, storeAttributes()}, {kPoint, pointAttributes()},
+        {kAlarm, alarmAttributes()}};
     QDomDocument old;
     XmlRead::parse(path, old);
     const Extras extras = extrasOf(old);
@@ -187,6 +289,13 @@ QString write(const QString &path, const MonitoringRecord &record)
     root.setAttribute(QStringLiteral("interval"), QString::number(record.interval));
     root.setAttribute(QStringLiteral("retentionDays"), QString::number(record.retentionDays));
     root.setAttribute(QStringLiteral("rollupDays"), QString::number(record.rollupDays));
+    // The alarm settings only where they differ from the defaults, so that
+    // a file made before alarms is saved as it was.
+    const MonitoringRecord defaults;
+    if (record.commAlarmDelay != defaults.commAlarmDelay || extras.root.hasAttribute(QStringLiteral("commAlarmDelay")))
+        root.setAttribute(QStringLiteral("commAlarmDelay"), QString::number(record.commAlarmDelay));
+    if (record.maxShelveHours != defaults.maxShelveHours || extras.root.hasAttribute(QStringLiteral("maxShelveHours")))
+        root.setAttribute(QStringLiteral("maxShelveHours"), QString::number(record.maxShelveHours));
     root.appendChild(storeElement(doc, record.store, extras));
     for (const MonitoringPoint &p : record.points)
         root.appendChild(pointElement(doc, p, extras));

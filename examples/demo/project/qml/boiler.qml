@@ -24,6 +24,9 @@ Rectangle {
     // in the last read, so that their elements can be greyed.
     property variant staleVars: []
     function isStale(name) { return staleVars.indexOf(name) >= 0 }
+    // Filled by the program: the properties whose point has an active alarm.
+    property variant alarmVars: []
+    function inAlarm(name) { return alarmVars.indexOf(name) >= 0 }
 
     signal itemClicked(string name)
 
@@ -50,8 +53,8 @@ Rectangle {
         x: 340; y: 210; caption: "Kocioł 2"; firing: root.palnik2; power: root.moc2; stale: root.isStale("palnik2")
         onClicked: root.itemClicked("palnik2")
     }
-    ValueBox { x: 196; y: 146; caption: "Zasilanie K1"; value: root.tZas1.toFixed(1); unit: "°C"; alarm: root.tZas1 > 85; stale: root.isStale("tZas1") }
-    ValueBox { x: 416; y: 146; caption: "Zasilanie K2"; value: root.tZas2.toFixed(1); unit: "°C"; alarm: root.tZas2 > 85; stale: root.isStale("tZas2") }
+    ValueBox { x: 196; y: 146; caption: "Zasilanie K1"; value: root.tZas1.toFixed(1); unit: "°C"; alarm: root.inAlarm("tZas1"); stale: root.isStale("tZas1") }
+    ValueBox { x: 416; y: 146; caption: "Zasilanie K2"; value: root.tZas2.toFixed(1); unit: "°C"; alarm: root.inAlarm("tZas2"); stale: root.isStale("tZas2") }
 
     Pump {
         x: 593; y: 280; running: root.pompa; caption: "Pompa kotłowa"; stale: root.isStale("pompa")
@@ -68,7 +71,7 @@ Rectangle {
         stale: root.isStale("histereza")
         onClicked: root.itemClicked("histereza")
     }
-    ValueBox { x: 660; y: 400; caption: "Powrót"; value: root.tPowrot.toFixed(1); unit: "°C"; stale: root.isStale("tPowrot") }
+    ValueBox { x: 660; y: 400; caption: "Powrót"; value: root.tPowrot.toFixed(1); unit: "°C"; alarm: root.inAlarm("tPowrot"); stale: root.isStale("tPowrot") }
     ValueBox { x: 660; y: 500; caption: "Ciśnienie"; value: (root.cisnienie / 10).toFixed(1); unit: "bar"; alarm: root.cisnienie < 13; stale: root.isStale("cisnienie") }
 
     Text { x: 20; y: 560; text: "Kliknij kocioł, pompę albo wartość z niebieską ramką, aby ją zmienić."; font.pixelSize: 12; color: "#5b6b7b" }

@@ -18,6 +18,9 @@ Rectangle {
     // in the last read, so that their elements can be greyed.
     property variant staleVars: []
     function isStale(name) { return staleVars.indexOf(name) >= 0 }
+    // Filled by the program: the properties whose point has an active alarm.
+    property variant alarmVars: []
+    function inAlarm(name) { return alarmVars.indexOf(name) >= 0 }
 
     signal itemClicked(string name)
 
@@ -54,7 +57,7 @@ Rectangle {
         x: 520; y: 282; width: 130; caption: "Tryb"; value: root.trybText(root.tryb); editable: true; stale: root.isStale("tryb")
         onClicked: root.itemClicked("tryb")
     }
-    ValueBox { x: 60; y: 80; width: 160; caption: "Temperatura wody"; value: root.tCwu.toFixed(1); unit: "°C"; alarm: root.tCwu < 45; stale: root.isStale("tCwu") }
+    ValueBox { x: 60; y: 80; width: 160; caption: "Temperatura wody"; value: root.tCwu.toFixed(1); unit: "°C"; alarm: root.inAlarm("tCwu"); stale: root.isStale("tCwu") }
 
     Text { x: 60; y: 560; text: "Legionella: przegrzew raz w tygodniu do 70 °C (tryb Komfort)."; font.pixelSize: 12; color: "#5b6b7b" }
 }
