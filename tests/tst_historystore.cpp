@@ -119,6 +119,41 @@ private slots:
         }
     }
 
+    // Alarm events are appended (empty and absent texts alike, NaN values
+    // as none) and the states kept until they are plainly normal again,
+    // across a reopening of the store.
+    void alarmsKeptAcrossReopening_data() { backends(); }
+    void alarmsKeptAcrossReopening()
+    {
+        BACKEND(backend);
+        using State = AlarmSnapshot::State;
+        const QVector<AlarmEvent> events{
+            {1000, "kot1_zas", "high", 1, AlarmEvent::Event::Raised, 91.5, QString(), QString(), "Przegrzanie, \"K1\""},
+            {2000, "KOT", "comm", 2, AlarmEvent::Event::Raised, qQNaN(), QString(), QString(), QStringLiteral("Brak łączności")},
+            {3000, "kot1_zas", "high", 1, AlarmEvent::Event::Acknowledged, 90, "jan", "widzę,\nidę", "Przegrzanie"}};
+        const AlarmSnapshot high{"kot1_zas", "high", State::ActiveAcknowledged, 1000, 0, false};
+        const AlarmSnapshot comm{"KOT", "comm", State::ActiveUnacknowledged, 2000, 9000, false};
+        {
+            OPEN(store, backend, 0, 0);
+            QString error;
+            QVERIFY2(store.writeAlarms(events, {high, comm}, &error), qPrintable(error));
+            QVERIFY2(store.writeAlarms({}, {{"KOT", "comm", State::Normal, 2000, 0, false}}, &error), qPrintable(error));
+        }
+        OPEN(store, backend, 0, 0);
+        QString error;
+        QVector<AlarmSnapshot> states;
+        QVERIFY2(store.alarmStates(&states, &error), qPrintable(error));
+        QCOMPARE(states, QVector<AlarmSnapshot>{high});
+        QVariant rows;
+        if (!postgres) {
+            QVERIFY(runSql(backend.dir().filePath("history.sqlite"),
+                           {"SELECT group_concat(event || '/' || by_user || '/' || coalesce(value, 'none'), ' ')"
+                            " FROM alarm_journal ORDER BY id"},
+                           &rows));
+            QCOMPARE(rows.toString(), QStringLiteral("raised//91.5 raised//none acknowledged/jan/90.0"));
+        }
+    }
+
     // A repeated point and time replaces the sample, within one batch and
     // across batches, and the rollups follow the replacement.
     void sameTimeReplaces_data() { backends(); }

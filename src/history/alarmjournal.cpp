@@ -9,6 +9,16 @@
 
 namespace AlarmJournal {
 
+namespace {
+
+// The columns are NOT NULL: an empty text is stored as one, not as NULL.
+QVariant text(const QString &s)
+{
+    return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
+}
+
+} // namespace
+
 bool append(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmEvent> &events, QString *error)
 {
     static const QString sql = QStringLiteral(
@@ -18,8 +28,8 @@ bool append(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmEve
     for (const AlarmEvent &e : events) {
         const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
         if (!statements.exec(db, sql,
-                             {e.timeMs, e.point, e.kind, e.priority, AlarmEvent::eventName(e.event), value, e.user,
-                              e.comment, e.text},
+                             {e.timeMs, text(e.point), text(e.kind), e.priority, AlarmEvent::eventName(e.event), value,
+                              text(e.user), text(e.comment), text(e.text)},
                              &affected, error))
             return false;
     }
@@ -34,11 +44,11 @@ bool keep(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnaps
         " VALUES (?, ?, ?, ?, ?, ?)");
     int affected = 0;
     for (const AlarmSnapshot &s : states) {
-        if (!statements.exec(db, forget, {s.point, s.kind}, &affected, error))
+        if (!statements.exec(db, forget, {text(s.point), text(s.kind)}, &affected, error))
             return false;
         if (!s.isPlainNormal()
             && !statements.exec(db, insert,
-                                {s.point, s.kind, int(s.state), s.raisedMs, s.shelvedUntilMs, int(s.outOfService)},
+                                {text(s.point), text(s.kind), int(s.state), s.raisedMs, s.shelvedUntilMs, int(s.outOfService)},
                                 &affected, error))
             return false;
     }
