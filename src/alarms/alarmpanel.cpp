@@ -21,13 +21,18 @@ AlarmPanel::AlarmPanel(AlarmCenter *center, QWidget *parent)
     ui->setupUi(this);
     ui->alarmTable->setModel(center->model());
     QHeaderView *header = ui->alarmTable->horizontalHeader();
+    // The time and the state are read whole; the alarm's text takes the rest.
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->resizeSection(AlarmTableModel::Time, 150);
-    header->resizeSection(AlarmTableModel::Priority, 70);
-    header->resizeSection(AlarmTableModel::Point, 110);
-    header->resizeSection(AlarmTableModel::Description, 160);
-    header->resizeSection(AlarmTableModel::Text, 240);
-    header->resizeSection(AlarmTableModel::Value, 90);
+    header->setStretchLastSection(false);
+    const QFontMetrics metrics(font());
+    header->resizeSection(AlarmTableModel::Time, metrics.horizontalAdvance(QStringLiteral("2026-12-07 20:38:00")) + 24);
+    header->resizeSection(AlarmTableModel::Priority, metrics.horizontalAdvance(tr("Priorytet")) + 20);
+    header->resizeSection(AlarmTableModel::Point, 90);
+    header->resizeSection(AlarmTableModel::Description, 150);
+    header->resizeSection(AlarmTableModel::Value, 80);
+    header->resizeSection(AlarmTableModel::State,
+                          metrics.horizontalAdvance(tr("Ustąpił, niepotwierdzony") + tr(", odłożony do %1").arg(QStringLiteral("00:00"))) + 24);
+    header->setSectionResizeMode(AlarmTableModel::Text, QHeaderView::Stretch);
     connect(ui->priorityCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &AlarmPanel::applyFilter);
     connect(ui->searchEdit, &QLineEdit::textChanged, this, &AlarmPanel::applyFilter);
     connect(ui->suppressedCheck, &QCheckBox::toggled, this, &AlarmPanel::applyFilter);

@@ -156,6 +156,7 @@ QVariant AlarmTableModel::data(const QModelIndex &index, int role) const
     const bool unacknowledged = a.machine.isUnacknowledged() && a.isShown();
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole: // a narrow column shows the whole text this way
         return displayText(alarm, index.column());
     case Qt::BackgroundRole:
         if (unacknowledged || index.column() == Priority)
