@@ -152,6 +152,18 @@
         <source>Wyłącz alarmy z obsługi</source>
         <translation>Take alarms out of service</translation>
     </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Ustąpił, niepotwierdzony</source>
+        <translation>Returned, unacknowledged</translation>
+    </message>
+    <message>
+        <source>, odłożony do %1</source>
+        <translation>, shelved until %1</translation>
+    </message>
 </context>
 <context>
     <name>AlarmReasonDialog</name>

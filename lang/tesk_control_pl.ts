@@ -152,6 +152,18 @@
         <source>Wyłącz alarmy z obsługi</source>
         <translation>Wyłącz alarmy z obsługi</translation>
     </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priorytet</translation>
+    </message>
+    <message>
+        <source>Ustąpił, niepotwierdzony</source>
+        <translation>Ustąpił, niepotwierdzony</translation>
+    </message>
+    <message>
+        <source>, odłożony do %1</source>
+        <translation>, odłożony do %1</translation>
+    </message>
 </context>
 <context>
     <name>AlarmReasonDialog</name>
