@@ -118,11 +118,13 @@ void AlarmCenter::flush()
 void AlarmCenter::count()
 {
     m_unacknowledged = m_active = m_highest = 0;
+    m_urgent = false;
     for (int i = 0; i < m_engine.count(); ++i) {
         const AlarmEngine::Alarm &a = m_engine.alarm(i);
         if (!a.isShown() || a.machine.state() == AlarmSnapshot::State::Normal)
             continue;
         m_unacknowledged += a.machine.isUnacknowledged() ? 1 : 0;
+        m_urgent = m_urgent || (a.machine.isUnacknowledged() && a.definition.priority <= 2);
         m_active += a.machine.isActive() ? 1 : 0;
         if (m_highest == 0 || a.definition.priority < m_highest)
             m_highest = a.definition.priority;
@@ -151,10 +153,5 @@ void AlarmCenter::updateSound(bool newAlarm)
 {
     if (newAlarm)
         m_silenced = false;
-    bool urgent = false;
-    for (int i = 0; i < m_engine.count() && !urgent; ++i) {
-        const AlarmEngine::Alarm &a = m_engine.alarm(i);
-        urgent = a.isShown() && a.machine.isUnacknowledged() && a.definition.priority <= 2;
-    }
-    m_sound->setSounding(m_soundEnabled && !m_silenced && urgent);
+    m_sound->setSounding(m_soundEnabled && !m_silenced && m_urgent);
 }

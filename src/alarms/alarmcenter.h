@@ -62,6 +62,7 @@ private:
     int act(const QVector<int> &alarms, const std::function<bool(int, const QString &, qint64)> &action);
     void flush();
     void count();
+    // After count(), which finds whether an urgent alarm is waiting.
     void updateSound(bool newAlarm);
 
     AlarmEngine m_engine;
@@ -76,4 +77,5 @@ private:
     int m_unacknowledged = 0;
     int m_active = 0;
     int m_highest = 0;
+    bool m_urgent = false; // a priority 1 or 2 alarm awaits acknowledgement
 };

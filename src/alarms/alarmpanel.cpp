@@ -105,18 +105,17 @@ void AlarmPanel::takeOutOfService()
 
 void AlarmPanel::updateButtons()
 {
-    bool unacknowledged = false, shelvable = false, shelved = false, inService = false, outOfService = false;
+    bool unacknowledged = false, shelved = false, inService = false, outOfService = false;
     for (const int i : selectedAlarms()) {
         const AlarmMachine &m = m_center->engine().alarm(i).machine;
         unacknowledged |= m.isUnacknowledged();
-        shelvable |= !m.isOutOfService();
         shelved |= m.isShelved();
         inService |= !m.isOutOfService();
         outOfService |= m.isOutOfService();
     }
     ui->acknowledgeButton->setEnabled(unacknowledged);
     ui->acknowledgeAllButton->setEnabled(m_center->model()->rowCount() > 0);
-    ui->shelveButton->setEnabled(shelvable);
+    ui->shelveButton->setEnabled(inService); // only an alarm in service can be shelved
     ui->unshelveButton->setEnabled(shelved);
     ui->outOfServiceButton->setEnabled(inService);
     ui->inServiceButton->setEnabled(outOfService);
