@@ -23,9 +23,9 @@ using namespace EditorDriving;
 
 namespace {
 
-// A project folder with one controller, K1 at address, and no monitoring,
-// opened by the main window at its start.
-MainWindow *openProject(const TempWorkDir &dir, const QString &address)
+// A project folder with one controller, K1 at address, and the monitoring
+// given (none by default), opened by the main window at its start.
+MainWindow *openProject(const TempWorkDir &dir, const QString &address, const QByteArray &monitoring = QByteArray())
 {
     const QString folder = dir.filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
     QDir().mkpath(folder);
@@ -33,6 +33,8 @@ MainWindow *openProject(const TempWorkDir &dir, const QString &address)
     dir.write(QStringLiteral("obiekt/deviceList.xml"),
               QStringLiteral("<Devices><Device id=\"K1\" networkAdress=\"%1\" description=\"Kocioł\" port=\"16483\"/></Devices>")
                   .arg(address).toUtf8());
+    if (!monitoring.isEmpty())
+        dir.write(QStringLiteral("obiekt/monitoring.xml"), monitoring);
     dir.write(QStringLiteral("config.xml"), QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
                                                            "<LastProject location=\"%2\" name=\"obiekt\"/></Config>")
                                                 .arg(dir.path(), folder).toUtf8());
@@ -124,6 +126,71 @@ private slots:
         QVERIFY2(refusals.at(1).startsWith(QStringLiteral("ID „k1/t”: ")), qPrintable(refusals.at(1)));
         QVERIFY(!w->isModified());
         QCOMPARE(w->project().monitoring, MonitoringRecord());
+    }
+
+    // A point's alarms are edited with it: an unchanged OK keeps the
+    // project unmodified, each bad alarm is refused with its reason, and a
+    // good one (a decimal comma taken) is saved with the communication
+    // alarm's delay.
+    void alarmsEditedWithTheirPoint()
+    {
+        TempWorkDir dir;
+        std::unique_ptr<MainWindow> w(openProject(dir, TestNet::host(7), R"(<Monitoring interval="5">
+ <Point id="k1_t" device="K1" devVar="kot.t1" type="temp">
+  <Alarm kind="high" limit="85" deadband="2" priority="1" text="Przegrzanie"/>
+ </Point>
+</Monitoring>
+)"));
+        auto editPoint = [&](const ModalDriver::Action &act) {
+            return onModal([&] { trigger(w.get(), "actionMonitoring"); }, [&](QWidget *d) {
+                child<QTableWidget>(d, "pointsTable")->selectRow(0);
+                QVERIFY(onModal([&] { click(d, "editBtn"); }, act));
+                typeInto(child<QSpinBox>(d, "commAlarmSpin"), QStringLiteral("45"));
+                press(d, "saveBtn");
+            });
+        };
+        QVERIFY(onModal([&] { trigger(w.get(), "actionMonitoring"); }, [&](QWidget *d) {
+            child<QTableWidget>(d, "pointsTable")->selectRow(0);
+            QVERIFY(onModal([&] { click(d, "editBtn"); }, [&](QWidget *p) {
+                QCOMPARE(child<QTableWidget>(p, "alarmTable")->item(0, 1)->text(), QStringLiteral("85"));
+                press(p, "saveBtn");
+            }));
+            press(d, "saveBtn");
+        }));
+        QVERIFY(!w->isModified());
+
+        QStringList refusals;
+        QVERIFY(editPoint([&](QWidget *p) {
+            QVERIFY(onModal([&] { click(p, "alarmAddBtn"); }, [&](QWidget *a) {
+                typeInto(child<QLineEdit>(a, "textEdit"), QStringLiteral("Zimno"));
+                refusals << refusal(a, "saveBtn");
+                combo(a, "kindCombo")->setCurrentIndex(2);
+                typeInto(child<QLineEdit>(a, "limitEdit"), QStringLiteral("abc"));
+                refusals << refusal(a, "saveBtn");
+                typeInto(child<QLineEdit>(a, "limitEdit"), QStringLiteral("90"));
+                refusals << refusal(a, "saveBtn");
+                combo(a, "kindCombo")->setCurrentIndex(4);
+                refusals << refusal(a, "saveBtn");
+                combo(a, "kindCombo")->setCurrentIndex(2);
+                typeInto(child<QLineEdit>(a, "limitEdit"), QStringLiteral("30,5"));
+                typeInto(child<QLineEdit>(a, "hysteresisEdit"), QStringLiteral("-1"));
+                refusals << refusal(a, "saveBtn");
+                typeInto(child<QLineEdit>(a, "hysteresisEdit"), QStringLiteral("1"));
+                refusals << refusal(a, "saveBtn");
+            }));
+            QCOMPARE(child<QTableWidget>(p, "alarmTable")->rowCount(), 2);
+            press(p, "saveBtn");
+        }));
+        QCOMPARE(refusals, QStringList({"Rodzaj: punkt ma już alarm „Wysoka wartość (H)”.",
+                                        "Granica: „abc” nie jest liczbą.",
+                                        "Granica Niska wartość (L) (90) nie może być powyżej granicy Wysoka wartość (H) (85).",
+                                        "Alarm „Stan”: tylko dla zmiennych logicznych i całkowitych.",
+                                        "Alarm „Niska wartość (L)”: histereza nie może być mniejsza niż 0.", QString()}));
+        trigger(w.get(), "actionSaveProject");
+        const QByteArray saved = dir.read(QStringLiteral("obiekt/monitoring.xml"));
+        QVERIFY2(saved.contains(R"(<Monitoring interval="5" retentionDays="400" rollupDays="3650" commAlarmDelay="45">)")
+                     && saved.contains(R"(<Alarm kind="low" limit="30.5" deadband="1" onDelay="0" offDelay="0" priority="3" text="Zimno"/>)"),
+                 saved.constData());
     }
 
     // A point picked from the controller's catalogue is saved, recorded from

@@ -11,6 +11,14 @@ namespace {
 
 enum Driver { Sqlite = 0, Postgres = 1 };
 
+// A value from the file beyond the form's range is shown as it is, so that
+// an unchanged OK keeps it.
+void showValue(QSpinBox *spin, int value)
+{
+    spin->setMaximum(qMax(spin->maximum(), value));
+    spin->setValue(value);
+}
+
 QString recordText(const QString &record)
 {
     return record == QLatin1String("interval") ? MonitoringEdit::tr("w każdym przebiegu")
@@ -54,9 +62,11 @@ void MonitoringEdit::setRecord(const MonitoringRecord &record)
     ui->portEdit->setText(s.port);
     ui->databaseEdit->setText(s.database);
     ui->userEdit->setText(s.user);
-    ui->intervalSpin->setValue(record.interval);
-    ui->retentionSpin->setValue(record.retentionDays);
-    ui->rollupSpin->setValue(record.rollupDays);
+    showValue(ui->intervalSpin, record.interval);
+    showValue(ui->retentionSpin, record.retentionDays);
+    showValue(ui->rollupSpin, record.rollupDays);
+    showValue(ui->commAlarmSpin, record.commAlarmDelay);
+    showValue(ui->maxShelveSpin, record.maxShelveHours);
     fillTable();
 }
 
@@ -94,6 +104,8 @@ MonitoringRecord MonitoringEdit::record() const
     r.interval = ui->intervalSpin->value();
     r.retentionDays = ui->retentionSpin->value();
     r.rollupDays = ui->rollupSpin->value();
+    r.commAlarmDelay = ui->commAlarmSpin->value();
+    r.maxShelveHours = ui->maxShelveSpin->value();
     r.store = store();
     return r;
 }

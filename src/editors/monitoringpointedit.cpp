@@ -1,12 +1,14 @@
 #include "monitoringpointedit.h"
 
+#include "alarmaddedit.h"
+#include "decimaltext.h"
 #include "dialogs.h"
 #include "monitoringcheck.h"
 #include "ui_monitoringpointedit.h"
 #include "variablecatalogrequest.h"
 #include "variabletypes.h"
 
-#include <QLocale>
+#include <QHeaderView>
 
 namespace {
 
@@ -19,6 +21,12 @@ MonitoringPointEdit::MonitoringPointEdit(QWidget *parent)
     , ui(new Ui::MonitoringPointEdit)
 {
     ui->setupUi(this);
+    // Made after the form's slots are connected by name: its buttons have
+    // the same names.
+    m_alarmDialog = new AlarmAddEdit(this);
+    ui->alarmTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->alarmTable->horizontalHeader()->setStretchLastSection(true);
+    connect(ui->alarmTable, &QTableWidget::cellDoubleClicked, this, [this](int row) { editAlarm(row); });
     m_catalog = new VariableCatalogRequest(this, ui->statusLabel);
     connect(m_catalog, &VariableCatalogRequest::namesRead, this, &MonitoringPointEdit::namesRead);
     connect(m_catalog, &VariableCatalogRequest::silent, this,
@@ -63,6 +71,8 @@ void MonitoringPointEdit::setPoint(const MonitoringPoint &point, const QStringLi
     ui->deadbandEdit->setText(QString::number(point.deadband));
     ui->maxGapSpin->setValue(point.maxGap);
     ui->statusLabel->clear();
+    m_alarms = point.alarms;
+    fillAlarms();
     recordChanged();
     ui->idEdit->setFocus();
     if (ui->deviceCombo->currentIndex() >= 0)
@@ -95,12 +105,67 @@ void MonitoringPointEdit::recordChanged()
     ui->maxGapSpin->setEnabled(onChange);
 }
 
-// A decimal comma is taken as well as a point.
-bool MonitoringPointEdit::deadband(double *value) const
+void MonitoringPointEdit::fillAlarms()
 {
-    bool ok = false;
-    *value = QLocale::c().toDouble(ui->deadbandEdit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    return ok;
+    QTableWidget *table = ui->alarmTable;
+    table->setRowCount(m_alarms.size());
+    for (int row = 0; row < m_alarms.size(); ++row) {
+        const AlarmDefinition &a = m_alarms.at(row);
+        const QString level = a.isLimit() ? QString::number(a.limit)
+                                          : a.kind == QLatin1String("state") ? QString::number(a.value) : QString();
+        const QStringList cells = {MonitoringCheck::alarmKindName(a.kind),
+                                   level,
+                                   a.isLimit() ? QString::number(a.deadband) : QString(),
+                                   QStringLiteral("%1 / %2").arg(a.onDelay).arg(a.offDelay),
+                                   QString::number(a.priority),
+                                   a.text};
+        for (int column = 0; column < cells.size(); ++column)
+            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+}
+
+QList<AlarmDefinition> MonitoringPointEdit::alarmsBut(int row) const
+{
+    QList<AlarmDefinition> others = m_alarms;
+    if (row >= 0)
+        others.removeAt(row);
+    return others;
+}
+
+void MonitoringPointEdit::on_alarmAddBtn_clicked()
+{
+    m_alarmDialog->setAlarm(AlarmDefinition(), point().type, m_alarms);
+    if (m_alarmDialog->exec() != QDialog::Accepted)
+        return;
+    m_alarms.append(m_alarmDialog->alarm());
+    fillAlarms();
+    ui->alarmTable->selectRow(m_alarms.size() - 1);
+}
+
+void MonitoringPointEdit::on_alarmEditBtn_clicked()
+{
+    editAlarm(ui->alarmTable->currentRow());
+}
+
+void MonitoringPointEdit::editAlarm(int row)
+{
+    if (row < 0 || row >= m_alarms.size())
+        return;
+    m_alarmDialog->setAlarm(m_alarms.at(row), point().type, alarmsBut(row));
+    if (m_alarmDialog->exec() != QDialog::Accepted)
+        return;
+    m_alarms[row] = m_alarmDialog->alarm();
+    fillAlarms();
+    ui->alarmTable->selectRow(row);
+}
+
+void MonitoringPointEdit::on_alarmRemoveBtn_clicked()
+{
+    const int row = ui->alarmTable->currentRow();
+    if (row < 0 || row >= m_alarms.size())
+        return;
+    m_alarms.removeAt(row);
+    fillAlarms();
 }
 
 MonitoringPoint MonitoringPointEdit::point() const
@@ -114,8 +179,9 @@ MonitoringPoint MonitoringPointEdit::point() const
     p.description = ui->descriptionEdit->text();
     p.unit = ui->unitEdit->text();
     p.record = kRecords.value(ui->recordCombo->currentIndex());
-    deadband(&p.deadband);
+    DecimalText::parse(ui->deadbandEdit->text(), &p.deadband);
     p.maxGap = ui->maxGapSpin->value();
+    p.alarms = m_alarms;
     return p;
 }
 
@@ -123,7 +189,7 @@ void MonitoringPointEdit::on_saveBtn_clicked()
 {
     double value = 0;
     QString problem = MonitoringCheck::pointProblem(point(), m_otherIds);
-    if (problem.isEmpty() && !deadband(&value))
+    if (problem.isEmpty() && !DecimalText::parse(ui->deadbandEdit->text(), &value))
         problem = tr("Strefa nieczułości: „%1” nie jest liczbą.").arg(ui->deadbandEdit->text());
     if (!problem.isEmpty()) {
         Dialogs::critical(this, tr("Błąd"), problem);

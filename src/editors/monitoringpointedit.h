@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class AlarmAddEdit;
 class QTeskCmd;
 class VariableCatalogRequest;
 
@@ -15,7 +16,8 @@ class MonitoringPointEdit;
 // Edits one monitoring point. The controller is one of the project's; its
 // variables are offered from its catalogue, and a typed name is kept for a
 // controller that is not reachable. A point that may not be stored is
-// refused with the reason, and the dialog stays open.
+// refused with the reason, and the dialog stays open. The point's alarms
+// are edited with it and stored with it.
 class MonitoringPointEdit : public QDialog
 {
     Q_OBJECT
@@ -33,17 +35,24 @@ public:
 private slots:
     void on_saveBtn_clicked();
     void on_cancelBtn_clicked();
+    void on_alarmAddBtn_clicked();
+    void on_alarmEditBtn_clicked();
+    void on_alarmRemoveBtn_clicked();
 
 private:
     void deviceChanged();
     void namesRead(const QStringList &names);
     void recordChanged();
-    bool deadband(double *value) const;
+    void editAlarm(int row);
+    void fillAlarms();
+    QList<AlarmDefinition> alarmsBut(int row) const;
 
     Ui::MonitoringPointEdit *ui;
     VariableCatalogRequest *m_catalog;
+    AlarmAddEdit *m_alarmDialog;
     DeviceList m_devices;
     MonitoringPoint m_point;
     QStringList m_otherIds;
+    QList<AlarmDefinition> m_alarms;
     QString m_address;
 };

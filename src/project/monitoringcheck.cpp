@@ -11,9 +11,66 @@ QString tr(const char *text)
     return QCoreApplication::translate("MonitoringCheck", text);
 }
 
+// The limit kinds from the lowest to the highest.
+const QStringList kLimitOrder = {QStringLiteral("lowlow"), QStringLiteral("low"), QStringLiteral("high"),
+                                 QStringLiteral("highhigh")};
+
 } // namespace
 
 namespace MonitoringCheck {
+
+QString alarmKindName(const QString &kind)
+{
+    if (kind == QLatin1String("highhigh"))
+        return tr("Bardzo wysoka wartość (HH)");
+    if (kind == QLatin1String("high"))
+        return tr("Wysoka wartość (H)");
+    if (kind == QLatin1String("low"))
+        return tr("Niska wartość (L)");
+    if (kind == QLatin1String("lowlow"))
+        return tr("Bardzo niska wartość (LL)");
+    if (kind == QLatin1String("state"))
+        return tr("Stan");
+    if (kind == QLatin1String("error"))
+        return tr("Błąd zmiennej");
+    return kind;
+}
+
+// A limit under one of a lower kind, or over one of a higher kind.
+static QString orderProblem(const AlarmDefinition &alarm, const QList<AlarmDefinition> &others)
+{
+    const int rank = kLimitOrder.indexOf(alarm.kind);
+    for (const AlarmDefinition &o : others) {
+        const int otherRank = kLimitOrder.indexOf(o.kind);
+        if (rank < 0 || otherRank < 0 || otherRank == rank)
+            continue;
+        if ((otherRank < rank && alarm.limit < o.limit) || (otherRank > rank && alarm.limit > o.limit))
+            return tr("Granica %1 (%2) nie może być %3 granicy %4 (%5).")
+                .arg(alarmKindName(alarm.kind), QString::number(alarm.limit),
+                     otherRank < rank ? tr("poniżej") : tr("powyżej"), alarmKindName(o.kind), QString::number(o.limit));
+    }
+    return QString();
+}
+
+QString alarmProblem(const AlarmDefinition &alarm, const QString &pointType, const QList<AlarmDefinition> &others)
+{
+    const QString name = alarmKindName(alarm.kind);
+    for (const AlarmDefinition &o : others) {
+        if (o.kind == alarm.kind)
+            return tr("Rodzaj: punkt ma już alarm „%1”.").arg(name);
+    }
+    if (alarm.kind == QLatin1String("state") && pointType != QLatin1String("logic") && pointType != QLatin1String("int"))
+        return tr("Alarm „%1”: tylko dla zmiennych logicznych i całkowitych.").arg(name);
+    if (alarm.isLimit() && !(alarm.deadband >= 0))
+        return tr("Alarm „%1”: histereza nie może być mniejsza niż 0.").arg(name);
+    if (alarm.onDelay < 0 || alarm.offDelay < 0)
+        return tr("Alarm „%1”: zwłoka nie może być mniejsza niż 0.").arg(name);
+    if (alarm.priority < 1 || alarm.priority > 4)
+        return tr("Alarm „%1”: priorytet od 1 do 4.").arg(name);
+    if (alarm.text.trimmed().isEmpty())
+        return tr("Alarm „%1”: podaj tekst alarmu.").arg(name);
+    return orderProblem(alarm, others);
+}
 
 // Within the namespace, so that its texts are translated in its context.
 static QString storeProblem(const StoreRecord &store)
@@ -49,6 +106,13 @@ QString pointProblem(const MonitoringPoint &point, const QStringList &otherIds)
         return tr("Strefa nieczułości: nie może być mniejsza niż 0.");
     if (point.maxGap < 0)
         return tr("Najdłuższa przerwa: nie może być mniejsza niż 0.");
+    for (int i = 0; i < point.alarms.size(); ++i) {
+        QList<AlarmDefinition> others = point.alarms;
+        others.removeAt(i);
+        const QString problem = alarmProblem(point.alarms.at(i), point.type, others);
+        if (!problem.isEmpty())
+            return problem;
+    }
     return QString();
 }
 
@@ -60,6 +124,10 @@ QString settingsProblem(const MonitoringRecord &record)
         return tr("Próbki przechowywane: co najmniej 1 dzień.");
     if (record.rollupDays < 1)
         return tr("Agregaty przechowywane: co najmniej 1 dzień.");
+    if (record.commAlarmDelay < 1)
+        return tr("Alarm braku komunikacji po: co najmniej 1 s.");
+    if (record.maxShelveHours < 1)
+        return tr("Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.");
     return storeProblem(record.store);
 }
 

@@ -10,8 +10,15 @@ namespace MonitoringCheck {
 
 // A point beside the others' IDs: its ID non-empty, of a scheme ID's
 // characters and not already used; a controller and a variable chosen;
-// deadband and maximum gap not below 0.
+// deadband and maximum gap not below 0; each alarm as alarmProblem says.
 QString pointProblem(const MonitoringPoint &point, const QStringList &otherIds);
+// An alarm of a point of type pointType beside the point's other alarms:
+// a kind not already used, a state only of a logic or int point, deadband
+// and delays not below 0, a priority of 1 to 4, a text, and limits in
+// order (lowlow <= low <= high <= highhigh).
+QString alarmProblem(const AlarmDefinition &alarm, const QString &pointType, const QList<AlarmDefinition> &others);
+// The kind as the editors name it.
+QString alarmKindName(const QString &kind);
 // The intervals and the store.
 QString settingsProblem(const MonitoringRecord &record);
 
