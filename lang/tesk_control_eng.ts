@@ -53,6 +53,117 @@
     </message>
 </context>
 <context>
+    <name>AlarmAddEdit</name>
+    <message>
+        <source>Alarm punktu</source>
+        <translation>Point alarm</translation>
+    </message>
+    <message>
+        <source>Rodzaj:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message>
+        <source>Granica:</source>
+        <translation>Limit:</translation>
+    </message>
+    <message>
+        <source>Alarm wysokiej wartości powstaje powyżej granicy, niskiej poniżej niej.</source>
+        <translation>A high alarm is raised above the limit, a low one below it.</translation>
+    </message>
+    <message>
+        <source>Histereza:</source>
+        <translation>Hysteresis:</translation>
+    </message>
+    <message>
+        <source>Alarm wysokiej wartości gaśnie dopiero poniżej granicy pomniejszonej o histerezę (niskiej: powyżej granicy powiększonej o nią).</source>
+        <translation>A high alarm clears only below the limit less the hysteresis (a low one: above the limit plus it).</translation>
+    </message>
+    <message>
+        <source>Wartość alarmowa:</source>
+        <translation>Alarm value:</translation>
+    </message>
+    <message>
+        <source>Alarm trwa, dopóki zmienna ma tę wartość (logiczna: 0 lub 1).</source>
+        <translation>The alarm lasts while the variable has this value (logic: 0 or 1).</translation>
+    </message>
+    <message>
+        <source>Zwłoka wystąpienia:</source>
+        <translation>On-delay:</translation>
+    </message>
+    <message>
+        <source>Tyle sekund warunek musi trwać, zanim alarm powstanie.</source>
+        <translation>The condition must hold this many seconds before the alarm is raised.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Zwłoka ustąpienia:</source>
+        <translation>Off-delay:</translation>
+    </message>
+    <message>
+        <source>Tyle sekund warunku musi nie być, zanim alarm ustąpi.</source>
+        <translation>The condition must be gone this many seconds before the alarm clears.</translation>
+    </message>
+    <message>
+        <source>Priorytet:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>1 – krytyczny</source>
+        <translation>1 – critical</translation>
+    </message>
+    <message>
+        <source>2 – wysoki</source>
+        <translation>2 – high</translation>
+    </message>
+    <message>
+        <source>3 – średni</source>
+        <translation>3 – medium</translation>
+    </message>
+    <message>
+        <source>4 – niski</source>
+        <translation>4 – low</translation>
+    </message>
+    <message>
+        <source>Tekst alarmu:</source>
+        <translation>Alarm text:</translation>
+    </message>
+    <message>
+        <source>np. Przegrzanie kotła 1</source>
+        <translation>e.g. Boiler 1 overheating</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Granica</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Histereza</source>
+        <translation>Hysteresis</translation>
+    </message>
+    <message>
+        <source>Wartość alarmowa</source>
+        <translation>Alarm value</translation>
+    </message>
+    <message>
+        <source>%1: „%2” nie jest liczbą.</source>
+        <translation>%1: “%2” is not a number.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>Brak komunikacji ze sterownikiem %1</source>
@@ -1010,6 +1121,74 @@
         <source>Agregaty przechowywane: co najmniej 1 dzień.</source>
         <translation>Rollups kept: at least 1 day.</translation>
     </message>
+    <message>
+        <source>Bardzo wysoka wartość (HH)</source>
+        <translation>Very high value (HH)</translation>
+    </message>
+    <message>
+        <source>Wysoka wartość (H)</source>
+        <translation>High value (H)</translation>
+    </message>
+    <message>
+        <source>Niska wartość (L)</source>
+        <translation>Low value (L)</translation>
+    </message>
+    <message>
+        <source>Bardzo niska wartość (LL)</source>
+        <translation>Very low value (LL)</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Błąd zmiennej</source>
+        <translation>Variable error</translation>
+    </message>
+    <message>
+        <source>Granica %1 (%2) nie może być %3 granicy %4 (%5).</source>
+        <translation>The limit of %1 (%2) may not be %3 the limit of %4 (%5).</translation>
+    </message>
+    <message>
+        <source>poniżej</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>powyżej</source>
+        <translation>above</translation>
+    </message>
+    <message>
+        <source>Rodzaj: punkt ma już alarm „%1”.</source>
+        <translation>Kind: the point has an alarm “%1” already.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: tylko dla zmiennych logicznych i całkowitych.</source>
+        <translation>Alarm “%1”: only for logic and integer variables.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: histereza nie może być mniejsza niż 0.</source>
+        <translation>Alarm “%1”: the hysteresis may not be below 0.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: zwłoka nie może być mniejsza niż 0.</source>
+        <translation>Alarm “%1”: a delay may not be below 0.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: priorytet od 1 do 4.</source>
+        <translation>Alarm “%1”: a priority from 1 to 4.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: podaj tekst alarmu.</source>
+        <translation>Alarm “%1”: give the alarm text.</translation>
+    </message>
+    <message>
+        <source>Alarm braku komunikacji po: co najmniej 1 s.</source>
+        <translation>Communication alarm after: at least 1 s.</translation>
+    </message>
+    <message>
+        <source>Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.</source>
+        <translation>Shelving an alarm at most for: at least 1 hour.</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringEdit</name>
@@ -1169,6 +1348,22 @@
         <source>Błąd</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Alarm braku komunikacji po:</source>
+        <translation>Communication alarm after:</translation>
+    </message>
+    <message>
+        <source>Sterownik, który tyle sekund nie odpowiada, podnosi alarm braku komunikacji (priorytet 2).</source>
+        <translation>A controller silent for this many seconds raises a communication alarm (priority 2).</translation>
+    </message>
+    <message>
+        <source>Odłożenie alarmu najwyżej na:</source>
+        <translation>Shelving an alarm at most for:</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPointEdit</name>
@@ -1279,6 +1474,46 @@
     <message>
         <source>Błąd</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Alarmy</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Granica / wartość</source>
+        <translation>Limit / value</translation>
+    </message>
+    <message>
+        <source>Histereza</source>
+        <translation>Hysteresis</translation>
+    </message>
+    <message>
+        <source>Zwłoki [s]</source>
+        <translation>Delays [s]</translation>
+    </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Dodaj alarm</source>
+        <translation>Add alarm</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,117 @@
     </message>
 </context>
 <context>
+    <name>AlarmAddEdit</name>
+    <message>
+        <source>Alarm punktu</source>
+        <translation>Alarm punktu</translation>
+    </message>
+    <message>
+        <source>Rodzaj:</source>
+        <translation>Rodzaj:</translation>
+    </message>
+    <message>
+        <source>Granica:</source>
+        <translation>Granica:</translation>
+    </message>
+    <message>
+        <source>Alarm wysokiej wartości powstaje powyżej granicy, niskiej poniżej niej.</source>
+        <translation>Alarm wysokiej wartości powstaje powyżej granicy, niskiej poniżej niej.</translation>
+    </message>
+    <message>
+        <source>Histereza:</source>
+        <translation>Histereza:</translation>
+    </message>
+    <message>
+        <source>Alarm wysokiej wartości gaśnie dopiero poniżej granicy pomniejszonej o histerezę (niskiej: powyżej granicy powiększonej o nią).</source>
+        <translation>Alarm wysokiej wartości gaśnie dopiero poniżej granicy pomniejszonej o histerezę (niskiej: powyżej granicy powiększonej o nią).</translation>
+    </message>
+    <message>
+        <source>Wartość alarmowa:</source>
+        <translation>Wartość alarmowa:</translation>
+    </message>
+    <message>
+        <source>Alarm trwa, dopóki zmienna ma tę wartość (logiczna: 0 lub 1).</source>
+        <translation>Alarm trwa, dopóki zmienna ma tę wartość (logiczna: 0 lub 1).</translation>
+    </message>
+    <message>
+        <source>Zwłoka wystąpienia:</source>
+        <translation>Zwłoka wystąpienia:</translation>
+    </message>
+    <message>
+        <source>Tyle sekund warunek musi trwać, zanim alarm powstanie.</source>
+        <translation>Tyle sekund warunek musi trwać, zanim alarm powstanie.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Zwłoka ustąpienia:</source>
+        <translation>Zwłoka ustąpienia:</translation>
+    </message>
+    <message>
+        <source>Tyle sekund warunku musi nie być, zanim alarm ustąpi.</source>
+        <translation>Tyle sekund warunku musi nie być, zanim alarm ustąpi.</translation>
+    </message>
+    <message>
+        <source>Priorytet:</source>
+        <translation>Priorytet:</translation>
+    </message>
+    <message>
+        <source>1 – krytyczny</source>
+        <translation>1 – krytyczny</translation>
+    </message>
+    <message>
+        <source>2 – wysoki</source>
+        <translation>2 – wysoki</translation>
+    </message>
+    <message>
+        <source>3 – średni</source>
+        <translation>3 – średni</translation>
+    </message>
+    <message>
+        <source>4 – niski</source>
+        <translation>4 – niski</translation>
+    </message>
+    <message>
+        <source>Tekst alarmu:</source>
+        <translation>Tekst alarmu:</translation>
+    </message>
+    <message>
+        <source>np. Przegrzanie kotła 1</source>
+        <translation>np. Przegrzanie kotła 1</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Granica</source>
+        <translation>Granica</translation>
+    </message>
+    <message>
+        <source>Histereza</source>
+        <translation>Histereza</translation>
+    </message>
+    <message>
+        <source>Wartość alarmowa</source>
+        <translation>Wartość alarmowa</translation>
+    </message>
+    <message>
+        <source>%1: „%2” nie jest liczbą.</source>
+        <translation>%1: „%2” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>Brak komunikacji ze sterownikiem %1</source>
@@ -1010,6 +1121,74 @@
         <source>Agregaty przechowywane: co najmniej 1 dzień.</source>
         <translation>Agregaty przechowywane: co najmniej 1 dzień.</translation>
     </message>
+    <message>
+        <source>Bardzo wysoka wartość (HH)</source>
+        <translation>Bardzo wysoka wartość (HH)</translation>
+    </message>
+    <message>
+        <source>Wysoka wartość (H)</source>
+        <translation>Wysoka wartość (H)</translation>
+    </message>
+    <message>
+        <source>Niska wartość (L)</source>
+        <translation>Niska wartość (L)</translation>
+    </message>
+    <message>
+        <source>Bardzo niska wartość (LL)</source>
+        <translation>Bardzo niska wartość (LL)</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Błąd zmiennej</source>
+        <translation>Błąd zmiennej</translation>
+    </message>
+    <message>
+        <source>Granica %1 (%2) nie może być %3 granicy %4 (%5).</source>
+        <translation>Granica %1 (%2) nie może być %3 granicy %4 (%5).</translation>
+    </message>
+    <message>
+        <source>poniżej</source>
+        <translation>poniżej</translation>
+    </message>
+    <message>
+        <source>powyżej</source>
+        <translation>powyżej</translation>
+    </message>
+    <message>
+        <source>Rodzaj: punkt ma już alarm „%1”.</source>
+        <translation>Rodzaj: punkt ma już alarm „%1”.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: tylko dla zmiennych logicznych i całkowitych.</source>
+        <translation>Alarm „%1”: tylko dla zmiennych logicznych i całkowitych.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: histereza nie może być mniejsza niż 0.</source>
+        <translation>Alarm „%1”: histereza nie może być mniejsza niż 0.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: zwłoka nie może być mniejsza niż 0.</source>
+        <translation>Alarm „%1”: zwłoka nie może być mniejsza niż 0.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: priorytet od 1 do 4.</source>
+        <translation>Alarm „%1”: priorytet od 1 do 4.</translation>
+    </message>
+    <message>
+        <source>Alarm „%1”: podaj tekst alarmu.</source>
+        <translation>Alarm „%1”: podaj tekst alarmu.</translation>
+    </message>
+    <message>
+        <source>Alarm braku komunikacji po: co najmniej 1 s.</source>
+        <translation>Alarm braku komunikacji po: co najmniej 1 s.</translation>
+    </message>
+    <message>
+        <source>Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.</source>
+        <translation>Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringEdit</name>
@@ -1169,6 +1348,22 @@
         <source>Błąd</source>
         <translation>Błąd</translation>
     </message>
+    <message>
+        <source>Alarm braku komunikacji po:</source>
+        <translation>Alarm braku komunikacji po:</translation>
+    </message>
+    <message>
+        <source>Sterownik, który tyle sekund nie odpowiada, podnosi alarm braku komunikacji (priorytet 2).</source>
+        <translation>Sterownik, który tyle sekund nie odpowiada, podnosi alarm braku komunikacji (priorytet 2).</translation>
+    </message>
+    <message>
+        <source>Odłożenie alarmu najwyżej na:</source>
+        <translation>Odłożenie alarmu najwyżej na:</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPointEdit</name>
@@ -1279,6 +1474,46 @@
     <message>
         <source>Błąd</source>
         <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Alarmy</source>
+        <translation>Alarmy</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Granica / wartość</source>
+        <translation>Granica / wartość</translation>
+    </message>
+    <message>
+        <source>Histereza</source>
+        <translation>Histereza</translation>
+    </message>
+    <message>
+        <source>Zwłoki [s]</source>
+        <translation>Zwłoki [s]</translation>
+    </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priorytet</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Dodaj alarm</source>
+        <translation>Dodaj alarm</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
     </message>
 </context>
 <context>
