@@ -13,6 +13,7 @@
 #include <cmath>
 
 using Quality = HistorySample::Quality;
+using Event = AlarmEvent::Event;
 
 namespace {
 
@@ -251,6 +252,116 @@ private slots:
         QVERIFY(store.steps("t", t0, t0, 10, &error).isEmpty());
     }
 
+    // Rows within the range's edges, oldest first and rows of one time as
+    // written, for a writer and for a reader beside it.
+    void journalQuery_data() { backends(); }
+    void journalQuery()
+    {
+        BACKEND(backend);
+        OPEN(store, backend, 0, 0);
+        const auto row = [](qint64 t, const char *point, int priority, Event e) {
+            return AlarmEvent{t, point, "high", priority, e, t == 1000 ? 91.5 : qQNaN(), "jan", "a, \"b\"", "T"};
+        };
+        const QVector<AlarmEvent> all{row(1000, "a", 1, Event::Raised),       row(2000, "b", 2, Event::Raised),
+                                      row(2000, "a", 1, Event::Acknowledged), row(2000, "a", 1, Event::Cleared),
+                                      row(3000, "ab", 3, Event::Raised),      row(4000, "a", 1, Event::Shelved)};
+        QString error;
+        QVERIFY2(store.writeAlarms(all.mid(4), {}, &error), qPrintable(error));
+        QVERIFY2(store.writeAlarms(all.mid(0, 4), {}, &error), qPrintable(error));
+        HistoryStore reader;
+        QVERIFY2(reader.openForReading(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+        const auto read = [&](HistoryStore &from, const AlarmJournalQuery &q) {
+            QVector<AlarmEvent> events{row(0, "stale", 1, Event::Raised)};
+            if (!from.journal(q, &events, &error))
+                qWarning() << error;
+            return events;
+        };
+        AlarmJournalQuery q;
+        QCOMPARE(read(store, q), all);
+        QCOMPARE(read(reader, q), all);
+        q.fromMs = 2000;
+        q.toMs = 4000;
+        QCOMPARE(read(reader, q), all.mid(1, 4));
+        q = {};
+        q.point = "a";
+        QCOMPARE(read(reader, q), (QVector<AlarmEvent>{all[0], all[2], all[3], all[5]}));
+        q.events = {Event::Cleared, Event::Shelved};
+        QCOMPARE(read(reader, q), (QVector<AlarmEvent>{all[3], all[5]}));
+        q = {};
+        q.priority = 2;
+        QCOMPARE(read(reader, q), all.mid(1, 1));
+        q = {};
+        q.limit = 4;
+        QCOMPARE(read(reader, q), all.mid(2));
+        q.toMs = 1000;
+        QCOMPARE(read(reader, q), QVector<AlarmEvent>());
+    }
+
+    // Two days from 00:05: 289 periods of 10 minutes, one of them in flood
+    // (10 raises) beside one of 9, a chattering alarm, stale ones, and raises
+    // at the range's edges that do not count.
+    void alarmReportOfAJournal_data() { backends(); }
+    void alarmReportOfAJournal()
+    {
+        BACKEND(backend);
+        OPEN(store, backend, 0, 0);
+        const qint64 day = QDateTime(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
+        const qint64 from = day + 5 * kMinute;
+        const qint64 to = from + 2 * kDay;
+        QVector<AlarmEvent> journal;
+        const auto raise = [&](qint64 t, const QString &point, int priority, qint64 clearedAfter, const char *text = "x") {
+            journal.append({t, point, "high", priority, Event::Raised, 1, {}, {}, text});
+            journal.append({t + 1, point, "high", priority, Event::Acknowledged, 1, "jan", {}, text});
+            if (clearedAfter)
+                journal.append({t + clearedAfter, point, "high", priority, Event::Cleared, 0, {}, {}, text});
+        };
+        raise(day + kMinute, "s0", 1, 0);
+        raise(to, "s0", 1, 0);
+        // Raises 3 to 5 are 40, 60 and 110 s after the raise two before.
+        for (qint64 s : {0, 20, 40, 80, 150})
+            raise(day + 10 * kMinute + s * 1000, "c", 4, 5000, s == 150 ? "Chatter" : "old");
+        for (int i = 1; i <= 5; ++i)
+            raise(day + 10 * kMinute + i * kMinute, QStringLiteral("p%1").arg(i), 3, 1000);
+        for (int i = 0; i < 9; ++i)
+            raise(day + 20 * kMinute + i * kMinute, "d", 4, 30000);
+        raise(day + 6 * kMinute, "s1", 1, 25 * kHour);
+        raise(day + kHour, "s2", 2, 23 * kHour);
+        raise(to - 25 * kHour, "s3", 1, 0);
+        raise(to - 23 * kHour, "s4", 3, 0);
+        journal.append({day + 40 * kMinute, "d", "high", 4, Event::Shelved, qQNaN(), "jan", {}, "x"});
+        journal.append({day + 50 * kMinute, "p1", "high", 3, Event::OutOfService, qQNaN(), "jan", {}, "x"});
+        const AlarmSnapshot shelved{"d", "high", AlarmSnapshot::State::Normal, 0, to + kHour, false};
+        const AlarmSnapshot outOfService{"p1", "high", AlarmSnapshot::State::Normal, 0, 0, true};
+        QString error;
+        QVERIFY2(store.writeAlarms(journal, {shelved, outOfService}, &error), qPrintable(error));
+        AlarmReport r;
+        QVERIFY2(store.alarmReport(from, to, &r, &error), qPrintable(error));
+        QCOMPARE(r.alarms, 23);
+        QCOMPARE(r.periods, 289);
+        QCOMPARE(r.peakCount, 10);
+        QCOMPARE(r.peakStartMs, day + 10 * kMinute);
+        QCOMPARE(r.floodPeriods, 1);
+        QCOMPARE((QVector<qint64>{r.byPriority[0], r.byPriority[1], r.byPriority[2], r.byPriority[3]}),
+                 (QVector<qint64>{2, 1, 6, 14}));
+        QCOMPARE(r.highShare(), 3.0 / 23);
+        QStringList frequent;
+        for (const AlarmReport::Alarm &a : r.mostFrequent)
+            frequent << QStringLiteral("%1 %2 %3").arg(a.point, a.text).arg(a.count);
+        QCOMPARE(frequent, (QStringList{"d x 9", "c Chatter 5", "p1 x 1", "p2 x 1", "p3 x 1", "p4 x 1", "p5 x 1",
+                                        "s1 x 1", "s2 x 1", "s3 x 1"}));
+        QCOMPARE(r.chattering.size(), 1);
+        QCOMPARE(r.chattering[0].point + r.chattering[0].text, QStringLiteral("cChatter"));
+        QCOMPARE(r.chattering[0].count, 2);
+        QCOMPARE(r.stale.size(), 2);
+        QCOMPARE(r.stale[0].point, QStringLiteral("s1"));
+        QCOMPARE(r.stale[0].raisedMs, day + 6 * kMinute);
+        QCOMPARE(r.stale[1].point, QStringLiteral("s3"));
+        QCOMPARE(r.stale[1].raisedMs, to - 25 * kHour);
+        QCOMPARE(r.shelvedEvents + 10 * r.outOfServiceEvents, 11);
+        QCOMPARE(r.shelvedNow, QVector<AlarmSnapshot>{shelved});
+        QCOMPARE(r.outOfServiceNow, QVector<AlarmSnapshot>{outOfService});
+    }
+
     void purgeKeepsWhatIsWithinRetention_data() { backends(); }
     void purgeKeepsWhatIsWithinRetention()
     {
@@ -264,7 +375,20 @@ private slots:
             samples.append(good("b", now - daysAgo * kDay - 1, daysAgo));
         }
         QVERIFY(store.write(samples, &error));
+        // The journal keeps the rollups' days, from the start of the first.
+        const qint64 firstDay = (now - 8 * kDay) - (now - 8 * kDay) % kDay;
+        QVector<AlarmEvent> events;
+        for (qint64 t : {firstDay - 1, firstDay, now})
+            events.append({t, "a", "high", 1, Event::Raised, qQNaN(), {}, {}, {}});
+        QVERIFY(store.writeAlarms(events, {}, &error));
         QVERIFY2(store.purge(now, &error), qPrintable(error));
+        QVector<AlarmEvent> kept;
+        QVERIFY2(store.journal({}, &kept, &error), qPrintable(error));
+        QCOMPARE(kept, events.mid(1));
+        OPEN(forEver, backend, 0, 0);
+        QVERIFY(forEver.purge(now + 1000 * kDay, &error));
+        QVERIFY(forEver.journal({}, &kept, &error));
+        QCOMPARE(kept, events.mid(1));
         const auto raw = store.samples("a", 0, now + 1, &error);
         QCOMPARE(raw.size(), 2);
         QCOMPARE(raw.first().timeMs, now - 3 * kDay);

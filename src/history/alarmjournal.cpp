@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 namespace AlarmJournal {
@@ -15,6 +16,30 @@ namespace {
 QVariant text(const QString &s)
 {
     return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
+}
+
+// The WHERE clause of a query and the values it binds, in order.
+QString conditions(const AlarmJournalQuery &query, QVariantList *values)
+{
+    QString sql = QStringLiteral(" WHERE t >= ? AND t < ?");
+    *values << query.fromMs << query.toMs;
+    if (!query.point.isEmpty()) {
+        sql += QStringLiteral(" AND point = ?");
+        *values << query.point;
+    }
+    if (query.priority) {
+        sql += QStringLiteral(" AND priority = ?");
+        *values << query.priority;
+    }
+    if (!query.events.isEmpty()) {
+        QStringList marks;
+        for (AlarmEvent::Event e : query.events) {
+            marks << QStringLiteral("?");
+            *values << AlarmEvent::eventName(e);
+        }
+        sql += QStringLiteral(" AND event IN (%1)").arg(marks.join(QLatin1Char(',')));
+    }
+    return sql;
 }
 
 } // namespace
@@ -70,6 +95,43 @@ bool states(QSqlDatabase &db, QVector<AlarmSnapshot> *states, QString *error)
             continue;
         states->append({q.value(0).toString(), q.value(1).toString(), AlarmSnapshot::State(state),
                         q.value(3).toLongLong(), q.value(4).toLongLong(), q.value(5).toInt() != 0});
+    }
+    return true;
+}
+
+bool read(QSqlDatabase &db, const AlarmJournalQuery &query, QVector<AlarmEvent> *events, QString *error)
+{
+    static const QString columns = QStringLiteral("id, t, point, kind, priority, event, value, by_user, comment, alarm_text");
+    QVariantList values;
+    QString sql = QStringLiteral("SELECT %1 FROM alarm_journal").arg(columns) + conditions(query, &values);
+    // The newest rows are found from the end of the index, then put in order.
+    if (query.limit > 0) {
+        sql = QStringLiteral("SELECT %1 FROM (%2 ORDER BY t DESC, id DESC LIMIT %3) AS newest")
+                  .arg(columns, sql)
+                  .arg(query.limit);
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(sql + QStringLiteral(" ORDER BY t, id"));
+    for (const QVariant &v : qAsConst(values))
+        q.addBindValue(v);
+    if (!q.exec()) {
+        *error = q.lastError().text();
+        return false;
+    }
+    events->clear();
+    while (q.next()) {
+        AlarmEvent e;
+        if (!AlarmEvent::eventFromName(q.value(5).toString(), &e.event))
+            continue;
+        const QVariant value = q.value(6);
+        *events << AlarmEvent{q.value(1).toLongLong(), q.value(2).toString(), q.value(3).toString(),
+                              q.value(4).toInt(), e.event, value.isNull() ? qQNaN() : value.toDouble(),
+                              q.value(7).toString(), q.value(8).toString(), q.value(9).toString()};
+    }
+    if (q.lastError().isValid()) {
+        *error = q.lastError().text();
+        return false;
     }
     return true;
 }

@@ -58,6 +58,17 @@ QString stepRow(const QString &point, const HistoryStep &s)
     return row({timeText(s.startMs), point, number(s.min), number(s.max), number(s.avg), QString::number(s.count)});
 }
 
+QString alarmHeader()
+{
+    return QStringLiteral("time,point,kind,priority,event,value,user,comment,text\n");
+}
+
+QString alarmRow(const AlarmEvent &e)
+{
+    return row({timeText(e.timeMs), e.point, e.kind, QString::number(e.priority), AlarmEvent::eventName(e.event),
+                qIsNaN(e.value) ? QString() : number(e.value), e.user, e.comment, e.text});
+}
+
 QString timeText(qint64 utcMs)
 {
     return QDateTime::fromMSecsSinceEpoch(utcMs, Qt::UTC).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarmevent.h"
 #include "historysample.h"
 #include "historystep.h"
 
@@ -14,6 +15,8 @@ QString sampleHeader(); // "time,point,value,quality\n"
 QString stepHeader();   // "time,point,min,max,avg,count\n"
 QString sampleRow(const HistorySample &s);
 QString stepRow(const QString &point, const HistoryStep &s);
+QString alarmHeader(); // "time,point,kind,priority,event,value,user,comment,text\n"
+QString alarmRow(const AlarmEvent &e);
 
 QString timeText(qint64 utcMs);
 // An ISO 8601 time, or a date alone (its midnight); UTC unless it names an

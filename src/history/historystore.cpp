@@ -246,6 +246,24 @@ bool HistoryStore::alarmStates(QVector<AlarmSnapshot> *states, QString *error)
     return AlarmJournal::states(m_db, states, error);
 }
 
+bool HistoryStore::journal(const AlarmJournalQuery &q, QVector<AlarmEvent> *events, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    return AlarmJournal::read(m_db, q, events, error);
+}
+
+bool HistoryStore::alarmReport(qint64 fromMs, qint64 toMs, AlarmReport *report, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    return AlarmReport::compute(m_db, fromMs, toMs, report, error);
+}
+
 bool HistoryStore::transact(const std::function<bool(QString *)> &work, QString *error)
 {
     if (!isOpen()) {
@@ -589,7 +607,20 @@ bool HistoryStore::purge(qint64 nowMs, QString *error)
                         return false;
                 }
             }
-            return true;
+            return purgeJournal(nowMs, why);
         },
         error);
+}
+
+// The only change the program ever makes to the journal: whole days older
+// than the rollups' go, so that a day's alarm report stays whole.
+bool HistoryStore::purgeJournal(qint64 nowMs, QString *error)
+{
+    if (m_rollupDays <= 0)
+        return true;
+    const qint64 cut = nowMs - m_rollupDays * kDayMs;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("DELETE FROM alarm_journal WHERE t < ?"));
+    query.addBindValue(cut - (cut % kDayMs + kDayMs) % kDayMs);
+    return exec(query, error);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "alarmevent.h"
+#include "alarmjournalquery.h"
+#include "alarmreport.h"
 #include "alarmsnapshot.h"
 #include "historydialect.h"
 #include "historypoints.h"
@@ -54,12 +56,17 @@ public:
     // ones are, rollups included.
     bool importSamples(const QVector<HistorySample> &samples, QString *error);
 
-    // The samples of a point with fromMs <= time < toMs, oldest first.
     // One transaction: the journal's events appended in order and the
     // alarms' states kept (a plainly normal one forgotten).
     bool writeAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states, QString *error);
     bool alarmStates(QVector<AlarmSnapshot> *states, QString *error);
+    // The journal's rows the query asks for, oldest first (rows of one time
+    // in the order they were written).
+    bool journal(const AlarmJournalQuery &q, QVector<AlarmEvent> *events, QString *error);
+    // The alarm load over fromMs <= time < toMs.
+    bool alarmReport(qint64 fromMs, qint64 toMs, AlarmReport *report, QString *error);
 
+    // The samples of a point with fromMs <= time < toMs, oldest first.
     QVector<HistorySample> samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error);
     // steps steps of equal width from fromMs, covering [fromMs, toMs): the
     // good values of each, so that a single spike shows at any zoom.
@@ -67,7 +74,8 @@ public:
     QStringList points(QString *error);
     bool stats(HistoryStats *stats, QString *error);
     // Drops raw samples older than the retention and rollups older than
-    // theirs, counted back from nowMs.
+    // theirs, counted back from nowMs; the alarm journal keeps the rollups'
+    // days, whole.
     bool purge(qint64 nowMs, QString *error);
 
 private:
@@ -86,6 +94,7 @@ private:
     QVector<StagedPasses::Sample> staged(int point, qint64 fromMs, qint64 toMs, QString *error);
     bool rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error);
     qint64 bytesOnDisk(QString *error);
+    bool purgeJournal(qint64 nowMs, QString *error);
 
     QString m_connection;
     QSqlDatabase m_db;

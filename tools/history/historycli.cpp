@@ -1,5 +1,6 @@
 #include "historycli.h"
 
+#include "alarmreporttext.h"
 #include "historycsv.h"
 #include "historyexport.h"
 #include "monitoringfile.h"
@@ -8,11 +9,17 @@
 #include <QDir>
 #include <QFile>
 
+#include <limits>
+
 namespace {
 
 const char kUsage[] = "usage: tesk-history PROJECT_DIR export [POINT...] [--from TIME] [--to TIME] [--step SECONDS]\n"
                       "       tesk-history PROJECT_DIR import FILE.csv\n"
-                      "       tesk-history PROJECT_DIR stats\n";
+                      "       tesk-history PROJECT_DIR stats\n"
+                      "       tesk-history PROJECT_DIR alarms [--from TIME] [--to TIME]\n"
+                      "       tesk-history PROJECT_DIR alarm-report [--from TIME] [--to TIME]\n";
+
+const qint64 kReportDays = 30;
 
 } // namespace
 
@@ -27,7 +34,9 @@ int HistoryCli::run(const QStringList &arguments)
     if (arguments.size() < 2)
         return refuse(QString());
     const QString command = arguments.at(1);
-    if (command != QLatin1String("export") && command != QLatin1String("import") && command != QLatin1String("stats"))
+    static const QStringList commands{QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("stats"),
+                                      QStringLiteral("alarms"), QStringLiteral("alarm-report")};
+    if (!commands.contains(command))
         return refuse(QStringLiteral("unknown command: ") + command);
     if (!openProject(arguments.at(0)))
         return 2;
@@ -35,6 +44,10 @@ int HistoryCli::run(const QStringList &arguments)
         return exportCommand(arguments.mid(2));
     if (command == QLatin1String("import"))
         return importCommand(arguments.mid(2));
+    if (command == QLatin1String("alarms"))
+        return alarmsCommand(arguments.mid(2));
+    if (command == QLatin1String("alarm-report"))
+        return alarmReportCommand(arguments.mid(2));
     return arguments.size() == 2 ? statsCommand() : refuse(QStringLiteral("stats takes no arguments"));
 }
 
@@ -80,12 +93,16 @@ bool HistoryCli::knownPoints(const QStringList &points)
 }
 
 // Points, and the options of a range; every point of the project when none
-// is named.
+// is named. A command without points or steps passes null for them.
 bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs,
                        QStringList *points)
 {
     for (int i = 0; i < options.size(); ++i) {
         const QString &o = options.at(i);
+        if (!o.startsWith(QLatin1String("--")) && !points) {
+            refuse(QStringLiteral("unexpected argument: ") + o);
+            return false;
+        }
         if (!o.startsWith(QLatin1String("--"))) {
             *points << o;
             continue;
@@ -100,7 +117,7 @@ bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs,
             ok = HistoryCsv::parseTime(value, fromMs);
         else if (o == QLatin1String("--to"))
             ok = HistoryCsv::parseTime(value, toMs);
-        else if (o == QLatin1String("--step"))
+        else if (o == QLatin1String("--step") && stepMs)
             *stepMs = qint64(value.toDouble(&ok) * 1000), ok = ok && *stepMs > 0;
         if (!ok) {
             refuse(QStringLiteral("bad value of ") + o + QStringLiteral(": ") + value);
@@ -111,6 +128,8 @@ bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs,
         refuse(QStringLiteral("--from must come before --to"));
         return false;
     }
+    if (!points)
+        return true;
     if (points->isEmpty()) {
         for (const MonitoringPoint &p : qAsConst(m_record.points))
             *points << p.id;
@@ -180,5 +199,38 @@ int HistoryCli::statsCommand()
     m_out << "first: " << (stats.samples ? HistoryCsv::timeText(stats.firstMs) : QStringLiteral("-")) << '\n';
     m_out << "last: " << (stats.samples ? HistoryCsv::timeText(stats.lastMs) : QStringLiteral("-")) << '\n';
     m_out << "bytes on disk: " << stats.bytes << '\n';
+    return 0;
+}
+
+int HistoryCli::alarmsCommand(const QStringList &arguments)
+{
+    AlarmJournalQuery query;
+    if (!range(arguments, &query.fromMs, &query.toMs, nullptr, nullptr))
+        return 2;
+    QVector<AlarmEvent> events;
+    QString error;
+    if (!m_store.journal(query, &events, &error))
+        return refuse(QStringLiteral("the store cannot be read: ") + error);
+    m_out << HistoryCsv::alarmHeader();
+    for (const AlarmEvent &e : qAsConst(events))
+        m_out << HistoryCsv::alarmRow(e);
+    return 0;
+}
+
+int HistoryCli::alarmReportCommand(const QStringList &arguments)
+{
+    // Without --from, the days before --to (or now).
+    const qint64 unset = std::numeric_limits<qint64>::min();
+    qint64 toMs = QDateTime::currentMSecsSinceEpoch() + 1;
+    qint64 fromMs = unset;
+    if (!range(arguments, &fromMs, &toMs, nullptr, nullptr))
+        return 2;
+    if (fromMs == unset)
+        fromMs = toMs - kReportDays * 24 * 3600 * 1000;
+    AlarmReport report;
+    QString error;
+    if (!m_store.alarmReport(fromMs, toMs, &report, &error))
+        return refuse(QStringLiteral("the store cannot be read: ") + error);
+    m_out << AlarmReportText::format(report);
     return 0;
 }

@@ -21,6 +21,8 @@ private:
     int exportCommand(const QStringList &arguments);
     int importCommand(const QStringList &arguments);
     int statsCommand();
+    int alarmsCommand(const QStringList &arguments);
+    int alarmReportCommand(const QStringList &arguments);
     bool knownPoints(const QStringList &points);
     bool range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs, QStringList *points);
     int refuse(const QString &why);
