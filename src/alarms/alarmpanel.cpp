@@ -37,6 +37,8 @@ AlarmPanel::AlarmPanel(AlarmCenter *center, QWidget *parent)
     connect(ui->searchEdit, &QLineEdit::textChanged, this, &AlarmPanel::applyFilter);
     connect(ui->suppressedCheck, &QCheckBox::toggled, this, &AlarmPanel::applyFilter);
     connect(ui->silenceButton, &QPushButton::clicked, center, &AlarmCenter::silence);
+    connect(ui->historyButton, &QPushButton::clicked, this, &AlarmPanel::historyAsked);
+    connect(ui->analysisButton, &QPushButton::clicked, this, &AlarmPanel::analysisAsked);
     connect(ui->acknowledgeButton, &QPushButton::clicked, this, [this] { acknowledge(selectedAlarms()); });
     connect(ui->acknowledgeAllButton, &QPushButton::clicked, this,
             [this] { acknowledge(m_center->model()->shownAlarms()); });

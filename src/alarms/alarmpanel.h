@@ -18,6 +18,10 @@ public:
     explicit AlarmPanel(AlarmCenter *center, QWidget *parent = nullptr);
     ~AlarmPanel() override;
 
+signals:
+    void historyAsked();
+    void analysisAsked();
+
 private:
     QVector<int> selectedAlarms() const;
     QString namesOf(const QVector<int> &alarms) const;

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include "alarmanalysisdialog.h"
 #include "alarmcenter.h"
+#include "alarmhistorydialog.h"
 #include "configfile.h"
 #include "dataread.h"
 #include "dataset.h"
@@ -32,6 +34,8 @@ MainWindow::MainWindow(QWidget *parent)
     , m_schemesManagement([this] { return new schemesManagement(this); })
     , m_monitoringEdit([this] { return new MonitoringEdit(this); })
     , m_historyExport([this] { return createHistoryExport(); })
+    , m_alarmHistory([this] { return new AlarmHistoryDialog(this); })
+    , m_alarmAnalysis([this] { return new AlarmAnalysisDialog(this); })
     , m_view([this] { return createSchemeView(); })
 {
     ui->setupUi(this);
@@ -161,6 +165,7 @@ void MainWindow::createToolBar()
     connect(m_monitoringAction, &QAction::triggered, this, &MainWindow::menuShowMonitoringDialog);
     m_historyAction = addToolAction(QStringLiteral("actionHistory"), tr("Historia"), QStringLiteral(":/history"));
     connect(m_historyAction, &QAction::triggered, this, &MainWindow::menuShowHistoryDialog);
+    addHistoryMenu();
     ui->mainToolBar->addSeparator();
     connect(addToolAction(QStringLiteral("actionSettings"), tr("Ustawienia"), QStringLiteral(":/settings")),
             &QAction::triggered, this, &MainWindow::menuShowSettingsDialog);

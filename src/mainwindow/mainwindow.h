@@ -12,7 +12,9 @@
 #include <QMap>
 #include <QSet>
 
+class AlarmAnalysisDialog;
 class AlarmCenter;
+class AlarmHistoryDialog;
 class AlarmIndicator;
 class AlarmPanel;
 class DataRead;
@@ -78,6 +80,8 @@ public:
     schemesManagement *menuEditor() const { return m_schemesManagement.get(); }
     MonitoringEdit *monitoringEditor() const { return m_monitoringEdit.get(); }
     HistoryExportDialog *historyExport() const { return m_historyExport.get(); }
+    AlarmHistoryDialog *alarmHistory() const { return m_alarmHistory.get(); }
+    AlarmAnalysisDialog *alarmAnalysis() const { return m_alarmAnalysis.get(); }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
     StaleStrip *staleStrip() const { return m_staleStrip; }
 
@@ -107,6 +111,8 @@ public slots:
     void menuShowProjectEditDialog();
     void menuShowMonitoringDialog();
     void menuShowHistoryDialog();
+    void showAlarmHistory();
+    void showAlarmAnalysis();
 
 private slots:
     void on_menuTree_currentItemChanged(QTreeWidgetItem *current);
@@ -125,6 +131,7 @@ private:
     // Shell, settings and log.
     void createToolBar();
     void fitToolBar();
+    void addHistoryMenu();
     QAction *addToolAction(const QString &name, const QString &text, const QString &icon);
     QDeclarativeZoomPan *createSchemeView();
     QLabel *addStatusAlert(const QString &objectName);
@@ -197,6 +204,8 @@ private:
     mutable LazyChild<schemesManagement> m_schemesManagement;
     mutable LazyChild<MonitoringEdit> m_monitoringEdit;
     mutable LazyChild<HistoryExportDialog> m_historyExport;
+    mutable LazyChild<AlarmHistoryDialog> m_alarmHistory;
+    mutable LazyChild<AlarmAnalysisDialog> m_alarmAnalysis;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
     QAction *m_monitoringAction = nullptr;

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include "alarmanalysisdialog.h"
 #include "alarmcenter.h"
+#include "alarmhistorydialog.h"
 #include "alarmindicator.h"
 #include "alarmpanel.h"
 #include "historyexportdialog.h"
@@ -13,15 +15,30 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
 // Samples kept in memory while the store cannot be written: an hour of
 // every point read each pass, and never fewer than this.
 constexpr int kLeastBuffered = 10000;
+
+// A window beside the main one, on the project's store; one already open
+// keeps the operator's choices.
+template<typename Window>
+void showToolWindow(Window *window, const Project &project)
+{
+    if (!window->isVisible())
+        window->setProject(project.monitoring, project.location);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace
 
@@ -39,6 +56,8 @@ void MainWindow::createAlarms()
     m_alarmPanel = new AlarmPanel(m_alarms, this);
     m_alarmPanel->setObjectName(QStringLiteral("alarmTab"));
     m_alarmPanel->hide();
+    connect(m_alarmPanel, &AlarmPanel::historyAsked, this, &MainWindow::showAlarmHistory);
+    connect(m_alarmPanel, &AlarmPanel::analysisAsked, this, &MainWindow::showAlarmAnalysis);
     m_alarmIndicator = new AlarmIndicator(m_alarms, this);
     m_alarmIndicator->hide();
     statusBar()->addPermanentWidget(m_alarmIndicator);
@@ -146,13 +165,31 @@ HistoryExportDialog *MainWindow::createHistoryExport()
     return dialog;
 }
 
+// The export and the alarm windows hang from the history's tool button.
+void MainWindow::addHistoryMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->addAction(QIcon(QStringLiteral(":/save")), tr("Eksport historii…"), this, &MainWindow::menuShowHistoryDialog);
+    menu->addAction(tr("Historia alarmów"), this, &MainWindow::showAlarmHistory);
+    menu->addAction(tr("Analiza alarmów"), this, &MainWindow::showAlarmAnalysis);
+    m_historyAction->setMenu(menu);
+    if (auto *button = qobject_cast<QToolButton *>(ui->mainToolBar->widgetForAction(m_historyAction)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+}
+
 void MainWindow::menuShowHistoryDialog()
 {
-    if (!m_historyExport->isVisible()) // an open window keeps the operator's choices
-        m_historyExport->setProject(m_project.monitoring, m_project.location);
-    m_historyExport->show();
-    m_historyExport->raise();
-    m_historyExport->activateWindow();
+    showToolWindow(m_historyExport.get(), m_project);
+}
+
+void MainWindow::showAlarmHistory()
+{
+    showToolWindow(m_alarmHistory.get(), m_project);
+}
+
+void MainWindow::showAlarmAnalysis()
+{
+    showToolWindow(m_alarmAnalysis.get(), m_project);
 }
 
 void MainWindow::startRecording()

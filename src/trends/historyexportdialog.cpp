@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "ui_historyexportdialog.h"
+#include "workerjob.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -110,14 +111,12 @@ void HistoryExportDialog::start(const HistoryExportRange &range, const QString &
     auto written = std::make_shared<HistoryExport::Written>();
     const MonitoringRecord record = m_record;
     const QString dir = m_projectDir;
-    m_job = QThread::create([written, record, dir, range, path] { *written = HistoryExport::toFile(record, dir, range, path); });
-    m_job->setParent(this);
-    connect(m_job, &QThread::finished, this, [this, written, path] {
-        m_job->deleteLater();
-        m_job = nullptr;
-        ended(*written, path);
-    });
-    m_job->start();
+    m_job = WorkerJob::start(
+        this, [written, record, dir, range, path] { *written = HistoryExport::toFile(record, dir, range, path); },
+        [this, written, path] {
+            m_job = nullptr;
+            ended(*written, path);
+        });
 }
 
 void HistoryExportDialog::ended(const HistoryExport::Written &written, const QString &path)
