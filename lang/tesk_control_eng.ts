@@ -164,10 +164,188 @@
     </message>
 </context>
 <context>
+    <name>AlarmAnalysisDialog</name>
+    <message>
+        <source>Analiza alarmów</source>
+        <translation>Alarm analysis</translation>
+    </message>
+    <message>
+        <source>Okres (czas lokalny)</source>
+        <translation>Period (local time)</translation>
+    </message>
+    <message>
+        <source>Ostatnie 24 godziny</source>
+        <translation>Last 24 hours</translation>
+    </message>
+    <message>
+        <source>Ostatnie 7 dni</source>
+        <translation>Last 7 days</translation>
+    </message>
+    <message>
+        <source>Ostatnie 30 dni</source>
+        <translation>Last 30 days</translation>
+    </message>
+    <message>
+        <source>Ostatni rok</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>Wybrany zakres</source>
+        <translation>Chosen range</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>The start of the range must come before its end.</translation>
+    </message>
+    <message>
+        <source>Liczę...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>Analiza alarmów niedostępna: %1</source>
+        <translation>Alarm analysis unavailable: %1</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>Brak komunikacji ze sterownikiem %1</source>
         <translation>No communication with controller %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmHistoryDialog</name>
+    <message>
+        <source>Historia alarmów</source>
+        <translation>Alarm history</translation>
+    </message>
+    <message>
+        <source>Zakres (czas lokalny) i filtr</source>
+        <translation>Range (local time) and filter</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Punkt:</source>
+        <translation>Point:</translation>
+    </message>
+    <message>
+        <source>Priorytet:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>1 – krytyczny</source>
+        <translation>1 – critical</translation>
+    </message>
+    <message>
+        <source>2 – wysoki</source>
+        <translation>2 – high</translation>
+    </message>
+    <message>
+        <source>3 – średni</source>
+        <translation>3 – medium</translation>
+    </message>
+    <message>
+        <source>4 – niski</source>
+        <translation>4 – low</translation>
+    </message>
+    <message>
+        <source>Zdarzenie:</source>
+        <translation>Event:</translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Eksport CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 — komunikacja</source>
+        <translation>%1 — communication</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>The start of the range must come before its end.</translation>
+    </message>
+    <message>
+        <source>Czytam dziennik alarmów...</source>
+        <translation>Reading the alarm journal...</translation>
+    </message>
+    <message>
+        <source>Historia alarmów niedostępna: %1</source>
+        <translation>Alarm history unavailable: %1</translation>
+    </message>
+    <message>
+        <source>Pokazano %1 najnowszych zdarzeń zakresu; starsze są w eksporcie.</source>
+        <translation>Showing the newest %1 events of the range; older ones are in the export.</translation>
+    </message>
+    <message>
+        <source>Zdarzeń: %1</source>
+        <translation>Events: %1</translation>
+    </message>
+    <message>
+        <source>alarmy.csv</source>
+        <translation>alarms.csv</translation>
+    </message>
+    <message>
+        <source>Eksport historii alarmów</source>
+        <translation>Alarm history export</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksportuję do pliku %1...</source>
+        <translation>Exporting to the file %1...</translation>
+    </message>
+    <message>
+        <source>Eksport historii alarmów: zapisano wierszy: %1 do pliku %2</source>
+        <translation>Alarm history export: %1 rows written to the file %2</translation>
+    </message>
+    <message>
+        <source>Eksport historii alarmów nieudany: %1</source>
+        <translation>Alarm history export failed: %1</translation>
     </message>
 </context>
 <context>
@@ -183,6 +361,88 @@
     <message>
         <source>Najwyższy priorytet: %1</source>
         <translation>Highest priority: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmJournalModel</name>
+    <message>
+        <source>wystąpił</source>
+        <translation>raised</translation>
+    </message>
+    <message>
+        <source>ustąpił</source>
+        <translation>cleared</translation>
+    </message>
+    <message>
+        <source>potwierdzony</source>
+        <translation>acknowledged</translation>
+    </message>
+    <message>
+        <source>odłożony</source>
+        <translation>shelved</translation>
+    </message>
+    <message>
+        <source>przywrócony</source>
+        <translation>unshelved</translation>
+    </message>
+    <message>
+        <source>wyłączony z obsługi</source>
+        <translation>out of service</translation>
+    </message>
+    <message>
+        <source>włączony do obsługi</source>
+        <translation>back in service</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>No communication</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Użytkownik</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Komentarz</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmJournalRead</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>history not available: %1</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku %1: %2</source>
+        <translation>cannot write the file %1: %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +535,14 @@
         <source>, odłożony do %1</source>
         <translation>, shelved until %1</translation>
     </message>
+    <message>
+        <source>Historia alarmów</source>
+        <translation>Alarm history</translation>
+    </message>
+    <message>
+        <source>Analiza alarmów</source>
+        <translation>Alarm analysis</translation>
+    </message>
 </context>
 <context>
     <name>AlarmReasonDialog</name>
@@ -297,6 +565,149 @@
     <message>
         <source>Podaj powód.</source>
         <translation>Give a reason.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmReportHtml</name>
+    <message>
+        <source>w normie</source>
+        <translation>on target</translation>
+    </message>
+    <message>
+        <source>ponad cel</source>
+        <translation>over target</translation>
+    </message>
+    <message>
+        <source>brak komunikacji</source>
+        <translation>no communication</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Obciążenie operatora</source>
+        <translation>Operator load</translation>
+    </message>
+    <message>
+        <source>Średnio na 10 minut</source>
+        <translation>Average per 10 minutes</translation>
+    </message>
+    <message>
+        <source>cel: najwyżej 1</source>
+        <translation>target: at most 1</translation>
+    </message>
+    <message>
+        <source>Najwięcej w 10 minutach</source>
+        <translation>Most in 10 minutes</translation>
+    </message>
+    <message>
+        <source>%1 (od %2)</source>
+        <translation>%1 (from %2)</translation>
+    </message>
+    <message>
+        <source>cel: poniżej 10</source>
+        <translation>target: below 10</translation>
+    </message>
+    <message>
+        <source>Czas w zalewie alarmów (10 i więcej na 10 minut)</source>
+        <translation>Time in alarm flood (10 or more per 10 minutes)</translation>
+    </message>
+    <message>
+        <source>cel: poniżej 1 %</source>
+        <translation>target: below 1 %</translation>
+    </message>
+    <message>
+        <source>Priorytety</source>
+        <translation>Priorities</translation>
+    </message>
+    <message>
+        <source>Niski (4): %1</source>
+        <translation>Low (4): %1</translation>
+    </message>
+    <message>
+        <source>cel: około 80 %</source>
+        <translation>target: about 80 %</translation>
+    </message>
+    <message>
+        <source>Średni (3): %1</source>
+        <translation>Medium (3): %1</translation>
+    </message>
+    <message>
+        <source>cel: około 15 %</source>
+        <translation>target: about 15 %</translation>
+    </message>
+    <message>
+        <source>Wysoki i krytyczny (1–2): %1</source>
+        <translation>High and critical (1–2): %1</translation>
+    </message>
+    <message>
+        <source>cel: około 5 %</source>
+        <translation>target: about 5 %</translation>
+    </message>
+    <message>
+        <source>Alarmy trwające ponad 24 godziny</source>
+        <translation>Alarms standing for more than 24 hours</translation>
+    </message>
+    <message>
+        <source>Brak.</source>
+        <translation>None.</translation>
+    </message>
+    <message>
+        <source>Wystąpił</source>
+        <translation>Raised</translation>
+    </message>
+    <message>
+        <source>Odłożone i wyłączone z obsługi</source>
+        <translation>Shelved and out of service</translation>
+    </message>
+    <message>
+        <source>W zakresie: odłożeń %1, wyłączeń z obsługi %2.</source>
+        <translation>In the range: %1 shelvings, %2 taken out of service.</translation>
+    </message>
+    <message>
+        <source>%1 (odłożony do %2)</source>
+        <translation>%1 (shelved until %2)</translation>
+    </message>
+    <message>
+        <source>%1 (wyłączony z obsługi)</source>
+        <translation>%1 (out of service)</translation>
+    </message>
+    <message>
+        <source>Teraz:</source>
+        <translation>Now:</translation>
+    </message>
+    <message>
+        <source>żaden.</source>
+        <translation>none.</translation>
+    </message>
+    <message>
+        <source>Od %1 do %2: alarmów %3 w %4 okresach 10-minutowych.</source>
+        <translation>From %1 to %2: %3 alarms in %4 periods of 10 minutes.</translation>
+    </message>
+    <message>
+        <source>Dziesięć najczęstszych alarmów</source>
+        <translation>The ten most frequent alarms</translation>
+    </message>
+    <message>
+        <source>Wystąpień</source>
+        <translation>Raised</translation>
+    </message>
+    <message>
+        <source>Brak alarmów w zakresie.</source>
+        <translation>No alarms in the range.</translation>
+    </message>
+    <message>
+        <source>Alarmy migające (3 i więcej w ciągu minuty)</source>
+        <translation>Chattering alarms (3 or more within a minute)</translation>
+    </message>
+    <message>
+        <source>Powtórzeń</source>
+        <translation>Repeats</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1472,18 @@
     <message>
         <source>Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa</source>
         <translation>Alarms: the states of the previous run could not be read; alarms are evaluated afresh</translation>
+    </message>
+    <message>
+        <source>Eksport historii…</source>
+        <translation>History export…</translation>
+    </message>
+    <message>
+        <source>Historia alarmów</source>
+        <translation>Alarm history</translation>
+    </message>
+    <message>
+        <source>Analiza alarmów</source>
+        <translation>Alarm analysis</translation>
     </message>
 </context>
 <context>

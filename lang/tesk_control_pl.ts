@@ -164,10 +164,188 @@
     </message>
 </context>
 <context>
+    <name>AlarmAnalysisDialog</name>
+    <message>
+        <source>Analiza alarmów</source>
+        <translation>Analiza alarmów</translation>
+    </message>
+    <message>
+        <source>Okres (czas lokalny)</source>
+        <translation>Okres (czas lokalny)</translation>
+    </message>
+    <message>
+        <source>Ostatnie 24 godziny</source>
+        <translation>Ostatnie 24 godziny</translation>
+    </message>
+    <message>
+        <source>Ostatnie 7 dni</source>
+        <translation>Ostatnie 7 dni</translation>
+    </message>
+    <message>
+        <source>Ostatnie 30 dni</source>
+        <translation>Ostatnie 30 dni</translation>
+    </message>
+    <message>
+        <source>Ostatni rok</source>
+        <translation>Ostatni rok</translation>
+    </message>
+    <message>
+        <source>Wybrany zakres</source>
+        <translation>Wybrany zakres</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>Początek zakresu musi być wcześniejszy niż jego koniec.</translation>
+    </message>
+    <message>
+        <source>Liczę...</source>
+        <translation>Liczę...</translation>
+    </message>
+    <message>
+        <source>Analiza alarmów niedostępna: %1</source>
+        <translation>Analiza alarmów niedostępna: %1</translation>
+    </message>
+</context>
+<context>
     <name>AlarmEngine</name>
     <message>
         <source>Brak komunikacji ze sterownikiem %1</source>
         <translation>Brak komunikacji ze sterownikiem %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmHistoryDialog</name>
+    <message>
+        <source>Historia alarmów</source>
+        <translation>Historia alarmów</translation>
+    </message>
+    <message>
+        <source>Zakres (czas lokalny) i filtr</source>
+        <translation>Zakres (czas lokalny) i filtr</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Punkt:</source>
+        <translation>Punkt:</translation>
+    </message>
+    <message>
+        <source>Priorytet:</source>
+        <translation>Priorytet:</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>1 – krytyczny</source>
+        <translation>1 – krytyczny</translation>
+    </message>
+    <message>
+        <source>2 – wysoki</source>
+        <translation>2 – wysoki</translation>
+    </message>
+    <message>
+        <source>3 – średni</source>
+        <translation>3 – średni</translation>
+    </message>
+    <message>
+        <source>4 – niski</source>
+        <translation>4 – niski</translation>
+    </message>
+    <message>
+        <source>Zdarzenie:</source>
+        <translation>Zdarzenie:</translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Eksport CSV…</source>
+        <translation>Eksport CSV…</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>%1 — komunikacja</source>
+        <translation>%1 — komunikacja</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>Początek zakresu musi być wcześniejszy niż jego koniec.</translation>
+    </message>
+    <message>
+        <source>Czytam dziennik alarmów...</source>
+        <translation>Czytam dziennik alarmów...</translation>
+    </message>
+    <message>
+        <source>Historia alarmów niedostępna: %1</source>
+        <translation>Historia alarmów niedostępna: %1</translation>
+    </message>
+    <message>
+        <source>Pokazano %1 najnowszych zdarzeń zakresu; starsze są w eksporcie.</source>
+        <translation>Pokazano %1 najnowszych zdarzeń zakresu; starsze są w eksporcie.</translation>
+    </message>
+    <message>
+        <source>Zdarzeń: %1</source>
+        <translation>Zdarzeń: %1</translation>
+    </message>
+    <message>
+        <source>alarmy.csv</source>
+        <translation>alarmy.csv</translation>
+    </message>
+    <message>
+        <source>Eksport historii alarmów</source>
+        <translation>Eksport historii alarmów</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksportuję do pliku %1...</source>
+        <translation>Eksportuję do pliku %1...</translation>
+    </message>
+    <message>
+        <source>Eksport historii alarmów: zapisano wierszy: %1 do pliku %2</source>
+        <translation>Eksport historii alarmów: zapisano wierszy: %1 do pliku %2</translation>
+    </message>
+    <message>
+        <source>Eksport historii alarmów nieudany: %1</source>
+        <translation>Eksport historii alarmów nieudany: %1</translation>
     </message>
 </context>
 <context>
@@ -183,6 +361,88 @@
     <message>
         <source>Najwyższy priorytet: %1</source>
         <translation>Najwyższy priorytet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmJournalModel</name>
+    <message>
+        <source>wystąpił</source>
+        <translation>wystąpił</translation>
+    </message>
+    <message>
+        <source>ustąpił</source>
+        <translation>ustąpił</translation>
+    </message>
+    <message>
+        <source>potwierdzony</source>
+        <translation>potwierdzony</translation>
+    </message>
+    <message>
+        <source>odłożony</source>
+        <translation>odłożony</translation>
+    </message>
+    <message>
+        <source>przywrócony</source>
+        <translation>przywrócony</translation>
+    </message>
+    <message>
+        <source>wyłączony z obsługi</source>
+        <translation>wyłączony z obsługi</translation>
+    </message>
+    <message>
+        <source>włączony do obsługi</source>
+        <translation>włączony do obsługi</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>Brak komunikacji</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Priorytet</source>
+        <translation>Priorytet</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Użytkownik</source>
+        <translation>Użytkownik</translation>
+    </message>
+    <message>
+        <source>Komentarz</source>
+        <translation>Komentarz</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Tekst</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmJournalRead</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>historia niedostępna: %1</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku %1: %2</source>
+        <translation>nie można zapisać pliku %1: %2</translation>
     </message>
 </context>
 <context>
@@ -275,6 +535,14 @@
         <source>, odłożony do %1</source>
         <translation>, odłożony do %1</translation>
     </message>
+    <message>
+        <source>Historia alarmów</source>
+        <translation>Historia alarmów</translation>
+    </message>
+    <message>
+        <source>Analiza alarmów</source>
+        <translation>Analiza alarmów</translation>
+    </message>
 </context>
 <context>
     <name>AlarmReasonDialog</name>
@@ -297,6 +565,149 @@
     <message>
         <source>Podaj powód.</source>
         <translation>Podaj powód.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmReportHtml</name>
+    <message>
+        <source>w normie</source>
+        <translation>w normie</translation>
+    </message>
+    <message>
+        <source>ponad cel</source>
+        <translation>ponad cel</translation>
+    </message>
+    <message>
+        <source>brak komunikacji</source>
+        <translation>brak komunikacji</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Obciążenie operatora</source>
+        <translation>Obciążenie operatora</translation>
+    </message>
+    <message>
+        <source>Średnio na 10 minut</source>
+        <translation>Średnio na 10 minut</translation>
+    </message>
+    <message>
+        <source>cel: najwyżej 1</source>
+        <translation>cel: najwyżej 1</translation>
+    </message>
+    <message>
+        <source>Najwięcej w 10 minutach</source>
+        <translation>Najwięcej w 10 minutach</translation>
+    </message>
+    <message>
+        <source>%1 (od %2)</source>
+        <translation>%1 (od %2)</translation>
+    </message>
+    <message>
+        <source>cel: poniżej 10</source>
+        <translation>cel: poniżej 10</translation>
+    </message>
+    <message>
+        <source>Czas w zalewie alarmów (10 i więcej na 10 minut)</source>
+        <translation>Czas w zalewie alarmów (10 i więcej na 10 minut)</translation>
+    </message>
+    <message>
+        <source>cel: poniżej 1 %</source>
+        <translation>cel: poniżej 1 %</translation>
+    </message>
+    <message>
+        <source>Priorytety</source>
+        <translation>Priorytety</translation>
+    </message>
+    <message>
+        <source>Niski (4): %1</source>
+        <translation>Niski (4): %1</translation>
+    </message>
+    <message>
+        <source>cel: około 80 %</source>
+        <translation>cel: około 80 %</translation>
+    </message>
+    <message>
+        <source>Średni (3): %1</source>
+        <translation>Średni (3): %1</translation>
+    </message>
+    <message>
+        <source>cel: około 15 %</source>
+        <translation>cel: około 15 %</translation>
+    </message>
+    <message>
+        <source>Wysoki i krytyczny (1–2): %1</source>
+        <translation>Wysoki i krytyczny (1–2): %1</translation>
+    </message>
+    <message>
+        <source>cel: około 5 %</source>
+        <translation>cel: około 5 %</translation>
+    </message>
+    <message>
+        <source>Alarmy trwające ponad 24 godziny</source>
+        <translation>Alarmy trwające ponad 24 godziny</translation>
+    </message>
+    <message>
+        <source>Brak.</source>
+        <translation>Brak.</translation>
+    </message>
+    <message>
+        <source>Wystąpił</source>
+        <translation>Wystąpił</translation>
+    </message>
+    <message>
+        <source>Odłożone i wyłączone z obsługi</source>
+        <translation>Odłożone i wyłączone z obsługi</translation>
+    </message>
+    <message>
+        <source>W zakresie: odłożeń %1, wyłączeń z obsługi %2.</source>
+        <translation>W zakresie: odłożeń %1, wyłączeń z obsługi %2.</translation>
+    </message>
+    <message>
+        <source>%1 (odłożony do %2)</source>
+        <translation>%1 (odłożony do %2)</translation>
+    </message>
+    <message>
+        <source>%1 (wyłączony z obsługi)</source>
+        <translation>%1 (wyłączony z obsługi)</translation>
+    </message>
+    <message>
+        <source>Teraz:</source>
+        <translation>Teraz:</translation>
+    </message>
+    <message>
+        <source>żaden.</source>
+        <translation>żaden.</translation>
+    </message>
+    <message>
+        <source>Od %1 do %2: alarmów %3 w %4 okresach 10-minutowych.</source>
+        <translation>Od %1 do %2: alarmów %3 w %4 okresach 10-minutowych.</translation>
+    </message>
+    <message>
+        <source>Dziesięć najczęstszych alarmów</source>
+        <translation>Dziesięć najczęstszych alarmów</translation>
+    </message>
+    <message>
+        <source>Wystąpień</source>
+        <translation>Wystąpień</translation>
+    </message>
+    <message>
+        <source>Brak alarmów w zakresie.</source>
+        <translation>Brak alarmów w zakresie.</translation>
+    </message>
+    <message>
+        <source>Alarmy migające (3 i więcej w ciągu minuty)</source>
+        <translation>Alarmy migające (3 i więcej w ciągu minuty)</translation>
+    </message>
+    <message>
+        <source>Powtórzeń</source>
+        <translation>Powtórzeń</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1472,18 @@
     <message>
         <source>Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa</source>
         <translation>Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa</translation>
+    </message>
+    <message>
+        <source>Eksport historii…</source>
+        <translation>Eksport historii…</translation>
+    </message>
+    <message>
+        <source>Historia alarmów</source>
+        <translation>Historia alarmów</translation>
+    </message>
+    <message>
+        <source>Analiza alarmów</source>
+        <translation>Analiza alarmów</translation>
     </message>
 </context>
 <context>
