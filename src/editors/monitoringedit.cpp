@@ -118,7 +118,7 @@ void MonitoringEdit::fillTable()
         const MonitoringPoint &p = m_record.points.at(row);
         const QStringList cells = {p.id,          p.device, p.devVar,          p.type,
                                    p.description, p.unit,   recordText(p.record), QString::number(p.deadband),
-                                   QString::number(p.maxGap)};
+                                   QString::number(p.maxGap), QString::number(p.alarms.size())};
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }
