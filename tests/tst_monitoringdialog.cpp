@@ -1,3 +1,5 @@
+#include "alarmcenter.h"
+#include "alarmjournalread.h"
 #include "editordriving.h"
 #include "historycsv.h"
 #include "historyexportdialog.h"
@@ -9,6 +11,7 @@
 #include "monitoringpointedit.h"
 #include "projectfile.h"
 #include "simcontrollers.h"
+#include "systemuser.h"
 #include "tempworkdir.h"
 #include "testnet.h"
 #include "testpaths.h"
@@ -191,6 +194,44 @@ private slots:
         QVERIFY2(saved.contains(R"(<Monitoring interval="5" retentionDays="400" rollupDays="3650" commAlarmDelay="45">)")
                      && saved.contains(R"(<Alarm kind="low" limit="30.5" deadband="1" onDelay="0" offDelay="0" priority="3" text="Zimno"/>)"),
                  saved.constData());
+    }
+
+    // End to end against the simulator: a value over its limit raises the
+    // alarm within a pass and its on-delay, the operator acknowledges it on
+    // the tab, and both go to the journal with the user's name; a silent
+    // controller raises its communication alarm.
+    void alarmRaisedAcknowledgedAndJournalled()
+    {
+        TempWorkDir dir;
+        const QString folder = dir.filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
+        std::unique_ptr<MainWindow> w(openProject(dir, TestNet::host(7), R"(<Monitoring interval="1" commAlarmDelay="2">
+ <Point id="k1_t" device="K1" devVar="kot.t1" type="temp">
+  <Alarm kind="high" limit="25" deadband="1" onDelay="1" priority="1" text="Przegrzanie"/>
+ </Point>
+</Monitoring>
+)"));
+        auto *tab = w->findChild<QWidget *>(QStringLiteral("alarmTab"));
+        auto *table = child<QTableView>(tab, "alarmTable");
+        QTest::qWait(1500);
+        QCOMPARE(table->model()->rowCount(), 0);
+        m_sim->controller().variable(QStringLiteral("kot.t1"))->number = 300;
+        QTRY_COMPARE_WITH_TIMEOUT(table->model()->rowCount(), 1, 5000);
+        QCOMPARE(table->model()->index(0, 4).data().toString(), QStringLiteral("Przegrzanie"));
+        QTest::mouseClick(child<QPushButton>(tab, "acknowledgeAllButton"), Qt::LeftButton);
+
+        m_sim->setFault(SimFault::Refuse);
+        QTRY_COMPARE_WITH_TIMEOUT(table->model()->rowCount(), 2, 8000);
+        m_sim->setFault(SimFault::None);
+        m_sim->controller().variable(QStringLiteral("kot.t1"))->number = 215;
+        const MonitoringRecord record = MonitoringFile::read(folder + MonitoringFile::fileName());
+        auto journal = [&] { return AlarmJournalRead::events(record, folder, AlarmJournalQuery()).events; };
+        QTRY_VERIFY_WITH_TIMEOUT(journal().size() >= 3, 5000);
+        const QVector<AlarmEvent> events = journal();
+        QCOMPARE(events.at(0).event, AlarmEvent::Event::Raised);
+        QCOMPARE(events.at(0).value, 30.0);
+        QCOMPARE(events.at(1).event, AlarmEvent::Event::Acknowledged);
+        QCOMPARE(events.at(1).user, SystemUser::name());
+        QCOMPARE(events.at(2).point + events.at(2).kind + AlarmEvent::eventName(events.at(2).event), QStringLiteral("K1commraised"));
     }
 
     // A point picked from the controller's catalogue is saved, recorded from
