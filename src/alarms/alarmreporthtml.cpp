@@ -67,7 +67,7 @@ QString alarmTable(const QVector<AlarmReport::Alarm> &alarms, const QString &cou
 QString loadSection(const AlarmReport &r)
 {
     QString html = heading(tr("Obciążenie operatora")) + QStringLiteral("<table cellpadding=\"3\">");
-    html += figureRow(tr("Średnio na 10 minut"), QLocale().toString(r.perPeriod(), 'f', 2), tr("cel: najwyżej 1"),
+    html += figureRow(tr("Średnio na 10 minut"), QLocale().toString(r.perPeriod(), 'f', 3), tr("cel: najwyżej 1"),
                       r.perPeriod() <= 1);
     html += figureRow(tr("Najwięcej w 10 minutach"),
                       r.peakCount ? tr("%1 (od %2)").arg(r.peakCount).arg(timeText(r.peakStartMs)) : QStringLiteral("0"),
