@@ -1787,6 +1787,10 @@
         <source> h</source>
         <translation> h</translation>
     </message>
+    <message>
+        <source>Alarmy</source>
+        <translation>Alarms</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPointEdit</name>
