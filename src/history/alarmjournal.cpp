@@ -1,12 +1,19 @@
 #include "alarmjournal.h"
 
+#include "sqlrows.h"
 #include "statementcache.h"
+
+#include <QHash>
+#include <QPair>
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+
+#include <algorithm>
+#include <iterator>
 
 namespace AlarmJournal {
 
@@ -16,6 +23,47 @@ namespace {
 QVariant text(const QString &s)
 {
     return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
+}
+
+bool forget(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
+{
+    int affected = 0;
+    for (int first = 0, count; first < states.size(); first += count) {
+        count = SqlRows::perStatement(states.size() - first);
+        QVector<QVariant> values;
+        values.reserve(2 * count);
+        for (const AlarmSnapshot &s : states.mid(first, count))
+            values << text(s.point) << text(s.kind);
+        if (!statements.exec(db,
+                             QStringLiteral("DELETE FROM alarm_state WHERE (point, kind) IN (VALUES %1)")
+                                 .arg(SqlRows::placeholders(count, 2)),
+                             values, &affected, error))
+            return false;
+    }
+    return true;
+}
+
+bool insertStates(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states,
+                  QString *error)
+{
+    QVector<AlarmSnapshot> kept;
+    std::copy_if(states.cbegin(), states.cend(), std::back_inserter(kept),
+                 [](const AlarmSnapshot &s) { return !s.isPlainNormal(); });
+    int affected = 0;
+    for (int first = 0, count; first < kept.size(); first += count) {
+        count = SqlRows::perStatement(kept.size() - first);
+        QVector<QVariant> values;
+        values.reserve(6 * count);
+        for (const AlarmSnapshot &s : kept.mid(first, count))
+            values << text(s.point) << text(s.kind) << int(s.state) << s.raisedMs << s.shelvedUntilMs << int(s.outOfService);
+        if (!statements.exec(db,
+                             QStringLiteral("INSERT INTO alarm_state (point, kind, state, raised, shelved_until,"
+                                            " out_of_service) VALUES %1")
+                                 .arg(SqlRows::placeholders(count, 6)),
+                             values, &affected, error))
+            return false;
+    }
+    return true;
 }
 
 // The WHERE clause of a query and the values it binds, in order.
@@ -44,40 +92,40 @@ QString conditions(const AlarmJournalQuery &query, QVariantList *values)
 
 } // namespace
 
+// Many rows a statement: a burst of alarms is written in a few round trips
+// to a server.
 bool append(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmEvent> &events, QString *error)
 {
     static const QString sql = QStringLiteral(
-        "INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        "INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text) VALUES %1");
     int affected = 0;
-    for (const AlarmEvent &e : events) {
-        const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
-        if (!statements.exec(db, sql,
-                             {e.timeMs, text(e.point), text(e.kind), e.priority, AlarmEvent::eventName(e.event), value,
-                              text(e.user), text(e.comment), text(e.text)},
-                             &affected, error))
+    for (int first = 0, count; first < events.size(); first += count) {
+        count = SqlRows::perStatement(events.size() - first);
+        QVector<QVariant> values;
+        values.reserve(9 * count);
+        for (const AlarmEvent &e : events.mid(first, count)) {
+            const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
+            values << e.timeMs << text(e.point) << text(e.kind) << e.priority << AlarmEvent::eventName(e.event) << value
+                   << text(e.user) << text(e.comment) << text(e.text);
+        }
+        if (!statements.exec(db, sql.arg(SqlRows::placeholders(count, 9)), values, &affected, error))
             return false;
     }
     return true;
 }
 
+// Each alarm's last state, those not plainly normal written anew.
 bool keep(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
 {
-    static const QString forget = QStringLiteral("DELETE FROM alarm_state WHERE point = ? AND kind = ?");
-    static const QString insert = QStringLiteral(
-        "INSERT INTO alarm_state (point, kind, state, raised, shelved_until, out_of_service)"
-        " VALUES (?, ?, ?, ?, ?, ?)");
-    int affected = 0;
-    for (const AlarmSnapshot &s : states) {
-        if (!statements.exec(db, forget, {text(s.point), text(s.kind)}, &affected, error))
-            return false;
-        if (!s.isPlainNormal()
-            && !statements.exec(db, insert,
-                                {text(s.point), text(s.kind), int(s.state), s.raisedMs, s.shelvedUntilMs, int(s.outOfService)},
-                                &affected, error))
-            return false;
+    QHash<QPair<QString, QString>, int> last;
+    for (int i = 0; i < states.size(); ++i)
+        last.insert({states.at(i).point, states.at(i).kind}, i);
+    QVector<AlarmSnapshot> latest;
+    for (int i = 0; i < states.size(); ++i) {
+        if (last.value({states.at(i).point, states.at(i).kind}) == i)
+            latest << states.at(i);
     }
-    return true;
+    return forget(db, statements, latest, error) && insertStates(db, statements, latest, error);
 }
 
 bool states(QSqlDatabase &db, QVector<AlarmSnapshot> *states, QString *error)
