@@ -9,8 +9,6 @@
 #include "benchstores.h"
 #include "historystore.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -22,18 +20,10 @@ QTextStream out(stdout);
 
 void run(const BenchStore &store, const QString &dir)
 {
-    out << store.name << "\n";
-    out.flush();
     HistoryStore history;
+    if (!BenchStores::openEmpty(&history, store, dir))
+        return;
     QString error;
-    if (!history.open(store.record, dir, 0, 0, &error)) {
-        out << "  open failed: " << error << "\n";
-        return;
-    }
-    // What an earlier run left on the server.
-    if (store.record.isPostgres()
-        && !BenchStores::exec(store.record, dir, {"DELETE FROM alarm_journal", "DELETE FROM alarm_state"}))
-        return;
     qint64 t = 1'800'000'000'000;
     const QVector<double> times = BenchStores::timesMs(kRuns, [&] {
         QVector<AlarmEvent> events;
@@ -58,9 +48,8 @@ void run(const BenchStore &store, const QString &dir)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    for (const BenchStore &store : BenchStores::all(dir.path()))
-        run(store, dir.path());
-    return 0;
+    return BenchStores::main(argc, argv, [](const BenchStore &store, const QString &dir) {
+        run(store, dir);
+        out.flush();
+    });
 }

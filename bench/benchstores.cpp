@@ -1,9 +1,13 @@
 #include "benchstores.h"
 
+#include "historystore.h"
+
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -27,6 +31,15 @@ QVector<BenchStore> all(const QString &dir)
     return stores;
 }
 
+int main(int argc, char *argv[], const std::function<void(const BenchStore &, const QString &dir)> &run)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    for (const BenchStore &store : all(dir.path()))
+        run(store, dir.path());
+    return 0;
+}
+
 bool exec(const StoreRecord &record, const QString &dir, const QStringList &sql)
 {
     bool ok = true;
@@ -47,6 +60,19 @@ bool exec(const StoreRecord &record, const QString &dir, const QStringList &sql)
     }
     QSqlDatabase::removeDatabase("bench_setup");
     return ok;
+}
+
+bool openEmpty(HistoryStore *history, const BenchStore &store, const QString &dir)
+{
+    QTextStream out(stdout);
+    out << store.name << "\n";
+    QString error;
+    if (!history->open(store.record, dir, 0, 0, &error)) {
+        out << "  open failed: " << error << "\n";
+        return false;
+    }
+    out.flush();
+    return !store.record.isPostgres() || exec(store.record, dir, {"DELETE FROM alarm_journal", "DELETE FROM alarm_state"});
 }
 
 QVector<double> timesMs(int runs, const std::function<bool()> &work)

@@ -25,22 +25,31 @@ QVariant text(const QString &s)
     return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
 }
 
-bool forget(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
+// Runs sql, whose %1 stands for the rows' placeholders, many rows a
+// statement: a burst of alarms takes a few round trips to a server. bind
+// appends a row's values.
+template <typename Row, typename Bind>
+bool execRows(QSqlDatabase &db, StatementCache &statements, const QString &sql, int columns, const QVector<Row> &rows,
+              Bind bind, QString *error)
 {
     int affected = 0;
-    for (int first = 0, count; first < states.size(); first += count) {
-        count = SqlRows::perStatement(states.size() - first);
+    for (int first = 0, count; first < rows.size(); first += count) {
+        count = SqlRows::perStatement(rows.size() - first);
         QVector<QVariant> values;
-        values.reserve(2 * count);
-        for (const AlarmSnapshot &s : states.mid(first, count))
-            values << text(s.point) << text(s.kind);
-        if (!statements.exec(db,
-                             QStringLiteral("DELETE FROM alarm_state WHERE (point, kind) IN (VALUES %1)")
-                                 .arg(SqlRows::placeholders(count, 2)),
-                             values, &affected, error))
+        values.reserve(columns * count);
+        for (int i = first; i < first + count; ++i)
+            bind(rows.at(i), &values);
+        if (!statements.exec(db, sql.arg(SqlRows::placeholders(count, columns)), values, &affected, error))
             return false;
     }
     return true;
+}
+
+bool forget(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
+{
+    return execRows(
+        db, statements, QStringLiteral("DELETE FROM alarm_state WHERE (point, kind) IN (VALUES %1)"), 2, states,
+        [](const AlarmSnapshot &s, QVector<QVariant> *values) { *values << text(s.point) << text(s.kind); }, error);
 }
 
 bool insertStates(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states,
@@ -49,21 +58,15 @@ bool insertStates(QSqlDatabase &db, StatementCache &statements, const QVector<Al
     QVector<AlarmSnapshot> kept;
     std::copy_if(states.cbegin(), states.cend(), std::back_inserter(kept),
                  [](const AlarmSnapshot &s) { return !s.isPlainNormal(); });
-    int affected = 0;
-    for (int first = 0, count; first < kept.size(); first += count) {
-        count = SqlRows::perStatement(kept.size() - first);
-        QVector<QVariant> values;
-        values.reserve(6 * count);
-        for (const AlarmSnapshot &s : kept.mid(first, count))
-            values << text(s.point) << text(s.kind) << int(s.state) << s.raisedMs << s.shelvedUntilMs << int(s.outOfService);
-        if (!statements.exec(db,
-                             QStringLiteral("INSERT INTO alarm_state (point, kind, state, raised, shelved_until,"
-                                            " out_of_service) VALUES %1")
-                                 .arg(SqlRows::placeholders(count, 6)),
-                             values, &affected, error))
-            return false;
-    }
-    return true;
+    return execRows(
+        db, statements,
+        QStringLiteral("INSERT INTO alarm_state (point, kind, state, raised, shelved_until, out_of_service) VALUES %1"),
+        6, kept,
+        [](const AlarmSnapshot &s, QVector<QVariant> *values) {
+            *values << text(s.point) << text(s.kind) << int(s.state) << s.raisedMs << s.shelvedUntilMs
+                    << int(s.outOfService);
+        },
+        error);
 }
 
 // The WHERE clause of a query and the values it binds, in order.
@@ -92,26 +95,19 @@ QString conditions(const AlarmJournalQuery &query, QVariantList *values)
 
 } // namespace
 
-// Many rows a statement: a burst of alarms is written in a few round trips
-// to a server.
 bool append(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmEvent> &events, QString *error)
 {
-    static const QString sql = QStringLiteral(
-        "INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text) VALUES %1");
-    int affected = 0;
-    for (int first = 0, count; first < events.size(); first += count) {
-        count = SqlRows::perStatement(events.size() - first);
-        QVector<QVariant> values;
-        values.reserve(9 * count);
-        for (const AlarmEvent &e : events.mid(first, count)) {
+    return execRows(
+        db, statements,
+        QStringLiteral("INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text)"
+                       " VALUES %1"),
+        9, events,
+        [](const AlarmEvent &e, QVector<QVariant> *values) {
             const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
-            values << e.timeMs << text(e.point) << text(e.kind) << e.priority << AlarmEvent::eventName(e.event) << value
-                   << text(e.user) << text(e.comment) << text(e.text);
-        }
-        if (!statements.exec(db, sql.arg(SqlRows::placeholders(count, 9)), values, &affected, error))
-            return false;
-    }
-    return true;
+            *values << e.timeMs << text(e.point) << text(e.kind) << e.priority << AlarmEvent::eventName(e.event)
+                    << value << text(e.user) << text(e.comment) << text(e.text);
+        },
+        error);
 }
 
 // Each alarm's last state, those not plainly normal written anew.

@@ -119,6 +119,18 @@ bool countAlarms(QSqlDatabase &db, const AlarmReport &r, QHash<Key, AlarmReport:
     return finished(q, error);
 }
 
+// Rows of point, kind and a number, each with the alarm's text; Row is an
+// Alarm or a Stale.
+template <typename Row>
+bool listed(QSqlQuery &q, const QHash<Key, AlarmReport::Alarm> &alarms, QVector<Row> *rows, QString *error)
+{
+    while (q.next()) {
+        const Key key{q.value(0).toString(), q.value(1).toString()};
+        rows->append({key.first, key.second, alarms.value(key).text, q.value(2).toLongLong()});
+    }
+    return finished(q, error);
+}
+
 bool countChatter(QSqlDatabase &db, AlarmReport *r, const QHash<Key, AlarmReport::Alarm> &alarms, QString *error)
 {
     QSqlQuery q(db);
@@ -130,12 +142,10 @@ bool countChatter(QSqlDatabase &db, AlarmReport *r, const QHash<Key, AlarmReport
                     .arg(AlarmReport::kChatterMs),
                 {r->fromMs, r->toMs}, error))
         return false;
-    while (q.next()) {
-        const Key key{q.value(0).toString(), q.value(1).toString()};
-        r->chattering.append({key.first, key.second, alarms.value(key).text, q.value(2).toLongLong()});
-    }
+    if (!listed(q, alarms, &r->chattering, error))
+        return false;
     std::sort(r->chattering.begin(), r->chattering.end(), lessFrequent);
-    return finished(q, error);
+    return true;
 }
 
 // A raise's clearing is the first clear of the alarm after it: found as the
@@ -153,11 +163,7 @@ bool findStale(QSqlDatabase &db, AlarmReport *r, const QHash<Key, AlarmReport::A
                     .arg(AlarmReport::kStaleMs),
                 {r->fromMs, r->toMs, r->toMs}, error))
         return false;
-    while (q.next()) {
-        const Key key{q.value(0).toString(), q.value(1).toString()};
-        r->stale.append({key.first, key.second, alarms.value(key).text, q.value(2).toLongLong()});
-    }
-    return finished(q, error);
+    return listed(q, alarms, &r->stale, error);
 }
 
 bool heldNow(QSqlDatabase &db, AlarmReport *r, QString *error)
