@@ -8,15 +8,14 @@
 //
 //     scripts/pg-server run build/bench/bench_history
 
+#include "benchstores.h"
 #include "historystore.h"
 #include "monitoringrecord.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -224,19 +223,7 @@ void run(const QString &name, const StoreRecord &record, const QString &dir)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    run(QStringLiteral("SQLite (%1)").arg(dir.path()), StoreRecord(), dir.path());
-    if (qEnvironmentVariableIsEmpty("TESK_TEST_PG_HOST")) {
-        out << "PostgreSQL: no server given (TESK_TEST_PG_*); scripts/pg-server run starts one\n";
-        return 0;
-    }
-    StoreRecord pg;
-    pg.driver = QStringLiteral("postgresql");
-    pg.host = qEnvironmentVariable("TESK_TEST_PG_HOST");
-    pg.port = qEnvironmentVariable("TESK_TEST_PG_PORT");
-    pg.user = qEnvironmentVariable("TESK_TEST_PG_USER");
-    pg.database = qEnvironmentVariable("TESK_TEST_PG_DB");
-    run(QStringLiteral("PostgreSQL (%1:%2)").arg(pg.host, pg.port), pg, dir.path());
-    return 0;
+    return BenchStores::main(argc, argv, [](const BenchStore &store, const QString &dir) {
+        run(store.name, store.record, dir);
+    });
 }

@@ -19,7 +19,8 @@ qint64 at(const char *iso)
 }
 
 // A monitored project folder with points a and b in the store.
-QString project(const TempWorkDir &dir, const QString &name, const QVector<HistorySample> &samples)
+QString project(const TempWorkDir &dir, const QString &name, const QVector<HistorySample> &samples,
+                const QVector<AlarmEvent> &alarms = {})
 {
     const QString folder = dir.filePath(name) + QLatin1Char('/');
     QDir().mkpath(folder);
@@ -28,7 +29,8 @@ QString project(const TempWorkDir &dir, const QString &name, const QVector<Histo
     MonitoringFile::write(folder + MonitoringFile::fileName(), record);
     HistoryStore store;
     QString error;
-    if (!store.open(record.store, folder, record.retentionDays, record.rollupDays, &error) || !store.write(samples, &error))
+    if (!store.open(record.store, folder, record.retentionDays, record.rollupDays, &error) || !store.write(samples, &error)
+        || !store.writeAlarms(alarms, {}, &error))
         qWarning() << error;
     return folder;
 }
@@ -82,6 +84,36 @@ private slots:
                  r.out.constData());
     }
 
+    void alarmsAndReport()
+    {
+        using Event = AlarmEvent::Event;
+        TempWorkDir dir;
+        const QVector<AlarmEvent> alarms{
+            {at("2026-12-07T00:00:01Z"), "a", "high", 2, Event::Raised, 91.5, {}, {}, "Boiler, too hot"},
+            {at("2026-12-07T00:00:02.5Z"), "KOT", "comm", 1, Event::Raised, qQNaN(), {}, {}, "No link"},
+            {at("2026-12-07T00:05:00Z"), "a", "high", 2, Event::Acknowledged, 90, "jan", "seen \"it\",\ngoing", "Boiler, too hot"}};
+        const QString folder = project(dir, "p", {}, alarms);
+        HistoryToolRun r = runHistoryTool({folder, "alarms"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("time,point,kind,priority,event,value,user,comment,text\n"
+                                   "2026-12-07T00:00:01.000Z,a,high,2,raised,91.5,,,\"Boiler, too hot\"\n"
+                                   "2026-12-07T00:00:02.500Z,KOT,comm,1,raised,,,,No link\n"
+                                   "2026-12-07T00:05:00.000Z,a,high,2,acknowledged,90,jan,\"seen \"\"it\"\",\ngoing\","
+                                   "\"Boiler, too hot\"\n"));
+        r = runHistoryTool({folder, "alarms", "--from", "2026-12-07T00:00:02Z", "--to", "2026-12-07T00:05:00Z"});
+        QCOMPARE(r.out, QByteArray("time,point,kind,priority,event,value,user,comment,text\n"
+                                   "2026-12-07T00:00:02.500Z,KOT,comm,1,raised,,,,No link\n"));
+        r = runHistoryTool({folder, "alarm-report", "--from", "2026-12-06T23:55Z", "--to", "2026-12-07T01:00Z"});
+        QCOMPARE(r.status, 0);
+        for (const char *line : {"Alarm report from 2026-12-06T23:55:00.000Z to 2026-12-07T01:00:00.000Z\n",
+                                 "  alarms raised                  2\n", "  10-minute periods              7\n",
+                                 "  average per 10 minutes         0.29\n",
+                                 "  peak in 10 minutes             2 from 2026-12-07T00:00:00.000Z\n",
+                                 "  periods in flood (10 or more)  0 (0.0 %)\n",
+                                 "  high (1 and 2)       2  100.0 %     5 %\n", "      1  KOT    comm  No link\n"})
+            QVERIFY2(r.out.contains(line), r.out.constData());
+    }
+
     void importRoundTrip()
     {
         TempWorkDir dir;
@@ -111,6 +143,8 @@ private slots:
                                           {folder, "import", dir.filePath("stranger.csv")},
                                           {folder, "import", dir.filePath("none.csv")},
                                           {folder, "vacuum"},
+                                          {folder, "alarms", "a"},
+                                          {folder, "alarm-report", "--step", "10"},
                                           {dir.filePath("plain"), "stats"},
                                           {folder}};
         for (const QStringList &c : cases) {

@@ -137,7 +137,12 @@ private slots:
         {
             OPEN(store, backend, 0, 0);
             QString error;
-            QVERIFY2(store.writeAlarms(events, {high, comm}, &error), qPrintable(error));
+            // An alarm's last state in a batch is the one kept.
+            QVERIFY2(store.writeAlarms(events, {{"KOT", "comm", State::ActiveAcknowledged, 1, 0, true}, high, comm}, &error),
+                     qPrintable(error));
+            QVector<AlarmSnapshot> kept;
+            QVERIFY(store.alarmStates(&kept, &error));
+            QVERIFY(kept.size() == 2 && kept.contains(comm));
             QVERIFY2(store.writeAlarms({}, {{"KOT", "comm", State::Normal, 2000, 0, false}}, &error), qPrintable(error));
         }
         OPEN(store, backend, 0, 0);

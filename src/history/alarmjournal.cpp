@@ -1,12 +1,19 @@
 #include "alarmjournal.h"
 
+#include "sqlrows.h"
 #include "statementcache.h"
+
+#include <QHash>
+#include <QPair>
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+
+#include <algorithm>
+#include <iterator>
 
 namespace AlarmJournal {
 
@@ -16,6 +23,50 @@ namespace {
 QVariant text(const QString &s)
 {
     return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
+}
+
+// Runs sql, whose %1 stands for the rows' placeholders, many rows a
+// statement: a burst of alarms takes a few round trips to a server. bind
+// appends a row's values.
+template <typename Row, typename Bind>
+bool execRows(QSqlDatabase &db, StatementCache &statements, const QString &sql, int columns, const QVector<Row> &rows,
+              Bind bind, QString *error)
+{
+    int affected = 0;
+    for (int first = 0, count; first < rows.size(); first += count) {
+        count = SqlRows::perStatement(rows.size() - first);
+        QVector<QVariant> values;
+        values.reserve(columns * count);
+        for (int i = first; i < first + count; ++i)
+            bind(rows.at(i), &values);
+        if (!statements.exec(db, sql.arg(SqlRows::placeholders(count, columns)), values, &affected, error))
+            return false;
+    }
+    return true;
+}
+
+bool forget(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
+{
+    return execRows(
+        db, statements, QStringLiteral("DELETE FROM alarm_state WHERE (point, kind) IN (VALUES %1)"), 2, states,
+        [](const AlarmSnapshot &s, QVector<QVariant> *values) { *values << text(s.point) << text(s.kind); }, error);
+}
+
+bool insertStates(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states,
+                  QString *error)
+{
+    QVector<AlarmSnapshot> kept;
+    std::copy_if(states.cbegin(), states.cend(), std::back_inserter(kept),
+                 [](const AlarmSnapshot &s) { return !s.isPlainNormal(); });
+    return execRows(
+        db, statements,
+        QStringLiteral("INSERT INTO alarm_state (point, kind, state, raised, shelved_until, out_of_service) VALUES %1"),
+        6, kept,
+        [](const AlarmSnapshot &s, QVector<QVariant> *values) {
+            *values << text(s.point) << text(s.kind) << int(s.state) << s.raisedMs << s.shelvedUntilMs
+                    << int(s.outOfService);
+        },
+        error);
 }
 
 // The WHERE clause of a query and the values it binds, in order.
@@ -46,38 +97,31 @@ QString conditions(const AlarmJournalQuery &query, QVariantList *values)
 
 bool append(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmEvent> &events, QString *error)
 {
-    static const QString sql = QStringLiteral(
-        "INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    int affected = 0;
-    for (const AlarmEvent &e : events) {
-        const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
-        if (!statements.exec(db, sql,
-                             {e.timeMs, text(e.point), text(e.kind), e.priority, AlarmEvent::eventName(e.event), value,
-                              text(e.user), text(e.comment), text(e.text)},
-                             &affected, error))
-            return false;
-    }
-    return true;
+    return execRows(
+        db, statements,
+        QStringLiteral("INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text)"
+                       " VALUES %1"),
+        9, events,
+        [](const AlarmEvent &e, QVector<QVariant> *values) {
+            const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
+            *values << e.timeMs << text(e.point) << text(e.kind) << e.priority << AlarmEvent::eventName(e.event)
+                    << value << text(e.user) << text(e.comment) << text(e.text);
+        },
+        error);
 }
 
+// Each alarm's last state, those not plainly normal written anew.
 bool keep(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
 {
-    static const QString forget = QStringLiteral("DELETE FROM alarm_state WHERE point = ? AND kind = ?");
-    static const QString insert = QStringLiteral(
-        "INSERT INTO alarm_state (point, kind, state, raised, shelved_until, out_of_service)"
-        " VALUES (?, ?, ?, ?, ?, ?)");
-    int affected = 0;
-    for (const AlarmSnapshot &s : states) {
-        if (!statements.exec(db, forget, {text(s.point), text(s.kind)}, &affected, error))
-            return false;
-        if (!s.isPlainNormal()
-            && !statements.exec(db, insert,
-                                {text(s.point), text(s.kind), int(s.state), s.raisedMs, s.shelvedUntilMs, int(s.outOfService)},
-                                &affected, error))
-            return false;
+    QHash<QPair<QString, QString>, int> last;
+    for (int i = 0; i < states.size(); ++i)
+        last.insert({states.at(i).point, states.at(i).kind}, i);
+    QVector<AlarmSnapshot> latest;
+    for (int i = 0; i < states.size(); ++i) {
+        if (last.value({states.at(i).point, states.at(i).kind}) == i)
+            latest << states.at(i);
     }
-    return true;
+    return forget(db, statements, latest, error) && insertStates(db, statements, latest, error);
 }
 
 bool states(QSqlDatabase &db, QVector<AlarmSnapshot> *states, QString *error)

@@ -1,163 +1,100 @@
 #include "alarmreport.h"
 
 #include "alarmjournal.h"
+#include "alarmloadpass.h"
+#include "sqlitestatement.h"
+#include "sqlrows.h"
 
-#include <QHash>
-#include <QPair>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <algorithm>
-
 namespace {
 
-using Key = QPair<QString, QString>; // point, kind
+using Key = AlarmLoadPass::Key;
 
-// Runs a query on the range's rows: the values bound in order.
-bool select(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *error)
+// The rows that count, each read once: SQL's window functions over a year's
+// rows took several seconds on SQLite, this pass a fraction of one. On
+// SQLite they are read with SQLite's own calls, which cost a few times less
+// a row than QSqlQuery's.
+bool scan(QSqlDatabase &db, AlarmLoadPass *pass, qint64 fromMs, qint64 toMs, QString *error)
 {
+    static const QString sql = QStringLiteral(
+        "SELECT t, id, point, kind, event, priority FROM alarm_journal WHERE t >= ? AND t < ?"
+        " AND event IN ('raised', 'cleared', 'shelved', 'outofservice')");
+    if (db.driverName() == QLatin1String("QSQLITE")) {
+        const std::unique_ptr<SqliteStatement> s = SqliteStatement::prepare(db, sql, error);
+        return s && s->forEachRow({fromMs, toMs}, [&] {
+            pass->add(s->integer(0), s->integer(1), s->text(2), s->text(3), s->text(4), int(s->integer(5)));
+        }, error);
+    }
+    QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (q.exec())
-        return true;
-    *error = q.lastError().text();
-    return false;
-}
-
-bool finished(const QSqlQuery &q, QString *error)
-{
+    q.addBindValue(fromMs);
+    q.addBindValue(toMs);
+    if (!q.exec()) {
+        *error = q.lastError().text();
+        return false;
+    }
+    while (q.next()) {
+        pass->add(q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toString().toUtf8(),
+                  q.value(3).toString().toUtf8(), q.value(4).toString().toUtf8(), q.value(5).toInt());
+    }
     if (!q.lastError().isValid())
         return true;
     *error = q.lastError().text();
     return false;
 }
 
-qint64 periodOf(qint64 ms)
+// The texts of the alarms listed, as they were last raised in the range.
+bool readTexts(QSqlDatabase &db, const QVector<qint64> &ids, QHash<qint64, QString> *texts, QString *error)
 {
-    const qint64 p = AlarmReport::kPeriodMs;
-    return ms >= 0 ? ms / p : -((-ms + p - 1) / p);
-}
-
-// One pass over the range: the raises by priority and the shelvings and
-// removals from service.
-bool countEvents(QSqlDatabase &db, AlarmReport *r, QString *error)
-{
-    QSqlQuery q(db);
-    if (!select(q,
-                QStringLiteral("SELECT count(CASE WHEN event = 'raised' AND priority <= 1 THEN 1 END),"
-                               " count(CASE WHEN event = 'raised' AND priority = 2 THEN 1 END),"
-                               " count(CASE WHEN event = 'raised' AND priority = 3 THEN 1 END),"
-                               " count(CASE WHEN event = 'raised' AND priority >= 4 THEN 1 END),"
-                               " count(CASE WHEN event = 'shelved' THEN 1 END),"
-                               " count(CASE WHEN event = 'outofservice' THEN 1 END)"
-                               " FROM alarm_journal WHERE t >= ? AND t < ?"),
-                {r->fromMs, r->toMs}, error))
-        return false;
-    if (!q.next()) {
-        *error = q.lastError().text();
-        return false;
+    for (int first = 0, count; first < ids.size(); first += count) {
+        count = SqlRows::perStatement(ids.size() - first);
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT id, alarm_text FROM alarm_journal WHERE id IN %1")
+                      .arg(SqlRows::placeholders(1, count)));
+        for (int i = first; i < first + count; ++i)
+            q.addBindValue(ids.at(i));
+        if (!q.exec()) {
+            *error = q.lastError().text();
+            return false;
+        }
+        while (q.next())
+            texts->insert(q.value(0).toLongLong(), q.value(1).toString());
     }
-    for (int i = 0; i < 4; ++i) {
-        r->byPriority[i] = q.value(i).toLongLong();
-        r->alarms += r->byPriority[i];
-    }
-    r->shelvedEvents = q.value(4).toLongLong();
-    r->outOfServiceEvents = q.value(5).toLongLong();
     return true;
 }
 
-// The raises of each period; only the peak and the number in flood come back.
-bool countPeriods(QSqlDatabase &db, AlarmReport *r, QString *error)
+template <typename Row>
+void setTexts(QVector<Row> *rows, const QHash<Key, qint64> &lastRaises, const QHash<qint64, QString> &texts)
 {
-    const qint64 first = periodOf(r->fromMs);
-    r->periods = periodOf(r->toMs - 1) - first + 1;
-    QSqlQuery q(db);
-    if (!select(q,
-                QStringLiteral("SELECT b, n, sum(CASE WHEN n >= %1 THEN 1 ELSE 0 END) OVER () FROM"
-                               " (SELECT (t - ?) / %2 AS b, count(*) AS n FROM alarm_journal"
-                               " WHERE event = 'raised' AND t >= ? AND t < ? GROUP BY 1) AS g"
-                               " ORDER BY n DESC, b LIMIT 1")
-                    .arg(AlarmReport::kFloodAlarms)
-                    .arg(AlarmReport::kPeriodMs),
-                {first * AlarmReport::kPeriodMs, r->fromMs, r->toMs}, error))
-        return false;
-    if (q.next()) {
-        r->peakStartMs = (first + q.value(0).toLongLong()) * AlarmReport::kPeriodMs;
-        r->peakCount = q.value(1).toLongLong();
-        r->floodPeriods = q.value(2).toLongLong();
-    }
-    return finished(q, error);
+    for (Row &r : *rows)
+        r.text = texts.value(lastRaises.value({r.point, r.kind}));
 }
 
-bool lessFrequent(const AlarmReport::Alarm &a, const AlarmReport::Alarm &b)
+bool addTexts(QSqlDatabase &db, AlarmReport *r, const QHash<Key, qint64> &lastRaises, QString *error)
 {
-    if (a.count != b.count)
-        return a.count > b.count;
-    return a.point != b.point ? a.point < b.point : a.kind < b.kind;
-}
-
-// Each alarm raised in the range with its count and its latest text.
-bool countAlarms(QSqlDatabase &db, const AlarmReport &r, QHash<Key, AlarmReport::Alarm> *alarms, QString *error)
-{
-    QSqlQuery q(db);
-    if (!select(q,
-                QStringLiteral("SELECT g.point, g.kind, g.n, j.alarm_text FROM"
-                               " (SELECT point, kind, count(*) AS n, max(id) AS last FROM alarm_journal"
-                               " WHERE event = 'raised' AND t >= ? AND t < ? GROUP BY point, kind) AS g"
-                               " JOIN alarm_journal j ON j.id = g.last"),
-                {r.fromMs, r.toMs}, error))
+    QVector<qint64> ids;
+    const auto want = [&](const QString &point, const QString &kind) {
+        const qint64 id = lastRaises.value({point, kind});
+        if (!ids.contains(id))
+            ids << id;
+    };
+    for (const AlarmReport::Alarm &a : qAsConst(r->mostFrequent) + r->chattering)
+        want(a.point, a.kind);
+    for (const AlarmReport::Stale &s : qAsConst(r->stale))
+        want(s.point, s.kind);
+    QHash<qint64, QString> texts;
+    if (!readTexts(db, ids, &texts, error))
         return false;
-    while (q.next()) {
-        const AlarmReport::Alarm a{q.value(0).toString(), q.value(1).toString(), q.value(3).toString(),
-                                   q.value(2).toLongLong()};
-        alarms->insert({a.point, a.kind}, a);
-    }
-    return finished(q, error);
-}
-
-bool countChatter(QSqlDatabase &db, AlarmReport *r, const QHash<Key, AlarmReport::Alarm> &alarms, QString *error)
-{
-    QSqlQuery q(db);
-    if (!select(q,
-                QStringLiteral("SELECT point, kind, count(*) FROM"
-                               " (SELECT point, kind, t, LAG(t, 2) OVER (PARTITION BY point, kind ORDER BY t, id) AS t2"
-                               " FROM alarm_journal WHERE event = 'raised' AND t >= ? AND t < ?) AS r"
-                               " WHERE t - t2 <= %1 GROUP BY point, kind")
-                    .arg(AlarmReport::kChatterMs),
-                {r->fromMs, r->toMs}, error))
-        return false;
-    while (q.next()) {
-        const Key key{q.value(0).toString(), q.value(1).toString()};
-        r->chattering.append({key.first, key.second, alarms.value(key).text, q.value(2).toLongLong()});
-    }
-    std::sort(r->chattering.begin(), r->chattering.end(), lessFrequent);
-    return finished(q, error);
-}
-
-// A raise's clearing is the first clear of the alarm after it: found as the
-// least clear time of the rows after it, walking the alarm's rows backwards.
-bool findStale(QSqlDatabase &db, AlarmReport *r, const QHash<Key, AlarmReport::Alarm> &alarms, QString *error)
-{
-    QSqlQuery q(db);
-    if (!select(q,
-                QStringLiteral("SELECT point, kind, t FROM"
-                               " (SELECT point, kind, event, t, min(CASE WHEN event = 'cleared' THEN t END)"
-                               " OVER (PARTITION BY point, kind ORDER BY t DESC, id DESC"
-                               " ROWS BETWEEN UNBOUNDED PRECEDING AND 1 PRECEDING) AS cleared"
-                               " FROM alarm_journal WHERE event IN ('raised', 'cleared') AND t >= ? AND t < ?) AS r"
-                               " WHERE event = 'raised' AND coalesce(cleared, ?) - t > %1 ORDER BY t, point, kind")
-                    .arg(AlarmReport::kStaleMs),
-                {r->fromMs, r->toMs, r->toMs}, error))
-        return false;
-    while (q.next()) {
-        const Key key{q.value(0).toString(), q.value(1).toString()};
-        r->stale.append({key.first, key.second, alarms.value(key).text, q.value(2).toLongLong()});
-    }
-    return finished(q, error);
+    setTexts(&r->mostFrequent, lastRaises, texts);
+    setTexts(&r->chattering, lastRaises, texts);
+    setTexts(&r->stale, lastRaises, texts);
+    return true;
 }
 
 bool heldNow(QSqlDatabase &db, AlarmReport *r, QString *error)
@@ -178,17 +115,10 @@ bool heldNow(QSqlDatabase &db, AlarmReport *r, QString *error)
 
 bool AlarmReport::compute(QSqlDatabase &db, qint64 fromMs, qint64 toMs, AlarmReport *report, QString *error)
 {
-    *report = AlarmReport();
-    report->fromMs = fromMs;
-    report->toMs = toMs;
-    if (toMs <= fromMs)
-        return heldNow(db, report, error);
-    QHash<Key, Alarm> alarms;
-    if (!countEvents(db, report, error) || !countPeriods(db, report, error) || !countAlarms(db, *report, &alarms, error)
-        || !countChatter(db, report, alarms, error) || !findStale(db, report, alarms, error))
+    AlarmLoadPass pass(fromMs, toMs);
+    if (toMs > fromMs && !scan(db, &pass, fromMs, toMs, error))
         return false;
-    report->mostFrequent = alarms.values().toVector();
-    std::sort(report->mostFrequent.begin(), report->mostFrequent.end(), lessFrequent);
-    report->mostFrequent.resize(qMin(report->mostFrequent.size(), kMostFrequent));
-    return heldNow(db, report, error);
+    QHash<Key, qint64> lastRaises;
+    pass.finish(report, &lastRaises);
+    return addTexts(db, report, lastRaises, error) && heldNow(db, report, error);
 }

@@ -2,35 +2,12 @@
 
 #include "historydialect.h"
 #include "historypoints.h"
+#include "sqlrows.h"
 #include "statementcache.h"
 
 #include <QHash>
 
 namespace {
-
-// Rows per statement: a pass takes few statements, and only three shapes
-// of each are ever compiled.
-int rowsPerStatement(int left)
-{
-    return left >= 256 ? 256 : left >= 16 ? 16 : 1;
-}
-
-// "(?,?,?),(?,?,?)" for rows of columns.
-QString placeholders(int rows, int columns)
-{
-    QString one = QStringLiteral("(?");
-    for (int c = 1; c < columns; ++c)
-        one += QStringLiteral(",?");
-    one += QLatin1Char(')');
-    QString all;
-    all.reserve(rows * (one.size() + 1));
-    for (int r = 0; r < rows; ++r) {
-        if (r)
-            all += QLatin1Char(',');
-        all += one;
-    }
-    return all;
-}
 
 bool contributes(const HistorySample &s)
 {
@@ -57,7 +34,7 @@ bool HistoryBatch::write(const QVector<HistorySample> &samples, QString *error)
 bool HistoryBatch::writeRows(const QVector<Row> &rows, QString *error)
 {
     for (int first = 0, count; first < rows.size(); first += count) {
-        count = rowsPerStatement(rows.size() - first);
+        count = SqlRows::perStatement(rows.size() - first);
         if (!insertRows(rows.constData() + first, count, error))
             return false;
     }
@@ -116,7 +93,7 @@ bool HistoryBatch::insertRows(const Row *rows, int count, QString *error)
     if (!m_statements.exec(m_db,
                            QStringLiteral("INSERT INTO samples (point, t, value, quality) VALUES %1"
                                           " ON CONFLICT (point, t) DO NOTHING")
-                               .arg(placeholders(count, 4)),
+                               .arg(SqlRows::placeholders(count, 4)),
                            values, &inserted, error))
         return false;
     const bool allNew = inserted == count;
@@ -153,7 +130,7 @@ bool HistoryBatch::mergeRollups(const QString &table, const RollupDeltas::Bucket
             todo.append(it);
     }
     for (int first = 0, count; first < todo.size(); first += count) {
-        count = rowsPerStatement(todo.size() - first);
+        count = SqlRows::perStatement(todo.size() - first);
         QVector<QVariant> values;
         values.reserve(6 * count);
         for (int i = first; i < first + count; ++i) {
@@ -164,7 +141,7 @@ bool HistoryBatch::mergeRollups(const QString &table, const RollupDeltas::Bucket
                                            " ON CONFLICT (point, t) DO UPDATE SET mn = %3(%1.mn, excluded.mn),"
                                            " mx = %4(%1.mx, excluded.mx), sm = %1.sm + excluded.sm,"
                                            " n = %1.n + excluded.n")
-                                .arg(table, placeholders(count, 6), m_dialect.least(), m_dialect.greatest());
+                                .arg(table, SqlRows::placeholders(count, 6), m_dialect.least(), m_dialect.greatest());
         if (!exec(sql, values, error))
             return false;
     }

@@ -37,6 +37,13 @@ std::unique_ptr<SqliteStatement> SqliteStatement::prepare(const QSqlDatabase &db
 
 bool SqliteStatement::exec(const QVector<QVariant> &values, int *affected, QString *error)
 {
+    const bool done = forEachRow(values, [] {}, error);
+    *affected = sqlite3_changes(sqlite3_db_handle(m_statement));
+    return done;
+}
+
+bool SqliteStatement::forEachRow(const QVector<QVariant> &values, const std::function<void()> &row, QString *error)
+{
     for (int i = 0; i < values.size(); ++i) {
         if (!bind(i + 1, values.at(i))) {
             *error = lastError();
@@ -44,15 +51,25 @@ bool SqliteStatement::exec(const QVector<QVariant> &values, int *affected, QStri
         }
     }
     int step;
-    while ((step = sqlite3_step(m_statement)) == SQLITE_ROW) {
-    }
+    while ((step = sqlite3_step(m_statement)) == SQLITE_ROW)
+        row();
     const bool done = step == SQLITE_DONE;
     if (!done)
         *error = lastError();
-    *affected = sqlite3_changes(sqlite3_db_handle(m_statement));
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
     return done;
+}
+
+qint64 SqliteStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+QByteArray SqliteStatement::text(int column) const
+{
+    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+    return QByteArray::fromRawData(bytes, sqlite3_column_bytes(m_statement, column));
 }
 
 bool SqliteStatement::bind(int index, const QVariant &value)

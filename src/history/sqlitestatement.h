@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class QSqlDatabase;
@@ -25,6 +26,12 @@ public:
     // Runs the statement to its end with values bound in order; *affected
     // is the number of rows it inserted, changed or deleted.
     bool exec(const QVector<QVariant> &values, int *affected, QString *error);
+    // Runs a query with values bound in order, calling row for each row it
+    // gives; row reads the columns with integer() and text().
+    bool forEachRow(const QVector<QVariant> &values, const std::function<void()> &row, QString *error);
+    qint64 integer(int column) const;
+    // The column's bytes as they are, valid until the next row.
+    QByteArray text(int column) const;
 
 private:
     explicit SqliteStatement(sqlite3_stmt *statement);

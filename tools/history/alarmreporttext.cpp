@@ -85,17 +85,14 @@ QString stale(const QVector<AlarmReport::Stale> &list)
                  {});
 }
 
-QString held(const AlarmReport &r)
+QString heldNow(const AlarmReport &r)
 {
     Rows rows;
     for (const AlarmSnapshot &s : r.shelvedNow)
         rows << QStringList{s.point, s.kind, QStringLiteral("shelved until ") + HistoryCsv::timeText(s.shelvedUntilMs)};
     for (const AlarmSnapshot &s : r.outOfServiceNow)
         rows << QStringList{s.point, s.kind, QStringLiteral("out of service")};
-    return QStringLiteral("  shelved in the range: %1 times\n  taken out of service in the range: %2 times\n")
-               .arg(r.shelvedEvents)
-               .arg(r.outOfServiceEvents)
-        + QStringLiteral("  now:\n") + table({QStringLiteral("point"), QStringLiteral("kind"), QStringLiteral("state")}, rows, {});
+    return table({QStringLiteral("point"), QStringLiteral("kind"), QStringLiteral("state")}, rows, {});
 }
 
 } // namespace
@@ -112,7 +109,11 @@ QString format(const AlarmReport &r)
                   alarms(r.chattering))
         + section(QStringLiteral("Stale alarms (not cleared within %1 hours)").arg(AlarmReport::kStaleMs / 3600000),
                   stale(r.stale))
-        + section(QStringLiteral("Shelved and out of service"), held(r));
+        + section(QStringLiteral("Shelved and out of service"),
+                  QStringLiteral("  shelved in the range: %1 times\n  taken out of service in the range: %2 times\n")
+                      .arg(r.shelvedEvents)
+                      .arg(r.outOfServiceEvents))
+        + section(QStringLiteral("Shelved or out of service now"), heldNow(r));
 }
 
 } // namespace AlarmReportText
