@@ -394,10 +394,6 @@
         <translation>back in service</translation>
     </message>
     <message>
-        <source>Brak komunikacji</source>
-        <translation>No communication</translation>
-    </message>
-    <message>
         <source>Czas</source>
         <translation>Time</translation>
     </message>
@@ -576,10 +572,6 @@
     <message>
         <source>ponad cel</source>
         <translation>over target</translation>
-    </message>
-    <message>
-        <source>brak komunikacji</source>
-        <translation>no communication</translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -1611,6 +1603,10 @@
     <message>
         <source>Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.</source>
         <translation>Shelving an alarm at most for: at least 1 hour.</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>No communication</translation>
     </message>
 </context>
 <context>

@@ -394,10 +394,6 @@
         <translation>włączony do obsługi</translation>
     </message>
     <message>
-        <source>Brak komunikacji</source>
-        <translation>Brak komunikacji</translation>
-    </message>
-    <message>
         <source>Czas</source>
         <translation>Czas</translation>
     </message>
@@ -576,10 +572,6 @@
     <message>
         <source>ponad cel</source>
         <translation>ponad cel</translation>
-    </message>
-    <message>
-        <source>brak komunikacji</source>
-        <translation>brak komunikacji</translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -1611,6 +1603,10 @@
     <message>
         <source>Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.</source>
         <translation>Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>Brak komunikacji</translation>
     </message>
 </context>
 <context>

@@ -93,15 +93,21 @@ AlarmJournalQuery AlarmHistoryDialog::query() const
     return q;
 }
 
-// An end the operator left as it was offered is the present.
+// An end the operator left as it was offered is the present, at each
+// query and each export.
+void AlarmHistoryDialog::refreshEnd()
+{
+    if (!m_toIsNow)
+        return;
+    ui->toEdit->setDateTime(QDateTime::currentDateTime().addSecs(1));
+    m_toIsNow = true;
+}
+
 void AlarmHistoryDialog::on_showBtn_clicked()
 {
     if (isWorking())
         return;
-    if (m_toIsNow) {
-        ui->toEdit->setDateTime(QDateTime::currentDateTime().addSecs(1));
-        m_toIsNow = true;
-    }
+    refreshEnd();
     AlarmJournalQuery q = query();
     if (q.fromMs >= q.toMs) {
         Dialogs::warning(this, tr("Błąd"), tr("Początek zakresu musi być wcześniejszy niż jego koniec."));
@@ -140,6 +146,7 @@ void AlarmHistoryDialog::on_exportBtn_clicked()
 {
     if (isWorking())
         return;
+    refreshEnd();
     const AlarmJournalQuery q = query();
     const QString suggested = m_lastPath.isEmpty() ? m_projectDir + tr("alarmy.csv") : m_lastPath;
     const QString path = Dialogs::saveFileName(this, tr("Eksport historii alarmów"), suggested, tr("Pliki CSV (*.csv)"));

@@ -39,6 +39,7 @@ private slots:
 
 private:
     void fillPoints();
+    void refreshEnd();
     void setWorking(bool working);
     void shown(const QVector<AlarmEvent> &events, const QString &error);
 

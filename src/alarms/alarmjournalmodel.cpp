@@ -52,7 +52,7 @@ QString AlarmJournalModel::displayText(const AlarmEvent &e, int column) const
     case Point:
         return e.point;
     case Kind:
-        return e.kind == QLatin1String("comm") ? tr("Brak komunikacji") : MonitoringCheck::alarmKindName(e.kind);
+        return MonitoringCheck::alarmKindName(e.kind);
     case Priority:
         return QString::number(e.priority);
     case Event:

@@ -42,8 +42,7 @@ QString shareRow(const QString &name, double share, const QString &target)
 
 QString alarmName(const QString &point, const QString &kind)
 {
-    return point + QStringLiteral(" · ")
-        + (kind == QLatin1String("comm") ? tr("brak komunikacji") : MonitoringCheck::alarmKindName(kind));
+    return point + QStringLiteral(" · ") + MonitoringCheck::alarmKindName(kind);
 }
 
 QString heading(const QString &text)

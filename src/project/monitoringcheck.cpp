@@ -33,6 +33,8 @@ QString alarmKindName(const QString &kind)
         return tr("Stan");
     if (kind == QLatin1String("error"))
         return tr("Błąd zmiennej");
+    if (kind == QLatin1String("comm"))
+        return tr("Brak komunikacji");
     return kind;
 }
 

@@ -17,7 +17,8 @@ QString pointProblem(const MonitoringPoint &point, const QStringList &otherIds);
 // and delays not below 0, a priority of 1 to 4, a text, and limits in
 // order (lowlow <= low <= high <= highhigh).
 QString alarmProblem(const AlarmDefinition &alarm, const QString &pointType, const QList<AlarmDefinition> &others);
-// The kind as the editors name it.
+// The kind as the editors and the alarm windows name it, a controller's
+// communication alarm ("comm") included.
 QString alarmKindName(const QString &kind);
 // The intervals and the store.
 QString settingsProblem(const MonitoringRecord &record);
