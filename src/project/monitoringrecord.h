@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarmdefinition.h"
+#include "trendsetrecord.h"
 
 #include <QList>
 #include <QString>
@@ -61,11 +62,13 @@ struct MonitoringRecord
     int maxShelveHours = 8;  // the longest an operator may shelve an alarm for
     StoreRecord store;
     QList<MonitoringPoint> points;
+    QList<TrendSetRecord> trends; // in the order they were named
 
     bool operator==(const MonitoringRecord &o) const
     {
         return interval == o.interval && retentionDays == o.retentionDays && rollupDays == o.rollupDays
-            && commAlarmDelay == o.commAlarmDelay && maxShelveHours == o.maxShelveHours && store == o.store && points == o.points;
+            && commAlarmDelay == o.commAlarmDelay && maxShelveHours == o.maxShelveHours && store == o.store && points == o.points
+            && trends == o.trends;
     }
     bool operator!=(const MonitoringRecord &o) const { return !(*this == o); }
 };
