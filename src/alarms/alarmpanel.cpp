@@ -38,6 +38,7 @@ AlarmPanel::AlarmPanel(AlarmCenter *center, QWidget *parent)
     connect(ui->suppressedCheck, &QCheckBox::toggled, this, &AlarmPanel::applyFilter);
     connect(ui->silenceButton, &QPushButton::clicked, center, &AlarmCenter::silence);
     connect(ui->historyButton, &QPushButton::clicked, this, &AlarmPanel::historyAsked);
+    connect(ui->trendButton, &QPushButton::clicked, this, &AlarmPanel::askTrend);
     connect(ui->analysisButton, &QPushButton::clicked, this, &AlarmPanel::analysisAsked);
     connect(ui->acknowledgeButton, &QPushButton::clicked, this, [this] { acknowledge(selectedAlarms()); });
     connect(ui->acknowledgeAllButton, &QPushButton::clicked, this,
@@ -83,6 +84,16 @@ void AlarmPanel::applyFilter()
     updateButtons();
 }
 
+void AlarmPanel::askTrend()
+{
+    const QVector<int> alarms = selectedAlarms();
+    if (alarms.isEmpty())
+        return;
+    const AlarmEngine::Alarm &a = m_center->engine().alarm(alarms.first());
+    if (!a.isComm())
+        emit trendAsked(a.point, a.machine.raisedMs());
+}
+
 void AlarmPanel::acknowledge(const QVector<int> &alarms)
 {
     if (m_center->acknowledge(alarms, ui->commentEdit->text().trimmed()) > 0)
@@ -121,5 +132,7 @@ void AlarmPanel::updateButtons()
     ui->unshelveButton->setEnabled(shelved);
     ui->outOfServiceButton->setEnabled(inService);
     ui->inServiceButton->setEnabled(outOfService);
+    const QVector<int> selected = selectedAlarms();
+    ui->trendButton->setEnabled(!selected.isEmpty() && !m_center->engine().alarm(selected.first()).isComm());
     ui->silenceButton->setEnabled(m_center->isSounding());
 }

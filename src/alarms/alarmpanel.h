@@ -20,12 +20,15 @@ public:
 
 signals:
     void historyAsked();
+    // The trend of an alarm's point around the time it was raised.
+    void trendAsked(const QString &point, qint64 raisedMs);
     void analysisAsked();
 
 private:
     QVector<int> selectedAlarms() const;
     QString namesOf(const QVector<int> &alarms) const;
     void applyFilter();
+    void askTrend();
     void acknowledge(const QVector<int> &alarms);
     void shelve();
     void takeOutOfService();

@@ -175,6 +175,17 @@ void MonitoringEdit::on_removeBtn_clicked()
     fillTable();
 }
 
+void MonitoringEdit::on_trendBtn_clicked()
+{
+    QStringList points;
+    for (const QModelIndex &row : ui->pointsTable->selectionModel()->selectedRows()) {
+        if (row.row() < m_record.points.size())
+            points.append(m_record.points.at(row.row()).id);
+    }
+    if (!points.isEmpty())
+        emit trendAsked(points);
+}
+
 void MonitoringEdit::on_saveBtn_clicked()
 {
     const QString problem = MonitoringCheck::settingsProblem(record());

@@ -27,10 +27,15 @@ public:
     MonitoringRecord record() const;
     MonitoringPointEdit *pointDialog() const { return m_pointDialog; }
 
+signals:
+    // The history of the selected points, as recorded, is asked for.
+    void trendAsked(const QStringList &points);
+
 private slots:
     void on_addBtn_clicked();
     void on_editBtn_clicked();
     void on_removeBtn_clicked();
+    void on_trendBtn_clicked();
     void on_saveBtn_clicked();
     void on_cancelBtn_clicked();
 

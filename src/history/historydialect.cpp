@@ -67,6 +67,11 @@ QStringList HistoryDialect::schemaVersion3() const
                            " PRIMARY KEY (point, kind))")};
 }
 
+QStringList HistoryDialect::schemaVersion4() const
+{
+    return {QStringLiteral("CREATE INDEX samples_bad ON samples (point, t) WHERE quality <> 0")};
+}
+
 QString HistoryDialect::valueExpression() const
 {
     if (m_postgres)

@@ -26,6 +26,9 @@ public:
     // Version 2 adds the passes staged before they are folded in.
     QStringList schemaVersion2() const;
     QStringList schemaVersion3() const;
+    // Version 4 indexes the samples that are not good, so that a trend
+    // finds its gaps without reading every sample of its range.
+    QStringList schemaVersion4() const;
     // The two-argument minimum and maximum of SQL values.
     QString least() const { return m_postgres ? QStringLiteral("LEAST") : QStringLiteral("min"); }
     QString greatest() const { return m_postgres ? QStringLiteral("GREATEST") : QStringLiteral("max"); }

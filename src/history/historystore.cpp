@@ -1,6 +1,7 @@
 #include "historystore.h"
 
 #include "alarmjournal.h"
+#include "gapfinder.h"
 #include "historybatch.h"
 #include "historyschema.h"
 #include "monitoringrecord.h"
@@ -511,6 +512,26 @@ bool HistoryStore::rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limi
         return false;
     *below = query.value(0).toInt() < limit;
     return true;
+}
+
+HistoryGaps HistoryStore::gaps(const QString &point, qint64 fromMs, qint64 toMs, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return {};
+    }
+    const int key = m_points.find(m_db, point, error);
+    if (key < 0 || toMs <= fromMs)
+        return {};
+    GapFinder finder(m_db, key, fromMs, toMs);
+    if (!finder.read(error))
+        return {};
+    const QVector<StagedPasses::Sample> recent = staged(key, fromMs, toMs, error);
+    if (!error->isEmpty())
+        return {};
+    for (const StagedPasses::Sample &s : recent)
+        finder.add({s.timeMs, s.quality != HistorySample::Quality::Good});
+    return finder.gaps();
 }
 
 QStringList HistoryStore::points(QString *error)

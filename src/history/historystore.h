@@ -5,6 +5,7 @@
 #include "alarmreport.h"
 #include "alarmsnapshot.h"
 #include "historydialect.h"
+#include "historygap.h"
 #include "historypoints.h"
 #include "historysample.h"
 #include "historystats.h"
@@ -71,6 +72,8 @@ public:
     // steps steps of equal width from fromMs, covering [fromMs, toMs): the
     // good values of each, so that a single spike shows at any zoom.
     QVector<HistoryStep> steps(const QString &point, qint64 fromMs, qint64 toMs, int steps, QString *error);
+    // Where the point had no good value within [fromMs, toMs), oldest first.
+    HistoryGaps gaps(const QString &point, qint64 fromMs, qint64 toMs, QString *error);
     QStringList points(QString *error);
     bool stats(HistoryStats *stats, QString *error);
     // Drops raw samples older than the retention and rollups older than

@@ -36,6 +36,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_historyExport([this] { return createHistoryExport(); })
     , m_alarmHistory([this] { return new AlarmHistoryDialog(this); })
     , m_alarmAnalysis([this] { return new AlarmAnalysisDialog(this); })
+    , m_trends([this] { return createTrends(); })
     , m_view([this] { return createSchemeView(); })
 {
     ui->setupUi(this);
@@ -84,6 +85,7 @@ QDeclarativeZoomPan *MainWindow::createSchemeView()
     ui->visLayout->addWidget(view, 1); // all the height the strip above does not take
     connect(view, &QDeclarativeZoomPan::refreshRequested, this, &MainWindow::refreshData);
     connect(view, &QDeclarativeZoomPan::editRequested, this, &MainWindow::schemeEditRequested);
+    connect(view, &QDeclarativeZoomPan::trendRequested, this, &MainWindow::showSchemeTrend);
     connect(view, &QDeclarativeZoomPan::mouseReleased, this, &MainWindow::schemeMouseReleased);
     return view;
 }
@@ -166,6 +168,8 @@ void MainWindow::createToolBar()
     m_historyAction = addToolAction(QStringLiteral("actionHistory"), tr("Historia"), QStringLiteral(":/history"));
     connect(m_historyAction, &QAction::triggered, this, &MainWindow::menuShowHistoryDialog);
     addHistoryMenu();
+    m_trendAction = addToolAction(QStringLiteral("actionTrends"), tr("Trendy"), QStringLiteral(":/trend"));
+    connect(m_trendAction, &QAction::triggered, this, &MainWindow::showTrends);
     ui->mainToolBar->addSeparator();
     connect(addToolAction(QStringLiteral("actionSettings"), tr("Ustawienia"), QStringLiteral(":/settings")),
             &QAction::triggered, this, &MainWindow::menuShowSettingsDialog);
@@ -176,6 +180,7 @@ void MainWindow::createToolBar()
     m_projectEditAction->setEnabled(false);
     m_monitoringAction->setEnabled(false);
     m_historyAction->setEnabled(false);
+    m_trendAction->setEnabled(false);
 }
 
 void MainWindow::loadConfiguration()

@@ -20,6 +20,7 @@ class AlarmPanel;
 class DataRead;
 class DataSet;
 class HistoryExportDialog;
+class TrendWindow;
 class HistoryRecorder;
 class MonitoringEdit;
 class PollHub;
@@ -82,6 +83,7 @@ public:
     HistoryExportDialog *historyExport() const { return m_historyExport.get(); }
     AlarmHistoryDialog *alarmHistory() const { return m_alarmHistory.get(); }
     AlarmAnalysisDialog *alarmAnalysis() const { return m_alarmAnalysis.get(); }
+    TrendWindow *trends() const { return m_trends.get(); }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
     StaleStrip *staleStrip() const { return m_staleStrip; }
 
@@ -113,6 +115,7 @@ public slots:
     void menuShowHistoryDialog();
     void showAlarmHistory();
     void showAlarmAnalysis();
+    void showTrends();
 
 private slots:
     void on_menuTree_currentItemChanged(QTreeWidgetItem *current);
@@ -192,6 +195,11 @@ private:
     void historyUnavailable(const QString &reason, const QDateTime &sinceUtc);
     void historyAvailable();
     HistoryExportDialog *createHistoryExport();
+    TrendWindow *createTrends();
+    void showTrendOf(const QStringList &points, qint64 fromMs, qint64 toMs);
+    void showSchemeTrend();
+    void showAlarmTrend(const QString &point, qint64 raisedMs);
+    void showMonitoringTrend(const QStringList &points);
 
     Ui::MainWindow *ui;
     AppSettings m_settings;
@@ -206,10 +214,12 @@ private:
     mutable LazyChild<HistoryExportDialog> m_historyExport;
     mutable LazyChild<AlarmHistoryDialog> m_alarmHistory;
     mutable LazyChild<AlarmAnalysisDialog> m_alarmAnalysis;
+    mutable LazyChild<TrendWindow> m_trends;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
     QAction *m_monitoringAction = nullptr;
     QAction *m_historyAction = nullptr; // while the project is monitored
+    QAction *m_trendAction = nullptr;   // likewise
 
     Project m_project;
     bool m_projectOpen = false;

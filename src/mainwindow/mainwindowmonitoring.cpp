@@ -11,6 +11,7 @@
 #include "monitoringedit.h"
 #include "pollhub.h"
 #include "sitemonitor.h"
+#include "trendwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -46,6 +47,10 @@ void MainWindow::createMonitor()
 {
     m_monitor = new SiteMonitor(m_pollHub, this);
     connect(m_monitor, &SiteMonitor::passDone, this, &MainWindow::recordPass);
+    connect(m_monitor, &SiteMonitor::passDone, this, [this] {
+        if (m_trends.isMade())
+            m_trends->passRecorded();
+    });
     m_historyStopped = addStatusAlert(QStringLiteral("historyStopped"));
     createAlarms();
 }
@@ -58,6 +63,7 @@ void MainWindow::createAlarms()
     m_alarmPanel->hide();
     connect(m_alarmPanel, &AlarmPanel::historyAsked, this, &MainWindow::showAlarmHistory);
     connect(m_alarmPanel, &AlarmPanel::analysisAsked, this, &MainWindow::showAlarmAnalysis);
+    connect(m_alarmPanel, &AlarmPanel::trendAsked, this, &MainWindow::showAlarmTrend);
     m_alarmIndicator = new AlarmIndicator(m_alarms, this);
     m_alarmIndicator->hide();
     statusBar()->addPermanentWidget(m_alarmIndicator);
@@ -89,6 +95,7 @@ void MainWindow::startMonitoring()
 {
     stopMonitoring();
     m_historyAction->setEnabled(m_project.monitored);
+    m_trendAction->setEnabled(m_project.monitored);
     m_alarmIndicator->setVisible(m_project.monitored);
     addAlarmTab();
     if (!m_project.monitored || m_project.monitoring.points.isEmpty())
@@ -137,6 +144,8 @@ void MainWindow::menuShowMonitoringDialog()
 {
     m_monitoringEdit->setDevices(m_project.devices);
     m_monitoringEdit->setRecord(m_project.monitoring);
+    connect(m_monitoringEdit.get(), &MonitoringEdit::trendAsked, this, &MainWindow::showMonitoringTrend,
+            Qt::UniqueConnection);
     pauseScheme(); // the catalogue is asked of a controller the scheme may read
     if (m_monitoringEdit->exec() == QDialog::Accepted)
         applyMonitoring(m_monitoringEdit->record());
@@ -172,6 +181,7 @@ void MainWindow::addHistoryMenu()
     menu->addAction(QIcon(QStringLiteral(":/save")), tr("Eksport historii…"), this, &MainWindow::menuShowHistoryDialog);
     menu->addAction(tr("Historia alarmów"), this, &MainWindow::showAlarmHistory);
     menu->addAction(tr("Analiza alarmów"), this, &MainWindow::showAlarmAnalysis);
+    menu->addAction(QIcon(QStringLiteral(":/trend")), tr("Trendy"), this, &MainWindow::showTrends);
     m_historyAction->setMenu(menu);
     if (auto *button = qobject_cast<QToolButton *>(ui->mainToolBar->widgetForAction(m_historyAction)))
         button->setPopupMode(QToolButton::MenuButtonPopup);

@@ -52,6 +52,8 @@ QDeclarativeZoomPan::QDeclarativeZoomPan(QWidget *parent)
     connect(m_menu->addAction(tr("Odswież")), &QAction::triggered, this, &QDeclarativeZoomPan::slotRefresh);
     connect(m_menu->addAction(tr("Edytuj")), &QAction::triggered, this, &QDeclarativeZoomPan::slotEdit);
     connect(m_menu->addAction(tr("Widok domyślny")), &QAction::triggered, this, &QDeclarativeZoomPan::resetView);
+    connect(m_menu->addAction(tr("Trend punktów schematu")), &QAction::triggered, this,
+            &QDeclarativeZoomPan::trendRequested);
 }
 
 QDeclarativeZoomPan::~QDeclarativeZoomPan()

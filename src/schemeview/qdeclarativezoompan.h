@@ -38,6 +38,8 @@ public:
 signals:
     void refreshRequested();
     void editRequested();
+    // The history of the points bound on the scheme shown.
+    void trendRequested();
     void mouseReleased();
 
 public slots:

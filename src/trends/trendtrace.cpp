@@ -1,0 +1,117 @@
+#include "trendtrace.h"
+
+#include <QtMath>
+
+TrendTrace::TrendTrace(const TrendSeries &series, qint64 fromMs, qint64 toMs, qint64 absenceMs, bool logic)
+    : m_series(series)
+    , m_fromMs(fromMs)
+    , m_widthMs(series.steps.size() > 1 ? series.steps.at(1).startMs - series.steps.at(0).startMs
+                                         : qMax<qint64>(1, toMs - fromMs))
+    , m_absenceMs(absenceMs)
+    , m_logic(logic)
+{
+}
+
+// A switch is drawn where its step begins, a measured value in the middle
+// of its step.
+double TrendTrace::x(int column) const
+{
+    const qint64 start = m_series.steps.at(column).startMs;
+    return double(m_logic ? start : start + m_widthMs / 2);
+}
+
+bool TrendTrace::broken(int a, int b) const
+{
+    const HistoryStep &first = m_series.steps.at(a);
+    const HistoryStep &second = m_series.steps.at(b);
+    if (m_absenceMs > 0 && second.startMs - (first.startMs + m_widthMs) > m_absenceMs)
+        return true;
+    const double from = first.startMs + m_widthMs / 2;
+    const double to = second.startMs + m_widthMs / 2;
+    for (const HistoryGap &g : m_series.gaps) {
+        if (g.startMs < to && g.endMs > from)
+            return true;
+    }
+    return false;
+}
+
+void TrendTrace::addColumn(QPolygonF *line, int column) const
+{
+    const HistoryStep &s = m_series.steps.at(column);
+    const double at = x(column);
+    if (m_logic && !line->isEmpty())
+        line->append(QPointF(at, line->last().y()));
+    // The stroke starts at the end nearer to where the line comes from.
+    const bool downFirst = !line->isEmpty() && qAbs(line->last().y() - s.max) < qAbs(line->last().y() - s.min);
+    line->append(QPointF(at, downFirst ? s.max : s.min));
+    if (s.max != s.min)
+        line->append(QPointF(at, downFirst ? s.min : s.max));
+}
+
+QVector<QPolygonF> TrendTrace::lines() const
+{
+    QVector<QPolygonF> result;
+    QPolygonF line;
+    int last = -1;
+    for (int i = 0; i < m_series.steps.size(); ++i) {
+        if (m_series.steps.at(i).count == 0)
+            continue;
+        if (last >= 0 && broken(last, i)) {
+            result.append(line);
+            line.clear();
+        }
+        addColumn(&line, i);
+        last = i;
+    }
+    if (!line.isEmpty())
+        result.append(line);
+    return result;
+}
+
+bool TrendTrace::inGap(qint64 timeMs) const
+{
+    for (const HistoryGap &g : m_series.gaps) {
+        if (timeMs >= g.startMs && timeMs < g.endMs)
+            return true;
+    }
+    return false;
+}
+
+int TrendTrace::previousWithData(int column) const
+{
+    for (int i = column; i >= 0; --i) {
+        if (m_series.steps.at(i).count > 0)
+            return i;
+    }
+    return -1;
+}
+
+TrendTrace::Reading TrendTrace::valueAt(qint64 timeMs) const
+{
+    if (m_series.steps.isEmpty() || timeMs < m_fromMs)
+        return {};
+    const int column = int(qMin<qint64>((timeMs - m_fromMs) / m_widthMs, m_series.steps.size() - 1));
+    const int held = previousWithData(column);
+    if (held < 0)
+        return {};
+    const HistoryStep &s = m_series.steps.at(held);
+    if (held != column) {
+        const qint64 heldEnd = s.startMs + m_widthMs;
+        if (inGap(timeMs) || (m_absenceMs > 0 && timeMs - heldEnd > m_absenceMs))
+            return {};
+    }
+    return {true, s.min, s.max};
+}
+
+bool TrendTrace::range(double *min, double *max) const
+{
+    bool any = false;
+    for (const HistoryStep &s : m_series.steps) {
+        if (s.count == 0)
+            continue;
+        *min = any ? qMin(*min, s.min) : s.min;
+        *max = any ? qMax(*max, s.max) : s.max;
+        any = true;
+    }
+    return any;
+}
