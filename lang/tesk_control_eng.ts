@@ -1477,6 +1477,10 @@
         <source>Analiza alarmów</source>
         <translation>Alarm analysis</translation>
     </message>
+    <message>
+        <source>Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię</source>
+        <translation>Monitoring: the trend pen %1 is no longer monitored; the trend shows its history so far</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -1607,6 +1611,38 @@
     <message>
         <source>Brak komunikacji</source>
         <translation>No communication</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: kolor w postaci #rrggbb.</source>
+        <translation>Point “%1”: a colour as #rrggbb.</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: grubość linii od 0,5 do 10 pikseli.</source>
+        <translation>Point “%1”: a line width of 0.5 to 10 pixels.</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: linia ciągła, kreskowana lub kropkowana.</source>
+        <translation>Point “%1”: a solid, dashed or dotted line.</translation>
+    </message>
+    <message>
+        <source>Nazwa: podaj nazwę trendu.</source>
+        <translation>Name: enter the trend&apos;s name.</translation>
+    </message>
+    <message>
+        <source>Nazwa „%1”: ma ją już inny trend.</source>
+        <translation>Name “%1”: another trend has it already.</translation>
+    </message>
+    <message>
+        <source>Trend: od 1 do %1 punktów.</source>
+        <translation>Trend: 1 to %1 points.</translation>
+    </message>
+    <message>
+        <source>Trend: każda linia musi mieć punkt.</source>
+        <translation>Trend: every line needs a point.</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: jest już w trendzie.</source>
+        <translation>Point “%1”: already in the trend.</translation>
     </message>
 </context>
 <context>

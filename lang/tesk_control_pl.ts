@@ -1477,6 +1477,10 @@
         <source>Analiza alarmów</source>
         <translation>Analiza alarmów</translation>
     </message>
+    <message>
+        <source>Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię</source>
+        <translation>Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -1607,6 +1611,38 @@
     <message>
         <source>Brak komunikacji</source>
         <translation>Brak komunikacji</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: kolor w postaci #rrggbb.</source>
+        <translation>Punkt „%1”: kolor w postaci #rrggbb.</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: grubość linii od 0,5 do 10 pikseli.</source>
+        <translation>Punkt „%1”: grubość linii od 0,5 do 10 pikseli.</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: linia ciągła, kreskowana lub kropkowana.</source>
+        <translation>Punkt „%1”: linia ciągła, kreskowana lub kropkowana.</translation>
+    </message>
+    <message>
+        <source>Nazwa: podaj nazwę trendu.</source>
+        <translation>Nazwa: podaj nazwę trendu.</translation>
+    </message>
+    <message>
+        <source>Nazwa „%1”: ma ją już inny trend.</source>
+        <translation>Nazwa „%1”: ma ją już inny trend.</translation>
+    </message>
+    <message>
+        <source>Trend: od 1 do %1 punktów.</source>
+        <translation>Trend: od 1 do %1 punktów.</translation>
+    </message>
+    <message>
+        <source>Trend: każda linia musi mieć punkt.</source>
+        <translation>Trend: każda linia musi mieć punkt.</translation>
+    </message>
+    <message>
+        <source>Punkt „%1”: jest już w trendzie.</source>
+        <translation>Punkt „%1”: jest już w trendzie.</translation>
     </message>
 </context>
 <context>

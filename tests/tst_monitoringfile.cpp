@@ -1,3 +1,4 @@
+#include "monitoringcheck.h"
 #include "monitoringfile.h"
 #include "project.h"
 #include "tempworkdir.h"
@@ -107,7 +108,7 @@ private slots:
         TempWorkDir dir;
         const QString path = dir.filePath(MonitoringFile::fileName());
         QByteArray later = kFile;
-        later.replace("rollupDays=\"3650\">", "rollupDays=\"3650\" commAlarmDelay=\"60\">\n <Trend name=\"Kocioł\"><Pen point=\"k1_zas\"/></Trend>");
+        later.replace("rollupDays=\"3650\">", "rollupDays=\"3650\" commAlarmDelay=\"60\">\n <View name=\"Kocioł\"><Pane point=\"k1_zas\"/></View>");
         later.replace("maxGap=\"600\"/>", "maxGap=\"600\" precision=\"2\">\n  <Note text=\"serwis\"/>\n </Point>");
         later.replace("path=\"history.sqlite\"/>", "path=\"history.sqlite\" cache=\"64\"/>");
         dir.write(MonitoringFile::fileName(), later);
@@ -116,13 +117,114 @@ private slots:
         r.points[0].deadband = 0.5;
         QCOMPARE(MonitoringFile::write(path, r), QString());
         const QByteArray saved = dir.read(MonitoringFile::fileName());
-        for (const char *kept : {"commAlarmDelay=\"60\"", "<Pen point=\"k1_zas\"/>", "cache=\"64\"",
+        for (const char *kept : {"commAlarmDelay=\"60\"", "<Pane point=\"k1_zas\"/>", "cache=\"64\"",
                                  "deadband=\"0.5\" maxGap=\"600\" precision=\"2\">\n  <Note text=\"serwis\"/>\n </Point>"})
             QVERIFY2(saved.contains(kept), kept);
         r.points.removeFirst();
         QCOMPARE(MonitoringFile::write(path, r), QString());
         QVERIFY(!dir.read(MonitoringFile::fileName()).contains("<Alarm"));
-        QVERIFY(dir.read(MonitoringFile::fileName()).contains("<Pen point=\"k1_zas\"/>"));
+        QVERIFY(dir.read(MonitoringFile::fileName()).contains("<Pane point=\"k1_zas\"/>"));
+    }
+
+    // Trends follow the points; a pen's drawing is written only where it
+    // differs from the default, or where the file had it.
+    void trendsRoundTrip()
+    {
+        TempWorkDir dir;
+        const QString path = dir.filePath(MonitoringFile::fileName());
+        MonitoringRecord r = sample();
+        r.trends = {{"Kocioł", {{"k1_zas", "#c03020", 2, "dash"}, {"k1_pompa", "", 1.5, "solid"}}}, {"Pusty", {}}};
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        QByteArray expected = kFile;
+        expected.replace("</Monitoring>\n", " <Trend name=\"Kocioł\">\n"
+                                             "  <Pen point=\"k1_zas\" colour=\"#c03020\" width=\"2\" style=\"dash\"/>\n"
+                                             "  <Pen point=\"k1_pompa\"/>\n"
+                                             " </Trend>\n <Trend name=\"Pusty\"/>\n</Monitoring>\n");
+        QCOMPARE(dir.read(MonitoringFile::fileName()), expected);
+        QCOMPARE(MonitoringFile::read(path), r);
+
+        // Drawing written at the default by hand stays so; changed, it is
+        // written as the record has it.
+        QByteArray explicitDefaults = expected;
+        explicitDefaults.replace("<Pen point=\"k1_pompa\"/>", "<Pen point=\"k1_pompa\" width=\"1.5\" style=\"solid\"/>");
+        dir.write(MonitoringFile::fileName(), explicitDefaults);
+        QCOMPARE(MonitoringFile::read(path), r);
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        QCOMPARE(dir.read(MonitoringFile::fileName()), explicitDefaults);
+        r.trends[0].pens[0] = {"k1_zas", "", 1.5, "solid"};
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        QVERIFY(dir.read(MonitoringFile::fileName()).contains("  <Pen point=\"k1_zas\"/>\n"));
+    }
+
+    // A hand-edited file: a trend without a name or with a name used before,
+    // a pen without a point, of a point already drawn or past the 16th are
+    // not read and stay as they stand; a drawing attribute that does not
+    // read leaves the pen at its default, and stays as written.
+    void badTrendsAreKept()
+    {
+        TempWorkDir dir;
+        const QString path = dir.filePath(MonitoringFile::fileName());
+        QByteArray pens;
+        for (int i = 0; i < 17; ++i)
+            pens += "  <Pen point=\"p" + QByteArray::number(i) + "\"/>\n";
+        QByteArray file = kFile;
+        file.replace("</Monitoring>\n",
+                     " <Trend name=\"A\" owner=\"ja\">\n"
+                     "  <Pen point=\"k1_zas\" colour=\"red\" width=\"gruba\" style=\"dashdot\"/>\n"
+                     "  <Pen point=\"k9\" colour=\"#00FF00\" width=\"0\"/>\n"
+                     "  <Pen point=\"\" colour=\"#000000\"/>\n"
+                     "  <Pen point=\"k1_zas\" style=\"dot\"/>\n"
+                     "  <Axis min=\"0\"/>\n"
+                     " </Trend>\n"
+                     " <Trend name=\"Wiele\">\n" + pens + " </Trend>\n"
+                     " <Trend name=\" \">\n  <Pen point=\"k1_zas\"/>\n </Trend>\n"
+                     " <Trend name=\"A\">\n  <Pen point=\"k1_pompa\"/>\n </Trend>\n"
+                     "</Monitoring>\n");
+        dir.write(MonitoringFile::fileName(), file);
+        const MonitoringRecord r = MonitoringFile::read(path);
+        QCOMPARE(r.points, sample().points);
+        QCOMPARE(r.trends.size(), 2);
+        QCOMPARE(r.trends.at(0).pens, (QList<TrendPenRecord>{{"k1_zas", "", 1.5, "solid"}, {"k9", "#00FF00", 1.5, "solid"}}));
+        QCOMPARE(r.trends.at(1).pens.size(), TrendSetRecord::kMaxPens);
+        QCOMPARE(r.trends.at(1).pens.last().point, QStringLiteral("p15"));
+        QCOMPARE(MonitoringCheck::unmonitoredPens(r).first(), QStringLiteral("A: k9"));
+        QCOMPARE(MonitoringCheck::unmonitoredPens(r).size(), 17);
+        QCOMPARE(MonitoringFile::write(path, r), QString());
+        QCOMPARE(dir.read(MonitoringFile::fileName()), file);
+
+        // Removed, a trend takes its own along; the unusable ones stay.
+        MonitoringRecord changed = r;
+        changed.trends.removeFirst();
+        QCOMPARE(MonitoringFile::write(path, changed), QString());
+        const QByteArray saved = dir.read(MonitoringFile::fileName());
+        QVERIFY(!saved.contains("owner") && !saved.contains("dashdot"));
+        QVERIFY(saved.contains(" <Trend name=\"A\">\n  <Pen point=\"k1_pompa\"/>\n </Trend>\n"));
+        QCOMPARE(MonitoringFile::read(path).trends.last(), (TrendSetRecord{"A", {{"k1_pompa", "", 1.5, "solid"}}}));
+    }
+
+    void trendChecks()
+    {
+        const TrendSetRecord good{"Kocioł", {{"k1_zas", "#a0b0c0", 0.5, "dot"}, {"k1_pompa", "", 10, "dash"}}};
+        QCOMPARE(MonitoringCheck::trendProblem(good, {"Inny"}), QString());
+        QVERIFY(!MonitoringCheck::trendProblem(good, {"Kocioł"}).isEmpty());
+        const QList<TrendPenRecord> bad{{"k1_zas", "#a0b0c", 1.5, "solid"}, {"k1_zas", "", 10.5, "solid"},
+                                        {"k1_zas", "", 1.5, "dashdot"}, {"", "", 1.5, "solid"}};
+        for (const TrendPenRecord &pen : bad) {
+            TrendSetRecord t = good;
+            t.pens.append(pen);
+            t.pens.removeFirst();
+            QVERIFY2(!MonitoringCheck::trendProblem(t, {}).isEmpty(), qPrintable(pen.point + pen.colour + pen.style));
+        }
+        TrendSetRecord twice = good;
+        twice.pens.append(good.pens.first());
+        QVERIFY(!MonitoringCheck::trendProblem(twice, {}).isEmpty());
+        TrendSetRecord many{"Wiele", QList<TrendPenRecord>()};
+        for (int i = 0; i <= TrendSetRecord::kMaxPens; ++i)
+            many.pens.append({QString::number(i), "", 1.5, "solid"});
+        QVERIFY(!MonitoringCheck::trendProblem(many, {}).isEmpty());
+        many.pens.removeLast();
+        QCOMPARE(MonitoringCheck::trendProblem(many, {}), QString());
+        QVERIFY(!MonitoringCheck::trendProblem({" ", good.pens}, {}).isEmpty());
     }
 
     void readerDefaultsAndBounds()

@@ -8,6 +8,7 @@
 #include "historyexportdialog.h"
 #include "historyrecorder.h"
 #include "logentry.h"
+#include "monitoringcheck.h"
 #include "monitoringedit.h"
 #include "pollhub.h"
 #include "sitemonitor.h"
@@ -109,6 +110,9 @@ void MainWindow::startMonitoring()
                  .arg(m_project.monitoring.interval),
              LogEntry::Info);
     warnOfUnlistedControllers();
+    for (const QString &pen : MonitoringCheck::unmonitoredPens(m_project.monitoring))
+        writeLog(tr("Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię").arg(pen),
+                 LogEntry::Info);
     m_monitor->start();
 }
 

@@ -1,6 +1,5 @@
 #include "sitemonitor.h"
 
-#include "commandlanguage.h"
 #include "controllerport.h"
 #include "pollchannel.h"
 #include "pollhub.h"
@@ -8,23 +7,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QTimer>
-
-namespace {
-
-// The err attributes a reply carries, by the name of their variable.
-QHash<QStringRef, QStringRef> errorsOf(const QVector<QStringRef> &parts)
-{
-    QHash<QStringRef, QStringRef> errors;
-    const QLatin1String suffix(".err");
-    for (const QStringRef &part : parts) {
-        const QStringRef key = CommandLanguage::entryKeyRef(part);
-        if (key.endsWith(suffix))
-            errors.insert(key.left(key.size() - suffix.size()), CommandLanguage::entryValueRef(part));
-    }
-    return errors;
-}
-
-} // namespace
 
 SiteMonitor::SiteMonitor(PollHub *hub, QObject *parent)
     : QObject(parent)
@@ -42,11 +24,9 @@ void SiteMonitor::setSite(const MonitoringRecord &record, const DeviceList &devi
     stop();
     clear();
     m_record = record;
-    QList<TeskSchemeVariable> variables;
     QHash<QString, int> byDevice;
     for (int i = 0; i < record.points.size(); ++i) {
         const MonitoringPoint &p = record.points.at(i);
-        variables.append({p.device, p.devVar, p.id, p.type, QString()});
         auto it = byDevice.constFind(p.device);
         if (it == byDevice.constEnd()) {
             Controller c;
@@ -58,7 +38,7 @@ void SiteMonitor::setSite(const MonitoringRecord &record, const DeviceList &devi
         }
         m_controllers[it.value()].points.append(i);
     }
-    m_decoder = SchemeReplyDecoder(variables);
+    m_reader = PointReplyReader(record.points);
     for (int c = 0; c < m_controllers.size(); ++c) {
         if (PollChannel *channel = m_controllers.at(c).channel) {
             connect(channel, &PollChannel::dataReady, this, [this, c](const QString &reply) { replied(c, reply); });
@@ -134,29 +114,9 @@ void SiteMonitor::replied(int controller, const QString &reply)
         return;
     c.pending = false;
     if (!reply.isEmpty())
-        readPoints(c, reply);
+        m_reader.read(c.deviceId, c.points, reply, &m_readings);
     if (--m_pending == 0)
         finishPass();
-}
-
-// A reply without values leaves the controller's points not answering.
-void SiteMonitor::readPoints(const Controller &c, const QString &reply)
-{
-    const QVector<QStringRef> parts = CommandLanguage::prepareValueRefs(reply);
-    if (!CommandLanguage::isProcessable(parts))
-        return;
-    for (const int point : c.points)
-        m_readings[point].quality = HistorySample::Quality::Missing;
-    const QHash<QStringRef, QStringRef> errors = errorsOf(parts);
-    for (const SchemeReplyDecoder::Report &r : m_decoder.decode(c.deviceId, parts)) {
-        if (!r.present)
-            continue;
-        HistorySample &s = m_readings[r.variable];
-        s.value = r.value.toDouble();
-        const QStringRef err = errors.value(QStringRef(&m_record.points.at(r.variable).devVar));
-        s.quality = err.isEmpty() || err == QLatin1String("0") ? HistorySample::Quality::Good
-                                                                 : HistorySample::Quality::Error;
-    }
 }
 
 // A controller still pending keeps its request: the next pass joins it, or

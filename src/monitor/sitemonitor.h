@@ -3,7 +3,7 @@
 #include "devicerecord.h"
 #include "historysample.h"
 #include "monitoringrecord.h"
-#include "schemereplydecoder.h"
+#include "pointreplyreader.h"
 
 #include <QObject>
 #include <QVector>
@@ -47,13 +47,12 @@ private:
     void startPass();
     void replied(int controller, const QString &reply);
     void finishPass();
-    void readPoints(const Controller &c, const QString &reply);
 
     PollHub *m_hub;
     QTimer *m_timer;
     QTimer *m_passLimit;
     MonitoringRecord m_record;
-    SchemeReplyDecoder m_decoder;
+    PointReplyReader m_reader;
     QVector<Controller> m_controllers;
     QVector<HistorySample> m_readings; // of the pass running, per point
     int m_pending = 0;

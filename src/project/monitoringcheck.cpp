@@ -3,6 +3,8 @@
 #include "schemefile.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -131,6 +133,70 @@ QString settingsProblem(const MonitoringRecord &record)
     if (record.maxShelveHours < 1)
         return tr("Odłożenie alarmu najwyżej na: co najmniej 1 godzinę.");
     return storeProblem(record.store);
+}
+
+bool isPenColour(const QString &colour)
+{
+    static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    return colour.isEmpty() || rgb.match(colour).hasMatch();
+}
+
+bool isPenWidth(double width)
+{
+    return width >= 0.5 && width <= 10;
+}
+
+bool isPenStyle(const QString &style)
+{
+    return style == QLatin1String("solid") || style == QLatin1String("dash") || style == QLatin1String("dot");
+}
+
+static QString penProblem(const TrendPenRecord &pen)
+{
+    if (!isPenColour(pen.colour))
+        return tr("Punkt „%1”: kolor w postaci #rrggbb.").arg(pen.point);
+    if (!isPenWidth(pen.width))
+        return tr("Punkt „%1”: grubość linii od 0,5 do 10 pikseli.").arg(pen.point);
+    if (!isPenStyle(pen.style))
+        return tr("Punkt „%1”: linia ciągła, kreskowana lub kropkowana.").arg(pen.point);
+    return QString();
+}
+
+QString trendProblem(const TrendSetRecord &trend, const QStringList &otherNames)
+{
+    if (trend.name.trimmed().isEmpty())
+        return tr("Nazwa: podaj nazwę trendu.");
+    if (otherNames.contains(trend.name))
+        return tr("Nazwa „%1”: ma ją już inny trend.").arg(trend.name);
+    if (trend.pens.isEmpty() || trend.pens.size() > TrendSetRecord::kMaxPens)
+        return tr("Trend: od 1 do %1 punktów.").arg(TrendSetRecord::kMaxPens);
+    QSet<QString> points;
+    for (const TrendPenRecord &pen : trend.pens) {
+        if (pen.point.isEmpty())
+            return tr("Trend: każda linia musi mieć punkt.");
+        if (points.contains(pen.point))
+            return tr("Punkt „%1”: jest już w trendzie.").arg(pen.point);
+        points.insert(pen.point);
+        const QString problem = penProblem(pen);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return QString();
+}
+
+QStringList unmonitoredPens(const MonitoringRecord &record)
+{
+    QSet<QString> ids;
+    for (const MonitoringPoint &p : record.points)
+        ids.insert(p.id);
+    QStringList found;
+    for (const TrendSetRecord &t : record.trends) {
+        for (const TrendPenRecord &pen : t.pens) {
+            if (!ids.contains(pen.point))
+                found << t.name + QStringLiteral(": ") + pen.point;
+        }
+    }
+    return found;
 }
 
 } // namespace MonitoringCheck

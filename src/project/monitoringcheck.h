@@ -23,4 +23,16 @@ QString alarmKindName(const QString &kind);
 // The intervals and the store.
 QString settingsProblem(const MonitoringRecord &record);
 
+// A pen's drawing: a colour "#rrggbb" (or empty: the window picks one), a
+// width of 0.5 to 10 pixels, a style of "solid", "dash" or "dot".
+bool isPenColour(const QString &colour);
+bool isPenWidth(double width);
+bool isPenStyle(const QString &style);
+// A trend beside the others' names: a name not already used, 1 to 16 pens,
+// each naming a point, no point twice, each drawn as the above allow.
+QString trendProblem(const TrendSetRecord &trend, const QStringList &otherNames);
+// Pens of the trends that name a point the record no longer has, each as
+// "trend: point". They stay: the point's history is still in the store.
+QStringList unmonitoredPens(const MonitoringRecord &record);
+
 } // namespace MonitoringCheck

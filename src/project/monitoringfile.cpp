@@ -1,5 +1,7 @@
 #include "monitoringfile.h"
 
+#include "trendsetxml.h"
+#include "xmlkeep.h"
 #include "xmlsave.h"
 
 #include <QDomDocument>
@@ -135,12 +137,15 @@ StoreRecord readStore(const QDomElement &e)
 }
 
 // What the file on disk holds beyond what this program knows: the root's
-// and the store's attributes, and each point's by its ID, with its children.
+// and the store's attributes, each point's by its ID and each usable
+// trend's by its name, with their children.
 struct Extras
 {
     QDomElement root;
     QDomElement store;
     QHash<QString, QDomElement> points;
+    QHash<QString, QDomElement> trends;
+    QList<QDomElement> unusableTrends;
 };
 
 Extras extrasOf(const QDomDocument &old)
@@ -153,17 +158,13 @@ Extras extrasOf(const QDomDocument &old)
         else if (e.tagName() == kPoint)
             extras.points.insert(e.attribute(QStringLiteral("id")), e);
     }
-    return extras;
-}
-
-void keepUnknownAttributes(const QDomElement &from, const QStringList &known, QDomElement &to)
-{
-    const QDomNamedNodeMap attributes = from.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QDomAttr a = attributes.item(i).toAttr();
-        if (!known.contains(a.name()))
-            to.setAttribute(a.name(), a.value());
+    TrendSetXml::readTrends(extras.root, &extras.unusableTrends);
+    for (QDomElement e = extras.root.firstChildElement(TrendSetXml::trendTag()); !e.isNull();
+         e = e.nextSiblingElement(TrendSetXml::trendTag())) {
+        if (!extras.unusableTrends.contains(e))
+            extras.trends.insert(e.attribute(QStringLiteral("name")), e);
     }
+    return extras;
 }
 
 // The attributes of from that known does not name, and its element
@@ -173,7 +174,7 @@ void keepUnknown(QDomDocument &doc, const QDomElement &from, const QStringList &
 {
     if (from.isNull())
         return;
-    keepUnknownAttributes(from, known, to);
+    XmlKeep::unknownAttributes(from, known, to);
     QList<QDomElement> unusable;
     readAlarms(from, &unusable);
     for (QDomElement child = from.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
@@ -197,7 +198,7 @@ QDomElement alarmElement(QDomDocument &doc, const AlarmDefinition &a, const QDom
     e.setAttribute(QStringLiteral("priority"), QString::number(a.priority));
     e.setAttribute(QStringLiteral("text"), a.text);
     if (!old.isNull())
-        keepUnknownAttributes(old, alarmAttributes(), e);
+        XmlKeep::unknownAttributes(old, alarmAttributes(), e);
     return e;
 }
 
@@ -272,6 +273,7 @@ MonitoringRecord read(const QString &path, XmlRead::Status *status)
     record.store = readStore(root.firstChildElement(kStore));
     for (QDomElement e = root.firstChildElement(kPoint); !e.isNull(); e = e.nextSiblingElement(kPoint))
         record.points.append(readPoint(e));
+    record.trends = TrendSetXml::readTrends(root);
     return record;
 }
 
@@ -279,7 +281,8 @@ QString write(const QString &path, const MonitoringRecord &record)
 {
     static const XmlSave::AttributeOrder order{
         {kRoot, rootAttributes()}, {kStore, storeAttributes()}, {kPoint, pointAttributes()},
-        {kAlarm, alarmAttributes()}};
+        {kAlarm, alarmAttributes()}, {TrendSetXml::trendTag(), TrendSetXml::trendAttributes()},
+        {TrendSetXml::penTag(), TrendSetXml::penAttributes()}};
     QDomDocument old;
     XmlRead::parse(path, old);
     const Extras extras = extrasOf(old);
@@ -299,10 +302,14 @@ QString write(const QString &path, const MonitoringRecord &record)
     root.appendChild(storeElement(doc, record.store, extras));
     for (const MonitoringPoint &p : record.points)
         root.appendChild(pointElement(doc, p, extras));
-    // Unknown attributes of the root, then its unknown elements in their order.
-    keepUnknownAttributes(extras.root, rootAttributes(), root);
+    for (const TrendSetRecord &t : record.trends)
+        root.appendChild(TrendSetXml::trendElement(doc, t, extras.trends.value(t.name)));
+    // Unknown attributes of the root, then its unknown elements and unusable
+    // trends in their order.
+    XmlKeep::unknownAttributes(extras.root, rootAttributes(), root);
     for (QDomElement e = extras.root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (e.tagName() != kStore && e.tagName() != kPoint)
+        const bool usableTrend = e.tagName() == TrendSetXml::trendTag() && !extras.unusableTrends.contains(e);
+        if (e.tagName() != kStore && e.tagName() != kPoint && !usableTrend)
             root.appendChild(doc.importNode(e, true));
     }
     return XmlSave::write(path, doc, order);

@@ -2,6 +2,7 @@
 
 #include "simcontroller.h"
 #include "simfault.h"
+#include "simpast.h"
 
 #include <QHostAddress>
 #include <QList>
@@ -17,6 +18,8 @@ struct Entry
     quint16 port = 16483;
     SimFault fault = SimFault::None;
     int delayMs = 0;
+    quint32 seed = 1;
+    SimPast past;
 };
 
 bool parse(const QByteArray &xml, QList<Entry> *entries, QString *error);

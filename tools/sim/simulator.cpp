@@ -32,6 +32,7 @@ bool Simulator::loadXml(const QByteArray &xml, QString *error)
         server->setFault(e.fault, e.delayMs);
         m_servers.append(server);
     }
+    m_entries += entries;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simconfig.h"
 #include "simserver.h"
 
 #include <QList>
@@ -25,11 +26,14 @@ public:
     bool start(QString *error, int tickMs = 1000);
 
     const QList<SimServer *> &servers() const { return m_servers; }
+    // The controllers as the configuration describes them, their pasts too.
+    const QList<SimConfig::Entry> &entries() const { return m_entries; }
     SimServer *server(const QString &name) const;
 
 private:
     void tick();
 
+    QList<SimConfig::Entry> m_entries;
     QList<SimServer *> m_servers;
     QTimer *m_clock;
     int m_tickMs = 1000;
