@@ -1,6 +1,7 @@
 #include "trendpentable.h"
 
 #include "qtcolorpicker.h"
+#include "trendpalette.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -56,7 +57,8 @@ void TrendPenTable::addRow(int row, const QString &label, const QString &unit)
 {
     const TrendPenRecord &pen = m_pens.at(row);
     auto *picker = new QtColorPicker(m_table);
-    picker->setStandardColors();
+    for (const TrendPalette::Colour &c : TrendPalette::colours())
+        picker->insertColor(c.colour, c.name);
     picker->setCurrentColor(QColor(pen.colour));
     connect(picker, &QtColorPicker::colorChanged, this, [this, row](const QColor &c) {
         m_pens[row].colour = c.name();

@@ -30,7 +30,7 @@ QwtDateScaleDraw *timeScaleDraw()
     draw->setDateFormat(QwtDate::Second, QStringLiteral("hh:mm:ss"));
     draw->setDateFormat(QwtDate::Minute, QStringLiteral("hh:mm"));
     draw->setDateFormat(QwtDate::Hour, QStringLiteral("hh:mm\ndd.MM"));
-    draw->setDateFormat(QwtDate::Day, QStringLiteral("ddd dd.MM"));
+    draw->setDateFormat(QwtDate::Day, QStringLiteral("dd.MM"));
     draw->setDateFormat(QwtDate::Week, QStringLiteral("dd.MM"));
     draw->setDateFormat(QwtDate::Month, QStringLiteral("MM.yyyy"));
     return draw;

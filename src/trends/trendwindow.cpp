@@ -2,6 +2,7 @@
 #include "ui_trendwindow.h"
 
 #include "historyexport.h"
+#include "trendpalette.h"
 #include "trendpentable.h"
 #include "trendplot.h"
 #include "trendreader.h"
@@ -28,23 +29,20 @@ constexpr qint64 kDayMs = 24 * kHourMs;
 // A pass is in the store a moment after it is read.
 constexpr int kAfterPassMs = 400;
 
-const char *const kPalette[] = {"#1f77b4", "#d62728", "#2ca02c", "#ff7f0e", "#9467bd", "#8c564b",
-                                "#e377c2", "#17becf", "#bcbd22", "#7f7f7f", "#393b79", "#637939",
-                                "#843c39", "#7b4173", "#3182bd", "#e6550d"};
-
 QString freeColour(const QList<TrendPenRecord> &pens)
 {
-    for (const char *c : kPalette) {
-        const QString colour = QString::fromLatin1(c);
+    const QVector<TrendPalette::Colour> palette = TrendPalette::colours();
+    for (const TrendPalette::Colour &c : palette) {
+        const QString colour = c.colour.name();
         if (std::none_of(pens.begin(), pens.end(), [&](const TrendPenRecord &p) { return p.colour == colour; }))
             return colour;
     }
-    return QString::fromLatin1(kPalette[pens.size() % 16]);
+    return palette.at(pens.size() % palette.size()).colour.name();
 }
 
 QString localText(qint64 ms)
 {
-    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms), QStringLiteral("ddd dd.MM.yyyy HH:mm:ss"));
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms), QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
 } // namespace
