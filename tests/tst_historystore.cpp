@@ -406,6 +406,37 @@ private slots:
         compareStep(steps[4], {now - 7 * kDay, 7, 7, 7, 1});
     }
 
+    // A run of samples that were not good is one gap, up to the next good
+    // sample: one open before the range starts with it, one still open
+    // ends with it; passes not yet folded in count too.
+    void gapsOfARecord_data() { backends(); }
+    void gapsOfARecord()
+    {
+        BACKEND(backend);
+        OPEN(store, backend, 0, 0);
+        const qint64 t0 = recentHour();
+        QString error;
+        const QVector<HistorySample> imported{{"p", t0, 0, Quality::NoAnswer},      good("p", t0 + 20000, 1),
+                                              {"p", t0 + 60000, 0, Quality::Missing}, {"p", t0 + 70000, 0, Quality::NoAnswer},
+                                              {"p", t0 + 80000, 3, Quality::Error},   good("p", t0 + 90000, 2),
+                                              good("p", t0 + 100000, 2)};
+        QVERIFY2(store.importSamples(imported, &error), qPrintable(error));
+        const HistoryGaps all = store.gaps("p", t0, t0 + kHour, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(all, HistoryGaps({{t0, t0 + 20000}, {t0 + 60000, t0 + 90000}}));
+        QCOMPARE(store.gaps("p", t0 + 10000, t0 + 65000, &error), HistoryGaps({{t0 + 10000, t0 + 20000}, {t0 + 60000, t0 + 65000}}));
+        QCOMPARE(store.gaps("p", t0 + 95000, t0 + kHour, &error), HistoryGaps());
+        QCOMPARE(store.gaps("unknown", t0, t0 + kHour, &error), HistoryGaps());
+
+        const qint64 later = t0 + 2 * kHour;
+        QVERIFY2(store.write({{"p", later, 0, Quality::NoAnswer}}, &error), qPrintable(error));
+        QVERIFY2(store.write({good("p", later + 10000, 5)}, &error), qPrintable(error));
+        QVERIFY2(store.write({{"p", later + 20000, 0, Quality::NoAnswer}}, &error), qPrintable(error));
+        QCOMPARE(store.gaps("p", t0 + kHour, later + kHour, &error),
+                 HistoryGaps({{later, later + 10000}, {later + 20000, later + kHour}}));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
     // What a reader beside the writer gets, before a fold, across one, and
     // after one made on reopening: the same samples, steps and counts.
     void stagedPassesReadAsFolded()

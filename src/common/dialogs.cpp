@@ -98,6 +98,17 @@ QString Dialogs::item(QWidget *parent, const QString &title, const QString &labe
     return QInputDialog::getItem(parent, title, label, items, 0, false, ok);
 }
 
+QString Dialogs::text(QWidget *parent, const QString &title, const QString &label, const QString &value, bool *ok)
+{
+    Presets &p = presets();
+    if (!p.items.isEmpty()) {
+        const QString answer = p.items.dequeue();
+        *ok = !answer.isNull();
+        return answer;
+    }
+    return QInputDialog::getText(parent, title, label, QLineEdit::Normal, value, ok);
+}
+
 void Dialogs::presetItem(const QString &item)
 {
     presets().items.enqueue(item);

@@ -48,6 +48,9 @@ public:
     // One of items, picked from a list; ok tells whether the user confirmed.
     static QString item(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
                         bool *ok);
+    // A line of text asked for; ok tells whether the user confirmed.
+    static QString text(QWidget *parent, const QString &title, const QString &label, const QString &value,
+                        bool *ok);
 
     // Test support: answers given instead of showing the next box or chooser.
     static void presetAnswer(QMessageBox::StandardButton button);
@@ -55,7 +58,8 @@ public:
     static void presetColor(const QColor &color);
     // An invalid value stands for a cancelled prompt.
     static void presetInteger(const QVariant &value);
-    // A null string stands for a cancelled choice.
+    // A null string stands for a cancelled choice; a text prompt takes
+    // its answer from the same queue.
     static void presetItem(const QString &item);
     static QList<Shown> shown();
     static void reset();

@@ -220,9 +220,16 @@ QVector<TrendTrace::Reading> TrendPlot::readingsAt(qint64 timeMs) const
     return readings;
 }
 
+// Across the canvas as the view stands, whether or not the plot has been
+// laid out and painted since it changed.
 qint64 TrendPlot::timeAt(int canvasX) const
 {
-    return qint64(invTransform(xBottom, canvasX));
+    return m_fromMs + qint64(double(canvasX) * double(m_toMs - m_fromMs) / qMax(1, canvas()->width()));
+}
+
+int TrendPlot::xAt(qint64 timeMs) const
+{
+    return qRound(double(timeMs - m_fromMs) * qMax(1, canvas()->width()) / double(m_toMs - m_fromMs));
 }
 
 bool TrendPlot::eventFilter(QObject *watched, QEvent *event)

@@ -47,6 +47,7 @@ public:
     // Each pen's value at timeMs, in the order of the pens.
     QVector<TrendTrace::Reading> readingsAt(qint64 timeMs) const;
     qint64 timeAt(int canvasX) const;
+    int xAt(qint64 timeMs) const;
 
 signals:
     void viewAsked(qint64 fromMs, qint64 toMs);

@@ -20,16 +20,17 @@ double TrendTrace::x(int column) const
     return double(m_logic ? start : start + m_widthMs / 2);
 }
 
+// A gap that began before the second step and ended after the first one
+// lies between their values; one that begins and ends within a step is
+// narrower than it, and shows no more than its step does.
 bool TrendTrace::broken(int a, int b) const
 {
-    const HistoryStep &first = m_series.steps.at(a);
-    const HistoryStep &second = m_series.steps.at(b);
-    if (m_absenceMs > 0 && second.startMs - (first.startMs + m_widthMs) > m_absenceMs)
+    const qint64 firstEnd = m_series.steps.at(a).startMs + m_widthMs;
+    const qint64 secondStart = m_series.steps.at(b).startMs;
+    if (m_absenceMs > 0 && secondStart - firstEnd > m_absenceMs)
         return true;
-    const double from = first.startMs + m_widthMs / 2;
-    const double to = second.startMs + m_widthMs / 2;
     for (const HistoryGap &g : m_series.gaps) {
-        if (g.startMs < to && g.endMs > from)
+        if (g.startMs < secondStart && g.endMs > firstEnd)
             return true;
     }
     return false;
@@ -92,12 +93,12 @@ TrendTrace::Reading TrendTrace::valueAt(qint64 timeMs) const
         return {};
     const int column = int(qMin<qint64>((timeMs - m_fromMs) / m_widthMs, m_series.steps.size() - 1));
     const int held = previousWithData(column);
-    if (held < 0)
+    if (held < 0 || inGap(timeMs))
         return {};
     const HistoryStep &s = m_series.steps.at(held);
     if (held != column) {
         const qint64 heldEnd = s.startMs + m_widthMs;
-        if (inGap(timeMs) || (m_absenceMs > 0 && timeMs - heldEnd > m_absenceMs))
+        if (m_absenceMs > 0 && timeMs - heldEnd > m_absenceMs)
             return {};
     }
     return {true, s.min, s.max};

@@ -25,7 +25,7 @@ public:
 
     QVector<QPolygonF> lines() const;
     // What was recorded at timeMs: its step's values, or those held from
-    // the step before; unknown in a gap.
+    // the step before; unknown in a gap, even one narrower than its step.
     Reading valueAt(qint64 timeMs) const;
     // The smallest and largest good value drawn; false when none.
     bool range(double *min, double *max) const;

@@ -1,6 +1,7 @@
 #include "trendwindow.h"
 #include "ui_trendwindow.h"
 
+#include "dialogs.h"
 #include "historyexport.h"
 #include "trendpalette.h"
 #include "trendpentable.h"
@@ -12,8 +13,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPrintDialog>
@@ -355,8 +354,7 @@ void TrendWindow::on_saveSetBtn_clicked()
     }
     const QString current = ui->setCombo->currentIndex() > 0 ? ui->setCombo->currentText() : QString();
     bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Zapisz zestaw"), tr("Nazwa zestawu:"), QLineEdit::Normal,
-                                               current, &ok).trimmed();
+    const QString name = Dialogs::text(this, tr("Zapisz zestaw"), tr("Nazwa zestawu:"), current, &ok).trimmed();
     if (!ok || name.isEmpty())
         return;
     const TrendSetRecord set{name, m_pens->pens()};
@@ -391,7 +389,7 @@ void TrendWindow::fillExportMenu()
 
 void TrendWindow::exportCsv(bool asDrawn)
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Eksport trendu"), m_lastDir, tr("Pliki CSV (*.csv)"));
+    const QString path = Dialogs::saveFileName(this, tr("Eksport trendu"), m_lastDir, tr("Pliki CSV (*.csv)"));
     if (path.isEmpty())
         return;
     m_lastDir = QFileInfo(path).absolutePath();
@@ -413,7 +411,7 @@ void TrendWindow::exportCsv(bool asDrawn)
 
 void TrendWindow::on_pngBtn_clicked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Zapisz obraz trendu"), m_lastDir, tr("Obrazy PNG (*.png)"));
+    const QString path = Dialogs::saveFileName(this, tr("Zapisz obraz trendu"), m_lastDir, tr("Obrazy PNG (*.png)"));
     if (path.isEmpty())
         return;
     m_lastDir = QFileInfo(path).absolutePath();
