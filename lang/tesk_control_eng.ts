@@ -539,6 +539,14 @@
         <source>Analiza alarmów</source>
         <translation>Alarm analysis</translation>
     </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Historia punktu zaznaczonego alarmu wokół chwili jego wystąpienia</source>
+        <translation>History of the selected alarm&apos;s point around the time it was raised</translation>
+    </message>
 </context>
 <context>
     <name>AlarmReasonDialog</name>
@@ -1481,6 +1489,14 @@
         <source>Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię</source>
         <translation>Monitoring: the trend pen %1 is no longer monitored; the trend shows its history so far</translation>
     </message>
+    <message>
+        <source>Trendy</source>
+        <translation>Trends</translation>
+    </message>
+    <message>
+        <source>Żadna zmienna tego schematu nie jest punktem monitorowania: brak historii do pokazania.</source>
+        <translation>No variable of this scheme is a monitoring point: there is no history to show.</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -1823,6 +1839,14 @@
         <source>Alarmy</source>
         <translation>Alarms</translation>
     </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Historia zaznaczonych punktów w oknie „Trendy”</source>
+        <translation>History of the selected points in the &quot;Trends&quot; window</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPointEdit</name>
@@ -2097,6 +2121,10 @@
     <message>
         <source>Widok domyślny</source>
         <translation>Default view</translation>
+    </message>
+    <message>
+        <source>Trend punktów schematu</source>
+        <translation>Trend of the scheme&apos;s points</translation>
     </message>
 </context>
 <context>
@@ -2413,6 +2441,310 @@ Choose the encoding to open and save it in:</translation>
     <message>
         <source>tekst zawiera znaki, których nie da się zapisać w kodowaniu %1; plik nie został zapisany</source>
         <translation>the text holds characters that cannot be written in the encoding %1; the file was not saved</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPalette</name>
+    <message>
+        <source>niebieski</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>czerwony</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>zielony</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>pomarańczowy</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>fioletowy</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>brązowy</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>różowy</source>
+        <translation>pink</translation>
+    </message>
+    <message>
+        <source>turkusowy</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <source>oliwkowy</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>szary</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>granatowy</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>ciemnozielony</source>
+        <translation>dark green</translation>
+    </message>
+    <message>
+        <source>bordowy</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>śliwkowy</source>
+        <translation>plum</translation>
+    </message>
+    <message>
+        <source>błękitny</source>
+        <translation>sky blue</translation>
+    </message>
+    <message>
+        <source>ceglasty</source>
+        <translation>brick red</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPenTable</name>
+    <message>
+        <source>wł.</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>wył.</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1 … %2</source>
+        <translation>%1 … %2</translation>
+    </message>
+    <message>
+        <source>ciągła</source>
+        <translation>solid</translation>
+    </message>
+    <message>
+        <source>kreskowa</source>
+        <translation>dashed</translation>
+    </message>
+    <message>
+        <source>kropkowa</source>
+        <translation>dotted</translation>
+    </message>
+</context>
+<context>
+    <name>TrendReader</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>history unavailable: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Trendy</source>
+        <translation>Trends</translation>
+    </message>
+    <message>
+        <source>1 h</source>
+        <translation>1 h</translation>
+    </message>
+    <message>
+        <source>8 h</source>
+        <translation>8 h</translation>
+    </message>
+    <message>
+        <source>24 h</source>
+        <translation>24 h</translation>
+    </message>
+    <message>
+        <source>7 dni</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 dni</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>1 rok</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Wstecz</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Poprzedni widok (Backspace)</source>
+        <translation>Previous view (Backspace)</translation>
+    </message>
+    <message>
+        <source>Na żywo</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Koniec zakresu podąża za bieżącym czasem</source>
+        <translation>The end of the range follows the present</translation>
+    </message>
+    <message>
+        <source>Kolor</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Jednostka</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Grubość</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Styl</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Wartość przy kursorze</source>
+        <translation>Value at the cursor</translation>
+    </message>
+    <message>
+        <source>Dodaj punkt</source>
+        <translation>Add point</translation>
+    </message>
+    <message>
+        <source>Usuń punkt</source>
+        <translation>Remove point</translation>
+    </message>
+    <message>
+        <source>Zestaw:</source>
+        <translation>Set:</translation>
+    </message>
+    <message>
+        <source>Zapisz zestaw…</source>
+        <translation>Save set…</translation>
+    </message>
+    <message>
+        <source>Usuń zestaw</source>
+        <translation>Remove set</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Zapisz PNG…</source>
+        <translation>Save PNG…</translation>
+    </message>
+    <message>
+        <source>Drukuj…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 (nie jest już monitorowany)</source>
+        <translation>%1 (no longer monitored)</translation>
+    </message>
+    <message>
+        <source>Dodaj punkty, aby narysować ich historię.</source>
+        <translation>Add points to draw their history.</translation>
+    </message>
+    <message>
+        <source>Trend niedostępny: %1</source>
+        <translation>Trend unavailable: %1</translation>
+    </message>
+    <message>
+        <source>Brak zapisanych wartości w tym zakresie.</source>
+        <translation>No values recorded in this range.</translation>
+    </message>
+    <message>
+        <source>Koniec zakresu musi być co najmniej minutę po jego początku.</source>
+        <translation>The end of the range must be at least a minute after its start.</translation>
+    </message>
+    <message>
+        <source>Brak punktów monitorowania</source>
+        <translation>No monitoring points</translation>
+    </message>
+    <message>
+        <source>— wybierz —</source>
+        <translation>— choose —</translation>
+    </message>
+    <message>
+        <source>Zestaw bez punktów nie zostanie zapisany.</source>
+        <translation>A set without points is not saved.</translation>
+    </message>
+    <message>
+        <source>Zapisz zestaw</source>
+        <translation>Save set</translation>
+    </message>
+    <message>
+        <source>Nazwa zestawu:</source>
+        <translation>Name of the set:</translation>
+    </message>
+    <message>
+        <source>Surowe próbki…</source>
+        <translation>Raw samples…</translation>
+    </message>
+    <message>
+        <source>Jak na wykresie (min/max na krok)…</source>
+        <translation>As drawn (min/max per step)…</translation>
+    </message>
+    <message>
+        <source>Eksport trendu</source>
+        <translation>Export trend</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Zapisano wierszy: %1 do pliku %2</source>
+        <translation>Wrote %1 rows to %2</translation>
+    </message>
+    <message>
+        <source>Eksport trendu nieudany: %1</source>
+        <translation>Trend export failed: %1</translation>
+    </message>
+    <message>
+        <source>Zapisz obraz trendu</source>
+        <translation>Save trend image</translation>
+    </message>
+    <message>
+        <source>Obrazy PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Zapisano obraz %1</source>
+        <translation>Saved image %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu %1: %2</source>
+        <translation>Cannot save image %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>

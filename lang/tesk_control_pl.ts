@@ -539,6 +539,14 @@
         <source>Analiza alarmów</source>
         <translation>Analiza alarmów</translation>
     </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Historia punktu zaznaczonego alarmu wokół chwili jego wystąpienia</source>
+        <translation>Historia punktu zaznaczonego alarmu wokół chwili jego wystąpienia</translation>
+    </message>
 </context>
 <context>
     <name>AlarmReasonDialog</name>
@@ -1481,6 +1489,14 @@
         <source>Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię</source>
         <translation>Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię</translation>
     </message>
+    <message>
+        <source>Trendy</source>
+        <translation>Trendy</translation>
+    </message>
+    <message>
+        <source>Żadna zmienna tego schematu nie jest punktem monitorowania: brak historii do pokazania.</source>
+        <translation>Żadna zmienna tego schematu nie jest punktem monitorowania: brak historii do pokazania.</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -1823,6 +1839,14 @@
         <source>Alarmy</source>
         <translation>Alarmy</translation>
     </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Historia zaznaczonych punktów w oknie „Trendy”</source>
+        <translation>Historia zaznaczonych punktów w oknie „Trendy”</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPointEdit</name>
@@ -2097,6 +2121,10 @@
     <message>
         <source>Widok domyślny</source>
         <translation>Widok domyślny</translation>
+    </message>
+    <message>
+        <source>Trend punktów schematu</source>
+        <translation>Trend punktów schematu</translation>
     </message>
 </context>
 <context>
@@ -2413,6 +2441,310 @@ Wybierz kodowanie, w którym zostanie otwarty i zapisany:</translation>
     <message>
         <source>tekst zawiera znaki, których nie da się zapisać w kodowaniu %1; plik nie został zapisany</source>
         <translation>tekst zawiera znaki, których nie da się zapisać w kodowaniu %1; plik nie został zapisany</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPalette</name>
+    <message>
+        <source>niebieski</source>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <source>czerwony</source>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <source>zielony</source>
+        <translation>zielony</translation>
+    </message>
+    <message>
+        <source>pomarańczowy</source>
+        <translation>pomarańczowy</translation>
+    </message>
+    <message>
+        <source>fioletowy</source>
+        <translation>fioletowy</translation>
+    </message>
+    <message>
+        <source>brązowy</source>
+        <translation>brązowy</translation>
+    </message>
+    <message>
+        <source>różowy</source>
+        <translation>różowy</translation>
+    </message>
+    <message>
+        <source>turkusowy</source>
+        <translation>turkusowy</translation>
+    </message>
+    <message>
+        <source>oliwkowy</source>
+        <translation>oliwkowy</translation>
+    </message>
+    <message>
+        <source>szary</source>
+        <translation>szary</translation>
+    </message>
+    <message>
+        <source>granatowy</source>
+        <translation>granatowy</translation>
+    </message>
+    <message>
+        <source>ciemnozielony</source>
+        <translation>ciemnozielony</translation>
+    </message>
+    <message>
+        <source>bordowy</source>
+        <translation>bordowy</translation>
+    </message>
+    <message>
+        <source>śliwkowy</source>
+        <translation>śliwkowy</translation>
+    </message>
+    <message>
+        <source>błękitny</source>
+        <translation>błękitny</translation>
+    </message>
+    <message>
+        <source>ceglasty</source>
+        <translation>ceglasty</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPenTable</name>
+    <message>
+        <source>wł.</source>
+        <translation>wł.</translation>
+    </message>
+    <message>
+        <source>wył.</source>
+        <translation>wył.</translation>
+    </message>
+    <message>
+        <source>%1 … %2</source>
+        <translation>%1 … %2</translation>
+    </message>
+    <message>
+        <source>ciągła</source>
+        <translation>ciągła</translation>
+    </message>
+    <message>
+        <source>kreskowa</source>
+        <translation>kreskowa</translation>
+    </message>
+    <message>
+        <source>kropkowa</source>
+        <translation>kropkowa</translation>
+    </message>
+</context>
+<context>
+    <name>TrendReader</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>historia niedostępna: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Trendy</source>
+        <translation>Trendy</translation>
+    </message>
+    <message>
+        <source>1 h</source>
+        <translation>1 h</translation>
+    </message>
+    <message>
+        <source>8 h</source>
+        <translation>8 h</translation>
+    </message>
+    <message>
+        <source>24 h</source>
+        <translation>24 h</translation>
+    </message>
+    <message>
+        <source>7 dni</source>
+        <translation>7 dni</translation>
+    </message>
+    <message>
+        <source>30 dni</source>
+        <translation>30 dni</translation>
+    </message>
+    <message>
+        <source>1 rok</source>
+        <translation>1 rok</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Wstecz</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Poprzedni widok (Backspace)</source>
+        <translation>Poprzedni widok (Backspace)</translation>
+    </message>
+    <message>
+        <source>Na żywo</source>
+        <translation>Na żywo</translation>
+    </message>
+    <message>
+        <source>Koniec zakresu podąża za bieżącym czasem</source>
+        <translation>Koniec zakresu podąża za bieżącym czasem</translation>
+    </message>
+    <message>
+        <source>Kolor</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Jednostka</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>Grubość</source>
+        <translation>Grubość</translation>
+    </message>
+    <message>
+        <source>Styl</source>
+        <translation>Styl</translation>
+    </message>
+    <message>
+        <source>Wartość przy kursorze</source>
+        <translation>Wartość przy kursorze</translation>
+    </message>
+    <message>
+        <source>Dodaj punkt</source>
+        <translation>Dodaj punkt</translation>
+    </message>
+    <message>
+        <source>Usuń punkt</source>
+        <translation>Usuń punkt</translation>
+    </message>
+    <message>
+        <source>Zestaw:</source>
+        <translation>Zestaw:</translation>
+    </message>
+    <message>
+        <source>Zapisz zestaw…</source>
+        <translation>Zapisz zestaw…</translation>
+    </message>
+    <message>
+        <source>Usuń zestaw</source>
+        <translation>Usuń zestaw</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Eksport CSV</translation>
+    </message>
+    <message>
+        <source>Zapisz PNG…</source>
+        <translation>Zapisz PNG…</translation>
+    </message>
+    <message>
+        <source>Drukuj…</source>
+        <translation>Drukuj…</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>%1 (nie jest już monitorowany)</source>
+        <translation>%1 (nie jest już monitorowany)</translation>
+    </message>
+    <message>
+        <source>Dodaj punkty, aby narysować ich historię.</source>
+        <translation>Dodaj punkty, aby narysować ich historię.</translation>
+    </message>
+    <message>
+        <source>Trend niedostępny: %1</source>
+        <translation>Trend niedostępny: %1</translation>
+    </message>
+    <message>
+        <source>Brak zapisanych wartości w tym zakresie.</source>
+        <translation>Brak zapisanych wartości w tym zakresie.</translation>
+    </message>
+    <message>
+        <source>Koniec zakresu musi być co najmniej minutę po jego początku.</source>
+        <translation>Koniec zakresu musi być co najmniej minutę po jego początku.</translation>
+    </message>
+    <message>
+        <source>Brak punktów monitorowania</source>
+        <translation>Brak punktów monitorowania</translation>
+    </message>
+    <message>
+        <source>— wybierz —</source>
+        <translation>— wybierz —</translation>
+    </message>
+    <message>
+        <source>Zestaw bez punktów nie zostanie zapisany.</source>
+        <translation>Zestaw bez punktów nie zostanie zapisany.</translation>
+    </message>
+    <message>
+        <source>Zapisz zestaw</source>
+        <translation>Zapisz zestaw</translation>
+    </message>
+    <message>
+        <source>Nazwa zestawu:</source>
+        <translation>Nazwa zestawu:</translation>
+    </message>
+    <message>
+        <source>Surowe próbki…</source>
+        <translation>Surowe próbki…</translation>
+    </message>
+    <message>
+        <source>Jak na wykresie (min/max na krok)…</source>
+        <translation>Jak na wykresie (min/max na krok)…</translation>
+    </message>
+    <message>
+        <source>Eksport trendu</source>
+        <translation>Eksport trendu</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Zapisano wierszy: %1 do pliku %2</source>
+        <translation>Zapisano wierszy: %1 do pliku %2</translation>
+    </message>
+    <message>
+        <source>Eksport trendu nieudany: %1</source>
+        <translation>Eksport trendu nieudany: %1</translation>
+    </message>
+    <message>
+        <source>Zapisz obraz trendu</source>
+        <translation>Zapisz obraz trendu</translation>
+    </message>
+    <message>
+        <source>Obrazy PNG (*.png)</source>
+        <translation>Obrazy PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Zapisano obraz %1</source>
+        <translation>Zapisano obraz %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu %1: %2</source>
+        <translation>Nie można zapisać obrazu %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
