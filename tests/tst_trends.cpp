@@ -312,13 +312,15 @@ private slots:
 
         MonitoringRecord withSet = m_record;
         withSet.trends = saved;
+        withSet.trends.prepend({QStringLiteral("Sam kocioł"), {{"t"}}});
         TrendWindow other;
         other.show();
         other.setProject(withSet, m_folder);
+        QCOMPARE(other.points(), QStringList({"t"})); // opened empty: the first set
         auto *combo = child<QComboBox>(&other, "setCombo");
-        QCOMPARE(combo->count(), 2);
-        combo->setCurrentIndex(1);
-        emit combo->activated(1);
+        QCOMPARE(combo->count(), 3);
+        combo->setCurrentIndex(2);
+        emit combo->activated(2);
         QCOMPARE(other.points(), QStringList({"t", "s"}));
     }
 

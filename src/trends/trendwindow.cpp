@@ -95,6 +95,12 @@ void TrendWindow::setProject(const MonitoringRecord &record, const QString &proj
     stopReader();
     startReader();
     fillSets();
+    // Opened with nothing to draw, the window shows the first named trend.
+    if (m_pens->pens().isEmpty() && !m_record.trends.isEmpty()) {
+        ui->setCombo->setCurrentIndex(1);
+        applySet(1);
+        return;
+    }
     setPens(m_pens->pens());
 }
 
@@ -150,8 +156,13 @@ const MonitoringPoint *TrendWindow::pointOf(const QString &id) const
     return nullptr;
 }
 
-void TrendWindow::setPens(const QList<TrendPenRecord> &pens)
+void TrendWindow::setPens(const QList<TrendPenRecord> &given)
 {
+    QList<TrendPenRecord> pens = given;
+    for (TrendPenRecord &pen : pens) {
+        if (!QColor::isValidColor(pen.colour))
+            pen.colour = freeColour(pens);
+    }
     QStringList labels;
     QStringList units;
     for (const TrendPenRecord &pen : pens) {
