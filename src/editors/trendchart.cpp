@@ -8,6 +8,7 @@
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
+#include <qwt_scale_widget.h>
 #include <qwt_plot_textlabel.h>
 
 #include <algorithm>
@@ -46,9 +47,14 @@ TrendChart::TrendChart(QWidget *parent)
     , m_tracker(new QwtPlotTextLabel)
 {
     setCanvasBackground(Qt::white);
-    auto *frame = qobject_cast<QwtPlotCanvas *>(canvas());
-    if (frame)
+    // A thin grey frame.
+    if (auto *frame = qobject_cast<QwtPlotCanvas *>(canvas())) {
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(1);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, QColor(160, 160, 160));
+        frame->setPalette(palette);
+    }
     canvas()->setMouseTracking(true);
     canvas()->installEventFilter(this);
 
@@ -60,6 +66,13 @@ TrendChart::TrendChart(QWidget *parent)
     setAxisScaleEngine(QwtPlot::xBottom, new QwtDateScaleEngine(Qt::LocalTime));
     setAxisMaxMajor(QwtPlot::xBottom, 6);
     setAxisMaxMinor(QwtPlot::xBottom, 5);
+    // The axes' ticks against the frame, without a line of their own beside
+    // it. (QwtPlotLayout::setAlignCanvasToScales would do more, but its
+    // header does not build with QT_DISABLE_DEPRECATED_BEFORE 5.15.)
+    for (int axis : {QwtPlot::yLeft, QwtPlot::xBottom}) {
+        axisScaleDraw(axis)->enableComponent(QwtAbstractScaleDraw::Backbone, false);
+        axisWidget(axis)->setMargin(0);
+    }
 
     auto *grid = new QwtPlotGrid;
     grid->setMajorPen(QColor(220, 220, 220), 0, Qt::SolidLine);
@@ -116,7 +129,9 @@ void TrendChart::addLine(const QString &variable, const Line &line)
     pen.setStyle(penStyle(line.lineStyle));
     pen.setWidthF(line.width);
     curve->setPen(pen);
+    // Long enough in the legend to show the dashes.
     curve->setLegendAttribute(QwtPlotCurve::LegendShowLine);
+    curve->setLegendIconSize(QSize(30, 10));
     curve->attach(this);
     m_lines.push_back({variable, curve, {}});
 }
