@@ -193,6 +193,58 @@ private slots:
         QVERIFY(!chart.hasLine(QStringLiteral("a")) && chart.hasLine(QStringLiteral("b")));
     }
 
+    // What the dialog chose is what is drawn: a value every 100 ms, as the
+    // editor's update gives them, makes a solid line without a gap, a dashed
+    // or dash-dot one with many, each as wide as asked, in its colour.
+    void chartDrawsLineStyles_data()
+    {
+        QTest::addColumn<int>("lineStyle");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<bool>("gaps");
+        QTest::newRow("solid") << 0 << 1.0 << false;
+        QTest::newRow("dashed") << 1 << 1.5 << true;
+        QTest::newRow("dash-dot") << 2 << 4.0 << true;
+    }
+    void chartDrawsLineStyles()
+    {
+        QFETCH(int, lineStyle);
+        QFETCH(double, width);
+        QFETCH(bool, gaps);
+        TrendChart chart;
+        chart.resize(800, 400);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QColor colour(200, 0, 0);
+        chart.addLine(QStringLiteral("t"), {QString(), lineStyle, TrendChart::NoInterpolation, width, colour});
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int i = TrendChart::kWindowSeconds * 10; i >= 0; --i)
+            chart.addPoint(QStringLiteral("t"), now.addMSecs(-100 * i), 20);
+        chart.replot(now);
+        const QImage image = chart.canvas()->grab().toImage();
+        const int y = int(chart.transform(QwtPlot::yLeft, 20));
+        auto coloured = [&](int x, int row) {
+            const QColor c = image.pixelColor(x, row);
+            return c.red() - c.green() > 60 && c.red() - c.blue() > 60;
+        };
+        // Across the middle of the plot: the rows the line covers, and the
+        // columns where it is not.
+        int rows = 0;
+        for (int row = y - 6; row <= y + 6; ++row)
+            rows += coloured(image.width() / 2, row) || coloured(image.width() / 2 + 3, row) ? 1 : 0;
+        QVERIFY2(rows >= int(width) && rows <= int(width) + 2, qPrintable(QString::number(rows)));
+        int empty = 0;
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
+            bool any = false;
+            for (int row = y - 4; row <= y + 4; ++row)
+                any = any || coloured(x, row);
+            empty += any ? 0 : 1;
+        }
+        if (gaps)
+            QVERIFY2(empty > image.width() / 20, qPrintable(QString::number(empty)));
+        else
+            QCOMPARE(empty, 0);
+    }
+
     void deviceList()
     {
         deviceManagement dialog;

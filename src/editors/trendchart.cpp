@@ -5,6 +5,7 @@
 #include <qwt_date_scale_draw.h>
 #include <qwt_date_scale_engine.h>
 #include <qwt_legend.h>
+#include <qwt_painter.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
@@ -46,6 +47,11 @@ TrendChart::TrendChart(QWidget *parent)
     : QwtPlot(parent)
     , m_tracker(new QwtPlotTextLabel)
 {
+    // Qwt cuts a polyline into pieces of six segments on the raster engine
+    // (a workaround for Qt 4), and each piece starts its dash pattern anew:
+    // with a point every 100 ms a piece is a pixel or two, and a dashed line
+    // would show solid. Qt 5 draws a whole polyline fast enough.
+    QwtPainter::setPolylineSplitting(false);
     setCanvasBackground(Qt::white);
     // A thin grey frame.
     if (auto *frame = qobject_cast<QwtPlotCanvas *>(canvas())) {
