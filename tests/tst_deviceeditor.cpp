@@ -11,10 +11,15 @@
 #include "testnet.h"
 #include "trendchart.h"
 
-#include <QLineSeries>
+#include <QDoubleSpinBox>
 #include <QProgressBar>
 #include <QScreen>
 #include <QtTest>
+#include <qwt_date.h>
+#include <qwt_legend_data.h>
+#include <qwt_legend_label.h>
+#include <qwt_plot_curve.h>
+#include <qwt_scale_draw.h>
 
 using namespace EditorDriving;
 
@@ -88,26 +93,156 @@ private slots:
         QTRY_VERIFY(m_sim->requestCount() > before + 2);
         QVERIFY(setsSince(before).isEmpty());
 
-        // A ticked row gets a line drawn as chosen; the picker shows Black, and
-        // the line is black whether Black is picked again or not.
-        for (const QColor &pick : {QColor(Qt::darkGreen), QColor(), QColor(Qt::black)}) {
+        // A ticked row gets a line drawn as the dialog says: its name, line
+        // style, interpolation (the dialog offers none: straight from point to
+        // point), width and colour. The picker shows Black, and the line is
+        // black whether Black is picked again or not. The line is in the
+        // legend, and the mouse over the plot tells its value.
+        auto *tabs = child<QTabWidget>(&editor, "tabWidget");
+        TrendChart *chart = editor.chart();
+        struct Drawn
+        {
+            QColor pick;
+            int lineStyle;
+            Qt::PenStyle penStyle;
+            double width;
+            QString name;
+        };
+        const QList<Drawn> choices{{QColor(Qt::darkGreen), 1, Qt::DashLine, 2.4, QStringLiteral("Zadana kotła")},
+                                   {QColor(), 2, Qt::DashDotLine, 1.0, QString()},
+                                   {QColor(Qt::black), 0, Qt::SolidLine, 3.0, QStringLiteral("Zadana")}};
+        for (const Drawn &d : choices) {
+            tabs->setCurrentIndex(1);
             QVERIFY(onModal([&] { doubleClick(editor, "kot.zadana", 3); }, [&](QWidget *modal) {
                 auto *dialog = qobject_cast<AddPlotDialog *>(modal);
+                QCOMPARE(text(dialog, "lineEdit"), QStringLiteral("kot.zadana"));
                 QCOMPARE(dialog->colorPicker()->text(), QStringLiteral("Black"));
-                combo(dialog, "lineStyleCombo")->setCurrentIndex(1);
-                dialog->colorPicker()->setCurrentColor(pick);
+                QCOMPARE(combo(dialog, "interpolationCombo")->count(), 1);
+                if (!d.name.isNull())
+                    type(dialog, "lineEdit", d.name);
+                combo(dialog, "lineStyleCombo")->setCurrentIndex(d.lineStyle);
+                child<QDoubleSpinBox>(dialog, "doubleSpinBox")->setValue(d.width);
+                dialog->colorPicker()->setCurrentColor(d.pick);
                 press(modal, "okButton");
             }));
+            const QString name = d.name.isNull() ? QStringLiteral("kot.zadana") : d.name;
             QCOMPARE(editor.rowOf(QStringLiteral("kot.zadana"))->checkState(3), Qt::Checked);
-            QtCharts::QLineSeries *series = editor.chart()->series(QStringLiteral("kot.zadana"));
-            QCOMPARE(series->pen().style(), Qt::DashLine);
-            QCOMPARE(series->pen().color(), pick.isValid() ? pick : QColor(Qt::black));
-            QTRY_VERIFY(series->count() >= 2); // points from the periodic update
-            editor.chart()->track(editor.chart()->rect().center());
-            QVERIFY(editor.chart()->trackerText().contains(QStringLiteral("kot.zadana = 75")));
+            QwtPlotCurve *curve = chart->curve(QStringLiteral("kot.zadana"));
+            QVERIFY(curve && curve->plot() == chart);
+            QCOMPARE(curve->title().text(), name);
+            QCOMPARE(curve->pen().style(), d.penStyle);
+            QCOMPARE(curve->pen().widthF(), d.width);
+            QCOMPARE(curve->pen().color(), d.pick.isValid() ? d.pick : QColor(Qt::black));
+            QCOMPARE(curve->style(), QwtPlotCurve::Lines);
+            QVERIFY(!curve->testCurveAttribute(QwtPlotCurve::Fitted));
+            QTRY_VERIFY(curve->dataSize() >= 2); // points from the periodic update
+            QCOMPARE(curve->sample(int(curve->dataSize()) - 1).y(), 75.0);
+            QStringList legend;
+            for (const QwtLegendLabel *label : chart->findChildren<QwtLegendLabel *>()) {
+                if (!label->isHidden())
+                    legend << label->data().title().text();
+            }
+            QCOMPARE(legend, QStringList(name));
+
+            // The chart's tab shown, the mouse goes over the middle of the plot.
+            tabs->setCurrentIndex(2);
+            QVERIFY(chart->canvas()->isVisible());
+            // (From outside it: a move to where the mouse already is would not
+            // be a move.)
+            QTest::mouseMove(editor.windowHandle(), QPoint(1, 1));
+            QTest::mouseMove(editor.windowHandle(), chart->canvas()->mapTo(&editor, chart->canvas()->rect().center()));
+            QTRY_VERIFY2(chart->trackerText().contains(name + QStringLiteral(" = 75")), qPrintable(chart->trackerText()));
+            // The time under the mouse is about 2.5 minutes ago.
+            const QTime at = QTime::fromString(chart->trackerText().section(QStringLiteral("   "), 0, 0), QStringLiteral("hh:mm:ss"));
+            const int ago = (at.secsTo(QTime::currentTime()) + 86400) % 86400;
+            QVERIFY2(qAbs(ago - TrendChart::kWindowSeconds / 2) < 30, qPrintable(chart->trackerText()));
+
+            tabs->setCurrentIndex(1);
             doubleClick(editor, "kot.zadana", 3); // unticked: the line goes
-            QVERIFY(!editor.chart()->hasLine(QStringLiteral("kot.zadana")));
+            QVERIFY(!chart->hasLine(QStringLiteral("kot.zadana")));
+            QVERIFY(!chart->curve(QStringLiteral("kot.zadana")));
+            QVERIFY(chart->itemList(QwtPlotItem::Rtti_PlotCurve).isEmpty());
         }
+    }
+
+    // The time axis shows the last window only: older points go when it
+    // moves, and a line without a colour gets one no other line has.
+    void chartWindow()
+    {
+        TrendChart chart;
+        chart.addLine(QStringLiteral("a"), {QString(), 0, TrendChart::NoInterpolation, 1.0, QColor()});
+        chart.addLine(QStringLiteral("b"), {QStringLiteral("B"), 0, TrendChart::NoInterpolation, 1.0, QColor()});
+        QVERIFY(chart.curve(QStringLiteral("a"))->pen().color().isValid());
+        QVERIFY(chart.curve(QStringLiteral("a"))->pen().color() != chart.curve(QStringLiteral("b"))->pen().color());
+        QCOMPARE(chart.curve(QStringLiteral("a"))->title().text(), QStringLiteral("a"));
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s : {400, 200, 10})
+            chart.addPoint(QStringLiteral("a"), now.addSecs(-s), s);
+        chart.addPoint(QStringLiteral("b"), now.addSecs(-350), 1);
+        chart.replot(now);
+        QCOMPARE(chart.curve(QStringLiteral("a"))->dataSize(), size_t(2));
+        QCOMPARE(chart.curve(QStringLiteral("b"))->dataSize(), size_t(0));
+        const QwtScaleDiv &time = chart.axisScaleDiv(QwtPlot::xBottom);
+        QCOMPARE(qint64(time.upperBound()), now.toMSecsSinceEpoch());
+        QCOMPARE(qint64(time.lowerBound()), now.addSecs(-TrendChart::kWindowSeconds).toMSecsSinceEpoch());
+        QVERIFY(chart.axisScaleDiv(QwtPlot::yLeft).contains(200) && chart.axisScaleDiv(QwtPlot::yLeft).contains(10));
+        // The time labels are local hh:mm:ss.
+        const QString label = chart.axisScaleDraw(QwtPlot::xBottom)->label(QwtDate::toDouble(now)).text();
+        QCOMPARE(label, now.toString(QStringLiteral("hh:mm:ss")));
+        chart.removeLine(QStringLiteral("a"));
+        QVERIFY(!chart.hasLine(QStringLiteral("a")) && chart.hasLine(QStringLiteral("b")));
+    }
+
+    // What the dialog chose is what is drawn: a value every 100 ms, as the
+    // editor's update gives them, makes a solid line without a gap, a dashed
+    // or dash-dot one with many, each as wide as asked, in its colour.
+    void chartDrawsLineStyles_data()
+    {
+        QTest::addColumn<int>("lineStyle");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<bool>("gaps");
+        QTest::newRow("solid") << 0 << 1.0 << false;
+        QTest::newRow("dashed") << 1 << 1.5 << true;
+        QTest::newRow("dash-dot") << 2 << 4.0 << true;
+    }
+    void chartDrawsLineStyles()
+    {
+        QFETCH(int, lineStyle);
+        QFETCH(double, width);
+        QFETCH(bool, gaps);
+        TrendChart chart;
+        chart.resize(800, 400);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QColor colour(200, 0, 0);
+        chart.addLine(QStringLiteral("t"), {QString(), lineStyle, TrendChart::NoInterpolation, width, colour});
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int i = TrendChart::kWindowSeconds * 10; i >= 0; --i)
+            chart.addPoint(QStringLiteral("t"), now.addMSecs(-100 * i), 20);
+        chart.replot(now);
+        const QImage image = chart.canvas()->grab().toImage();
+        const int y = int(chart.transform(QwtPlot::yLeft, 20));
+        auto coloured = [&](int x, int row) {
+            const QColor c = image.pixelColor(x, row);
+            return c.red() - c.green() > 60 && c.red() - c.blue() > 60;
+        };
+        // Across the middle of the plot: the rows the line covers, and the
+        // columns where it is not.
+        int rows = 0;
+        for (int row = y - 6; row <= y + 6; ++row)
+            rows += coloured(image.width() / 2, row) || coloured(image.width() / 2 + 3, row) ? 1 : 0;
+        QVERIFY2(rows >= int(width) && rows <= int(width) + 2, qPrintable(QString::number(rows)));
+        int empty = 0;
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
+            bool any = false;
+            for (int row = y - 4; row <= y + 4; ++row)
+                any = any || coloured(x, row);
+            empty += any ? 0 : 1;
+        }
+        if (gaps)
+            QVERIFY2(empty > image.width() / 20, qPrintable(QString::number(empty)));
+        else
+            QCOMPARE(empty, 0);
     }
 
     void deviceList()

@@ -388,7 +388,7 @@ void deviceAddEdit::toggleChart(QTreeWidgetItem *row)
     if (dialog.exec() != QDialog::Accepted)
         return;
     row->setCheckState(Chart, Qt::Checked);
-    m_chart->addLine(name, {dialog.name(), dialog.lineStyle(), dialog.lineWidth(), dialog.color()});
+    m_chart->addLine(name, {dialog.name(), dialog.lineStyle(), dialog.interpolation(), dialog.lineWidth(), dialog.color()});
 }
 
 void deviceAddEdit::on_pushButton_clicked()

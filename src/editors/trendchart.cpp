@@ -1,12 +1,18 @@
 #include "trendchart.h"
 
-#include <QDateTimeAxis>
-#include <QGraphicsSimpleTextItem>
-#include <QLineSeries>
 #include <QMouseEvent>
-#include <QValueAxis>
+#include <qwt_date.h>
+#include <qwt_date_scale_draw.h>
+#include <qwt_date_scale_engine.h>
+#include <qwt_legend.h>
+#include <qwt_painter.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_scale_widget.h>
+#include <qwt_plot_textlabel.h>
 
-using namespace QtCharts;
+#include <algorithm>
 
 namespace {
 
@@ -22,10 +28,9 @@ Qt::PenStyle penStyle(int lineStyle)
     }
 }
 
-// The point of the series nearest in time; false when it has none.
-bool nearest(const QLineSeries *series, qreal x, QPointF *point)
+// The point nearest in time; false when there is none.
+bool nearest(const QVector<QPointF> &points, qreal x, QPointF *point)
 {
-    const QVector<QPointF> points = series->pointsVector();
     if (points.isEmpty())
         return false;
     *point = *std::min_element(points.cbegin(), points.cend(), [x](const QPointF &a, const QPointF &b) {
@@ -34,100 +39,174 @@ bool nearest(const QLineSeries *series, qreal x, QPointF *point)
     return true;
 }
 
+const QString kTimeFormat = QStringLiteral("hh:mm:ss");
+
 } // namespace
 
 TrendChart::TrendChart(QWidget *parent)
-    : QChartView(parent)
-    , m_time(new QDateTimeAxis)
-    , m_values(new QValueAxis)
-    , m_tracker(new QGraphicsSimpleTextItem)
+    : QwtPlot(parent)
+    , m_tracker(new QwtPlotTextLabel)
 {
-    setRenderHint(QPainter::Antialiasing);
-    setMouseTracking(true);
-    QChart *c = chart();
-    c->legend()->setAlignment(Qt::AlignBottom);
-    m_time->setFormat(QStringLiteral("hh:mm:ss"));
-    m_time->setTickCount(6);
-    c->addAxis(m_time, Qt::AlignBottom);
-    c->addAxis(m_values, Qt::AlignLeft);
-    m_tracker->setZValue(10);
-    scene()->addItem(m_tracker);
+    // Qwt cuts a polyline into pieces of six segments on the raster engine
+    // (a workaround for Qt 4), and each piece starts its dash pattern anew:
+    // with a point every 100 ms a piece is a pixel or two, and a dashed line
+    // would show solid. Qt 5 draws a whole polyline fast enough.
+    QwtPainter::setPolylineSplitting(false);
+    setCanvasBackground(Qt::white);
+    // A thin grey frame.
+    if (auto *frame = qobject_cast<QwtPlotCanvas *>(canvas())) {
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(1);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, QColor(160, 160, 160));
+        frame->setPalette(palette);
+    }
+    canvas()->setMouseTracking(true);
+    canvas()->installEventFilter(this);
+
+    // Time in local time, as hh:mm:ss whatever the step between the ticks.
+    auto *timeDraw = new QwtDateScaleDraw(Qt::LocalTime);
+    for (QwtDate::IntervalType type : {QwtDate::Millisecond, QwtDate::Second, QwtDate::Minute, QwtDate::Hour})
+        timeDraw->setDateFormat(type, kTimeFormat);
+    setAxisScaleDraw(QwtPlot::xBottom, timeDraw);
+    setAxisScaleEngine(QwtPlot::xBottom, new QwtDateScaleEngine(Qt::LocalTime));
+    setAxisMaxMajor(QwtPlot::xBottom, 6);
+    setAxisMaxMinor(QwtPlot::xBottom, 5);
+    // The axes' ticks against the frame, without a line of their own beside
+    // it. (QwtPlotLayout::setAlignCanvasToScales would do more, but its
+    // header does not build with QT_DISABLE_DEPRECATED_BEFORE 5.15.)
+    for (int axis : {QwtPlot::yLeft, QwtPlot::xBottom}) {
+        axisScaleDraw(axis)->enableComponent(QwtAbstractScaleDraw::Backbone, false);
+        axisWidget(axis)->setMargin(0);
+    }
+
+    auto *grid = new QwtPlotGrid;
+    grid->setMajorPen(QColor(220, 220, 220), 0, Qt::SolidLine);
+    grid->attach(this);
+
+    insertLegend(new QwtLegend, QwtPlot::BottomLegend);
+
+    m_tracker->setZ(100);
+    m_tracker->setMargin(6);
+    m_tracker->attach(this);
+
     replot(QDateTime::currentDateTime());
+}
+
+const TrendChart::Entry *TrendChart::find(const QString &variable) const
+{
+    const auto it = std::find_if(m_lines.cbegin(), m_lines.cend(), [&](const Entry &e) { return e.variable == variable; });
+    return it == m_lines.cend() ? nullptr : &*it;
+}
+
+TrendChart::Entry *TrendChart::find(const QString &variable)
+{
+    return const_cast<Entry *>(qAsConst(*this).find(variable));
+}
+
+QwtPlotCurve *TrendChart::curve(const QString &variable) const
+{
+    const Entry *e = find(variable);
+    return e ? e->curve : nullptr;
+}
+
+// The first colour of a fixed set that no line has; past the set, they repeat.
+QColor TrendChart::freeColor() const
+{
+    static const QVector<QColor> colors{QColor(31, 119, 180), QColor(214, 39, 40),  QColor(44, 160, 44),
+                                        QColor(255, 127, 14), QColor(148, 103, 189), QColor(23, 190, 207),
+                                        QColor(140, 86, 75),  QColor(227, 119, 194)};
+    for (const QColor &c : colors) {
+        if (std::none_of(m_lines.cbegin(), m_lines.cend(), [&](const Entry &e) { return e.curve->pen().color() == c; }))
+            return c;
+    }
+    return colors.at(int(m_lines.size() % size_t(colors.size())));
 }
 
 void TrendChart::addLine(const QString &variable, const Line &line)
 {
     removeLine(variable);
-    auto *series = new QLineSeries;
-    series->setName(line.name.isEmpty() ? variable : line.name);
-    chart()->addSeries(series);
-    series->attachAxis(m_time);
-    series->attachAxis(m_values);
-    QPen pen = series->pen();
+    auto *curve = new QwtPlotCurve(line.name.isEmpty() ? variable : line.name);
+    curve->setRenderHint(QwtPlotItem::RenderAntialiased);
+    // The dialog offers no interpolation only: straight from point to point.
+    curve->setStyle(QwtPlotCurve::Lines);
+    curve->setCurveAttribute(QwtPlotCurve::Fitted, false);
+    QPen pen(line.color.isValid() ? line.color : freeColor());
     pen.setStyle(penStyle(line.lineStyle));
     pen.setWidthF(line.width);
-    if (line.color.isValid())
-        pen.setColor(line.color);
-    series->setPen(pen);
-    m_series.insert(variable, series);
+    curve->setPen(pen);
+    // Long enough in the legend to show the dashes.
+    curve->setLegendAttribute(QwtPlotCurve::LegendShowLine);
+    curve->setLegendIconSize(QSize(30, 10));
+    curve->attach(this);
+    m_lines.push_back({variable, curve, {}});
 }
 
 void TrendChart::removeLine(const QString &variable)
 {
-    QLineSeries *series = m_series.take(variable);
-    if (!series)
+    const auto it = std::find_if(m_lines.begin(), m_lines.end(), [&](const Entry &e) { return e.variable == variable; });
+    if (it == m_lines.end())
         return;
-    chart()->removeSeries(series);
-    delete series;
+    it->curve->detach();
+    delete it->curve;
+    m_lines.erase(it);
 }
 
 void TrendChart::addPoint(const QString &variable, const QDateTime &time, double value)
 {
-    if (QLineSeries *series = m_series.value(variable))
-        series->append(time.toMSecsSinceEpoch(), value);
+    if (Entry *e = find(variable)) {
+        e->points.append(QPointF(QwtDate::toDouble(time), value));
+        e->curve->setSamples(e->points);
+    }
 }
 
 void TrendChart::replot(const QDateTime &now)
 {
-    const qint64 start = now.addSecs(-kWindowSeconds).toMSecsSinceEpoch();
+    const QDateTime start = now.addSecs(-kWindowSeconds);
+    const double from = QwtDate::toDouble(start);
     double low = 0;
     double high = 1;
     bool any = false;
-    for (QLineSeries *series : qAsConst(m_series)) {
-        QVector<QPointF> points = series->pointsVector();
-        const auto firstKept = std::find_if(points.begin(), points.end(), [start](const QPointF &p) { return p.x() >= start; });
-        if (firstKept != points.begin()) {
-            points.erase(points.begin(), firstKept);
-            series->replace(points);
+    for (Entry &e : m_lines) {
+        const auto firstKept = std::find_if(e.points.begin(), e.points.end(), [from](const QPointF &p) { return p.x() >= from; });
+        if (firstKept != e.points.begin()) {
+            e.points.erase(e.points.begin(), firstKept);
+            e.curve->setSamples(e.points);
         }
-        for (const QPointF &p : qAsConst(points)) {
+        for (const QPointF &p : qAsConst(e.points)) {
             low = any ? qMin(low, p.y()) : p.y();
             high = any ? qMax(high, p.y()) : p.y();
             any = true;
         }
     }
     const double margin = qMax(1.0, (high - low) * 0.1);
-    m_values->setRange(low - margin, high + margin);
-    m_time->setRange(now.addSecs(-kWindowSeconds), now);
+    setAxisScale(QwtPlot::yLeft, low - margin, high + margin);
+    setAxisScale(QwtPlot::xBottom, from, QwtDate::toDouble(now));
+    replot();
 }
 
 void TrendChart::track(const QPoint &position)
 {
-    const QPointF value = chart()->mapToValue(position);
+    const QPoint onCanvas = canvas()->mapFrom(this, position);
+    const double x = invTransform(QwtPlot::xBottom, onCanvas.x());
     QStringList parts;
-    parts << QDateTime::fromMSecsSinceEpoch(qint64(value.x())).toString(QStringLiteral("hh:mm:ss"));
-    for (auto it = m_series.cbegin(); it != m_series.cend(); ++it) {
+    parts << QwtDate::toDateTime(x, Qt::LocalTime).toString(kTimeFormat);
+    for (const Entry &e : m_lines) {
         QPointF point;
-        if (nearest(it.value(), value.x(), &point))
-            parts << it.value()->name() + QStringLiteral(" = ") + QString::number(point.y(), 'g', 6);
+        if (nearest(e.points, x, &point))
+            parts << e.curve->title().text() + QStringLiteral(" = ") + QString::number(point.y(), 'g', 6);
     }
     m_trackerText = parts.join(QStringLiteral("   "));
-    m_tracker->setText(m_trackerText);
-    m_tracker->setPos(chart()->plotArea().topLeft() + QPointF(6, 4));
+    QwtText text(m_trackerText);
+    text.setRenderFlags(Qt::AlignLeft | Qt::AlignTop);
+    text.setBackgroundBrush(QColor(255, 255, 255, 210));
+    m_tracker->setText(text);
+    replot();
 }
 
-void TrendChart::mouseMoveEvent(QMouseEvent *event)
+bool TrendChart::eventFilter(QObject *watched, QEvent *event)
 {
-    QChartView::mouseMoveEvent(event);
-    emit mouseMoved(event->pos());
+    if (watched == canvas() && event->type() == QEvent::MouseMove)
+        emit mouseMoved(canvas()->mapTo(this, static_cast<QMouseEvent *>(event)->pos()));
+    return QwtPlot::eventFilter(watched, event);
 }
