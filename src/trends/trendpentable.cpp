@@ -51,6 +51,7 @@ void TrendPenTable::setPens(const QList<TrendPenRecord> &pens, const QStringList
     m_table->setRowCount(pens.size());
     for (int row = 0; row < pens.size(); ++row)
         addRow(row, labels.value(row), units.value(row));
+    m_table->resizeColumnToContents(ColourColumn);
 }
 
 void TrendPenTable::addRow(int row, const QString &label, const QString &unit)

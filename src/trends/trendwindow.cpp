@@ -324,6 +324,7 @@ void TrendWindow::fillAddMenu()
             connect(a, &QAction::triggered, this, [this, id] {
                 QList<TrendPenRecord> pens = m_pens->pens();
                 pens.append({id, freeColour(pens)});
+                ui->setCombo->setCurrentIndex(0);
                 setPens(pens);
             });
         }
@@ -339,6 +340,7 @@ void TrendWindow::on_removePenBtn_clicked()
         return;
     QList<TrendPenRecord> pens = m_pens->pens();
     pens.removeAt(row);
+    ui->setCombo->setCurrentIndex(0);
     setPens(pens);
 }
 
