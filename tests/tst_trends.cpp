@@ -186,6 +186,23 @@ private slots:
         const TrendTrace held(flat, t0, t0 + 3 * kHour, 620 * kSecond, true);
         QCOMPARE(held.lines().size(), 1);
         QCOMPARE(held.valueAt(t0 + 15 * kMinute).max, 1.0);
+
+        // Three minutes between two samples of the switch: the value before
+        // holds across them; three minutes into the silence: nothing.
+        const auto within = [&](const QString &point, qint64 from, qint64 to) {
+            TrendSeries s{point, store.steps(point, from, to, 180, &error), store.gaps(point, from, to, &error), {}};
+            store.lastBefore(point, from, &s.before, &error);
+            return s;
+        };
+        const TrendSeries between = within("s", t0 + 15 * kMinute, t0 + 18 * kMinute);
+        const TrendTrace across(between, t0 + 15 * kMinute, t0 + 18 * kMinute, 620 * kSecond, true);
+        const QPolygonF flatLine(QVector<QPointF>{QPointF(t0 + 15 * kMinute, 1), QPointF(t0 + 18 * kMinute, 1)});
+        QCOMPARE(across.lines(), QVector<QPolygonF>{flatLine});
+        QCOMPARE(across.valueAt(t0 + 16 * kMinute).max, 1.0);
+        const TrendSeries silent = within("t", t0 + 45 * kMinute, t0 + 48 * kMinute);
+        const TrendTrace none(silent, t0 + 45 * kMinute, t0 + 48 * kMinute, 620 * kSecond, false);
+        QVERIFY(none.lines().isEmpty());
+        QVERIFY(!none.valueAt(t0 + 46 * kMinute).known);
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 

@@ -514,6 +514,33 @@ bool HistoryStore::rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limi
     return true;
 }
 
+bool HistoryStore::lastBefore(const QString &point, qint64 beforeMs, HistorySample *sample, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    const int key = m_points.find(m_db, point, error);
+    if (key < 0)
+        return false;
+    // Staged samples are newer than the point's others.
+    const QVector<StagedPasses::Sample> recent = staged(key, 0, beforeMs, error);
+    if (!recent.isEmpty()) {
+        *sample = {point, recent.last().timeMs, recent.last().value, recent.last().quality};
+        return true;
+    }
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT t, value, quality FROM samples WHERE point = ? AND t < ? ORDER BY t DESC LIMIT 1"));
+    query.addBindValue(key);
+    query.addBindValue(beforeMs);
+    if (!error->isEmpty() || !exec(query, error) || !query.next())
+        return false;
+    *sample = {point, query.value(0).toLongLong(), m_dialect.decode(query.value(1)),
+               HistorySample::Quality(query.value(2).toInt())};
+    return true;
+}
+
 HistoryGaps HistoryStore::gaps(const QString &point, qint64 fromMs, qint64 toMs, QString *error)
 {
     if (!isOpen()) {

@@ -72,6 +72,9 @@ public:
     // steps steps of equal width from fromMs, covering [fromMs, toMs): the
     // good values of each, so that a single spike shows at any zoom.
     QVector<HistoryStep> steps(const QString &point, qint64 fromMs, qint64 toMs, int steps, QString *error);
+    // The point's last sample before beforeMs, of any quality; false when
+    // it has none (or none kept raw).
+    bool lastBefore(const QString &point, qint64 beforeMs, HistorySample *sample, QString *error);
     // Where the point had no good value within [fromMs, toMs), oldest first.
     HistoryGaps gaps(const QString &point, qint64 fromMs, qint64 toMs, QString *error);
     QStringList points(QString *error);

@@ -51,6 +51,8 @@ bool TrendReader::readSeries(const QString &point, const TrendRequest &request, 
     series->gaps = m_store.gaps(point, request.fromMs, request.toMs, error);
     if (!error->isEmpty())
         return false;
+    if (!m_store.lastBefore(point, request.fromMs, &series->before, error) && !error->isEmpty())
+        return false;
     AlarmJournalQuery query;
     query.fromMs = request.fromMs;
     query.toMs = request.toMs;

@@ -2,6 +2,7 @@
 
 #include "alarmevent.h"
 #include "historygap.h"
+#include "historysample.h"
 #include "historystep.h"
 
 #include <QMetaType>
@@ -26,6 +27,9 @@ struct TrendSeries
     QVector<HistoryStep> steps;
     HistoryGaps gaps;
     QVector<qint64> raisedMs; // when its alarms were raised
+    // The last sample before the range, good or not: a value recorded on
+    // change holds until the next one. timeMs 0: none.
+    HistorySample before;
 };
 
 struct TrendResult

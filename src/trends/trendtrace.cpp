@@ -5,6 +5,7 @@
 TrendTrace::TrendTrace(const TrendSeries &series, qint64 fromMs, qint64 toMs, qint64 absenceMs, bool logic)
     : m_series(series)
     , m_fromMs(fromMs)
+    , m_toMs(toMs)
     , m_widthMs(series.steps.size() > 1 ? series.steps.at(1).startMs - series.steps.at(0).startMs
                                          : qMax<qint64>(1, toMs - fromMs))
     , m_absenceMs(absenceMs)
@@ -49,6 +50,24 @@ void TrendTrace::addColumn(QPolygonF *line, int column) const
         line->append(QPointF(at, downFirst ? s.min : s.max));
 }
 
+bool TrendTrace::holdsBefore() const
+{
+    const HistorySample &b = m_series.before;
+    return b.timeMs > 0 && b.quality == HistorySample::Quality::Good && !qIsNaN(b.value);
+}
+
+// Until when the value recorded before the range holds, as far as the
+// range goes: the next step with values, a gap, or the absence limit.
+qint64 TrendTrace::heldUntil(qint64 limitMs) const
+{
+    qint64 end = limitMs;
+    if (m_absenceMs > 0)
+        end = qMin(end, m_series.before.timeMs + m_absenceMs);
+    for (const HistoryGap &g : m_series.gaps)
+        end = qMin(end, qMax(g.startMs, m_fromMs));
+    return end;
+}
+
 QVector<QPolygonF> TrendTrace::lines() const
 {
     QVector<QPolygonF> result;
@@ -57,12 +76,19 @@ QVector<QPolygonF> TrendTrace::lines() const
     for (int i = 0; i < m_series.steps.size(); ++i) {
         if (m_series.steps.at(i).count == 0)
             continue;
+        if (last < 0 && holdsBefore() && heldUntil(m_series.steps.at(i).startMs) >= m_series.steps.at(i).startMs)
+            line.append(QPointF(double(m_fromMs), m_series.before.value));
         if (last >= 0 && broken(last, i)) {
             result.append(line);
             line.clear();
         }
         addColumn(&line, i);
         last = i;
+    }
+    if (last < 0 && holdsBefore()) {
+        const qint64 end = heldUntil(m_toMs);
+        if (end > m_fromMs)
+            line << QPointF(double(m_fromMs), m_series.before.value) << QPointF(double(end), m_series.before.value);
     }
     if (!line.isEmpty())
         result.append(line);
@@ -93,8 +119,13 @@ TrendTrace::Reading TrendTrace::valueAt(qint64 timeMs) const
         return {};
     const int column = int(qMin<qint64>((timeMs - m_fromMs) / m_widthMs, m_series.steps.size() - 1));
     const int held = previousWithData(column);
-    if (held < 0 || inGap(timeMs))
+    if (inGap(timeMs))
         return {};
+    if (held < 0) {
+        if (holdsBefore() && timeMs < heldUntil(m_toMs))
+            return {true, m_series.before.value, m_series.before.value};
+        return {};
+    }
     const HistoryStep &s = m_series.steps.at(held);
     if (held != column) {
         const qint64 heldEnd = s.startMs + m_widthMs;
@@ -106,7 +137,9 @@ TrendTrace::Reading TrendTrace::valueAt(qint64 timeMs) const
 
 bool TrendTrace::range(double *min, double *max) const
 {
-    bool any = false;
+    bool any = holdsBefore();
+    if (any)
+        *min = *max = m_series.before.value;
     for (const HistoryStep &s : m_series.steps) {
         if (s.count == 0)
             continue;

@@ -9,7 +9,8 @@
 // max stroke per step, broken wherever the record had no good value. A
 // series recorded on change has steps without samples while the value held;
 // those are joined, unless longer than absenceMs (then nothing was recorded
-// at all: the program was not running).
+// at all: the program was not running). The value recorded last before the
+// range holds from its left edge.
 class TrendTrace
 {
 public:
@@ -32,6 +33,8 @@ public:
 
 private:
     bool broken(int a, int b) const;
+    bool holdsBefore() const;
+    qint64 heldUntil(qint64 limitMs) const;
     bool inGap(qint64 timeMs) const;
     int previousWithData(int column) const;
     double x(int column) const;
@@ -39,6 +42,7 @@ private:
 
     const TrendSeries &m_series;
     qint64 m_fromMs;
+    qint64 m_toMs;
     qint64 m_widthMs;
     qint64 m_absenceMs;
     bool m_logic;
