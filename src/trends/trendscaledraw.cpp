@@ -13,8 +13,11 @@ TrendScaleDraw::TrendScaleDraw(const TrendBand &band, const QString &unit)
 
 QwtText TrendScaleDraw::label(double value) const
 {
-    const double v = m_band.fromPlot(value);
     const double span = qAbs(m_band.hi - m_band.lo);
+    double v = m_band.fromPlot(value);
+    // A tick at zero comes back from the band as a hair off it: not "-0".
+    if (qAbs(v) < span * 1e-9)
+        v = 0;
     const int decimals = span < 2 ? 2 : span < 20 ? 1 : 0;
     QString text = QLocale().toString(v, 'f', decimals);
     if (!m_unit.isEmpty())
