@@ -174,6 +174,13 @@ void TestAlarmPanel::acknowledgedFromTheTabWithAComment()
     click(&panel, "acknowledgeAllButton");
     QCOMPARE(j.events.size(), 4); // the one left; the acknowledged one is not journalled again
     QCOMPARE(c.unacknowledgedCount(), 0);
+
+    // The selected alarm's trend: its point, from the moment it was raised.
+    QSignalSpy trend(&panel, &AlarmPanel::trendAsked);
+    click(&panel, "trendButton");
+    QCOMPARE(trend.size(), 1);
+    QCOMPARE(trend.first().at(0).toString(), QStringLiteral("k1_zas"));
+    QCOMPARE(trend.first().at(1).toLongLong(), kT0);
 }
 
 void TestAlarmPanel::shelvedWithAReasonAndBackWhenItsTimeEnds()

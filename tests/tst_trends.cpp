@@ -217,12 +217,24 @@ private slots:
             samples.append({"gone", t0 + i * 10 * kSecond, 7, Quality::Good});
         }
         write(samples);
+        AlarmEvent raised;
+        raised.timeMs = t0 + 30 * kMinute;
+        raised.point = QStringLiteral("t");
+        raised.kind = QStringLiteral("high");
+        {
+            HistoryStore store;
+            QString error;
+            QVERIFY2(store.open(m_record.store, m_folder, 0, 0, &error) && store.writeAlarms({raised}, {}, &error),
+                     qPrintable(error));
+        }
         TrendWindow w;
         w.resize(1200, 800);
         w.show();
         w.setProject(m_record, m_folder);
         w.showPoints({"t", "gone"}, t0, t0 + kHour);
         QTRY_VERIFY(!w.isReading());
+        QCOMPARE(w.plot()->result().series.at(0).raisedMs, QVector<qint64>{raised.timeMs});
+        QCOMPARE(w.plot()->pens().at(0).limits, QVector<double>{80});
         auto *table = child<QTableWidget>(&w, "pensTable");
         QVERIFY(table->item(1, 1)->text().contains("gone"));
         QVERIFY(table->item(1, 1)->text().contains(TrendWindow::tr("nie jest już monitorowany").left(10)));
