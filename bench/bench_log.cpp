@@ -7,6 +7,7 @@
 
 #include "logmodel.h"
 #include "mainwindow.h"
+#include "processmemory.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,17 +19,8 @@
 #include <QTextStream>
 
 #include <ctime>
-#include <unistd.h>
 
 namespace {
-
-// Resident memory of the process, in bytes.
-qint64 residentBytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    statm.open(QIODevice::ReadOnly);
-    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
-}
 
 // CPU time of the process, in seconds.
 double cpuSeconds()
@@ -92,14 +84,14 @@ int main(int argc, char *argv[])
                .arg(entries).arg(t.elapsed() / 1000.0, 0, 'f', 2).arg(cpu, 0, 'f', 2).arg(cpu * 1e6 / entries, 0, 'f', 2);
 
     LogModel *log = window.logModel();
-    const qint64 before = residentBytes() - log->memoryUsed();
+    const qint64 before = ProcessMemory::residentBytes() - log->memoryUsed();
     writeEntries(window, entries, LogModel::kMaxEntries + 200000 - entries);
     out << QStringLiteral("after %1 entries: %2 kept (limit %3)\n")
                .arg(LogModel::kMaxEntries + 200000).arg(log->size()).arg(LogModel::kMaxEntries);
     out << QStringLiteral("memory an entry kept: %1 bytes held by the log, %2 bytes of the process's growth"
                           " (goal: at most 150)\n")
                .arg(double(log->memoryUsed()) / log->size(), 0, 'f', 1)
-               .arg(double(residentBytes() - before) / log->size(), 0, 'f', 1);
+               .arg(double(ProcessMemory::residentBytes() - before) / log->size(), 0, 'f', 1);
 
     auto *data = window.findChild<QCheckBox *>(QStringLiteral("dataCheckBox"));
     const double hide = clickMs(data);

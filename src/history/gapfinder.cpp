@@ -18,8 +18,9 @@ bool run(QSqlQuery &query, QString *error)
 
 } // namespace
 
-GapFinder::GapFinder(QSqlDatabase &db, int point, qint64 fromMs, qint64 toMs)
+GapFinder::GapFinder(QSqlDatabase &db, const HistoryDialect &dialect, int point, qint64 fromMs, qint64 toMs)
     : m_db(db)
+    , m_dialect(dialect)
     , m_point(point)
     , m_fromMs(fromMs)
     , m_toMs(toMs)
@@ -36,8 +37,9 @@ bool GapFinder::read(QString *error)
         return false;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t FROM samples WHERE point = ? AND t >= ? AND t < ? AND quality <> 0"
-                                 " ORDER BY t"));
+    query.prepare(QStringLiteral("SELECT t FROM %1 WHERE point = ? AND t >= ? AND t < ? AND quality <> 0"
+                                 " ORDER BY t")
+                      .arg(m_dialect.badSamples()));
     query.addBindValue(m_point);
     query.addBindValue(m_fromMs);
     query.addBindValue(m_toMs);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "historydialect.h"
 #include "historygap.h"
 #include "historysample.h"
 
@@ -19,7 +20,7 @@ public:
         bool bad = false;
     };
 
-    GapFinder(QSqlDatabase &db, int point, qint64 fromMs, qint64 toMs);
+    GapFinder(QSqlDatabase &db, const HistoryDialect &dialect, int point, qint64 fromMs, qint64 toMs);
 
     // The marks of the samples table, in time order; later ones (passes not
     // yet folded in) may follow before gaps() is asked.
@@ -33,6 +34,7 @@ private:
     bool addRun(qint64 badMs, qint64 *runEndMs, QString *error);
 
     QSqlDatabase &m_db;
+    HistoryDialect m_dialect;
     int m_point;
     qint64 m_fromMs;
     qint64 m_toMs;

@@ -32,6 +32,13 @@ public:
     // The two-argument minimum and maximum of SQL values.
     QString least() const { return m_postgres ? QStringLiteral("LEAST") : QStringLiteral("min"); }
     QString greatest() const { return m_postgres ? QStringLiteral("GREATEST") : QStringLiteral("max"); }
+    // The samples table read through its index of the samples that are not
+    // good: SQLite's planner, without statistics, takes the primary key of
+    // the same columns instead and reads every sample of the range.
+    QString badSamples() const
+    {
+        return m_postgres ? QStringLiteral("samples") : QStringLiteral("samples INDEXED BY samples_bad");
+    }
     // The samples' value column as a number, for SQL aggregates.
     QString valueExpression() const;
 

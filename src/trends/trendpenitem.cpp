@@ -1,5 +1,6 @@
 #include "trendpenitem.h"
 
+#include <qwt_painter.h>
 #include <qwt_scale_map.h>
 
 #include <QPainter>
@@ -25,11 +26,13 @@ void TrendPenItem::draw(QPainter *painter, const QwtScaleMap &xMap, const QwtSca
         QPolygonF shown(values.size());
         for (int i = 0; i < values.size(); ++i)
             shown[i] = QPointF(xMap.transform(values[i].x()), yMap.transform(m_pen.band.toPlot(values[i].y())));
-        // A stroke of one step still shows as a dot.
+        // A stroke of one step still shows as a dot. Qwt cuts a long line
+        // into pieces: the raster engine strokes a wide one in a time that
+        // grows with the square of its points.
         if (shown.size() == 1)
             painter->drawPoint(shown.first());
         else
-            painter->drawPolyline(shown);
+            QwtPainter::drawPolyline(painter, shown);
     }
     if (m_pen.logic) {
         painter->setPen(m_pen.colour);
