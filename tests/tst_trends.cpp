@@ -247,6 +247,13 @@ private slots:
 
         plot->changeView(t0 - 10 * kDay, t0 - 9 * kDay);
         QTRY_VERIFY(!w.isReading());
+        // Every pen removed while a read runs: nothing is left reading.
+        w.showPoints({"t"}, t0, t0 + kHour);
+        child<QTableWidget>(&w, "pensTable")->selectRow(0);
+        QTest::mouseClick(child<QPushButton>(&w, "removePenBtn"), Qt::LeftButton);
+        QVERIFY(!w.isReading());
+        w.showPoints({"t", "gone"}, t0 - 10 * kDay, t0 - 9 * kDay);
+        QTRY_VERIFY(!w.isReading());
         QCOMPARE(child<QLabel>(&w, "statusLabel")->text(), TrendWindow::tr("Brak zapisanych wartości w tym zakresie."));
         QCOMPARE(drawn(plot, 0).lines, 0);
     }

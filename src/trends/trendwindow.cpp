@@ -135,7 +135,11 @@ void TrendWindow::showPoints(const QStringList &points, qint64 fromMs, qint64 to
         pens.append({point, freeColour(pens)});
     }
     ui->liveCheck->setChecked(false);
-    m_plot->changeView(fromMs, toMs);
+    {
+        // The new pens are read over the new view once, not the old ones first.
+        const QSignalBlocker blocker(m_plot);
+        m_plot->changeView(fromMs, toMs);
+    }
     setPens(pens);
 }
 
@@ -223,6 +227,7 @@ void TrendWindow::request()
         return;
     TrendRequest r{++m_serial, points(), m_plot->viewFrom(), m_plot->viewTo(), m_plot->columns()};
     if (r.points.isEmpty()) {
+        m_reading = false; // a read still running is not waited for
         m_plot->setResult(TrendResult());
         ui->statusLabel->setText(tr("Dodaj punkty, aby narysować ich historię."));
         return;
