@@ -454,45 +454,77 @@ QVector<HistoryStep> HistoryStore::steps(const QString &point, qint64 fromMs, qi
     if (rawKept && width >= RollupDeltas::kMinuteMs
         && !rawCountBelow(key, fromMs, toMs, steps - recent.size(), &few, error))
         return {};
-    QString sql;
-    qint64 from = fromMs;
-    if (width < RollupDeltas::kMinuteMs || few) {
-        const QString value = m_dialect.valueExpression();
-        sql = QStringLiteral("SELECT (t - ?) / ?, min(%1), max(%1), sum(%1), count(*) FROM samples"
-                             " WHERE point = ? AND t >= ? AND t < ? AND quality = 0 AND value IS NOT NULL"
-                             " GROUP BY 1")
-                  .arg(value);
-    } else {
-        // A bucket that begins before fromMs counts in the first step.
-        const bool hours = width >= RollupDeltas::kHourMs;
-        from = RollupDeltas::bucketStart(fromMs, hours ? RollupDeltas::kHourMs : RollupDeltas::kMinuteMs);
-        sql = QStringLiteral("SELECT (t - ?) / ?, min(mn), max(mx), sum(sm), sum(n) FROM %1"
-                             " WHERE point = ? AND t >= ? AND t < ? GROUP BY 1")
-                  .arg(hours ? QStringLiteral("rollup_hour") : QStringLiteral("rollup_minute"));
-    }
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    query.addBindValue(fromMs);
-    query.addBindValue(width);
-    query.addBindValue(key);
-    query.addBindValue(from);
-    query.addBindValue(toMs);
-    if (!exec(query, error))
+    const bool read = width < RollupDeltas::kMinuteMs || few ? rawSteps(key, fromMs, toMs, width, &result, error)
+                                                              : rollupSteps(key, fromMs, toMs, width, &result, error);
+    if (!read)
         return {};
-    while (query.next()) {
-        const int i = qBound(0, query.value(0).toInt(), steps - 1);
-        HistoryStep &step = result[i];
-        step.min = query.value(1).toDouble();
-        step.max = query.value(2).toDouble();
-        step.count = query.value(4).toLongLong();
-        step.avg = query.value(3).toDouble() / double(step.count);
-    }
     for (const StagedPasses::Sample &s : recent) {
         if (s.quality == HistorySample::Quality::Good && !qIsNaN(s.value))
             addToStep(&result[qBound(0, int((s.timeMs - fromMs) / width), steps - 1)], s.value);
     }
     return result;
+}
+
+bool HistoryStore::rawSteps(int point, qint64 fromMs, qint64 toMs, qint64 width, QVector<HistoryStep> *steps,
+                            QString *error)
+{
+    const QString value = m_dialect.valueExpression();
+    return groupedSteps(QStringLiteral("SELECT (t - ?) / ?, min(%1), max(%1), sum(%1), count(*) FROM samples"
+                                       " WHERE point = ? AND t >= ? AND t < ? AND quality = 0 AND value IS NOT NULL"
+                                       " GROUP BY 1")
+                            .arg(value),
+                        {fromMs, width, point, fromMs, toMs}, steps, error);
+}
+
+// A bucket that begins before fromMs counts in the first step. PostgreSQL
+// groups the rows itself faster than they travel to be grouped here;
+// SQLite reads them in time order several times faster than it groups them.
+bool HistoryStore::rollupSteps(int point, qint64 fromMs, qint64 toMs, qint64 width, QVector<HistoryStep> *steps,
+                               QString *error)
+{
+    const bool hours = width >= RollupDeltas::kHourMs;
+    const qint64 from = RollupDeltas::bucketStart(fromMs, hours ? RollupDeltas::kHourMs : RollupDeltas::kMinuteMs);
+    const QString table = hours ? QStringLiteral("rollup_hour") : QStringLiteral("rollup_minute");
+    if (m_dialect.isPostgres()) {
+        return groupedSteps(QStringLiteral("SELECT (t - ?) / ?, min(mn), max(mx), sum(sm), sum(n) FROM %1"
+                                           " WHERE point = ? AND t >= ? AND t < ? GROUP BY 1")
+                                .arg(table),
+                            {fromMs, width, point, from, toMs}, steps, error);
+    }
+    const int last = steps->size() - 1;
+    double sum = 0;
+    int summed = -1;
+    const auto add = [&](const ResultRow &row) {
+        const int i = int(qBound(qint64(0), (row.integer(0) - fromMs) / width, qint64(last)));
+        HistoryStep &step = (*steps)[i];
+        if (i != summed) {
+            summed = i;
+            sum = 0;
+        }
+        step.min = step.count ? qMin(step.min, row.real(1)) : row.real(1);
+        step.max = step.count ? qMax(step.max, row.real(2)) : row.real(2);
+        step.count += row.integer(4);
+        sum += row.real(3);
+        step.avg = sum / double(step.count);
+    };
+    const QString sql = QStringLiteral("SELECT t, mn, mx, sm, n FROM %1 WHERE point = ? AND t >= ? AND t < ?"
+                                       " ORDER BY t")
+                            .arg(table);
+    return m_statements.forEachRow(m_db, sql, {point, from, toMs}, add, error);
+}
+
+// sql answers one row per step: its index, min, max, sum and count.
+bool HistoryStore::groupedSteps(const QString &sql, const QVector<QVariant> &values, QVector<HistoryStep> *steps,
+                                QString *error)
+{
+    const auto add = [steps](const ResultRow &row) {
+        HistoryStep &step = (*steps)[int(qBound(qint64(0), row.integer(0), qint64(steps->size() - 1)))];
+        step.min = row.real(1);
+        step.max = row.real(2);
+        step.count = row.integer(4);
+        step.avg = row.real(3) / double(step.count);
+    };
+    return m_statements.forEachRow(m_db, sql, values, add, error);
 }
 
 bool HistoryStore::rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error)
@@ -501,17 +533,13 @@ bool HistoryStore::rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limi
         *below = false;
         return true;
     }
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM samples WHERE point = ? AND t >= ? AND t < ?"
-                                 " LIMIT ?) AS s"));
-    query.addBindValue(point);
-    query.addBindValue(fromMs);
-    query.addBindValue(toMs);
-    query.addBindValue(limit);
-    if (!exec(query, error) || !query.next())
-        return false;
-    *below = query.value(0).toInt() < limit;
-    return true;
+    qint64 count = limit;
+    const bool counted = m_statements.forEachRow(
+        m_db,
+        QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM samples WHERE point = ? AND t >= ? AND t < ? LIMIT ?) AS s"),
+        {point, fromMs, toMs, limit}, [&count](const ResultRow &row) { count = row.integer(0); }, error);
+    *below = count < limit;
+    return counted;
 }
 
 bool HistoryStore::lastBefore(const QString &point, qint64 beforeMs, HistorySample *sample, QString *error)

@@ -98,6 +98,11 @@ private:
     bool fold(QString *error);
     bool writeBatch(const QVector<HistorySample> &samples, QString *error);
     QVector<StagedPasses::Sample> staged(int point, qint64 fromMs, qint64 toMs, QString *error);
+    bool rawSteps(int point, qint64 fromMs, qint64 toMs, qint64 width, QVector<HistoryStep> *steps, QString *error);
+    bool rollupSteps(int point, qint64 fromMs, qint64 toMs, qint64 width, QVector<HistoryStep> *steps,
+                     QString *error);
+    bool groupedSteps(const QString &sql, const QVector<QVariant> &values, QVector<HistoryStep> *steps,
+                      QString *error);
     bool rawCountBelow(int point, qint64 fromMs, qint64 toMs, int limit, bool *below, QString *error);
     qint64 bytesOnDisk(QString *error);
     bool purgeJournal(qint64 nowMs, QString *error);

@@ -66,6 +66,11 @@ qint64 SqliteStatement::integer(int column) const
     return sqlite3_column_int64(m_statement, column);
 }
 
+double SqliteStatement::real(int column) const
+{
+    return sqlite3_column_double(m_statement, column);
+}
+
 QByteArray SqliteStatement::text(int column) const
 {
     const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));

@@ -30,6 +30,7 @@ public:
     // gives; row reads the columns with integer() and text().
     bool forEachRow(const QVector<QVariant> &values, const std::function<void()> &row, QString *error);
     qint64 integer(int column) const;
+    double real(int column) const;
     // The column's bytes as they are, valid until the next row.
     QByteArray text(int column) const;
 

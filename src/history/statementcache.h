@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resultrow.h"
 #include "sqlitestatement.h"
 
 #include <QHash>
@@ -19,10 +20,16 @@ public:
     // inserted, changed or deleted. False when it fails (error says why).
     bool exec(QSqlDatabase &db, const QString &sql, const QVector<QVariant> &values, int *affected,
               QString *error);
+    // Runs the query sql on db with values bound in order, calling row for
+    // each row it gives.
+    bool forEachRow(QSqlDatabase &db, const QString &sql, const QVector<QVariant> &values,
+                    const std::function<void(const ResultRow &)> &row, QString *error);
     // Before the connection closes.
     void clear();
 
 private:
+    SqliteStatement *sqlite(QSqlDatabase &db, const QString &sql, QString *error);
+    QSqlQuery *query(QSqlDatabase &db, const QString &sql, const QVector<QVariant> &values, QString *error);
     bool execQuery(QSqlDatabase &db, const QString &sql, const QVector<QVariant> &values, int *affected,
                    QString *error);
 
