@@ -98,6 +98,52 @@ private slots:
         m_f->setFault(SimFault::None);
     }
 
+    // Each variable written is told with what was read back before it, what
+    // was sent and what the controller kept; a write the guard forbids is
+    // never sent.
+    void writtenVariablesAndTheGuard()
+    {
+        DataSet *w = writer({0, 2});
+        QList<WriteOutcome> outcomes;
+        connect(w, &DataSet::written, this, [&outcomes](const WriteOutcome &o) { outcomes << o; });
+        w->setEvent({"e", {item("A", "x", "int", "Nastawa"), item("A", "y", "temp", "Temp"), item("F", "f", "int")}});
+        w->readValues();
+        QTRY_VERIFY(m_log.contains("allRead"));
+        m_f->setFault(SimFault::Silent);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(": (x=12;y=950;r=5;|f=2;)$"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(": (x=12;y=950;r=5;|f=2;)$"));
+        w->writeValues({write("A", "x", "12"), write("A", "y", "950"), write("A", "r", "5"), write("F", "f", "2")});
+        QTRY_VERIFY(m_log.contains("allSet"));
+        m_f->setFault(SimFault::None);
+        const auto text = [](const WriteOutcome &o) {
+            return QStringList({o.controller, o.variable, o.before, o.sent, o.confirmed, QString::number(int(o.result))})
+                .join(' ');
+        };
+        QStringList seen;
+        for (const WriteOutcome &o : qAsConst(outcomes))
+            seen << text(o);
+        const QString x = m_read.at(0).value;
+        const QString y = m_read.at(1).value;
+        const QString f = m_read.at(2).value;
+        QCOMPARE(seen, QStringList({"A x " + x + " 12 12 0", "A y " + y + " 950 900 2", "A r  5  1",
+                                    "F f " + f + " 2  3"}));
+
+        const QString before = m_a->lastCommand();
+        QTeskCmd::setWriteGuard([] { return false; });
+        outcomes.clear();
+        DataSet *refused = writer({0});
+        connect(refused, &DataSet::written, this, [&outcomes](const WriteOutcome &o) { outcomes << o; });
+        connect(refused, &DataSet::writeNotAllowed, this, [this](const QString &a) { m_log << "forbidden " + a; });
+        refused->writeValues({write("A", "x", "13")});
+        QTRY_VERIFY(m_log.contains("allSet"));
+        QTeskCmd::setWriteGuard({});
+        QCOMPARE(m_log, QStringList({"forbidden " + m_hostA, "allSet"}));
+        QCOMPARE(outcomes.size(), 1);
+        QCOMPARE(outcomes.first().result, WriteOutcome::Result::NotAllowed);
+        QCOMPARE(m_a->lastCommand(), before);
+        QCOMPARE(m_a->controller().valueText("x"), QStringLiteral("12"));
+    }
+
     // Two controllers at one address are told apart by their ports: each is
     // asked, and written, for its own variables only.
     void oneAddressTwoPorts()

@@ -49,7 +49,16 @@ DataSet::DataSet(QObject *parent)
     connect(m_link, qOverload<QString>(&QTeskCmd::dataReady), this, &DataSet::readFinished);
     // A reply cut short or with a wrong check sum is a bad reply, not silence.
     connect(m_link, &QTeskCmd::timeout, this, [this] {
-        failCurrent(m_link->failure() == QTeskCmd::Failure::NoAnswer ? &DataSet::writeTimeout : &DataSet::badReply);
+        switch (m_link->failure()) {
+        case QTeskCmd::Failure::NoAnswer:
+            failCurrent(&DataSet::writeTimeout);
+            break;
+        case QTeskCmd::Failure::NotAllowed:
+            failCurrent(&DataSet::writeNotAllowed);
+            break;
+        default:
+            failCurrent(&DataSet::badReply);
+        }
     });
 }
 
@@ -193,14 +202,9 @@ void DataSet::nextWrite()
 void DataSet::verifyWrite(const QStringList &parts)
 {
     const QString address = m_addresses.at(m_index);
-    QStringList names;
-    QHash<QString, QString> sent; // the last value sent wins, as in the controller
-    for (const auto &assignment : qAsConst(m_sent)) {
-        if (!names.contains(assignment.first))
-            names << assignment.first;
-        sent.insert(assignment.first, assignment.second);
-    }
-    for (const QString &name : qAsConst(names)) {
+    QHash<QString, QString> sent;
+    const QStringList names = sentOnce(&sent);
+    for (const QString &name : names) {
         bool found = false;
         QString kept;
         for (const QString &part : parts) {
@@ -209,11 +213,49 @@ void DataSet::verifyWrite(const QStringList &parts)
                 kept = CommandLanguage::entryValue(part);
             }
         }
-        if (!found)
+        if (!found) {
             emit writeRefused({address, name, sent.value(name)});
-        else if (!sameValue(sent.value(name), kept))
+            reportWritten(name, sent.value(name), QString(), WriteOutcome::Result::Refused);
+        } else if (!sameValue(sent.value(name), kept)) {
             emit writeChanged({address, name, sent.value(name), kept});
+            reportWritten(name, sent.value(name), kept, WriteOutcome::Result::Changed);
+        } else {
+            reportWritten(name, sent.value(name), kept, WriteOutcome::Result::Confirmed);
+        }
     }
+}
+
+void DataSet::reportWritten(const QString &variable, const QString &sent, const QString &kept,
+                            WriteOutcome::Result result)
+{
+    WriteOutcome outcome;
+    outcome.address = m_addresses.at(m_index);
+    outcome.variable = variable;
+    outcome.sent = sent;
+    outcome.confirmed = kept;
+    outcome.result = result;
+    for (const TeskSchemeVariable &v : qAsConst(m_writeList)) {
+        if (v.devVar == variable && isCurrent(v.device))
+            outcome.controller = v.device;
+    }
+    for (const TeskSchemeVariable &v : qAsConst(m_readBack)) {
+        if (v.devVar == variable && isCurrent(v.device))
+            outcome.before = v.value;
+    }
+    emit written(outcome);
+}
+
+// The variables sent to the current controller, each once, with the last
+// value sent to it: the one the controller keeps.
+QStringList DataSet::sentOnce(QHash<QString, QString> *values) const
+{
+    QStringList names;
+    for (const auto &assignment : qAsConst(m_sent)) {
+        if (!names.contains(assignment.first))
+            names << assignment.first;
+        values->insert(assignment.first, assignment.second);
+    }
+    return names;
 }
 
 void DataSet::readBackReply(const QStringList &parts)
@@ -252,6 +294,12 @@ void DataSet::failCurrent(void (DataSet::*report)(QString))
         stop();
     }
     emit(this->*report)(address);
-    if (writing)
-        nextWrite();
+    if (!writing)
+        return;
+    const auto result = report == &DataSet::writeNotAllowed ? WriteOutcome::Result::NotAllowed
+                                                             : WriteOutcome::Result::Unanswered;
+    QHash<QString, QString> sent;
+    for (const QString &name : sentOnce(&sent))
+        reportWritten(name, sent.value(name), QString(), result);
+    nextWrite();
 }

@@ -3,7 +3,9 @@
 #include "devicerecord.h"
 #include "eventrecord.h"
 #include "teskschemevariable.h"
+#include "writeoutcome.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -53,6 +55,11 @@ signals:
     void writeRefused(QStringList addressVariableSent);
     // A written variable the controller kept with another value (clamped).
     void writeChanged(QStringList addressVariableSentKept);
+    // A write the station's user may not make: nothing was sent to address.
+    void writeNotAllowed(QString address);
+    // Every variable written, whatever became of it, once its controller
+    // has answered or failed.
+    void written(const WriteOutcome &outcome);
 
 public slots:
     void readFinished(const QString &reply);
@@ -63,6 +70,8 @@ private:
     void verifyWrite(const QStringList &parts);
     void nextWrite();
     void failCurrent(void (DataSet::*report)(QString));
+    QStringList sentOnce(QHash<QString, QString> *values) const;
+    void reportWritten(const QString &variable, const QString &sent, const QString &kept, WriteOutcome::Result result);
     quint16 currentPort() const;
     bool isCurrent(const QString &deviceId) const;
 

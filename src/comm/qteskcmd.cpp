@@ -8,6 +8,16 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace {
+
+std::function<bool()> &writeGuard()
+{
+    static std::function<bool()> guard;
+    return guard;
+}
+
+} // namespace
+
 QTeskCmd::QTeskCmd(QObject *parent)
     : QObject(parent)
     , m_socket(new QTcpSocket(this))
@@ -39,6 +49,14 @@ void QTeskCmd::sendRequest(const QString &host, const QString &command, quint16 
     m_failure = Failure::None;
     m_reply.clear();
     m_frame = TeskFrame::encode(command.toLatin1());
+    if (command.startsWith(QLatin1String("set(")) && writeGuard() && !writeGuard()()) {
+        // Reported on the next turn, as every failure is.
+        QTimer::singleShot(0, this, [this, request = m_request] {
+            if (request == m_request && m_inFlight)
+                fail(Failure::NotAllowed);
+        });
+        return;
+    }
     m_timer->start(m_timeoutMs);
     m_socket->connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
 }
@@ -60,6 +78,11 @@ void QTeskCmd::drop()
 QString QTeskCmd::checksum(const QString &text)
 {
     return TeskFrame::checksum(text);
+}
+
+void QTeskCmd::setWriteGuard(const std::function<bool()> &allowed)
+{
+    writeGuard() = allowed;
 }
 
 void QTeskCmd::setTimeoutMs(int ms)

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QTcpSocket;
 class QTimer;
 
@@ -30,6 +32,7 @@ public:
         NoAnswer,    // time-out, or the connection refused, reset or closed without a reply
         Incomplete,  // the reply was cut off, or is larger than any reply may be
         BadChecksum, // the reply's check sum does not match its payload
+        NotAllowed,  // a write the station's user may not make: never sent
     };
 
     explicit QTeskCmd(QObject *parent = nullptr);
@@ -38,6 +41,9 @@ public:
     void sendRequest(const QString &host, const QString &command, quint16 port);
     void abortRequest();
     static QString checksum(const QString &text);
+    // Asked before every "set(" any link sends, so that no path writes to a
+    // controller unless the one logged in may; none set: every write goes.
+    static void setWriteGuard(const std::function<bool()> &allowed);
 
     // Tests shorten the time-out; the program always uses the default.
     void setTimeoutMs(int ms);
