@@ -2279,6 +2279,26 @@
         <source>Ton powtarzany, dopóki alarm o priorytecie 1 lub 2 czeka na potwierdzenie</source>
         <translation>A tone repeated while an alarm of priority 1 or 2 awaits acknowledgement</translation>
     </message>
+    <message>
+        <source>Wylogowanie po bezczynności:</source>
+        <translation>Log out after idle time:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Zalogowany użytkownik zostaje wylogowany, gdy przez tyle minut nie użyje klawiatury ani myszy</source>
+        <translation>The user logged in is logged out after this many minutes without using the keyboard or the mouse</translation>
+    </message>
+    <message>
+        <source>Użytkownicy…</source>
+        <translation>Users…</translation>
+    </message>
+    <message>
+        <source>Użytkownicy projektu i ich role</source>
+        <translation>The project&apos;s users and their roles</translation>
+    </message>
 </context>
 <context>
     <name>SqliteFile</name>

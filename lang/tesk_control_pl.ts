@@ -2279,6 +2279,26 @@
         <source>Ton powtarzany, dopóki alarm o priorytecie 1 lub 2 czeka na potwierdzenie</source>
         <translation>Ton powtarzany, dopóki alarm o priorytecie 1 lub 2 czeka na potwierdzenie</translation>
     </message>
+    <message>
+        <source>Wylogowanie po bezczynności:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"> min</translation>
+    </message>
+    <message>
+        <source>Zalogowany użytkownik zostaje wylogowany, gdy przez tyle minut nie użyje klawiatury ani myszy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Użytkownicy…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Użytkownicy projektu i ich role</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SqliteFile</name>

@@ -585,6 +585,17 @@ private slots:
         QCOMPARE(dir.read(QStringLiteral("config.xml")),
                  kHead + "<Config>\n <LastProject name=\"Wentylacja\"/>\n <Settings>\n"
                          "  <LogSettings showData=\"0\" showErrors=\"1\" showInfo=\"0\" showWarnings=\"0\"/>\n </Settings>\n</Config>\n");
+        // The idle logout is written once it differs from the default, and
+        // a time out of range in the file leaves the default.
+        s.idleLogoutMinutes = 40;
+        ConfigFile::save(ConfigFile::defaultPath(), s);
+        QVERIFY(dir.read(QStringLiteral("config.xml")).contains("  <UserSettings idleLogoutMinutes=\"40\"/>\n"));
+        AppSettings back;
+        ConfigFile::load(ConfigFile::defaultPath(), back);
+        QCOMPARE(back.idleLogoutMinutes, 40);
+        dir.write(QStringLiteral("config.xml"), "<Config><Settings><UserSettings idleLogoutMinutes=\"0\"/></Settings></Config>");
+        ConfigFile::load(ConfigFile::defaultPath(), back = AppSettings());
+        QCOMPARE(back.idleLogoutMinutes, AppSettings().idleLogoutMinutes);
     }
 
     // Unreadable files are copied aside before a save replaces them; once

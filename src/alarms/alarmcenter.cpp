@@ -58,7 +58,7 @@ void AlarmCenter::evaluate(const QVector<HistorySample> &readings)
 
 int AlarmCenter::act(const QVector<int> &alarms, const std::function<bool(int, const QString &, qint64)> &action)
 {
-    const QString user = SystemUser::name();
+    const QString user = m_user.isEmpty() ? SystemUser::name() : m_user;
     const qint64 now = m_clock();
     int done = 0;
     for (const int i : alarms) {

@@ -39,6 +39,9 @@ public:
     int takeOutOfService(const QVector<int> &alarms, const QString &reason);
     int putInService(const QVector<int> &alarms);
 
+    // Who the journal names for what is done from now on; empty: the
+    // account the program runs under (a project without users).
+    void setUser(const QString &user) { m_user = user; }
     void setSoundEnabled(bool enabled);
     // Until the next new alarm.
     void silence();
@@ -69,6 +72,7 @@ private:
     AlarmTableModel *m_model;
     AlarmSound *m_sound;
     std::function<qint64()> m_clock;
+    QString m_user;
     QVector<HistorySample> m_held; // the last pass before the states came
     bool m_restored = false;
     bool m_soundEnabled = true;

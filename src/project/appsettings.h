@@ -13,4 +13,8 @@ struct AppSettings
     bool showInfo = true;
     bool showWarnings = true;
     bool alarmSound = true;  // a tone while an urgent alarm waits for acknowledgement
+    // A user logged in is logged out after this long without a key or a click.
+    static constexpr int kLeastIdleMinutes = 1;
+    static constexpr int kMostIdleMinutes = 24 * 60;
+    int idleLogoutMinutes = 15;
 };

@@ -13,6 +13,8 @@ namespace {
 const QString kLanguage = QStringLiteral("Language");
 const QString kWorkspace = QStringLiteral("workspaceDir");
 const QString kAlarmSettings = QStringLiteral("AlarmSettings");
+const QString kUserSettings = QStringLiteral("UserSettings");
+const QString kIdleMinutes = QStringLiteral("idleLogoutMinutes");
 
 QString flag(bool on)
 {
@@ -27,7 +29,8 @@ const XmlSave::AttributeOrder &attributeOrder()
         {QStringLiteral("LogSettings"),
          {QStringLiteral("showData"), QStringLiteral("showErrors"), QStringLiteral("showInfo"),
           QStringLiteral("showWarnings")}},
-        {kAlarmSettings, {QStringLiteral("sound")}}};
+        {kAlarmSettings, {QStringLiteral("sound")}},
+        {kUserSettings, {kIdleMinutes}}};
     return order;
 }
 
@@ -58,6 +61,19 @@ void setAlarmSound(QDomDocument &doc, QDomElement &settingsElement, const AppSet
     alarms.setAttribute(QStringLiteral("sound"), flag(s.alarmSound));
 }
 
+// Likewise written once the time differs from the default.
+void setIdleLogout(QDomDocument &doc, QDomElement &settingsElement, const AppSettings &s)
+{
+    QDomElement users = settingsElement.firstChildElement(kUserSettings);
+    if (users.isNull()) {
+        if (s.idleLogoutMinutes == AppSettings().idleLogoutMinutes)
+            return;
+        users = doc.createElement(kUserSettings);
+        settingsElement.appendChild(users);
+    }
+    users.setAttribute(kIdleMinutes, s.idleLogoutMinutes);
+}
+
 QDomDocument completeDocument(const QString &workspaceDir, const QString &language,
                               const AppSettings &s)
 {
@@ -77,6 +93,7 @@ QDomDocument completeDocument(const QString &workspaceDir, const QString &langua
     setLogSwitches(log, s);
     settings.appendChild(log);
     setAlarmSound(doc, settings, s);
+    setIdleLogout(doc, settings, s);
     root.appendChild(settings);
     return doc;
 }
@@ -139,6 +156,11 @@ LoadResult load(const QString &path, AppSettings &settings, bool *logSwitchesRea
             switchesRead = true;
         } else if (stream.depth() == 3 && inSettings && stream.name() == kAlarmSettings) {
             read.alarmSound = readFlag(stream, QStringLiteral("sound"));
+        } else if (stream.depth() == 3 && inSettings && stream.name() == kUserSettings) {
+            bool ok = false;
+            const int minutes = stream.attribute(kIdleMinutes).toInt(&ok, 10);
+            if (ok && minutes >= AppSettings::kLeastIdleMinutes && minutes <= AppSettings::kMostIdleMinutes)
+                read.idleLogoutMinutes = minutes;
         }
     }
     if (logSwitchesRead)
@@ -186,6 +208,7 @@ QString save(const QString &path, const AppSettings &settings)
                  log = log.nextSiblingElement(QStringLiteral("LogSettings")))
                 setLogSwitches(log, settings);
             setAlarmSound(doc, e, settings);
+            setIdleLogout(doc, e, settings);
         }
     }
     // The workspace may have been chosen since the start; the element it was

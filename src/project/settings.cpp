@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "appsettings.h"
 #include "ui_settings.h"
 
 Settings::Settings(QWidget *parent)
@@ -8,6 +9,8 @@ Settings::Settings(QWidget *parent)
 {
     ui->setupUi(this);
     ui->listWidget->setCurrentRow(0);
+    ui->idleSpin->setRange(AppSettings::kLeastIdleMinutes, AppSettings::kMostIdleMinutes);
+    connect(ui->usersButton, &QPushButton::clicked, this, &Settings::usersAsked);
 }
 
 Settings::~Settings()
@@ -23,4 +26,19 @@ void Settings::setAlarmSound(bool on)
 bool Settings::alarmSound() const
 {
     return ui->alarmSoundCheck->isChecked();
+}
+
+void Settings::setIdleLogoutMinutes(int minutes)
+{
+    ui->idleSpin->setValue(minutes);
+}
+
+int Settings::idleLogoutMinutes() const
+{
+    return ui->idleSpin->value();
+}
+
+void Settings::setUsersAvailable(bool available)
+{
+    ui->usersButton->setVisible(available);
 }

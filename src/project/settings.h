@@ -7,7 +7,7 @@ class Settings;
 }
 
 // The settings dialog: a list of pages; the general one holds the alarm
-// tone.
+// tone, the idle logout and the way to the project's users.
 class Settings : public QDialog
 {
     Q_OBJECT
@@ -18,6 +18,13 @@ public:
 
     void setAlarmSound(bool on);
     bool alarmSound() const;
+    void setIdleLogoutMinutes(int minutes);
+    int idleLogoutMinutes() const;
+    // The users button: shown only while a project is open.
+    void setUsersAvailable(bool available);
+
+signals:
+    void usersAsked();
 
 private:
     Ui::Settings *ui;
