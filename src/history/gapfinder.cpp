@@ -1,25 +1,11 @@
 #include "gapfinder.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
-
 #include <limits>
 
-namespace {
-
-bool run(QSqlQuery &query, QString *error)
-{
-    if (query.exec())
-        return true;
-    *error = query.lastError().text();
-    return false;
-}
-
-} // namespace
-
-GapFinder::GapFinder(QSqlDatabase &db, const HistoryDialect &dialect, int point, qint64 fromMs, qint64 toMs)
+GapFinder::GapFinder(QSqlDatabase &db, StatementCache &statements, const HistoryDialect &dialect, int point,
+                     qint64 fromMs, qint64 toMs)
     : m_db(db)
+    , m_statements(statements)
     , m_dialect(dialect)
     , m_point(point)
     , m_fromMs(fromMs)
@@ -35,19 +21,13 @@ bool GapFinder::read(QString *error)
         return false;
     if (openAtStart && !addRun(m_fromMs, &runEnd, error))
         return false;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t FROM %1 WHERE point = ? AND t >= ? AND t < ? AND quality <> 0"
-                                 " ORDER BY t")
-                      .arg(m_dialect.badSamples()));
-    query.addBindValue(m_point);
-    query.addBindValue(m_fromMs);
-    query.addBindValue(m_toMs);
-    if (!run(query, error))
-        return false;
     QVector<qint64> bad;
-    while (query.next())
-        bad.append(query.value(0).toLongLong());
+    const QString sql = QStringLiteral("SELECT t FROM %1 WHERE point = ? AND t >= ? AND t < ? AND quality <> 0"
+                                       " ORDER BY t")
+                            .arg(m_dialect.badSamples());
+    if (!m_statements.forEachRow(m_db, sql, {m_point, m_fromMs, m_toMs},
+                                 [&bad](const ResultRow &row) { bad.append(row.integer(0)); }, error))
+        return false;
     for (const qint64 t : bad) {
         // A bad sample before the end of the run already found is inside it.
         if (t >= runEnd && !addRun(t, &runEnd, error))
@@ -73,31 +53,21 @@ bool GapFinder::addRun(qint64 badMs, qint64 *runEndMs, QString *error)
 
 bool GapFinder::badBefore(bool *bad, QString *error)
 {
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT quality FROM samples WHERE point = ? AND t < ? ORDER BY t DESC LIMIT 1"));
-    query.addBindValue(m_point);
-    query.addBindValue(m_fromMs);
-    if (!run(query, error))
-        return false;
-    *bad = query.next() && query.value(0).toInt() != 0;
-    return true;
+    *bad = false;
+    return m_statements.forEachRow(
+        m_db, QStringLiteral("SELECT quality FROM samples WHERE point = ? AND t < ? ORDER BY t DESC LIMIT 1"),
+        {m_point, m_fromMs}, [bad](const ResultRow &row) { *bad = row.integer(0) != 0; }, error);
 }
 
 // goodMs -1: no good sample after timeMs (before toMs).
 bool GapFinder::firstGoodAfter(qint64 timeMs, qint64 *goodMs, QString *error)
 {
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t FROM samples WHERE point = ? AND t > ? AND t < ? AND quality = 0"
-                                 " ORDER BY t LIMIT 1"));
-    query.addBindValue(m_point);
-    query.addBindValue(timeMs);
-    query.addBindValue(m_toMs);
-    if (!run(query, error))
-        return false;
-    *goodMs = query.next() ? query.value(0).toLongLong() : -1;
-    return true;
+    *goodMs = -1;
+    return m_statements.forEachRow(m_db,
+                                   QStringLiteral("SELECT t FROM samples WHERE point = ? AND t > ? AND t < ?"
+                                                  " AND quality = 0 ORDER BY t LIMIT 1"),
+                                   {m_point, timeMs, m_toMs},
+                                   [goodMs](const ResultRow &row) { *goodMs = row.integer(0); }, error);
 }
 
 HistoryGaps GapFinder::gaps() const

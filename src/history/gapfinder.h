@@ -3,6 +3,7 @@
 #include "historydialect.h"
 #include "historygap.h"
 #include "historysample.h"
+#include "statementcache.h"
 
 #include <QSqlDatabase>
 #include <QVector>
@@ -20,7 +21,8 @@ public:
         bool bad = false;
     };
 
-    GapFinder(QSqlDatabase &db, const HistoryDialect &dialect, int point, qint64 fromMs, qint64 toMs);
+    GapFinder(QSqlDatabase &db, StatementCache &statements, const HistoryDialect &dialect, int point, qint64 fromMs,
+              qint64 toMs);
 
     // The marks of the samples table, in time order; later ones (passes not
     // yet folded in) may follow before gaps() is asked.
@@ -34,6 +36,7 @@ private:
     bool addRun(qint64 badMs, qint64 *runEndMs, QString *error);
 
     QSqlDatabase &m_db;
+    StatementCache &m_statements;
     HistoryDialect m_dialect;
     int m_point;
     qint64 m_fromMs;

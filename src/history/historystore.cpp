@@ -578,7 +578,7 @@ HistoryGaps HistoryStore::gaps(const QString &point, qint64 fromMs, qint64 toMs,
     const int key = m_points.find(m_db, point, error);
     if (key < 0 || toMs <= fromMs)
         return {};
-    GapFinder finder(m_db, m_dialect, key, fromMs, toMs);
+    GapFinder finder(m_db, m_statements, m_dialect, key, fromMs, toMs);
     if (!finder.read(error))
         return {};
     const QVector<StagedPasses::Sample> recent = staged(key, fromMs, toMs, error);
