@@ -38,8 +38,7 @@ const QList<UserRecord> &staff()
 }
 
 // A steady clock the test moves.
-struct TestClock
-{
+struct TestClock {
     qint64 now = 1'000'000;
     UserSession::Clock clock()
     {
@@ -54,8 +53,7 @@ QByteArray fromHex(const char *hex)
 
 } // namespace
 
-class TestUsers : public QObject
-{
+class TestUsers : public QObject {
     Q_OBJECT
 
 private slots:
@@ -101,9 +99,8 @@ private slots:
             return QStringLiteral("pbkdf2-sha256$%1$%2$%3")
                 .arg(iterations)
                 .arg(QString::fromLatin1(s.toBase64()),
-                     QString::fromLatin1(PasswordHash::derive(kForeignPassword.toUtf8(), s, iterations, 32)
-                                             .left(length)
-                                             .toBase64()));
+                     QString::fromLatin1(
+                         PasswordHash::derive(kForeignPassword.toUtf8(), s, iterations, 32).left(length).toBase64()));
         };
         QVERIFY(PasswordHash::matches(kForeignPassword, stored(100000, salt16, 32)));
         for (const QString &bad :
@@ -304,11 +301,13 @@ private slots:
     {
         const QList<UserAction> operatorDoes{UserAction::WriteValue, UserAction::AcknowledgeAlarm,
                                              UserAction::ShelveAlarm, UserAction::Comment};
-        const QList<UserAction> engineerDoes{UserAction::EditDeviceList,   UserAction::DeviceEditorWrite,
-                                             UserAction::EditMenuTree,     UserAction::EditScheme,
-                                             UserAction::EditQml,          UserAction::EditMonitoring,
-                                             UserAction::SaveProject,      UserAction::SetAlarmOutOfService};
-        const QList<QList<UserAction>> grants{{}, operatorDoes, operatorDoes + engineerDoes,
+        const QList<UserAction> engineerDoes{UserAction::EditDeviceList, UserAction::DeviceEditorWrite,
+                                             UserAction::EditMenuTree,   UserAction::EditScheme,
+                                             UserAction::EditQml,        UserAction::EditMonitoring,
+                                             UserAction::SaveProject,    UserAction::SetAlarmOutOfService};
+        const QList<QList<UserAction>> grants{{},
+                                              operatorDoes,
+                                              operatorDoes + engineerDoes,
                                               operatorDoes + engineerDoes + QList<UserAction>{UserAction::ManageUsers}};
         const QStringList needed{"", "roli „operator” lub wyższej", "roli „inżynier” lub wyższej",
                                  "roli „administrator”."};
@@ -414,8 +413,7 @@ private slots:
             }
             QTest::keyClicks(child<QLineEdit>(edit, "passwordEdit"), password);
             QTest::keyClicks(child<QLineEdit>(edit, "repeatEdit"), password);
-            QTest::mouseClick(child<QDialogButtonBox>(edit, "buttonBox")->button(QDialogButtonBox::Ok),
-                              Qt::LeftButton);
+            QTest::mouseClick(child<QDialogButtonBox>(edit, "buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
         };
 
         bool roleLocked = false;

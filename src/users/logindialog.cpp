@@ -68,8 +68,8 @@ void LoginDialog::answered(const LoginResult &result)
         return;
     case LoginResult::Status::Unusable:
         showMessage(tr("Wpis użytkownika %1 w pliku users.xml jest uszkodzony: nie można się na niego zalogować. "
-                     "Administrator może go poprawić w oknie „Użytkownicy”.")
-                      .arg(result.name),
+                       "Administrator może go poprawić w oknie „Użytkownicy”.")
+                        .arg(result.name),
                     true);
         return;
     case LoginResult::Status::Locked:
@@ -89,7 +89,8 @@ void LoginDialog::showLock()
         showMessage(QString(), false);
         return;
     }
-    showMessage(tr("Zbyt wiele nieudanych prób logowania jako %1. Spróbuj ponownie za %2 s.").arg(m_lockedName, QString::number(left)),
+    showMessage(tr("Zbyt wiele nieudanych prób logowania jako %1. Spróbuj ponownie za %2 s.")
+                    .arg(m_lockedName, QString::number(left)),
                 true);
 }
 

@@ -4,13 +4,12 @@
 #include <QString>
 
 // The answer to a login.
-struct LoginResult
-{
+struct LoginResult {
     enum class Status {
         Ok,
         WrongNameOrPassword, // which of the two is not told
-        Locked,              // too many failures: refused, even with the right password
-        Unusable,            // the user's entry is damaged (see UserRecord::Problem)
+        Locked, // too many failures: refused, even with the right password
+        Unusable, // the user's entry is damaged (see UserRecord::Problem)
     };
     QString name;
     Status status = Status::WrongNameOrPassword;

@@ -62,7 +62,7 @@ QString label(UserAction action)
     case UserAction::SaveProject:
         return tr("Zapis projektu");
     case UserAction::SetAlarmOutOfService:
-        return tr("Wyłączanie alarmów z obsługi i włączanie ich");
+        return tr("Wyłączanie alarmów z obsługi i włączanie ich z powrotem");
     case UserAction::ManageUsers:
         return tr("Zarządzanie użytkownikami");
     }

@@ -93,7 +93,8 @@ QString UserEditDialog::problem() const
         return tr("Nazwa użytkownika nie może być pusta ani zawierać spacji.");
     if (m_index < 0 && UserList::indexOf(m_users, name) >= 0)
         return tr("Użytkownik o nazwie %1 już jest.").arg(name);
-    if (m_index >= 0 && UserList::isLastAdministrator(m_users, m_index) && selectedRole() != UserRoles::name(UserRole::Administrator))
+    if (m_index >= 0 && UserList::isLastAdministrator(m_users, m_index)
+        && selectedRole() != UserRoles::name(UserRole::Administrator))
         return tr("%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami. "
                   "Najpierw nadaj tę rolę komuś innemu.")
             .arg(m_user.name);

@@ -7,11 +7,10 @@
 // One user of the station as users.xml holds it. Role and password are
 // kept as the file has them, so that an entry this program cannot use
 // (an unknown role, a damaged hash) survives a save unchanged.
-struct UserRecord
-{
+struct UserRecord {
     QString name; // the login
     QString fullName;
-    QString role;     // UserRoles::name() of the role
+    QString role; // UserRoles::name() of the role
     QString password; // PasswordHash's stored form, never the password
 
     // Why the entry cannot be logged in with, if it cannot. Duplicate: an

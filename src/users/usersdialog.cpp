@@ -22,13 +22,13 @@ QString problemText(UserRecord::Problem problem)
     case UserRecord::Problem::None:
         return QString();
     case UserRecord::Problem::NoName:
-        return UsersDialog::tr("bez nazwy: nie można się zalogować");
+        return UsersDialog::tr("bez nazwy");
     case UserRecord::Problem::UnknownRole:
-        return UsersDialog::tr("nieznana rola: nie można się zalogować");
+        return UsersDialog::tr("nieznana rola");
     case UserRecord::Problem::BadPassword:
-        return UsersDialog::tr("uszkodzony skrót hasła: nie można się zalogować");
+        return UsersDialog::tr("uszkodzony skrót hasła");
     case UserRecord::Problem::Duplicate:
-        return UsersDialog::tr("nazwa powtórzona: loguje się wcześniejszy wpis");
+        return UsersDialog::tr("powtórzona nazwa");
     }
     return QString();
 }
@@ -66,8 +66,13 @@ void UsersDialog::showUsers()
         if (problem != UserRecord::Problem::None) {
             item->setText(Remarks, problemText(problem));
             item->setIcon(Name, QIcon(QStringLiteral(":/warning")));
-            for (int c = Name; c <= Remarks; ++c)
+            const QString why = problem == UserRecord::Problem::Duplicate
+                ? tr("Wcześniejszy wpis ma tę nazwę: to na niego się loguje.")
+                : tr("Wpis jest uszkodzony: nie można się na niego zalogować.");
+            for (int c = Name; c <= Remarks; ++c) {
                 item->setForeground(c, damaged);
+                item->setToolTip(c, why);
+            }
         }
     }
     for (int c = Name; c < Remarks; ++c)
@@ -122,9 +127,9 @@ void UsersDialog::removeUser()
         return;
     const UserRecord &u = m_users.at(i);
     if (UserList::isLastAdministrator(m_users, i)) {
-        Dialogs::warning(this, tr("Błąd"),
-                         tr("%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami.")
-                             .arg(u.name));
+        Dialogs::warning(
+            this, tr("Błąd"),
+            tr("%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami.").arg(u.name));
         return;
     }
     if (Dialogs::question(this, tr("Potwierdzenie"), tr("Usunąć użytkownika %1?").arg(u.name)) != QMessageBox::Yes)
