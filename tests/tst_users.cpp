@@ -3,6 +3,7 @@
 #include "modaldriver.h"
 #include "passwordhash.h"
 #include "tempworkdir.h"
+#include "useractivityfilter.h"
 #include "usersdialog.h"
 #include "usersession.h"
 #include "usersfile.h"
@@ -38,7 +39,8 @@ const QList<UserRecord> &staff()
 }
 
 // A steady clock the test moves.
-struct TestClock {
+struct TestClock
+{
     qint64 now = 1'000'000;
     UserSession::Clock clock()
     {
@@ -53,7 +55,8 @@ QByteArray fromHex(const char *hex)
 
 } // namespace
 
-class TestUsers : public QObject {
+class TestUsers : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -258,19 +261,22 @@ private slots:
         QCOMPARE(locked.size(), 2);
     }
 
-    // Logged out after the idle time without activity, by the session's own
-    // timer too; logging in again is the user's to do.
+    // Logged out after the idle time without a key pressed or the mouse
+    // moved, by the session's own timer too.
     void idleLogout()
     {
         TestClock t;
         UserSession session;
         session.setClock(t.clock());
         session.setUsers(staff());
+        qApp->installEventFilter(new UserActivityFilter(&session));
+        QLineEdit window;
+        window.show();
         QSignalSpy out(&session, &UserSession::loggedOut);
         QCOMPARE(session.login("jan", "haslo-jan").status, Status::Ok);
         t.now += 15 * 60'000 - 1;
         session.checkIdle();
-        session.touch();
+        QTest::keyClick(&window, Qt::Key_A);
         t.now += 15 * 60'000 - 1;
         session.checkIdle();
         QVERIFY(out.isEmpty());

@@ -14,7 +14,8 @@ class UserSession;
 // Asks for a name and a password and logs in through the session. A
 // refusal is told in the dialog, which stays open for another try; the
 // password is checked off the GUI thread, so the window keeps painting.
-class LoginDialog : public QDialog {
+class LoginDialog : public QDialog
+{
     Q_OBJECT
 
 public:

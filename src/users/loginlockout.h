@@ -6,7 +6,8 @@
 // Failed logins counted per name, whether a user has it or not (so that a
 // lock does not tell which names exist): five in a row lock the name for
 // 30 seconds, and the count starts anew with the lock.
-class LoginLockout {
+class LoginLockout
+{
 public:
     static int attempts();
     static int lockSeconds();
@@ -19,7 +20,8 @@ public:
     void succeed(const QString &name);
 
 private:
-    struct Count {
+    struct Count
+    {
         int failures = 0;
         qint64 lockedUntilMs = 0;
     };

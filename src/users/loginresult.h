@@ -4,7 +4,8 @@
 #include <QString>
 
 // The answer to a login.
-struct LoginResult {
+struct LoginResult
+{
     enum class Status {
         Ok,
         WrongNameOrPassword, // which of the two is not told

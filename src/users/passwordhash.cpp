@@ -13,7 +13,8 @@ const int kSaltBytes = 16;
 const int kHashBytes = 32;
 const int kMostIterations = 10'000'000;
 
-struct Parsed {
+struct Parsed
+{
     int iterations = 0;
     QByteArray salt;
     QByteArray hash;

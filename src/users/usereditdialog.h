@@ -12,7 +12,8 @@ class UserEditDialog;
 // A new user of the list, or one of it changed: full name, role and
 // password (asked twice). A list without an administrator who can log in
 // gets one first; the last one keeps the role.
-class UserEditDialog : public QDialog {
+class UserEditDialog : public QDialog
+{
     Q_OBJECT
 
 public:

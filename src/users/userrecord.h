@@ -7,7 +7,8 @@
 // One user of the station as users.xml holds it. Role and password are
 // kept as the file has them, so that an entry this program cannot use
 // (an unknown role, a damaged hash) survives a save unchanged.
-struct UserRecord {
+struct UserRecord
+{
     QString name; // the login
     QString fullName;
     QString role; // UserRoles::name() of the role

@@ -13,7 +13,8 @@ class UsersDialog;
 // which users() gives once the dialog is accepted; the caller writes it
 // (UsersFile::write). The last administrator who can log in is never
 // removed nor demoted, so that someone can always manage the users.
-class UsersDialog : public QDialog {
+class UsersDialog : public QDialog
+{
     Q_OBJECT
 
 public:

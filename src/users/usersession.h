@@ -15,7 +15,8 @@
 // Who works at the station now, and what they may do. A project without
 // users leaves everyone free to do all; with users, nobody logged in may
 // only watch. A user left idle too long is logged out.
-class UserSession : public QObject {
+class UserSession : public QObject
+{
     Q_OBJECT
 
 public:
