@@ -75,8 +75,11 @@ void UsersDialog::showUsers()
             }
         }
     }
-    for (int c = Name; c < Remarks; ++c)
+    // Some room between a column's longest text and the next one.
+    for (int c = Name; c < Remarks; ++c) {
         ui->usersTree->resizeColumnToContents(c);
+        ui->usersTree->setColumnWidth(c, ui->usersTree->columnWidth(c) + 2 * fontMetrics().averageCharWidth());
+    }
     if (!m_users.isEmpty())
         ui->usersTree->setCurrentItem(ui->usersTree->topLevelItem(qBound(0, current, m_users.size() - 1)));
     ui->hintLabel->setText(m_users.isEmpty() ? tr("Nie ma użytkowników: każdy może wszystko, bez logowania. "
