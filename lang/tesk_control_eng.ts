@@ -1166,6 +1166,41 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Zaloguj się</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Hasło:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę użytkownika.</source>
+        <translation>Enter a user name.</translation>
+    </message>
+    <message>
+        <source>Błędna nazwa użytkownika lub hasło.</source>
+        <translation>Wrong user name or password.</translation>
+    </message>
+    <message>
+        <source>Wpis użytkownika %1 w pliku users.xml jest uszkodzony: nie można się na niego zalogować. Administrator może go poprawić w oknie „Użytkownicy”.</source>
+        <translation>The entry of user %1 in users.xml is damaged: it cannot be logged in with. An administrator can mend it in the “Users” window.</translation>
+    </message>
+    <message>
+        <source>Zbyt wiele nieudanych prób logowania jako %1. Spróbuj ponownie za %2 s.</source>
+        <translation>Too many failed logins as %1. Try again in %2 s.</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie hasła…</source>
+        <translation>Checking the password…</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -2776,6 +2811,257 @@ Choose the encoding to open and save it in:</translation>
     <message>
         <source>wszystkie nazwy kopii są zajęte</source>
         <translation>every name for a copy is taken</translation>
+    </message>
+</context>
+<context>
+    <name>UserActions</name>
+    <message>
+        <source>Zapis wartości do sterownika</source>
+        <translation>Writing a value to a controller</translation>
+    </message>
+    <message>
+        <source>Potwierdzanie alarmów</source>
+        <translation>Acknowledging alarms</translation>
+    </message>
+    <message>
+        <source>Odkładanie alarmów</source>
+        <translation>Shelving alarms</translation>
+    </message>
+    <message>
+        <source>Dodawanie komentarzy</source>
+        <translation>Adding comments</translation>
+    </message>
+    <message>
+        <source>Zmiana listy sterowników</source>
+        <translation>Changing the controller list</translation>
+    </message>
+    <message>
+        <source>Zapis wartości z edytora sterownika</source>
+        <translation>Writing a value from the device editor</translation>
+    </message>
+    <message>
+        <source>Zmiana drzewa elementów</source>
+        <translation>Changing the menu tree</translation>
+    </message>
+    <message>
+        <source>Zmiana schematu</source>
+        <translation>Changing a scheme</translation>
+    </message>
+    <message>
+        <source>Edycja pliku QML</source>
+        <translation>Editing a QML file</translation>
+    </message>
+    <message>
+        <source>Zmiana monitorowania</source>
+        <translation>Changing the monitoring</translation>
+    </message>
+    <message>
+        <source>Zapis projektu</source>
+        <translation>Saving the project</translation>
+    </message>
+    <message>
+        <source>Wyłączanie alarmów z obsługi i włączanie ich z powrotem</source>
+        <translation>Taking alarms out of service and back in</translation>
+    </message>
+    <message>
+        <source>Zarządzanie użytkownikami</source>
+        <translation>Managing users</translation>
+    </message>
+    <message>
+        <source>%1 wymaga roli „%2”.</source>
+        <translation>%1 needs the role “%2”.</translation>
+    </message>
+    <message>
+        <source>%1 wymaga roli „%2” lub wyższej.</source>
+        <translation>%1 needs the role “%2” or a higher one.</translation>
+    </message>
+</context>
+<context>
+    <name>UserEditDialog</name>
+    <message>
+        <source>Nazwa (login):</source>
+        <translation>Name (login):</translation>
+    </message>
+    <message>
+        <source>Imię i nazwisko:</source>
+        <translation>Full name:</translation>
+    </message>
+    <message>
+        <source>Rola:</source>
+        <translation>Role:</translation>
+    </message>
+    <message>
+        <source>Hasło:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Powtórz hasło:</source>
+        <translation>Repeat the password:</translation>
+    </message>
+    <message>
+        <source>Nowy użytkownik</source>
+        <translation>New user</translation>
+    </message>
+    <message>
+        <source>Użytkownik %1</source>
+        <translation>User %1</translation>
+    </message>
+    <message>
+        <source>Pierwszy użytkownik musi być administratorem: tylko on może zarządzać użytkownikami.</source>
+        <translation>The first user must be an administrator: only an administrator can manage users.</translation>
+    </message>
+    <message>
+        <source>Żaden administrator nie może się zalogować: nowy użytkownik musi być administratorem.</source>
+        <translation>No administrator can log in: the new user must be an administrator.</translation>
+    </message>
+    <message>
+        <source>Zapisany skrót hasła jest uszkodzony: nadaj nowe hasło, aby można było się zalogować.</source>
+        <translation>The stored password hash is damaged: give a new password so that the user can log in.</translation>
+    </message>
+    <message>
+        <source>Pozostaw pola hasła puste, aby go nie zmieniać.</source>
+        <translation>Leave the password fields empty to keep the password.</translation>
+    </message>
+    <message>
+        <source>%1 (nieznana)</source>
+        <translation>%1 (unknown)</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika nie może być pusta ani zawierać spacji.</source>
+        <translation>A user name can be neither empty nor contain spaces.</translation>
+    </message>
+    <message>
+        <source>Użytkownik o nazwie %1 już jest.</source>
+        <translation>There is already a user named %1.</translation>
+    </message>
+    <message>
+        <source>%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami. Najpierw nadaj tę rolę komuś innemu.</source>
+        <translation>%1 is the last administrator: without one nobody could manage users. Give someone else this role first.</translation>
+    </message>
+    <message>
+        <source>Hasła się różnią.</source>
+        <translation>The passwords differ.</translation>
+    </message>
+    <message>
+        <source>Hasło musi mieć co najmniej %1 znaków.</source>
+        <translation>A password must have at least %1 characters.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>UserRoles</name>
+    <message>
+        <source>obserwator</source>
+        <translation>viewer</translation>
+    </message>
+    <message>
+        <source>operator</source>
+        <translation>operator</translation>
+    </message>
+    <message>
+        <source>inżynier</source>
+        <translation>engineer</translation>
+    </message>
+    <message>
+        <source>administrator</source>
+        <translation>administrator</translation>
+    </message>
+</context>
+<context>
+    <name>UserSession</name>
+    <message>
+        <source>Zalogowany użytkownik %1 ma rolę „%2”.</source>
+        <translation>The user logged in, %1, has the role “%2”.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku użytkowników: nikt nie może się zalogować.</source>
+        <translation>The users file could not be read: nobody can log in.</translation>
+    </message>
+    <message>
+        <source>Nikt nie jest zalogowany.</source>
+        <translation>Nobody is logged in.</translation>
+    </message>
+</context>
+<context>
+    <name>UsersDialog</name>
+    <message>
+        <source>Użytkownicy</source>
+        <translation>Users</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Imię i nazwisko</source>
+        <translation>Full name</translation>
+    </message>
+    <message>
+        <source>Rola</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>Dodaj…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Edytuj…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>bez nazwy</source>
+        <translation>no name</translation>
+    </message>
+    <message>
+        <source>nieznana rola</source>
+        <translation>unknown role</translation>
+    </message>
+    <message>
+        <source>uszkodzony skrót hasła</source>
+        <translation>damaged password hash</translation>
+    </message>
+    <message>
+        <source>powtórzona nazwa</source>
+        <translation>repeated name</translation>
+    </message>
+    <message>
+        <source>Wcześniejszy wpis ma tę nazwę: to na niego się loguje.</source>
+        <translation>An earlier entry has this name: logins use that one.</translation>
+    </message>
+    <message>
+        <source>Wpis jest uszkodzony: nie można się na niego zalogować.</source>
+        <translation>The entry is damaged: it cannot be logged in with.</translation>
+    </message>
+    <message>
+        <source>Nie ma użytkowników: każdy może wszystko, bez logowania. Pierwszy dodany użytkownik będzie administratorem.</source>
+        <translation>There are no users: anyone may do anything without logging in. The first user added will be an administrator.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami.</source>
+        <translation>%1 is the last administrator: without one nobody could manage users.</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Usunąć użytkownika %1?</source>
+        <translation>Remove user %1?</translation>
     </message>
 </context>
 <context>

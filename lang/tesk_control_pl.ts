@@ -1166,6 +1166,41 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Zaloguj się</source>
+        <translation>Zaloguj się</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Hasło:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę użytkownika.</source>
+        <translation>Podaj nazwę użytkownika.</translation>
+    </message>
+    <message>
+        <source>Błędna nazwa użytkownika lub hasło.</source>
+        <translation>Błędna nazwa użytkownika lub hasło.</translation>
+    </message>
+    <message>
+        <source>Wpis użytkownika %1 w pliku users.xml jest uszkodzony: nie można się na niego zalogować. Administrator może go poprawić w oknie „Użytkownicy”.</source>
+        <translation>Wpis użytkownika %1 w pliku users.xml jest uszkodzony: nie można się na niego zalogować. Administrator może go poprawić w oknie „Użytkownicy”.</translation>
+    </message>
+    <message>
+        <source>Zbyt wiele nieudanych prób logowania jako %1. Spróbuj ponownie za %2 s.</source>
+        <translation>Zbyt wiele nieudanych prób logowania jako %1. Spróbuj ponownie za %2 s.</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie hasła…</source>
+        <translation>Sprawdzanie hasła…</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tesk-Control</source>
@@ -2776,6 +2811,257 @@ Wybierz kodowanie, w którym zostanie otwarty i zapisany:</translation>
     <message>
         <source>wszystkie nazwy kopii są zajęte</source>
         <translation>wszystkie nazwy kopii są zajęte</translation>
+    </message>
+</context>
+<context>
+    <name>UserActions</name>
+    <message>
+        <source>Zapis wartości do sterownika</source>
+        <translation>Zapis wartości do sterownika</translation>
+    </message>
+    <message>
+        <source>Potwierdzanie alarmów</source>
+        <translation>Potwierdzanie alarmów</translation>
+    </message>
+    <message>
+        <source>Odkładanie alarmów</source>
+        <translation>Odkładanie alarmów</translation>
+    </message>
+    <message>
+        <source>Dodawanie komentarzy</source>
+        <translation>Dodawanie komentarzy</translation>
+    </message>
+    <message>
+        <source>Zmiana listy sterowników</source>
+        <translation>Zmiana listy sterowników</translation>
+    </message>
+    <message>
+        <source>Zapis wartości z edytora sterownika</source>
+        <translation>Zapis wartości z edytora sterownika</translation>
+    </message>
+    <message>
+        <source>Zmiana drzewa elementów</source>
+        <translation>Zmiana drzewa elementów</translation>
+    </message>
+    <message>
+        <source>Zmiana schematu</source>
+        <translation>Zmiana schematu</translation>
+    </message>
+    <message>
+        <source>Edycja pliku QML</source>
+        <translation>Edycja pliku QML</translation>
+    </message>
+    <message>
+        <source>Zmiana monitorowania</source>
+        <translation>Zmiana monitorowania</translation>
+    </message>
+    <message>
+        <source>Zapis projektu</source>
+        <translation>Zapis projektu</translation>
+    </message>
+    <message>
+        <source>Wyłączanie alarmów z obsługi i włączanie ich z powrotem</source>
+        <translation>Wyłączanie alarmów z obsługi i włączanie ich z powrotem</translation>
+    </message>
+    <message>
+        <source>Zarządzanie użytkownikami</source>
+        <translation>Zarządzanie użytkownikami</translation>
+    </message>
+    <message>
+        <source>%1 wymaga roli „%2”.</source>
+        <translation>%1 wymaga roli „%2”.</translation>
+    </message>
+    <message>
+        <source>%1 wymaga roli „%2” lub wyższej.</source>
+        <translation>%1 wymaga roli „%2” lub wyższej.</translation>
+    </message>
+</context>
+<context>
+    <name>UserEditDialog</name>
+    <message>
+        <source>Nazwa (login):</source>
+        <translation>Nazwa (login):</translation>
+    </message>
+    <message>
+        <source>Imię i nazwisko:</source>
+        <translation>Imię i nazwisko:</translation>
+    </message>
+    <message>
+        <source>Rola:</source>
+        <translation>Rola:</translation>
+    </message>
+    <message>
+        <source>Hasło:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Powtórz hasło:</source>
+        <translation>Powtórz hasło:</translation>
+    </message>
+    <message>
+        <source>Nowy użytkownik</source>
+        <translation>Nowy użytkownik</translation>
+    </message>
+    <message>
+        <source>Użytkownik %1</source>
+        <translation>Użytkownik %1</translation>
+    </message>
+    <message>
+        <source>Pierwszy użytkownik musi być administratorem: tylko on może zarządzać użytkownikami.</source>
+        <translation>Pierwszy użytkownik musi być administratorem: tylko on może zarządzać użytkownikami.</translation>
+    </message>
+    <message>
+        <source>Żaden administrator nie może się zalogować: nowy użytkownik musi być administratorem.</source>
+        <translation>Żaden administrator nie może się zalogować: nowy użytkownik musi być administratorem.</translation>
+    </message>
+    <message>
+        <source>Zapisany skrót hasła jest uszkodzony: nadaj nowe hasło, aby można było się zalogować.</source>
+        <translation>Zapisany skrót hasła jest uszkodzony: nadaj nowe hasło, aby można było się zalogować.</translation>
+    </message>
+    <message>
+        <source>Pozostaw pola hasła puste, aby go nie zmieniać.</source>
+        <translation>Pozostaw pola hasła puste, aby go nie zmieniać.</translation>
+    </message>
+    <message>
+        <source>%1 (nieznana)</source>
+        <translation>%1 (nieznana)</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika nie może być pusta ani zawierać spacji.</source>
+        <translation>Nazwa użytkownika nie może być pusta ani zawierać spacji.</translation>
+    </message>
+    <message>
+        <source>Użytkownik o nazwie %1 już jest.</source>
+        <translation>Użytkownik o nazwie %1 już jest.</translation>
+    </message>
+    <message>
+        <source>%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami. Najpierw nadaj tę rolę komuś innemu.</source>
+        <translation>%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami. Najpierw nadaj tę rolę komuś innemu.</translation>
+    </message>
+    <message>
+        <source>Hasła się różnią.</source>
+        <translation>Hasła się różnią.</translation>
+    </message>
+    <message>
+        <source>Hasło musi mieć co najmniej %1 znaków.</source>
+        <translation>Hasło musi mieć co najmniej %1 znaków.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>UserRoles</name>
+    <message>
+        <source>obserwator</source>
+        <translation>obserwator</translation>
+    </message>
+    <message>
+        <source>operator</source>
+        <translation>operator</translation>
+    </message>
+    <message>
+        <source>inżynier</source>
+        <translation>inżynier</translation>
+    </message>
+    <message>
+        <source>administrator</source>
+        <translation>administrator</translation>
+    </message>
+</context>
+<context>
+    <name>UserSession</name>
+    <message>
+        <source>Zalogowany użytkownik %1 ma rolę „%2”.</source>
+        <translation>Zalogowany użytkownik %1 ma rolę „%2”.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku użytkowników: nikt nie może się zalogować.</source>
+        <translation>Nie udało się odczytać pliku użytkowników: nikt nie może się zalogować.</translation>
+    </message>
+    <message>
+        <source>Nikt nie jest zalogowany.</source>
+        <translation>Nikt nie jest zalogowany.</translation>
+    </message>
+</context>
+<context>
+    <name>UsersDialog</name>
+    <message>
+        <source>Użytkownicy</source>
+        <translation>Użytkownicy</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Imię i nazwisko</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message>
+        <source>Rola</source>
+        <translation>Rola</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Dodaj…</source>
+        <translation>Dodaj…</translation>
+    </message>
+    <message>
+        <source>Edytuj…</source>
+        <translation>Edytuj…</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>bez nazwy</source>
+        <translation>bez nazwy</translation>
+    </message>
+    <message>
+        <source>nieznana rola</source>
+        <translation>nieznana rola</translation>
+    </message>
+    <message>
+        <source>uszkodzony skrót hasła</source>
+        <translation>uszkodzony skrót hasła</translation>
+    </message>
+    <message>
+        <source>powtórzona nazwa</source>
+        <translation>powtórzona nazwa</translation>
+    </message>
+    <message>
+        <source>Wcześniejszy wpis ma tę nazwę: to na niego się loguje.</source>
+        <translation>Wcześniejszy wpis ma tę nazwę: to na niego się loguje.</translation>
+    </message>
+    <message>
+        <source>Wpis jest uszkodzony: nie można się na niego zalogować.</source>
+        <translation>Wpis jest uszkodzony: nie można się na niego zalogować.</translation>
+    </message>
+    <message>
+        <source>Nie ma użytkowników: każdy może wszystko, bez logowania. Pierwszy dodany użytkownik będzie administratorem.</source>
+        <translation>Nie ma użytkowników: każdy może wszystko, bez logowania. Pierwszy dodany użytkownik będzie administratorem.</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami.</source>
+        <translation>%1 jest ostatnim administratorem: bez niego nikt nie mógłby zarządzać użytkownikami.</translation>
+    </message>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message>
+        <source>Usunąć użytkownika %1?</source>
+        <translation>Usunąć użytkownika %1?</translation>
     </message>
 </context>
 <context>
