@@ -20,7 +20,7 @@ qint64 at(const char *iso)
 
 // A monitored project folder with points a and b in the store.
 QString project(const TempWorkDir &dir, const QString &name, const QVector<HistorySample> &samples,
-                const QVector<AlarmEvent> &alarms = {})
+                const QVector<AlarmEvent> &alarms = {}, const QVector<AuditRecord> &audit = {})
 {
     const QString folder = dir.filePath(name) + QLatin1Char('/');
     QDir().mkpath(folder);
@@ -29,8 +29,8 @@ QString project(const TempWorkDir &dir, const QString &name, const QVector<Histo
     MonitoringFile::write(folder + MonitoringFile::fileName(), record);
     HistoryStore store;
     QString error;
-    if (!store.open(record.store, folder, record.retentionDays, record.rollupDays, &error) || !store.write(samples, &error)
-        || !store.writeAlarms(alarms, {}, &error))
+    if (!store.open(record.store, folder, record.retentionDays, record.rollupDays, &error)
+        || !store.write(samples, &error) || !store.writeAlarms(alarms, {}, &error) || !store.appendAudit(audit, &error))
         qWarning() << error;
     return folder;
 }
@@ -114,6 +114,59 @@ private slots:
             QVERIFY2(r.out.contains(line), r.out.constData());
     }
 
+    // The rows of a range, of a user, or both, oldest first; a detail with a
+    // comma, quotes and a line break reads back as it was.
+    void audit()
+    {
+        using Action = AuditRecord::Action;
+        TempWorkDir dir;
+        const QVector<AuditRecord> audit{
+            {at("2026-12-07T06:00:00Z"), "jan", "stacja-1", Action::Login, {}, {}, {}, {}, {}, {}},
+            {at("2026-12-07T06:01:02.345Z"), "jan", "stacja-1", Action::WriteChanged, "KOT", "kot1.t_zad", "55.0",
+             "95.0", "80.0", "ograniczone do 80, \"max\"\nsterownika"},
+            {at("2026-12-07T06:01:02.345Z"),
+             "jan",
+             "stacja-1",
+             Action::WriteRefused,
+             "KOT",
+             "kot.pompa",
+             "0",
+             "1",
+             {},
+             {}},
+            {at("2026-12-07T07:00:00Z"),
+             QStringLiteral("łucja"),
+             "stacja-2",
+             Action::LoginFailed,
+             {},
+             {},
+             {},
+             {},
+             {},
+             QStringLiteral("błędne hasło")}};
+        const QString folder = project(dir, "p", {}, {}, audit);
+        const QByteArray header = "time,user,station,action,controller,variable,before,sent,confirmed,detail\n";
+        const QByteArray rows[]
+            = {"2026-12-07T06:00:00.000Z,jan,stacja-1,login,,,,,,\n",
+               "2026-12-07T06:01:02.345Z,jan,stacja-1,write-changed,KOT,kot1.t_zad,55.0,95.0,80.0,"
+               "\"ograniczone do 80, \"\"max\"\"\nsterownika\"\n",
+               "2026-12-07T06:01:02.345Z,jan,stacja-1,write-refused,KOT,kot.pompa,0,1,,\n",
+               QStringLiteral("2026-12-07T07:00:00.000Z,łucja,stacja-2,login-failed,,,,,,błędne hasło\n").toUtf8()};
+        HistoryToolRun r = runHistoryTool({folder, "audit"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, header + rows[0] + rows[1] + rows[2] + rows[3]);
+        QList<QStringList> records;
+        int bad = 0;
+        QVERIFY(HistoryCsv::parseRecords(QString::fromUtf8(r.out), &records, &bad));
+        QCOMPARE(records.at(2).last(), audit.at(1).detail);
+        QCOMPARE(runHistoryTool({folder, "audit", "--user", "jan", "--from", "2026-12-07T06:01:02.345Z"}).out,
+                 header + rows[1] + rows[2]);
+        QCOMPARE(runHistoryTool({folder, "audit", "--to", "2026-12-07T06:01:02.345Z"}).out, header + rows[0]);
+        QCOMPARE(runHistoryTool({folder, "audit", "--user", QStringLiteral("łucja"), "--to", "2026-12-08"}).out,
+                 header + rows[3]);
+        QCOMPARE(runHistoryTool({folder, "audit", "--user", "Jan"}).out, header);
+    }
+
     void importRoundTrip()
     {
         TempWorkDir dir;
@@ -145,6 +198,10 @@ private slots:
                                           {folder, "vacuum"},
                                           {folder, "alarms", "a"},
                                           {folder, "alarm-report", "--step", "10"},
+                                          {folder, "audit", "--user"},
+                                          {folder, "audit", "--user", ""},
+                                          {folder, "audit", "jan"},
+                                          {folder, "audit", "--from", "2026-12-08", "--to", "2026-12-07"},
                                           {dir.filePath("plain"), "stats"},
                                           {folder}};
         for (const QStringList &c : cases) {

@@ -28,6 +28,32 @@ QVector<HistorySample> readAll(const StoreRecord &record, const QString &dir, co
     return store.samples(point, 0, 1800000000000, error);
 }
 
+QVector<AuditRecord> logins(int first, int count)
+{
+    QVector<AuditRecord> records;
+    for (int i = first; i < first + count; ++i)
+        records.append({1700000000000 + i / 2 * 1000,
+                        QStringLiteral("u%1").arg(i),
+                        "stacja",
+                        AuditRecord::Action::Login,
+                        {},
+                        {},
+                        {},
+                        {},
+                        {},
+                        {}});
+    return records;
+}
+
+QVector<AuditRecord> auditOf(const StoreRecord &record, const QString &dir, QString *error)
+{
+    HistoryStore store;
+    QVector<AuditRecord> records;
+    if (store.open(record, dir, 0, 0, error))
+        store.audit({}, &records, error);
+    return records;
+}
+
 } // namespace
 
 class HistoryRecorderTest : public QObject
@@ -44,7 +70,8 @@ private slots:
 
     // The store is missing at the start for real: the folder of the SQLite
     // file does not exist yet, or the PostgreSQL database has not been made.
-    // Once it is there, all that the buffer kept is written.
+    // Once it is there, all that the buffer kept is written, and every audit
+    // row, each once and in order.
     void buffersWhileStoreIsAway()
     {
         QFETCH(bool, postgres);
@@ -58,8 +85,10 @@ private slots:
         HistoryRecorder recorder(record, backend.projectDir(), 0, 0, 50);
         QSignalSpy away(&recorder, &HistoryRecorder::storeUnavailable);
         QSignalSpy back(&recorder, &HistoryRecorder::storeAvailable);
-        for (int first = 0; first < 60; first += 20)
+        for (int first = 0; first < 60; first += 20) {
             recorder.record(batch(first, 20));
+            recorder.recordAudit(logins(first, 20));
+        }
         QTRY_COMPARE_WITH_TIMEOUT(recorder.droppedSamples(), 10, kLong);
         QCOMPARE(away.size(), 1);
         QVERIFY(!away.first().at(0).toString().isEmpty());
@@ -73,11 +102,13 @@ private slots:
         // Nothing is recorded meanwhile: the retry timer brings it back.
         QTRY_COMPARE_WITH_TIMEOUT(back.size(), 1, kLong);
         recorder.record(batch(60, 5));
+        recorder.recordAudit(logins(60, 5));
         if (postgres) {
             // Lost again soon after it came back: said at once, and not said
             // back while written again until it has held for a while.
             QVERIFY2(backend.dropConnections(&error), qPrintable(error));
             recorder.record(batch(65, 5));
+            recorder.recordAudit(logins(65, 5));
             QTRY_COMPARE_WITH_TIMEOUT(away.size(), 2, kLong);
             QTRY_COMPARE_WITH_TIMEOUT(readAll(record, backend.projectDir(), "p", &error).size(), 60, kLong);
             QTest::qWait(500); // for a report of the writer's thread to arrive
@@ -85,6 +116,7 @@ private slots:
         }
         recorder.stop();
         QCOMPARE(readAll(record, backend.projectDir(), "p", &error), batch(10, postgres ? 60 : 55));
+        QCOMPARE(auditOf(record, backend.projectDir(), &error), logins(0, postgres ? 70 : 65));
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 
@@ -102,7 +134,7 @@ private slots:
 
     // A loopback port that takes connections and never says a word: the
     // connection attempt would wait its whole 10 s time-out. Closing gives up
-    // at once and tells what it could not write.
+    // at once and tells what it could not write, audit rows included.
     void stopDoesNotWaitForAServerThatNeverAnswers()
     {
         QTcpServer silent;
@@ -114,10 +146,11 @@ private slots:
         record.database = record.user = QStringLiteral("tesk");
         HistoryRecorder recorder(record, QDir::tempPath(), 0, 0, 100);
         recorder.record(batch(0, 20));
+        recorder.recordAudit(logins(0, 3));
         QTest::qWait(300);
         QElapsedTimer closing;
         closing.start();
-        QCOMPARE(recorder.stop(), qint64(20));
+        QCOMPARE(recorder.stop(), qint64(23));
         QVERIFY2(closing.elapsed() < 5000, qPrintable(QString::number(closing.elapsed())));
         QCOMPARE(recorder.stop(), qint64(0));
     }

@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <iterator>
+#include <limits>
 
 using Quality = HistorySample::Quality;
 using Event = AlarmEvent::Event;
@@ -302,6 +305,77 @@ private slots:
         QCOMPARE(read(reader, q), QVector<AlarmEvent>());
     }
 
+    // Rows of every action with awkward texts, appended in two transactions
+    // (the second with an earlier time and one of a time the first has):
+    // oldest first, rows of one time as written, for the writer, for a
+    // reader beside it and after a reopening. A range takes its start, not
+    // its end; a user is matched exactly.
+    void auditTrail_data() { backends(); }
+    void auditTrail()
+    {
+        BACKEND(backend);
+        using Action = AuditRecord::Action;
+        const qint64 t0 = recentHour();
+        const QStringList texts{
+            "a, \"b\"\nc\r\nd",        QStringLiteral("zażółć gęślą jaźń 🔥"), "  spaces  ", "\t", "C:\\temp\\'x'",
+            "'; DROP TABLE audit; --", QString(5000, QLatin1Char('x')),       QString(),    ""};
+        QVector<AuditRecord> first;
+        for (int a = 0; a <= int(Action::UsersChanged); ++a) {
+            const QString &text = texts.at(a % texts.size());
+            first << AuditRecord{t0 + qMax(1, a) * 1000,
+                                 a % 3 ? "jan" : QStringLiteral("łucja"),
+                                 "stacja-1",
+                                 Action(a),
+                                 "KOT",
+                                 text,
+                                 "55.0",
+                                 text,
+                                 QString(),
+                                 texts.at((a + 3) % texts.size())};
+        }
+        const QVector<AuditRecord> second{
+            {t0 - 5000, "Jan", "stacja-2", Action::LoginFailed, {}, {}, {}, {}, {}, "hasło"},
+            {t0 + 1000, "jan", "stacja-2", Action::Logout, {}, {}, {}, {}, {}, {}}};
+        QVector<AuditRecord> all = second.mid(0, 1) + first.mid(0, 2) + second.mid(1) + first.mid(2);
+        const auto only = [&all](const std::function<bool(const AuditRecord &)> &keep) {
+            QVector<AuditRecord> kept;
+            std::copy_if(all.cbegin(), all.cend(), std::back_inserter(kept), keep);
+            return kept;
+        };
+        QString error;
+        {
+            OPEN(store, backend, 0, 0);
+            QVERIFY2(store.appendAudit(first, &error), qPrintable(error));
+            QVERIFY2(store.appendAudit(second, &error), qPrintable(error));
+        }
+        OPEN(store, backend, 0, 0);
+        HistoryStore reader;
+        QVERIFY2(reader.openForReading(backend.record(), backend.projectDir(), 0, 0, &error), qPrintable(error));
+        const auto read = [&](HistoryStore &from, const AuditQuery &q) {
+            QVector<AuditRecord> rows{second.first()};
+            if (!from.audit(q, &rows, &error))
+                qWarning() << error;
+            return rows;
+        };
+        QCOMPARE(read(store, {}), all);
+        QCOMPARE(read(reader, {}), all);
+        QCOMPARE(read(reader, {t0 + 1000, t0 + 4000, {}}),
+                 only([&](const AuditRecord &r) { return r.timeMs >= t0 + 1000 && r.timeMs < t0 + 4000; }));
+        QCOMPARE(read(reader, {0, std::numeric_limits<qint64>::max(), "jan"}),
+                 only([](const AuditRecord &r) { return r.user == "jan"; }));
+        QCOMPARE(read(reader, {t0, t0 + 3000, "jan"}),
+                 only([&](const AuditRecord &r) { return r.user == "jan" && r.timeMs >= t0 && r.timeMs < t0 + 3000; }));
+        QCOMPARE(read(reader, {0, t0 + kHour, "nobody"}), QVector<AuditRecord>());
+        QCOMPARE(read(reader, {t0 + 1000, t0 + 1000, {}}), QVector<AuditRecord>());
+        // A NUL, which a server's text cannot hold, is kept as U+FFFD on
+        // either store rather than failing the write.
+        AuditRecord nul = second.first();
+        nul.detail = QString::fromUtf16(u"a\0b", 3);
+        QVERIFY2(store.appendAudit({nul}, &error), qPrintable(error));
+        QCOMPARE(read(store, {t0 - 5000, t0 - 4999, "Jan"}).value(1).detail, QStringLiteral("a\uFFFDb"));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
     // Two days from 00:05: 289 periods of 10 minutes, one of them in flood
     // (10 raises) beside one of 9, a chattering alarm, stale ones, and raises
     // at the range's edges that do not count.
@@ -386,6 +460,11 @@ private slots:
         for (qint64 t : {firstDay - 1, firstDay, now})
             events.append({t, "a", "high", 1, Event::Raised, qQNaN(), {}, {}, {}});
         QVERIFY(store.writeAlarms(events, {}, &error));
+        // The audit trail keeps every row, however old.
+        QVector<AuditRecord> audit;
+        for (qint64 t : {qint64(0), firstDay - 1, now})
+            audit.append({t, "jan", "stacja", AuditRecord::Action::Login, {}, {}, {}, {}, {}, {}});
+        QVERIFY(store.appendAudit(audit, &error));
         QVERIFY2(store.purge(now, &error), qPrintable(error));
         QVector<AlarmEvent> kept;
         QVERIFY2(store.journal({}, &kept, &error), qPrintable(error));
@@ -394,6 +473,9 @@ private slots:
         QVERIFY(forEver.purge(now + 1000 * kDay, &error));
         QVERIFY(forEver.journal({}, &kept, &error));
         QCOMPARE(kept, events.mid(1));
+        QVector<AuditRecord> auditKept;
+        QVERIFY2(store.audit({}, &auditKept, &error), qPrintable(error));
+        QCOMPARE(auditKept, audit);
         const auto raw = store.samples("a", 0, now + 1, &error);
         QCOMPARE(raw.size(), 2);
         QCOMPARE(raw.first().timeMs, now - 3 * kDay);
@@ -487,18 +569,51 @@ private slots:
         readsAsWritten();
     }
 
-    // A store written by the version before staging opens with its samples.
+    // A store of schema version 1 (before staging) or 4 (before the audit
+    // trail) opens with its samples and alarm journal and takes audit rows;
+    // opened again, all of it is there.
+    void earlierSchemaMigrated_data()
+    {
+        QTest::addColumn<bool>("postgres");
+        QTest::addColumn<int>("version");
+        for (bool postgres : {false, true}) {
+            for (int version : {1, 4})
+                QTest::addRow("%s, version %d", postgres ? "postgresql" : "sqlite", version) << postgres << version;
+        }
+    }
     void earlierSchemaMigrated()
     {
-        HistoryBackend backend(false);
-        QStringList sql = HistoryDialect().schemaVersion1();
-        sql << "CREATE TABLE schema_version (version INTEGER NOT NULL)" << "INSERT INTO schema_version VALUES (1)"
-            << "INSERT INTO points VALUES (1, 'p')" << "INSERT INTO samples VALUES (1, 5000, 2150, 0)";
-        QVERIFY(runSql(backend.dir().filePath("history.sqlite"), sql));
-        OPEN(store, backend, 0, 0);
+        QFETCH(int, version);
+        BACKEND(backend);
+        const HistoryDialect dialect(postgres);
+        const QVector<QStringList> steps{dialect.schemaVersion1(), dialect.schemaVersion2(), dialect.schemaVersion3(),
+                                         dialect.schemaVersion4()};
+        QStringList sql{"CREATE TABLE schema_version (version INTEGER NOT NULL)",
+                        QStringLiteral("INSERT INTO schema_version VALUES (%1)").arg(version)};
+        for (int step = 0; step < version; ++step)
+            sql += steps.at(step);
+        sql << "INSERT INTO points (id, name) VALUES (1, 'p')"
+            << "INSERT INTO samples VALUES (1, 5000, 21.5, 0)";
+        const AlarmEvent raised{4000, "p", "high", 1, Event::Raised, 91.5, {}, {}, QStringLiteral("Za gorąco")};
+        if (version >= 3)
+            sql << QStringLiteral("INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment,"
+                                  " alarm_text) VALUES (4000, 'p', 'high', 1, 'raised', 91.5, '', '', 'Za gorąco')");
         QString error;
-        QVERIFY(store.write({good("p", 6000, 3)}, &error));
-        QCOMPARE(store.samples("p", 0, 10000, &error), (QVector<HistorySample>{good("p", 5000, 21.5), good("p", 6000, 3)}));
+        QVERIFY2(backend.exec(sql, &error), qPrintable(error));
+        const AuditRecord login{7000, "jan", "stacja", AuditRecord::Action::Login, {}, {}, {}, {}, {}, {}};
+        for (int pass = 0; pass < 2; ++pass) {
+            OPEN(store, backend, 0, 0);
+            if (pass == 0)
+                QVERIFY(store.write({good("p", 6000, 3)}, &error) && store.appendAudit({login}, &error));
+            QCOMPARE(store.samples("p", 0, 10000, &error),
+                     (QVector<HistorySample>{good("p", 5000, 21.5), good("p", 6000, 3)}));
+            QVector<AlarmEvent> journal;
+            QVERIFY2(store.journal({}, &journal, &error), qPrintable(error));
+            QCOMPARE(journal, version >= 3 ? QVector<AlarmEvent>{raised} : QVector<AlarmEvent>());
+            QVector<AuditRecord> audit;
+            QVERIFY2(store.audit({}, &audit, &error), qPrintable(error));
+            QCOMPARE(audit, QVector<AuditRecord>{login});
+        }
     }
 
     // Garbage where the store should be is kept aside, never overwritten, and

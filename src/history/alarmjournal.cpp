@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QPair>
-
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,37 +18,14 @@ namespace AlarmJournal {
 
 namespace {
 
-// The columns are NOT NULL: an empty text is stored as one, not as NULL.
-QVariant text(const QString &s)
-{
-    return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
-}
-
-// Runs sql, whose %1 stands for the rows' placeholders, many rows a
-// statement: a burst of alarms takes a few round trips to a server. bind
-// appends a row's values.
-template <typename Row, typename Bind>
-bool execRows(QSqlDatabase &db, StatementCache &statements, const QString &sql, int columns, const QVector<Row> &rows,
-              Bind bind, QString *error)
-{
-    int affected = 0;
-    for (int first = 0, count; first < rows.size(); first += count) {
-        count = SqlRows::perStatement(rows.size() - first);
-        QVector<QVariant> values;
-        values.reserve(columns * count);
-        for (int i = first; i < first + count; ++i)
-            bind(rows.at(i), &values);
-        if (!statements.exec(db, sql.arg(SqlRows::placeholders(count, columns)), values, &affected, error))
-            return false;
-    }
-    return true;
-}
-
 bool forget(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states, QString *error)
 {
-    return execRows(
+    return SqlRows::exec(
         db, statements, QStringLiteral("DELETE FROM alarm_state WHERE (point, kind) IN (VALUES %1)"), 2, states,
-        [](const AlarmSnapshot &s, QVector<QVariant> *values) { *values << text(s.point) << text(s.kind); }, error);
+        [](const AlarmSnapshot &s, QVector<QVariant> *values) {
+            *values << SqlRows::text(s.point) << SqlRows::text(s.kind);
+        },
+        error);
 }
 
 bool insertStates(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnapshot> &states,
@@ -58,12 +34,12 @@ bool insertStates(QSqlDatabase &db, StatementCache &statements, const QVector<Al
     QVector<AlarmSnapshot> kept;
     std::copy_if(states.cbegin(), states.cend(), std::back_inserter(kept),
                  [](const AlarmSnapshot &s) { return !s.isPlainNormal(); });
-    return execRows(
+    return SqlRows::exec(
         db, statements,
         QStringLiteral("INSERT INTO alarm_state (point, kind, state, raised, shelved_until, out_of_service) VALUES %1"),
         6, kept,
         [](const AlarmSnapshot &s, QVector<QVariant> *values) {
-            *values << text(s.point) << text(s.kind) << int(s.state) << s.raisedMs << s.shelvedUntilMs
+            *values << SqlRows::text(s.point) << SqlRows::text(s.kind) << int(s.state) << s.raisedMs << s.shelvedUntilMs
                     << int(s.outOfService);
         },
         error);
@@ -97,15 +73,17 @@ QString conditions(const AlarmJournalQuery &query, QVariantList *values)
 
 bool append(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmEvent> &events, QString *error)
 {
-    return execRows(
+    return SqlRows::exec(
         db, statements,
-        QStringLiteral("INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text)"
-                       " VALUES %1"),
+        QStringLiteral(
+            "INSERT INTO alarm_journal (t, point, kind, priority, event, value, by_user, comment, alarm_text)"
+            " VALUES %1"),
         9, events,
         [](const AlarmEvent &e, QVector<QVariant> *values) {
             const QVariant value = qIsNaN(e.value) ? QVariant(QVariant::Double) : QVariant(e.value);
-            *values << e.timeMs << text(e.point) << text(e.kind) << e.priority << AlarmEvent::eventName(e.event)
-                    << value << text(e.user) << text(e.comment) << text(e.text);
+            *values << e.timeMs << SqlRows::text(e.point) << SqlRows::text(e.kind) << e.priority
+                    << AlarmEvent::eventName(e.event) << value << SqlRows::text(e.user) << SqlRows::text(e.comment)
+                    << SqlRows::text(e.text);
         },
         error);
 }

@@ -69,6 +69,17 @@ QString alarmRow(const AlarmEvent &e)
                 qIsNaN(e.value) ? QString() : number(e.value), e.user, e.comment, e.text});
 }
 
+QString auditHeader()
+{
+    return QStringLiteral("time,user,station,action,controller,variable,before,sent,confirmed,detail\n");
+}
+
+QString auditRow(const AuditRecord &r)
+{
+    return row({timeText(r.timeMs), r.user, r.station, AuditRecord::actionName(r.action), r.controller, r.variable,
+                r.before, r.sent, r.confirmed, r.detail});
+}
+
 QString timeText(qint64 utcMs)
 {
     return QDateTime::fromMSecsSinceEpoch(utcMs, Qt::UTC).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarmevent.h"
+#include "auditrecord.h"
 #include "historysample.h"
 #include "historystep.h"
 
@@ -17,6 +18,8 @@ QString sampleRow(const HistorySample &s);
 QString stepRow(const QString &point, const HistoryStep &s);
 QString alarmHeader(); // "time,point,kind,priority,event,value,user,comment,text\n"
 QString alarmRow(const AlarmEvent &e);
+QString auditHeader(); // "time,user,station,action,controller,variable,before,sent,confirmed,detail\n"
+QString auditRow(const AuditRecord &r);
 
 QString timeText(qint64 utcMs);
 // An ISO 8601 time, or a date alone (its midnight); UTC unless it names an

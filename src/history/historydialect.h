@@ -29,6 +29,8 @@ public:
     // Version 4 indexes the samples that are not good, so that a trend
     // finds its gaps without reading every sample of its range.
     QStringList schemaVersion4() const;
+    // Version 5 adds the audit trail.
+    QStringList schemaVersion5() const;
     // The two-argument minimum and maximum of SQL values.
     QString least() const { return m_postgres ? QStringLiteral("LEAST") : QStringLiteral("min"); }
     QString greatest() const { return m_postgres ? QStringLiteral("GREATEST") : QStringLiteral("max"); }

@@ -43,6 +43,15 @@ void HistoryRecorder::recordAlarms(const QVector<AlarmEvent> &events, const QVec
         writer, [writer, events, states] { writer->appendAlarms(events, states); }, Qt::QueuedConnection);
 }
 
+void HistoryRecorder::recordAudit(const QVector<AuditRecord> &records)
+{
+    if (!m_thread.isRunning() || records.isEmpty())
+        return;
+    HistoryWriter *writer = m_writer;
+    QMetaObject::invokeMethod(
+        writer, [writer, records] { writer->appendAudit(records); }, Qt::QueuedConnection);
+}
+
 qint64 HistoryRecorder::stop()
 {
     if (!m_thread.isRunning())

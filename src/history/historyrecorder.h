@@ -2,6 +2,7 @@
 
 #include "alarmevent.h"
 #include "alarmsnapshot.h"
+#include "auditrecord.h"
 #include "historysample.h"
 
 #include <QDateTime>
@@ -29,9 +30,13 @@ public:
     void record(const QVector<HistorySample> &samples);
     // Alarm journal events and the states to keep, written in this order.
     void recordAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states);
+    // Audit rows, written in the order given; none is dropped while the
+    // store is away.
+    void recordAudit(const QVector<AuditRecord> &records);
     // Writes what it can and ends the thread; record() does nothing after.
     // A store that is away (or being connected to) is not waited for:
-    // returns the samples that could not be written.
+    // returns the samples, alarm events and audit rows that could not be
+    // written.
     qint64 stop();
     // Samples dropped from the full buffer so far.
     qint64 droppedSamples() const { return m_dropped; }

@@ -18,7 +18,8 @@ QString tr(const char *text)
 // Step n takes the tables from version n to n + 1; step 0 makes them.
 QVector<QStringList> steps(const HistoryDialect &dialect)
 {
-    return {dialect.schemaVersion1(), dialect.schemaVersion2(), dialect.schemaVersion3(), dialect.schemaVersion4()};
+    return {dialect.schemaVersion1(), dialect.schemaVersion2(), dialect.schemaVersion3(), dialect.schemaVersion4(),
+            dialect.schemaVersion5()};
 }
 
 bool run(QSqlDatabase &db, const QString &sql, QString *error)

@@ -4,6 +4,8 @@
 #include "alarmjournalquery.h"
 #include "alarmreport.h"
 #include "alarmsnapshot.h"
+#include "auditquery.h"
+#include "auditrecord.h"
 #include "historydialect.h"
 #include "historygap.h"
 #include "historypoints.h"
@@ -67,6 +69,13 @@ public:
     // The alarm load over fromMs <= time < toMs.
     bool alarmReport(qint64 fromMs, qint64 toMs, AlarmReport *report, QString *error);
 
+    // One transaction: the audit rows appended in order. The program never
+    // changes or deletes one, and no purge does.
+    bool appendAudit(const QVector<AuditRecord> &records, QString *error);
+    // The audit rows the query asks for, oldest first (rows of one time in
+    // the order they were written).
+    bool audit(const AuditQuery &query, QVector<AuditRecord> *records, QString *error);
+
     // The samples of a point with fromMs <= time < toMs, oldest first.
     QVector<HistorySample> samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error);
     // steps steps of equal width from fromMs, covering [fromMs, toMs): the
@@ -81,7 +90,7 @@ public:
     bool stats(HistoryStats *stats, QString *error);
     // Drops raw samples older than the retention and rollups older than
     // theirs, counted back from nowMs; the alarm journal keeps the rollups'
-    // days, whole.
+    // days, whole, and the audit trail keeps every row.
     bool purge(qint64 nowMs, QString *error);
 
 private:

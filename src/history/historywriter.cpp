@@ -19,6 +19,8 @@ const int kSamplesPerTransaction = 50000;
 const int kSteadyMs = 60000;
 // Alarm events kept while the store is away before the oldest go.
 const qint64 kAlarmEventsKept = 100000;
+// Audit rows written at once when many wait.
+const int kAuditPerTransaction = 10000;
 
 } // namespace
 
@@ -92,13 +94,36 @@ bool HistoryWriter::flushAlarms()
     return true;
 }
 
+void HistoryWriter::appendAudit(const QVector<AuditRecord> &records)
+{
+    m_audit.insert(m_audit.end(), records.cbegin(), records.cend());
+    flush();
+}
+
+bool HistoryWriter::flushAudit()
+{
+    while (!m_audit.empty()) {
+        const size_t count = std::min(m_audit.size(), size_t(kAuditPerTransaction));
+        const QVector<AuditRecord> batch(m_audit.cbegin(), m_audit.cbegin() + qint64(count));
+        QString error;
+        if (!m_store.appendAudit(batch, &error)) {
+            m_store.close();
+            fail(error);
+            return false;
+        }
+        m_audit.erase(m_audit.begin(), m_audit.begin() + qint64(count));
+    }
+    return true;
+}
+
 void HistoryWriter::finish()
 {
     if (!m_retry->isActive()) // a store known away is not tried again
         flush();
-    emit unwritten(qint64(m_buffer.size()) + m_alarmEvents);
+    emit unwritten(qint64(m_buffer.size()) + m_alarmEvents + qint64(m_audit.size()));
     m_buffer.clear();
     m_alarms.clear();
+    m_audit.clear();
     m_retry->stop();
     m_daily->stop();
     m_steady->stop();
@@ -108,7 +133,7 @@ void HistoryWriter::finish()
 
 void HistoryWriter::flush()
 {
-    if (!ensureOpen() || !flushAlarms())
+    if (!ensureOpen() || !flushAlarms() || !flushAudit())
         return;
     while (!m_buffer.empty()) {
         const size_t count = std::min(m_buffer.size(), size_t(kSamplesPerTransaction));

@@ -2,6 +2,7 @@
 
 #include "alarmevent.h"
 #include "alarmsnapshot.h"
+#include "auditrecord.h"
 #include "historysample.h"
 #include "historystore.h"
 #include "monitoringrecord.h"
@@ -17,7 +18,8 @@ class QTimer;
 
 // The recorder's worker: owns the store on the recorder's thread, writes
 // what it is given, and keeps samples in a bounded buffer while the store
-// cannot take them (the oldest dropped beyond the buffer's capacity).
+// cannot take them (the oldest dropped beyond the buffer's capacity). Audit
+// rows are kept, all of them, until the store takes them.
 class HistoryWriter : public QObject
 {
     Q_OBJECT
@@ -26,10 +28,11 @@ public:
     HistoryWriter(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
                   int capacity);
 
-    // All three run on the worker thread.
+    // All four run on the worker thread.
     void start();
     void append(const QVector<HistorySample> &samples);
     void appendAlarms(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states);
+    void appendAudit(const QVector<AuditRecord> &records);
     // Writes what it can, closes the store and ends the thread. A store
     // known to be away is not waited for: what is left is told by
     // unwritten().
@@ -45,12 +48,14 @@ signals:
     // Once, when the store first opens: the alarm states a run before kept.
     void alarmStatesRead(const QVector<AlarmSnapshot> &states);
     void dropped(qint64 total);
-    // Emitted by finish(): samples that were still buffered and not written.
+    // Emitted by finish(): samples, alarm events and audit rows that were
+    // still buffered and not written.
     void unwritten(qint64 count);
 
 private:
     void flush();
     bool flushAlarms();
+    bool flushAudit();
     bool ensureOpen();
     void fail(const QString &reason);
     void recovered();
@@ -70,6 +75,7 @@ private:
     };
     std::deque<AlarmChange> m_alarms; // in the order they happened
     qint64 m_alarmEvents = 0;         // buffered in m_alarms
+    std::deque<AuditRecord> m_audit; // in the order they happened
     bool m_statesRead = false;
     qint64 m_dropped = 0;
     bool m_failing = false;

@@ -24,3 +24,11 @@ double ResultRow::real(int column) const
 {
     return m_statement ? m_statement->real(column) : m_query->value(column).toDouble();
 }
+
+QString ResultRow::text(int column) const
+{
+    if (!m_statement)
+        return m_query->value(column).toString();
+    const QByteArray bytes = m_statement->text(column);
+    return QString::fromUtf8(bytes.constData(), bytes.size());
+}

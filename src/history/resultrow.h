@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 class QSqlQuery;
 class SqliteStatement;
@@ -14,6 +14,7 @@ public:
 
     qint64 integer(int column) const;
     double real(int column) const;
+    QString text(int column) const;
 
 private:
     const SqliteStatement *m_statement = nullptr;

@@ -23,4 +23,13 @@ QString placeholders(int rows, int columns)
     return all;
 }
 
+QVariant text(const QString &s)
+{
+    if (s.isNull())
+        return QString(QLatin1String(""));
+    if (!s.contains(QChar::Null))
+        return s;
+    return QString(s).replace(QChar::Null, QChar::ReplacementCharacter);
+}
+
 } // namespace SqlRows

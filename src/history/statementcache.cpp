@@ -26,11 +26,13 @@ bool StatementCache::forEachRow(QSqlDatabase &db, const QString &sql, const QVec
     const ResultRow current(found);
     while (found->next())
         row(current);
-    if (found->lastError().isValid()) {
+    const bool done = !found->lastError().isValid();
+    if (!done)
         *error = found->lastError().text();
-        return false;
-    }
-    return true;
+    // A server's answer is held in memory until the next run: a large one
+    // is let go at once.
+    found->finish();
+    return done;
 }
 
 void StatementCache::clear()

@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 QString env(const char *name)
@@ -59,19 +61,31 @@ bool HistoryBackend::dropConnections(QString *error) const
                  error);
 }
 
+bool HistoryBackend::exec(const QStringList &statements, QString *error) const
+{
+    return run(m_postgres ? m_record.database : m_dir.filePath(QStringLiteral("history.sqlite")), statements, error);
+}
+
 bool HistoryBackend::admin(const QString &sql, QString *error) const
+{
+    return run(env("TESK_TEST_PG_DB"), {sql}, error);
+}
+
+bool HistoryBackend::run(const QString &database, const QStringList &statements, QString *error) const
 {
     const QString name = QStringLiteral("tesk_test_admin");
     bool done = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(m_postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
         db.setHostName(m_record.host);
         db.setPort(m_record.port.toInt());
         db.setUserName(m_record.user);
-        db.setDatabaseName(env("TESK_TEST_PG_DB"));
+        db.setDatabaseName(database);
         if (db.open()) {
             QSqlQuery query(db);
-            done = query.exec(sql);
+            done = std::all_of(statements.cbegin(), statements.cend(),
+                               [&](const QString &sql) { return query.exec(sql); });
             if (!done)
                 *error = query.lastError().text();
         } else {

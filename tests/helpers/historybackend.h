@@ -26,9 +26,13 @@ public:
     bool create(QString *error);
     // Ends every connection to the case's database, as a server restart would.
     bool dropConnections(QString *error) const;
+    // Runs the statements in order on the case's own store (history.sqlite
+    // of its folder, or its database), up to the first that fails.
+    bool exec(const QStringList &statements, QString *error) const;
 
 private:
     bool admin(const QString &sql, QString *error) const;
+    bool run(const QString &database, const QStringList &statements, QString *error) const;
 
     bool m_postgres;
     bool m_created = false;

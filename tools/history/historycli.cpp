@@ -17,7 +17,8 @@ const char kUsage[] = "usage: tesk-history PROJECT_DIR export [POINT...] [--from
                       "       tesk-history PROJECT_DIR import FILE.csv\n"
                       "       tesk-history PROJECT_DIR stats\n"
                       "       tesk-history PROJECT_DIR alarms [--from TIME] [--to TIME]\n"
-                      "       tesk-history PROJECT_DIR alarm-report [--from TIME] [--to TIME]\n";
+                      "       tesk-history PROJECT_DIR alarm-report [--from TIME] [--to TIME]\n"
+                      "       tesk-history PROJECT_DIR audit [--from TIME] [--to TIME] [--user NAME]\n";
 
 const qint64 kReportDays = 30;
 
@@ -34,8 +35,9 @@ int HistoryCli::run(const QStringList &arguments)
     if (arguments.size() < 2)
         return refuse(QString());
     const QString command = arguments.at(1);
-    static const QStringList commands{QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("stats"),
-                                      QStringLiteral("alarms"), QStringLiteral("alarm-report")};
+    static const QStringList commands{QStringLiteral("export"),       QStringLiteral("import"),
+                                      QStringLiteral("stats"),        QStringLiteral("alarms"),
+                                      QStringLiteral("alarm-report"), QStringLiteral("audit")};
     if (!commands.contains(command))
         return refuse(QStringLiteral("unknown command: ") + command);
     if (!openProject(arguments.at(0)))
@@ -48,6 +50,8 @@ int HistoryCli::run(const QStringList &arguments)
         return alarmsCommand(arguments.mid(2));
     if (command == QLatin1String("alarm-report"))
         return alarmReportCommand(arguments.mid(2));
+    if (command == QLatin1String("audit"))
+        return auditCommand(arguments.mid(2));
     return arguments.size() == 2 ? statsCommand() : refuse(QStringLiteral("stats takes no arguments"));
 }
 
@@ -93,9 +97,9 @@ bool HistoryCli::knownPoints(const QStringList &points)
 }
 
 // Points, and the options of a range; every point of the project when none
-// is named. A command without points or steps passes null for them.
-bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs,
-                       QStringList *points)
+// is named. A command without points, steps or a user passes null for them.
+bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs, QStringList *points,
+                       QString *user)
 {
     for (int i = 0; i < options.size(); ++i) {
         const QString &o = options.at(i);
@@ -119,6 +123,8 @@ bool HistoryCli::range(const QStringList &options, qint64 *fromMs, qint64 *toMs,
             ok = HistoryCsv::parseTime(value, toMs);
         else if (o == QLatin1String("--step") && stepMs)
             *stepMs = qint64(value.toDouble(&ok) * 1000), ok = ok && *stepMs > 0;
+        else if (o == QLatin1String("--user") && user)
+            *user = value, ok = !value.isEmpty();
         if (!ok) {
             refuse(QStringLiteral("bad value of ") + o + QStringLiteral(": ") + value);
             return false;
@@ -232,5 +238,20 @@ int HistoryCli::alarmReportCommand(const QStringList &arguments)
     if (!m_store.alarmReport(fromMs, toMs, &report, &error))
         return refuse(QStringLiteral("the store cannot be read: ") + error);
     m_out << AlarmReportText::format(report);
+    return 0;
+}
+
+int HistoryCli::auditCommand(const QStringList &arguments)
+{
+    AuditQuery query;
+    if (!range(arguments, &query.fromMs, &query.toMs, nullptr, nullptr, &query.user))
+        return 2;
+    QVector<AuditRecord> records;
+    QString error;
+    if (!m_store.audit(query, &records, &error))
+        return refuse(QStringLiteral("the store cannot be read: ") + error);
+    m_out << HistoryCsv::auditHeader();
+    for (const AuditRecord &r : qAsConst(records))
+        m_out << HistoryCsv::auditRow(r);
     return 0;
 }

@@ -23,8 +23,10 @@ private:
     int statsCommand();
     int alarmsCommand(const QStringList &arguments);
     int alarmReportCommand(const QStringList &arguments);
+    int auditCommand(const QStringList &arguments);
     bool knownPoints(const QStringList &points);
-    bool range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs, QStringList *points);
+    bool range(const QStringList &options, qint64 *fromMs, qint64 *toMs, qint64 *stepMs, QStringList *points,
+               QString *user = nullptr);
     int refuse(const QString &why);
 
     QTextStream &m_out;

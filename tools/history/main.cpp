@@ -1,4 +1,5 @@
-// tesk-history: exports, imports and sums up a project's value history.
+// tesk-history: exports, imports and sums up a project's value history, and
+// lists its alarm journal and audit trail.
 
 #include "historycli.h"
 
