@@ -431,17 +431,6 @@
     </message>
 </context>
 <context>
-    <name>AlarmJournalRead</name>
-    <message>
-        <source>historia niedostępna: %1</source>
-        <translation>history not available: %1</translation>
-    </message>
-    <message>
-        <source>nie można zapisać pliku %1: %2</source>
-        <translation>cannot write the file %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>AlarmPanel</name>
     <message>
         <source>Priorytet:</source>
@@ -546,6 +535,10 @@
     <message>
         <source>Historia punktu zaznaczonego alarmu wokół chwili jego wystąpienia</source>
         <translation>History of the selected alarm&apos;s point around the time it was raised</translation>
+    </message>
+    <message>
+        <source>Brak uprawnień</source>
+        <translation>Not permitted</translation>
     </message>
 </context>
 <context>
@@ -767,6 +760,172 @@
     <message>
         <source>Stan</source>
         <translation>State</translation>
+    </message>
+</context>
+<context>
+    <name>AuditDialog</name>
+    <message>
+        <source>Historia zmian</source>
+        <translation>Change history</translation>
+    </message>
+    <message>
+        <source>Zakres (czas lokalny) i filtr</source>
+        <translation>Range (local time) and filter</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Nazwa logowania; puste pole: wszyscy</source>
+        <translation>Login name; empty: everyone</translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Eksport CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation>The start of the range must come before its end.</translation>
+    </message>
+    <message>
+        <source>Czytam historię zmian...</source>
+        <translation>Reading the change history...</translation>
+    </message>
+    <message>
+        <source>Historia zmian niedostępna: %1</source>
+        <translation>Change history unavailable: %1</translation>
+    </message>
+    <message>
+        <source>Pokazano %1 najnowszych z %2 wpisów zakresu; wszystkie są w eksporcie.</source>
+        <translation>Showing the newest %1 of the %2 entries of the range; all of them are in the export.</translation>
+    </message>
+    <message>
+        <source>Wpisów: %1</source>
+        <translation>Entries: %1</translation>
+    </message>
+    <message>
+        <source>historia-zmian.csv</source>
+        <translation>change-history.csv</translation>
+    </message>
+    <message>
+        <source>Eksport historii zmian</source>
+        <translation>Change history export</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksportuję do pliku %1...</source>
+        <translation>Exporting to the file %1...</translation>
+    </message>
+    <message>
+        <source>Eksport historii zmian: zapisano wierszy: %1 do pliku %2</source>
+        <translation>Change history export: %1 rows written to the file %2</translation>
+    </message>
+    <message>
+        <source>Eksport historii zmian nieudany: %1</source>
+        <translation>Change history export failed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AuditTableModel</name>
+    <message>
+        <source>zapis</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>zapis odrzucony</source>
+        <translation>write refused</translation>
+    </message>
+    <message>
+        <source>zapis zmieniony</source>
+        <translation>write changed</translation>
+    </message>
+    <message>
+        <source>logowanie</source>
+        <translation>login</translation>
+    </message>
+    <message>
+        <source>wylogowanie</source>
+        <translation>logout</translation>
+    </message>
+    <message>
+        <source>nieudane logowanie</source>
+        <translation>failed login</translation>
+    </message>
+    <message>
+        <source>blokada logowania</source>
+        <translation>login locked</translation>
+    </message>
+    <message>
+        <source>zapis projektu</source>
+        <translation>project saved</translation>
+    </message>
+    <message>
+        <source>zmiana użytkowników</source>
+        <translation>users changed</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Użytkownik</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Stanowisko</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Czynność</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Zmienna</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Przed</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Wysłano</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Potwierdzono</source>
+        <translation>Confirmed</translation>
+    </message>
+    <message>
+        <source>Szczegóły</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
@@ -1012,10 +1171,6 @@
 </context>
 <context>
     <name>HistoryExport</name>
-    <message>
-        <source>historia niedostępna: %1</source>
-        <translation>history not available: %1</translation>
-    </message>
     <message>
         <source>za dużo kroków: %1 (najwyżej %2)</source>
         <translation>too many steps: %1 (at most %2)</translation>
@@ -1531,6 +1686,70 @@
     <message>
         <source>Żadna zmienna tego schematu nie jest punktem monitorowania: brak historii do pokazania.</source>
         <translation>No variable of this scheme is a monitoring point: there is no history to show.</translation>
+    </message>
+    <message>
+        <source>Zapis do sterownika %1 niedozwolony: </source>
+        <translation>Write to controller %1 not allowed: </translation>
+    </message>
+    <message>
+        <source>Historia zmian</source>
+        <translation>Change history</translation>
+    </message>
+    <message>
+        <source>Zalogowano: %1 (%2)</source>
+        <translation>Logged in: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Wylogowano po bezczynności: %1</source>
+        <translation>Logged out after idle time: %1</translation>
+    </message>
+    <message>
+        <source>Wylogowano: %1</source>
+        <translation>Logged out: %1</translation>
+    </message>
+    <message>
+        <source>Nieudane logowanie: %1</source>
+        <translation>Failed login: %1</translation>
+    </message>
+    <message>
+        <source>Zablokowano logowanie %1 na %2 s po kolejnych nieudanych próbach</source>
+        <translation>Login of %1 locked for %2 s after repeated failed attempts</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku %1: nikt nie może się zalogować, stacja tylko pokazuje</source>
+        <translation>Could not read the file %1: nobody can log in, the station only shows</translation>
+    </message>
+    <message>
+        <source>Użytkownik „%1” w pliku %2 nie może się zalogować: jego wpis jest uszkodzony</source>
+        <translation>The user “%1” in the file %2 cannot log in: the entry is damaged</translation>
+    </message>
+    <message>
+        <source>Wyloguj</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Projekt bez użytkowników: każdy może wszystko</source>
+        <translation>Project without users: anyone may do anything</translation>
+    </message>
+    <message>
+        <source>Brak uprawnień</source>
+        <translation>Not permitted</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać użytkowników: </source>
+        <translation>Could not save the users: </translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać użytkowników:</source>
+        <translation>Could not save the users:</translation>
+    </message>
+    <message>
+        <source>Zapisano użytkowników projektu: %1</source>
+        <translation>The project&apos;s users saved: %1</translation>
     </message>
 </context>
 <context>
@@ -2391,6 +2610,17 @@
     </message>
 </context>
 <context>
+    <name>StoreRead</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation>history not available: %1</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku %1: %2</source>
+        <translation>cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TeskDesigner</name>
     <message>
         <source>Pasek narzędzi</source>
@@ -2590,13 +2820,6 @@ Choose the encoding to open and save it in:</translation>
     <message>
         <source>kropkowa</source>
         <translation>dotted</translation>
-    </message>
-</context>
-<context>
-    <name>TrendReader</name>
-    <message>
-        <source>historia niedostępna: %1</source>
-        <translation>history unavailable: %1</translation>
     </message>
 </context>
 <context>
@@ -3179,6 +3402,10 @@ Choose the encoding to open and save it in:</translation>
     <message>
         <source>Wszystkie pola muszą być wypełnione</source>
         <translation>All fields must be filled in</translation>
+    </message>
+    <message>
+        <source>Brak uprawnień</source>
+        <translation>Not permitted</translation>
     </message>
 </context>
 <context>

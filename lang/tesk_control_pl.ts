@@ -431,17 +431,6 @@
     </message>
 </context>
 <context>
-    <name>AlarmJournalRead</name>
-    <message>
-        <source>historia niedostępna: %1</source>
-        <translation>historia niedostępna: %1</translation>
-    </message>
-    <message>
-        <source>nie można zapisać pliku %1: %2</source>
-        <translation>nie można zapisać pliku %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>AlarmPanel</name>
     <message>
         <source>Priorytet:</source>
@@ -546,6 +535,10 @@
     <message>
         <source>Historia punktu zaznaczonego alarmu wokół chwili jego wystąpienia</source>
         <translation>Historia punktu zaznaczonego alarmu wokół chwili jego wystąpienia</translation>
+    </message>
+    <message>
+        <source>Brak uprawnień</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -767,6 +760,172 @@
     <message>
         <source>Stan</source>
         <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>AuditDialog</name>
+    <message>
+        <source>Historia zmian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zakres (czas lokalny) i filtr</source>
+        <translation type="unfinished">Zakres (czas lokalny) i filtr</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation type="unfinished">Od:</translation>
+    </message>
+    <message>
+        <source>Do:</source>
+        <translation type="unfinished">Do:</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation type="unfinished">Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Nazwa logowania; puste pole: wszyscy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation type="unfinished">Pokaż</translation>
+    </message>
+    <message>
+        <source>Eksport CSV…</source>
+        <translation type="unfinished">Eksport CSV…</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation type="unfinished">Zamknij</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation type="unfinished">Błąd</translation>
+    </message>
+    <message>
+        <source>Początek zakresu musi być wcześniejszy niż jego koniec.</source>
+        <translation type="unfinished">Początek zakresu musi być wcześniejszy niż jego koniec.</translation>
+    </message>
+    <message>
+        <source>Czytam historię zmian...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Historia zmian niedostępna: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pokazano %1 najnowszych z %2 wpisów zakresu; wszystkie są w eksporcie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wpisów: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>historia-zmian.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eksport historii zmian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation type="unfinished">Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Eksportuję do pliku %1...</source>
+        <translation type="unfinished">Eksportuję do pliku %1...</translation>
+    </message>
+    <message>
+        <source>Eksport historii zmian: zapisano wierszy: %1 do pliku %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eksport historii zmian nieudany: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuditTableModel</name>
+    <message>
+        <source>zapis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapis odrzucony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapis zmieniony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logowanie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wylogowanie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nieudane logowanie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blokada logowania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapis projektu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zmiana użytkowników</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation type="unfinished">Czas</translation>
+    </message>
+    <message>
+        <source>Użytkownik</source>
+        <translation type="unfinished">Użytkownik</translation>
+    </message>
+    <message>
+        <source>Stanowisko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Czynność</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation type="unfinished">Sterownik</translation>
+    </message>
+    <message>
+        <source>Zmienna</source>
+        <translation type="unfinished">Zmienna</translation>
+    </message>
+    <message>
+        <source>Przed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wysłano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potwierdzono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szczegóły</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1012,10 +1171,6 @@
 </context>
 <context>
     <name>HistoryExport</name>
-    <message>
-        <source>historia niedostępna: %1</source>
-        <translation>historia niedostępna: %1</translation>
-    </message>
     <message>
         <source>za dużo kroków: %1 (najwyżej %2)</source>
         <translation>za dużo kroków: %1 (najwyżej %2)</translation>
@@ -1531,6 +1686,70 @@
     <message>
         <source>Żadna zmienna tego schematu nie jest punktem monitorowania: brak historii do pokazania.</source>
         <translation>Żadna zmienna tego schematu nie jest punktem monitorowania: brak historii do pokazania.</translation>
+    </message>
+    <message>
+        <source>Zapis do sterownika %1 niedozwolony: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Historia zmian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zalogowano: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wylogowano po bezczynności: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wylogowano: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieudane logowanie: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zablokowano logowanie %1 na %2 s po kolejnych nieudanych próbach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku %1: nikt nie może się zalogować, stacja tylko pokazuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Użytkownik „%1” w pliku %2 nie może się zalogować: jego wpis jest uszkodzony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyloguj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projekt bez użytkowników: każdy może wszystko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak uprawnień</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać użytkowników: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać użytkowników:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapisano użytkowników projektu: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2391,6 +2610,17 @@
     </message>
 </context>
 <context>
+    <name>StoreRead</name>
+    <message>
+        <source>historia niedostępna: %1</source>
+        <translation type="unfinished">historia niedostępna: %1</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku %1: %2</source>
+        <translation type="unfinished">nie można zapisać pliku %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TeskDesigner</name>
     <message>
         <source>Pasek narzędzi</source>
@@ -2590,13 +2820,6 @@ Wybierz kodowanie, w którym zostanie otwarty i zapisany:</translation>
     <message>
         <source>kropkowa</source>
         <translation>kropkowa</translation>
-    </message>
-</context>
-<context>
-    <name>TrendReader</name>
-    <message>
-        <source>historia niedostępna: %1</source>
-        <translation>historia niedostępna: %1</translation>
     </message>
 </context>
 <context>
@@ -3179,6 +3402,10 @@ Wybierz kodowanie, w którym zostanie otwarty i zapisany:</translation>
     <message>
         <source>Wszystkie pola muszą być wypełnione</source>
         <translation>Wszystkie pola muszą być wypełnione</translation>
+    </message>
+    <message>
+        <source>Brak uprawnień</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,8 @@
 #include "alarmtablemodel.h"
 #include "dialogs.h"
 #include "modaldriver.h"
-#include "systemuser.h"
+#include "passwordhash.h"
+#include "usersession.h"
 #include "widgetlookup.h"
 
 #include <QtTest>
@@ -161,12 +162,33 @@ void TestAlarmPanel::acknowledgedFromTheTabWithAComment()
     auto *table = child<QTableView>(&panel, "alarmTable");
     table->selectRow(0); // raised together: in the order of the points
     QTest::keyClicks(child<QLineEdit>(&panel, "commentEdit"), "sprawdzam K1");
+
+    // At a station with users, nobody logged in only watches; an operator
+    // acknowledges but takes nothing out of service.
+    UserSession session;
+    session.setUsers({{"ola", "Ola", "operator", PasswordHash::make("haslo-oli")}});
+    c.setSession(&session);
+    for (int i = 0; i < 3; ++i)
+        Dialogs::presetAnswer(QMessageBox::Ok);
+    click(&panel, "acknowledgeButton");
+    click(&panel, "shelveButton"); // refused before the reason is asked
+    QCOMPARE(session.login("ola", "haslo-oli").status, LoginResult::Status::Ok);
+    click(&panel, "outOfServiceButton");
+    QStringList refusals;
+    for (const auto &shown : Dialogs::shown())
+        refusals << shown.text;
+    QCOMPARE(refusals, QStringList({"Potwierdzanie alarmów wymaga roli „operator” lub wyższej. Nikt nie jest zalogowany.",
+                                    "Odkładanie alarmów wymaga roli „operator” lub wyższej. Nikt nie jest zalogowany.",
+                                    "Wyłączanie alarmów z obsługi i włączanie ich z powrotem wymaga roli „inżynier” "
+                                    "lub wyższej. Zalogowany użytkownik ola ma rolę „operator”."}));
+    QCOMPARE(j.events.size(), 2);
+    Dialogs::reset();
     click(&panel, "acknowledgeButton");
     QCOMPARE(j.events.size(), 3);
     const AlarmEvent &ack = j.events.last();
     QCOMPARE(ack.event, Event::Acknowledged);
     QCOMPARE(ack.point, QStringLiteral("k1_zas"));
-    QCOMPARE(ack.user, SystemUser::name());
+    QCOMPARE(ack.user, QStringLiteral("ola"));
     QCOMPARE(ack.comment, QStringLiteral("sprawdzam K1"));
     QCOMPARE(ack.value, 90.0);
     QVERIFY(child<QLineEdit>(&panel, "commentEdit")->text().isEmpty());

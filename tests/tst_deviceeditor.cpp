@@ -5,11 +5,13 @@
 #include "deviceaddedit.h"
 #include "devicemanagement.h"
 #include "editordriving.h"
+#include "passwordhash.h"
 #include "qtcolorpicker.h"
 #include "qteskcmd.h"
 #include "simcontrollers.h"
 #include "testnet.h"
 #include "trendchart.h"
+#include "usersession.h"
 
 #include <QDoubleSpinBox>
 #include <QProgressBar>
@@ -80,12 +82,42 @@ private slots:
         // On/off rows toggle, integer rows ask; a group or temperature row, or a
         // cancelled prompt, sends nothing and the update goes on.
         int before = m_sim->requestCount();
+        QStringList written;
+        connect(&editor, &deviceAddEdit::written, this, [&written](const WriteOutcome &o) {
+            written << QStringList({o.controller, o.variable, o.before, o.sent, o.confirmed,
+                                    QString::number(int(o.result))})
+                           .join(' ');
+        });
         doubleClick(editor, "kot.pompa", 0);
         QTRY_COMPARE(editor.rowOf(QStringLiteral("kot.pompa"))->checkState(1), Qt::Checked);
         Dialogs::presetInteger(75);
         doubleClick(editor, "kot.zadana", 1);
         QTRY_COMPARE(editor.rowOf(QStringLiteral("kot.zadana"))->text(1), QStringLiteral("75"));
         QCOMPARE(setsSince(before), QStringList({"set(kot.pompa=1;);", "set(kot.zadana=75;);"}));
+        QCOMPARE(written, QStringList({"K1 kot.pompa 0 1 1 0", "K1 kot.zadana 61 75 75 0"}));
+        // Beyond the controller's limit the value kept is told, not the one sent.
+        Dialogs::presetInteger(150);
+        doubleClick(editor, "kot.zadana", 1);
+        QTRY_COMPARE(written.size(), 3);
+        QCOMPARE(written.last(), QStringLiteral("K1 kot.zadana 75 150 100 2"));
+
+        // Nobody logged in at a station with users may only watch: the
+        // editor refuses the write and sends nothing.
+        UserSession viewer;
+        viewer.setUsers({{"jan", "Jan", "engineer", PasswordHash::make("haslo-jana")}});
+        editor.setSession(&viewer);
+        before = m_sim->requestCount();
+        Dialogs::presetAnswer(QMessageBox::Ok);
+        doubleClick(editor, "kot.pompa", 0);
+        QCOMPARE(Dialogs::shown().value(0).text,
+                 QStringLiteral("Zapis wartości z edytora sterownika wymaga roli „inżynier” lub wyższej. "
+                                "Nikt nie jest zalogowany."));
+        QTest::qWait(200);
+        QVERIFY(setsSince(before).isEmpty());
+        QCOMPARE(editor.rowOf(QStringLiteral("kot.pompa"))->checkState(1), Qt::Checked);
+        editor.setSession(nullptr);
+        Dialogs::reset();
+        m_sim->controller().variable(QStringLiteral("kot.zadana"))->number = 75;
         before = m_sim->requestCount();
         Dialogs::presetInteger(QVariant());
         for (const char *row : {"kot", "kot.t1", "kot.zadana"})

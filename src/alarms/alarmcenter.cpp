@@ -3,6 +3,7 @@
 #include "alarmsound.h"
 #include "alarmtablemodel.h"
 #include "systemuser.h"
+#include "usersession.h"
 
 #include <QDateTime>
 
@@ -56,9 +57,20 @@ void AlarmCenter::evaluate(const QVector<HistorySample> &readings)
     flush();
 }
 
-int AlarmCenter::act(const QVector<int> &alarms, const std::function<bool(int, const QString &, qint64)> &action)
+bool AlarmCenter::permits(UserAction what)
 {
-    const QString user = m_user.isEmpty() ? SystemUser::name() : m_user;
+    const QString refusal = m_session ? m_session->refusal(what) : QString();
+    if (!refusal.isEmpty())
+        emit refused(refusal);
+    return refusal.isEmpty();
+}
+
+int AlarmCenter::act(UserAction what, const QVector<int> &alarms,
+                     const std::function<bool(int, const QString &, qint64)> &action)
+{
+    if (!permits(what))
+        return 0;
+    const QString user = m_session && m_session->isLoggedIn() ? m_session->userName() : SystemUser::name();
     const qint64 now = m_clock();
     int done = 0;
     for (const int i : alarms) {
@@ -71,32 +83,34 @@ int AlarmCenter::act(const QVector<int> &alarms, const std::function<bool(int, c
 
 int AlarmCenter::acknowledge(const QVector<int> &alarms, const QString &comment)
 {
-    return act(alarms, [&](int i, const QString &user, qint64 now) { return m_engine.acknowledge(i, user, comment, now); });
+    return act(UserAction::AcknowledgeAlarm, alarms,
+               [&](int i, const QString &user, qint64 now) { return m_engine.acknowledge(i, user, comment, now); });
 }
 
 int AlarmCenter::shelve(const QVector<int> &alarms, int minutes, const QString &reason)
 {
     const int allowed = qBound(1, minutes, m_maxShelveHours * 60);
-    return act(alarms, [&](int i, const QString &user, qint64 now) {
+    return act(UserAction::ShelveAlarm, alarms, [&](int i, const QString &user, qint64 now) {
         return m_engine.shelve(i, now + qint64(allowed) * 60'000, user, reason, now);
     });
 }
 
 int AlarmCenter::unshelve(const QVector<int> &alarms)
 {
-    return act(alarms, [&](int i, const QString &user, qint64 now) { return m_engine.unshelve(i, user, QString(), now); });
+    return act(UserAction::ShelveAlarm, alarms,
+               [&](int i, const QString &user, qint64 now) { return m_engine.unshelve(i, user, QString(), now); });
 }
 
 int AlarmCenter::takeOutOfService(const QVector<int> &alarms, const QString &reason)
 {
-    return act(alarms, [&](int i, const QString &user, qint64 now) {
+    return act(UserAction::SetAlarmOutOfService, alarms, [&](int i, const QString &user, qint64 now) {
         return m_engine.takeOutOfService(i, user, reason, now);
     });
 }
 
 int AlarmCenter::putInService(const QVector<int> &alarms)
 {
-    return act(alarms,
+    return act(UserAction::SetAlarmOutOfService, alarms,
                [&](int i, const QString &user, qint64 now) { return m_engine.putInService(i, user, QString(), now); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarmengine.h"
+#include "useraction.h"
 
 #include <QObject>
 
@@ -8,6 +9,7 @@
 
 class AlarmSound;
 class AlarmTableModel;
+class UserSession;
 
 // The site's alarms for the window: the engine, the rows of the alarm tab,
 // the tone. Passes wait until the states kept by the store are restored
@@ -39,9 +41,11 @@ public:
     int takeOutOfService(const QVector<int> &alarms, const QString &reason);
     int putInService(const QVector<int> &alarms);
 
-    // Who the journal names for what is done from now on; empty: the
-    // account the program runs under (a project without users).
-    void setUser(const QString &user) { m_user = user; }
+    // Who may act on the alarms, and whom the journal names for it; none,
+    // or nobody logged in: the account the program runs under.
+    void setSession(const UserSession *session) { m_session = session; }
+    // False, and refused() told, when the one logged in may not.
+    bool permits(UserAction what);
     void setSoundEnabled(bool enabled);
     // Until the next new alarm.
     void silence();
@@ -60,9 +64,12 @@ signals:
     void journalled(const QVector<AlarmEvent> &events, const QVector<AlarmSnapshot> &states);
     // Counts, rows or the points in alarm changed.
     void changed();
+    // Nothing was done: the one logged in may not (the text says why).
+    void refused(const QString &why);
 
 private:
-    int act(const QVector<int> &alarms, const std::function<bool(int, const QString &, qint64)> &action);
+    int act(UserAction what, const QVector<int> &alarms,
+            const std::function<bool(int, const QString &, qint64)> &action);
     void flush();
     void count();
     // After count(), which finds whether an urgent alarm is waiting.
@@ -72,7 +79,7 @@ private:
     AlarmTableModel *m_model;
     AlarmSound *m_sound;
     std::function<qint64()> m_clock;
-    QString m_user;
+    const UserSession *m_session = nullptr;
     QVector<HistorySample> m_held; // the last pass before the states came
     bool m_restored = false;
     bool m_soundEnabled = true;

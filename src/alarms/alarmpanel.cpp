@@ -3,6 +3,7 @@
 #include "alarmcenter.h"
 #include "alarmreasondialog.h"
 #include "alarmtablemodel.h"
+#include "dialogs.h"
 #include "ui_alarmpanel.h"
 
 #include <QHeaderView>
@@ -49,6 +50,8 @@ AlarmPanel::AlarmPanel(AlarmCenter *center, QWidget *parent)
     connect(ui->inServiceButton, &QPushButton::clicked, this, [this] { m_center->putInService(selectedAlarms()); });
     connect(ui->alarmTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AlarmPanel::updateButtons);
     connect(center, &AlarmCenter::changed, this, &AlarmPanel::updateButtons);
+    connect(center, &AlarmCenter::refused, this,
+            [this](const QString &why) { Dialogs::warning(this, tr("Brak uprawnień"), why); });
     updateButtons();
 }
 
@@ -102,6 +105,8 @@ void AlarmPanel::acknowledge(const QVector<int> &alarms)
 
 void AlarmPanel::shelve()
 {
+    if (!m_center->permits(UserAction::ShelveAlarm))
+        return;
     const QVector<int> alarms = selectedAlarms();
     AlarmReasonDialog dialog(tr("Odłóż alarmy"), namesOf(alarms), m_center->maxShelveHours() * 60, this);
     if (dialog.exec() == QDialog::Accepted)
@@ -110,6 +115,8 @@ void AlarmPanel::shelve()
 
 void AlarmPanel::takeOutOfService()
 {
+    if (!m_center->permits(UserAction::SetAlarmOutOfService))
+        return;
     const QVector<int> alarms = selectedAlarms();
     AlarmReasonDialog dialog(tr("Wyłącz alarmy z obsługi"), namesOf(alarms), 0, this);
     if (dialog.exec() == QDialog::Accepted)

@@ -173,6 +173,27 @@ bool isMatch(const QString &part, const QString &devVar)
     return key == devVar || key.contains(devVar + QStringLiteral(".value"));
 }
 
+bool keptValue(const QStringList &parts, const QString &devVar, QString *kept)
+{
+    bool found = false;
+    for (const QString &part : parts) {
+        if (isCandidate(part, devVar) && isMatch(part, devVar)) {
+            found = true;
+            *kept = entryValue(part);
+        }
+    }
+    return found;
+}
+
+bool sameValue(const QString &sent, const QString &kept)
+{
+    bool sentNumber = false;
+    bool keptNumber = false;
+    const double a = sent.toDouble(&sentNumber);
+    const double b = kept.toDouble(&keptNumber);
+    return sent == kept || (sentNumber && keptNumber && a == b);
+}
+
 bool decode(const QString &schemeType, const QString &key, const QString &value, QString *decoded)
 {
     return decode(schemeType, QStringRef(&key), QStringRef(&value), decoded);

@@ -42,6 +42,13 @@ QString entryValue(const QString &part);
 bool isCandidate(const QString &part, const QString &devVar);
 bool isMatch(const QString &part, const QString &devVar);
 
+// What the parts of a reply to "set(" say the controller kept of devVar
+// (the last entry that matches); false when they lack it: it refused the
+// value.
+bool keptValue(const QStringList &parts, const QString &devVar, QString *kept);
+// Values that read as the same number ("055" and "55") are the same value.
+bool sameValue(const QString &sent, const QString &kept);
+
 // Decodes a matched entry by the scheme type word ("temp": tenths of a
 // degree; "int", "real", "logic", "percent": integers). Returns false when the
 // type is not decoded (other words, and "temp" with a key ending ".err").

@@ -12,16 +12,6 @@
 
 namespace {
 
-// Values that read as the same number ("055" and "55") are the same value.
-bool sameValue(const QString &sent, const QString &kept)
-{
-    bool sentNumber = false;
-    bool keptNumber = false;
-    const double a = sent.toDouble(&sentNumber);
-    const double b = kept.toDouble(&keptNumber);
-    return sent == kept || (sentNumber && keptNumber && a == b);
-}
-
 // A reply has the shape prefix "(" entries ");", even with no entries: a
 // controller that refused every value written answers "set();".
 bool wellFormed(const QString &reply)
@@ -205,18 +195,11 @@ void DataSet::verifyWrite(const QStringList &parts)
     QHash<QString, QString> sent;
     const QStringList names = sentOnce(&sent);
     for (const QString &name : names) {
-        bool found = false;
         QString kept;
-        for (const QString &part : parts) {
-            if (CommandLanguage::isCandidate(part, name) && CommandLanguage::isMatch(part, name)) {
-                found = true;
-                kept = CommandLanguage::entryValue(part);
-            }
-        }
-        if (!found) {
+        if (!CommandLanguage::keptValue(parts, name, &kept)) {
             emit writeRefused({address, name, sent.value(name)});
             reportWritten(name, sent.value(name), QString(), WriteOutcome::Result::Refused);
-        } else if (!sameValue(sent.value(name), kept)) {
+        } else if (!CommandLanguage::sameValue(sent.value(name), kept)) {
             emit writeChanged({address, name, sent.value(name), kept});
             reportWritten(name, sent.value(name), kept, WriteOutcome::Result::Changed);
         } else {

@@ -8,9 +8,9 @@
 struct WriteOutcome
 {
     enum class Result {
-        Confirmed,  // kept as sent
-        Refused,    // missing from the reply
-        Changed,    // kept with another value (clamped)
+        Confirmed, // kept as sent
+        Refused, // missing from the reply
+        Changed, // kept with another value (clamped)
         Unanswered, // no usable reply: what the controller holds is unknown
         NotAllowed, // never sent: the station's user may not write
     };

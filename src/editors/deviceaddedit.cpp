@@ -7,6 +7,7 @@
 #include "qteskcmd.h"
 #include "trendchart.h"
 #include "ui_deviceaddedit.h"
+#include "usersession.h"
 
 #include <QTimer>
 
@@ -147,6 +148,7 @@ void deviceAddEdit::dataReady(const QString &reply)
     // would stop following the controller after every write.
     if (m_writePending) {
         m_writePending = false;
+        writeEnded(reply);
         if (!CommandLanguage::isProcessable(entries))
             m_updateTimer->start();
     }
@@ -324,6 +326,12 @@ void deviceAddEdit::feedChart()
 
 void deviceAddEdit::readTimeout()
 {
+    // A write that failed: the tree follows the controller again.
+    if (m_writePending) {
+        m_writePending = false;
+        writeEnded(QString());
+        m_updateTimer->start();
+    }
     m_readingLink->abortRequest();
     for (QLineEdit *e : {ui->macLineEdit, ui->serialLineEdit, ui->versionLineEdit})
         e->setText(tr("Brak połączenia ze sterownikiem"));
@@ -352,24 +360,55 @@ void deviceAddEdit::on_varTree_itemDoubleClicked(QTreeWidgetItem *item, int colu
 
 void deviceAddEdit::editValue(QTreeWidgetItem *row)
 {
-    const QString name = row->text(Name);
     const QString type = row->text(Type);
-    if (type == QLatin1String("on_off")) {
-        m_updateTimer->stop();
-        const bool on = row->checkState(Value) == Qt::Checked;
-        m_writePending = true;
-        send(m_readingLink, CommandLanguage::setCommand({{name, on ? QStringLiteral("0") : QStringLiteral("1")}}));
-    } else if (type == QLatin1String("int")) {
-        m_updateTimer->stop();
-        bool ok = false;
-        const int value = Dialogs::integer(this, tr("Nowa wartośc: "), tr("Podaj nową wartość: "),
-                                           row->text(Value).toInt(nullptr, 10), -65535, 65535, 10, &ok);
-        m_writePending = ok;
-        if (ok)
-            send(m_readingLink, CommandLanguage::setCommand({{name, QString::number(value)}}));
-        else
-            m_updateTimer->start();
+    if (type != QLatin1String("on_off") && type != QLatin1String("int"))
+        return;
+    if (m_session && !m_session->allows(UserAction::DeviceEditorWrite)) {
+        Dialogs::warning(this, tr("Brak uprawnień"), m_session->refusal(UserAction::DeviceEditorWrite));
+        return;
     }
+    m_updateTimer->stop();
+    if (type == QLatin1String("on_off")) {
+        const bool on = row->checkState(Value) == Qt::Checked;
+        write(row, on ? QStringLiteral("1") : QStringLiteral("0"), on ? QStringLiteral("0") : QStringLiteral("1"));
+        return;
+    }
+    bool ok = false;
+    const int value = Dialogs::integer(this, tr("Nowa wartośc: "), tr("Podaj nową wartość: "),
+                                       row->text(Value).toInt(nullptr, 10), -65535, 65535, 10, &ok);
+    if (ok)
+        write(row, row->text(Value), QString::number(value));
+    else
+        m_updateTimer->start();
+}
+
+void deviceAddEdit::write(QTreeWidgetItem *row, const QString &before, const QString &value)
+{
+    m_write = WriteOutcome();
+    m_write.controller = ui->lineEdit_3->text();
+    m_write.address = ui->lineEdit->text();
+    m_write.variable = row->text(Name);
+    m_write.before = before;
+    m_write.sent = value;
+    m_writePending = true;
+    send(m_readingLink, CommandLanguage::setCommand({{m_write.variable, value}}));
+}
+
+// reply empty: the request failed.
+void deviceAddEdit::writeEnded(const QString &reply)
+{
+    QString kept;
+    if (reply.isEmpty()) {
+        m_write.result = m_readingLink->failure() == QTeskCmd::Failure::NotAllowed ? WriteOutcome::Result::NotAllowed
+                                                                                    : WriteOutcome::Result::Unanswered;
+    } else if (!CommandLanguage::keptValue(CommandLanguage::prepareValues(reply), m_write.variable, &kept)) {
+        m_write.result = WriteOutcome::Result::Refused;
+    } else {
+        m_write.confirmed = kept;
+        m_write.result = CommandLanguage::sameValue(m_write.sent, kept) ? WriteOutcome::Result::Confirmed
+                                                                         : WriteOutcome::Result::Changed;
+    }
+    emit written(m_write);
 }
 
 // A double-click ticks a variable for the chart (asking how to draw it) or

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "deviceparameter.h"
+#include "writeoutcome.h"
 
 #include <QDialog>
 #include <QList>
 
 class QTeskCmd;
+class UserSession;
 class QTimer;
 class QTreeWidgetItem;
 class TrendChart;
@@ -39,6 +41,12 @@ public:
     QTeskCmd *readingLink() const { return m_readingLink; }
     QTeskCmd *updateLink() const { return m_updateLink; }
     QTimer *updateTimer() const { return m_updateTimer; }
+    // Who may write from the editor; none: anyone.
+    void setSession(const UserSession *session) { m_session = session; }
+
+signals:
+    // A value written from the editor, once the controller answered or not.
+    void written(const WriteOutcome &outcome);
 
 public slots:
     void on_lineEdit_editingFinished();
@@ -69,9 +77,13 @@ private:
     void editValue(QTreeWidgetItem *row);
     void toggleChart(QTreeWidgetItem *row);
     void feedChart();
+    void write(QTreeWidgetItem *row, const QString &before, const QString &value);
+    void writeEnded(const QString &reply);
 
     Ui::deviceAddEdit *ui;
     QTeskCmd *m_readingLink;
+    const UserSession *m_session = nullptr;
+    WriteOutcome m_write; // the write in flight, while m_writePending
     QTeskCmd *m_updateLink;
     QTimer *m_updateTimer;
     QTimer *m_replotTimer;

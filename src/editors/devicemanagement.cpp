@@ -58,9 +58,17 @@ void deviceManagement::on_treeWidget_itemClicked()
     ui->deleteDeviceButton->setEnabled(true);
 }
 
+// The editor's writes are checked against the session and told on.
+void deviceManagement::watch(deviceAddEdit *editor)
+{
+    editor->setSession(m_session);
+    connect(editor, &deviceAddEdit::written, this, &deviceManagement::written);
+}
+
 void deviceManagement::on_addDeviceButton_clicked()
 {
     deviceAddEdit editor(this);
+    watch(&editor);
     if (editor.exec() != QDialog::Accepted)
         return;
     const QStringList f = editor.deviceFields();
@@ -75,6 +83,7 @@ void deviceManagement::on_treeWidget_itemDoubleClicked(QTreeWidgetItem *item)
         return;
     const DeviceRecord &d = m_devices.at(index);
     deviceAddEdit editor(this);
+    watch(&editor);
     editor.setDeviceFields({d.networkAdress, d.description, d.id, d.port});
     editor.on_lineEdit_editingFinished();
     if (editor.exec() != QDialog::Accepted)

@@ -2,10 +2,13 @@
 
 #include "controllerstatus.h"
 #include "devicerecord.h"
+#include "writeoutcome.h"
 
 #include <QDialog>
 
 class ControllerStatusColumns;
+class UserSession;
+class deviceAddEdit;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -26,6 +29,12 @@ public:
     DeviceList devices() const { return m_devices; }
     // How the shown scheme's controllers fare; empty when no scheme is shown.
     void setControllerStatus(const QList<ControllerStatus> &status);
+    // Who may write from the device editor; none: anyone.
+    void setSession(const UserSession *session) { m_session = session; }
+
+signals:
+    // A value written from the device editor.
+    void written(const WriteOutcome &outcome);
 
 private slots:
     void on_saveButton_clicked();
@@ -38,9 +47,11 @@ private slots:
 private:
     void rebuildTree();
     int indexOfSelected() const;
+    void watch(deviceAddEdit *editor);
 
     Ui::deviceManagement *ui;
     DeviceList m_devices;
     QList<QTreeWidgetItem *> m_rows;
     ControllerStatusColumns *m_statusColumns;
+    const UserSession *m_session = nullptr;
 };

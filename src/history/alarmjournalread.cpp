@@ -3,38 +3,17 @@
 #include "historycsv.h"
 #include "historystore.h"
 #include "monitoringrecord.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QSaveFile>
+#include "storeread.h"
 
 namespace AlarmJournalRead {
-
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AlarmJournalRead", text);
-}
-
-bool open(HistoryStore &store, const MonitoringRecord &record, const QString &projectDir, QString *error)
-{
-    QString why;
-    if (store.openForReading(record.store, projectDir, record.retentionDays, record.rollupDays, &why))
-        return true;
-    *error = tr("historia niedostępna: %1").arg(why);
-    return false;
-}
-
-} // namespace
 
 Events events(const MonitoringRecord &record, const QString &projectDir, const AlarmJournalQuery &query)
 {
     Events read;
     HistoryStore store;
     QString why;
-    if (open(store, record, projectDir, &read.error) && !store.journal(query, &read.events, &why))
-        read.error = tr("historia niedostępna: %1").arg(why);
+    if (StoreRead::open(store, record, projectDir, &read.error) && !store.journal(query, &read.events, &why))
+        read.error = StoreRead::unavailable(why);
     return read;
 }
 
@@ -43,8 +22,8 @@ Report report(const MonitoringRecord &record, const QString &projectDir, qint64 
     Report read;
     HistoryStore store;
     QString why;
-    if (open(store, record, projectDir, &read.error) && !store.alarmReport(fromMs, toMs, &read.report, &why))
-        read.error = tr("historia niedostępna: %1").arg(why);
+    if (StoreRead::open(store, record, projectDir, &read.error) && !store.alarmReport(fromMs, toMs, &read.report, &why))
+        read.error = StoreRead::unavailable(why);
     return read;
 }
 
@@ -60,12 +39,9 @@ Written toFile(const MonitoringRecord &record, const QString &projectDir, const 
     QString text = HistoryCsv::alarmHeader();
     for (const AlarmEvent &e : read.events)
         text += HistoryCsv::alarmRow(e);
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        written.error = tr("nie można zapisać pliku %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    written.error = StoreRead::save(path, text);
+    if (!written.error.isEmpty())
         return written;
-    }
     written.rows = read.events.size();
     return written;
 }

@@ -3,6 +3,7 @@
 #include "alarmevent.h"
 #include "alarmjournalquery.h"
 #include "alarmreport.h"
+#include "storeread.h"
 
 #include <QString>
 #include <QVector>
@@ -28,11 +29,7 @@ struct Report
 };
 Report report(const MonitoringRecord &record, const QString &projectDir, qint64 fromMs, qint64 toMs);
 
-struct Written
-{
-    qint64 rows = 0;
-    QString error;
-};
+using Written = StoreRead::Written;
 // The rows the query asks for as CSV, tesk-history's own; the file at
 // path is replaced only once all of it is written.
 Written toFile(const MonitoringRecord &record, const QString &projectDir, const AlarmJournalQuery &query,

@@ -3,6 +3,7 @@
 #include "historycsv.h"
 #include "historystore.h"
 #include "monitoringrecord.h"
+#include "storeread.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,12 +88,12 @@ Written toFile(const MonitoringRecord &record, const QString &projectDir, const 
     HistoryStore store;
     QString error;
     if (!store.openForReading(record.store, projectDir, record.retentionDays, record.rollupDays, &error)) {
-        written.error = tr("historia niedostępna: %1").arg(error);
+        written.error = StoreRead::unavailable(error);
         return written;
     }
     const Csv exported = csv(store, range);
     if (exported.failure == Failure::StoreUnreadable) {
-        written.error = tr("historia niedostępna: %1").arg(exported.detail);
+        written.error = StoreRead::unavailable(exported.detail);
         return written;
     }
     if (exported.failure == Failure::TooManySteps) {

@@ -1,6 +1,7 @@
 #include "trendreader.h"
 
-#include <QCoreApplication>
+#include "storeread.h"
+
 
 TrendReader::TrendReader(const MonitoringRecord &record, const QString &projectDir, QObject *parent)
     : QObject(parent)
@@ -25,7 +26,7 @@ TrendResult TrendReader::read(const TrendRequest &request)
     QString why;
     if (!m_store.isOpen()
         && !m_store.openForReading(m_record.store, m_projectDir, m_record.retentionDays, m_record.rollupDays, &why)) {
-        result.error = QCoreApplication::translate("TrendReader", "historia niedostępna: %1").arg(why);
+        result.error = StoreRead::unavailable(why);
         return result;
     }
     for (const QString &point : request.points) {
@@ -34,7 +35,7 @@ TrendResult TrendReader::read(const TrendRequest &request)
             // The next request opens the store again: the server may be back.
             m_store.close();
             result.series.clear();
-            result.error = QCoreApplication::translate("TrendReader", "historia niedostępna: %1").arg(why);
+            result.error = StoreRead::unavailable(why);
             return result;
         }
         result.series.append(series);

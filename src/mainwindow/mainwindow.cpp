@@ -16,7 +16,9 @@
 #include "settings.h"
 #include "stalestrip.h"
 #include "teskdesigner.h"
+#include "auditdialog.h"
 #include "historyexportdialog.h"
+#include "usersession.h"
 #include "monitoringedit.h"
 #include "ui_mainwindow.h"
 
@@ -30,13 +32,14 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
     , m_log(new LogModel(this))
     , m_designer([this] { return new TeskDesigner(this); })
-    , m_deviceManagement([this] { return new deviceManagement(this); })
+    , m_deviceManagement([this] { return createDeviceList(); })
     , m_schemesManagement([this] { return new schemesManagement(this); })
     , m_monitoringEdit([this] { return new MonitoringEdit(this); })
     , m_historyExport([this] { return createHistoryExport(); })
     , m_alarmHistory([this] { return new AlarmHistoryDialog(this); })
     , m_alarmAnalysis([this] { return new AlarmAnalysisDialog(this); })
     , m_trends([this] { return createTrends(); })
+    , m_auditDialog([this] { return new AuditDialog(this); })
     , m_view([this] { return createSchemeView(); })
 {
     ui->setupUi(this);
@@ -55,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->searchLineEdit, &QLineEdit::returnPressed, this, &MainWindow::on_searchBtn_clicked);
     createReaderAndWriter();
     createMonitor(); // the project opened at start is watched at once
+    createUsers();
     loadConfiguration();
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
@@ -110,6 +114,12 @@ void MainWindow::createReaderAndWriter()
     connect(m_writer, &DataSet::badReply, this, &MainWindow::teskcmdBadReply);
     connect(m_writer, &DataSet::writeRefused, this, &MainWindow::teskcmdWriteRefused);
     connect(m_writer, &DataSet::writeChanged, this, &MainWindow::teskcmdWriteChanged);
+    connect(m_writer, &DataSet::written, this, &MainWindow::auditWrite);
+    connect(m_writer, &DataSet::writeNotAllowed, this, [this](const QString &address) {
+        writeLog(tr("Zapis do sterownika %1 niedozwolony: ").arg(address)
+                     + m_session->refusal(UserAction::WriteValue),
+                 LogEntry::Error);
+    });
 }
 
 // Nothing is laid out or painted here: the entries of one turn of the event
@@ -145,7 +155,7 @@ void MainWindow::fitToolBar()
 
 void MainWindow::createToolBar()
 {
-    addToolAction(QStringLiteral("actionLogin"), tr("Zaloguj się"), QStringLiteral(":/password"));
+    m_loginAction = addToolAction(QStringLiteral("actionLogin"), tr("Zaloguj się"), QStringLiteral(":/password"));
     ui->mainToolBar->addSeparator();
     connect(addToolAction(QStringLiteral("actionNewProject"), tr("Nowy projekt"), QStringLiteral(":/new")),
             &QAction::triggered, this, &MainWindow::menuNewProject);
@@ -200,6 +210,7 @@ void MainWindow::loadConfiguration()
         m_log->setFilter(logFilter());
     }
     m_alarms->setSoundEnabled(m_settings.alarmSound);
+    m_session->setIdleTimeout(m_settings.idleLogoutMinutes * 60);
     if (!m_settings.projectLocation.isEmpty() && !m_settings.projectName.isEmpty())
         openLastProject();
 }
@@ -271,10 +282,17 @@ void MainWindow::menuShowSettingsDialog()
 {
     Settings dialog(this);
     dialog.setAlarmSound(m_settings.alarmSound);
-    if (dialog.exec() != QDialog::Accepted || dialog.alarmSound() == m_settings.alarmSound)
+    dialog.setIdleLogoutMinutes(m_settings.idleLogoutMinutes);
+    dialog.setUsersAvailable(m_projectOpen);
+    connect(&dialog, &Settings::usersAsked, this, &MainWindow::showUsersDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (dialog.alarmSound() == m_settings.alarmSound && dialog.idleLogoutMinutes() == m_settings.idleLogoutMinutes)
         return;
     m_settings.alarmSound = dialog.alarmSound();
+    m_settings.idleLogoutMinutes = dialog.idleLogoutMinutes();
     m_alarms->setSoundEnabled(m_settings.alarmSound);
+    m_session->setIdleTimeout(m_settings.idleLogoutMinutes * 60);
     saveConfiguration();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "appsettings.h"
+#include "auditrecord.h"
 #include "controllerstatus.h"
 #include "historysample.h"
 #include "samplefilter.h"
 #include "lazychild.h"
 #include "project.h"
+#include "useraction.h"
+#include "writeoutcome.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -17,6 +20,7 @@ class AlarmCenter;
 class AlarmHistoryDialog;
 class AlarmIndicator;
 class AlarmPanel;
+class AuditDialog;
 class DataRead;
 class DataSet;
 class HistoryExportDialog;
@@ -33,6 +37,7 @@ class QTimer;
 class QTreeWidgetItem;
 class StaleStrip;
 class TeskDesigner;
+class UserSession;
 class deviceManagement;
 class schemesManagement;
 struct LogFilter;
@@ -86,6 +91,8 @@ public:
     TrendWindow *trends() const { return m_trends.get(); }
     QTreeWidgetItem *shownItem() const { return m_shownItem; }
     StaleStrip *staleStrip() const { return m_staleStrip; }
+    UserSession *session() const { return m_session; }
+    AuditDialog *auditHistory() const { return m_auditDialog.get(); }
 
 public slots:
     void teskcmdAllDataReady(const QMap<QString, QString> &data);
@@ -116,6 +123,9 @@ public slots:
     void showAlarmHistory();
     void showAlarmAnalysis();
     void showTrends();
+    void showAuditHistory();
+    void showUsersDialog();
+    void loginOrLogout();
 
 private slots:
     void on_menuTree_currentItemChanged(QTreeWidgetItem *current);
@@ -181,6 +191,16 @@ private:
     ControllerStatus silentControllerOf(const EventRecord &event) const;
     void logWrites(const QList<TeskSchemeVariable> &list);
 
+    // Who works at the station, what they may do, and what they did.
+    void createUsers();
+    deviceManagement *createDeviceList();
+    void loadUsers();
+    void showUser();
+    bool permitted(UserAction action);
+    void audit(AuditRecord record);
+    void audit(AuditRecord::Action action, const QString &user, const QString &detail);
+    void auditWrite(const WriteOutcome &outcome);
+
     // The site watched in the background.
     void createMonitor();
     void createAlarms();
@@ -215,6 +235,8 @@ private:
     mutable LazyChild<AlarmHistoryDialog> m_alarmHistory;
     mutable LazyChild<AlarmAnalysisDialog> m_alarmAnalysis;
     mutable LazyChild<TrendWindow> m_trends;
+    mutable LazyChild<AuditDialog> m_auditDialog;
+    QAction *m_loginAction = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_projectEditAction = nullptr;
     QAction *m_monitoringAction = nullptr;
@@ -248,4 +270,7 @@ private:
     EventRecord m_activeEvent;     // the event the writer is carrying out
     QStringList m_writeProblems;   // of the write in progress, shown when it ends
     bool m_busyCursor = false;
+    UserSession *m_session = nullptr;
+    QLabel *m_userLabel = nullptr;   // in the tool bar: who is logged in
+    QLabel *m_openStation = nullptr; // on the status bar: a project without users
 };

@@ -14,6 +14,7 @@
 #include "sitemonitor.h"
 #include "trendwindow.h"
 #include "ui_mainwindow.h"
+#include "usersession.h"
 
 #include <QAction>
 #include <QLabel>
@@ -95,13 +96,16 @@ void MainWindow::showAlarmTab()
 void MainWindow::startMonitoring()
 {
     stopMonitoring();
-    m_historyAction->setEnabled(m_project.monitored);
+    m_historyAction->setEnabled(m_project.monitored || !m_session->unrestricted());
     m_trendAction->setEnabled(m_project.monitored);
     m_alarmIndicator->setVisible(m_project.monitored);
     addAlarmTab();
-    if (!m_project.monitored || m_project.monitoring.points.isEmpty())
+    // A project with users keeps its audit trail in the store, watched or not.
+    const bool watched = m_project.monitored && !m_project.monitoring.points.isEmpty();
+    if (watched || (m_projectOpen && !m_session->unrestricted()))
+        startRecording();
+    if (!watched)
         return;
-    startRecording();
     m_alarms->setSite(m_project.monitoring);
     m_sampleFilter.setPoints(m_project.monitoring.points);
     m_monitor->setSite(m_project.monitoring, m_project.devices);
@@ -146,6 +150,8 @@ void MainWindow::stopMonitoring()
 
 void MainWindow::menuShowMonitoringDialog()
 {
+    if (!permitted(UserAction::EditMonitoring))
+        return;
     m_monitoringEdit->setDevices(m_project.devices);
     m_monitoringEdit->setRecord(m_project.monitoring);
     connect(m_monitoringEdit.get(), &MonitoringEdit::trendAsked, this, &MainWindow::showMonitoringTrend,
@@ -186,6 +192,7 @@ void MainWindow::addHistoryMenu()
     menu->addAction(tr("Historia alarmów"), this, &MainWindow::showAlarmHistory);
     menu->addAction(tr("Analiza alarmów"), this, &MainWindow::showAlarmAnalysis);
     menu->addAction(QIcon(QStringLiteral(":/trend")), tr("Trendy"), this, &MainWindow::showTrends);
+    menu->addAction(tr("Historia zmian"), this, &MainWindow::showAuditHistory);
     m_historyAction->setMenu(menu);
     if (auto *button = qobject_cast<QToolButton *>(ui->mainToolBar->widgetForAction(m_historyAction)))
         button->setPopupMode(QToolButton::MenuButtonPopup);

@@ -11,9 +11,11 @@
 #include "newproject.h"
 #include "projectedit.h"
 #include "projectfile.h"
+#include "projectfiles.h"
 #include "projectpaths.h"
 #include "regularfile.h"
 #include "sitemonitor.h"
+#include "usersession.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -23,6 +25,8 @@
 
 void MainWindow::menuShowDeviceManagemenetDialog()
 {
+    if (!permitted(UserAction::EditDeviceList))
+        return;
     // The reader's status is that of the shown scheme only while it reads one.
     const bool reading = m_shownItem && !m_currentScheme.readVariables.isEmpty();
     m_deviceManagement->setControllerStatus(reading ? m_reader->controllerStatus() : QList<ControllerStatus>());
@@ -36,6 +40,8 @@ void MainWindow::menuShowDeviceManagemenetDialog()
 
 void MainWindow::menuShowSchemesManagementDialog()
 {
+    if (!permitted(UserAction::EditMenuTree))
+        return;
     m_schemesManagement->setMenuRecords(m_project.menu);
     m_schemesManagement->setDevices(m_project.devices);
     m_schemesManagement->setProjectFolder(m_project.location);
@@ -94,7 +100,9 @@ void MainWindow::setProjectOpen()
     m_projectOpen = true;
     m_projectEditAction->setEnabled(true);
     m_monitoringAction->setEnabled(true);
+    loadUsers();
     startMonitoring();
+    showUser();
 }
 
 // A read or a refresh of the closed project's scheme must not go on: the
@@ -105,7 +113,9 @@ void MainWindow::closeProject()
     m_monitoringAction->setEnabled(false);
     m_projectOpen = false;
     stopScheme();
+    m_session->logout(); // while the store still takes the row
     stopMonitoring();
+    m_session->setUsers({});
     m_alarms->setSite(MonitoringRecord()); // the next project's states come from its own store
     clearMenuTree();
     m_project.devices.clear();
@@ -220,7 +230,16 @@ bool MainWindow::saveProject()
         Dialogs::warning(this, tr("Błąd"), tr("Żaden projekt nie jest otwarty."));
         return false;
     }
+    if (!permitted(UserAction::SaveProject))
+        return false;
+    const ProjectFiles before(m_project.location);
     const QStringList errors = m_project.save(versionLabel());
+    const QStringList written = before.changed();
+    ProjectInfo saved;
+    ProjectFile::read(m_project.location + ProjectFile::fileName(), saved);
+    audit(AuditRecord::Action::Save, QString(),
+          QStringLiteral("revision %1: %2").arg(saved.revision, written.join(QStringLiteral(", ")))
+              + (errors.isEmpty() ? QString() : QStringLiteral("; errors: ") + errors.join(QStringLiteral("; "))));
     if (!errors.isEmpty()) {
         Dialogs::critical(this, tr("Błąd"),
                           tr("Nie udało się zapisać projektu:") + QLatin1Char('\n') + errors.join(QLatin1Char('\n')));
@@ -249,6 +268,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (confirmUnsavedChanges()) {
         // Before the window goes, so that the log still takes what the
         // history could not write.
+        m_session->logout();
         stopMonitoring();
         event->accept();
     } else {
@@ -258,6 +278,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::menuShowProjectEditDialog()
 {
+    if (!permitted(UserAction::SaveProject))
+        return;
     const QFileInfo file(m_project.location + ProjectFile::fileName());
     const QString editDate = file.exists() ? file.lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"))
                                            : QStringLiteral("-");

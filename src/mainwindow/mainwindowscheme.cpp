@@ -11,6 +11,7 @@
 #include "teskdesigner.h"
 #include "dialogs.h"
 #include "ui_mainwindow.h"
+#include "usersession.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -402,6 +403,8 @@ void MainWindow::schemeItemClicked(const QString &value)
             writeLog(tr("Nie znaleziono schematu o ID: ") + target, LogEntry::Warning);
         return;
     }
+    if (!permitted(UserAction::WriteValue))
+        return;
     QStringList addresses;
     QStringList ports;
     DataSet::collectTargets(*event, m_project.devices, &addresses, &ports);
@@ -470,6 +473,11 @@ void MainWindow::teskcmdDescribeIsReady(const QList<TeskSchemeVariable> &list)
         refreshData();
         return;
     }
+    // The user may have been logged out while the dialog was open.
+    if (!permitted(UserAction::WriteValue)) {
+        refreshData();
+        return;
+    }
     QStringList skipped;
     const QList<TeskSchemeVariable> writes = dialog.writeList(&skipped);
     for (const QString &name : qAsConst(skipped))
@@ -495,6 +503,8 @@ void MainWindow::logWrites(const QList<TeskSchemeVariable> &list)
 
 void MainWindow::schemeEditRequested()
 {
+    if (!permitted(UserAction::EditQml))
+        return;
     if (!m_currentScheme.qmlFile.isEmpty())
         m_designer->openFile(m_currentScheme.qmlFile);
     m_designer->show();
