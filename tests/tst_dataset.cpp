@@ -122,8 +122,9 @@ private slots:
         QStringList seen;
         for (const WriteOutcome &o : qAsConst(outcomes))
             seen << text(o);
+        // Before: as the controller sent it, tenths of a degree undecoded.
         const QString x = m_read.at(0).value;
-        const QString y = m_read.at(1).value;
+        const QString y = QString::number(m_read.at(1).value.toDouble() * 10);
         const QString f = m_read.at(2).value;
         QCOMPARE(seen, QStringList({"A x " + x + " 12 12 0", "A y " + y + " 950 900 2", "A r  5  1",
                                     "F f " + f + " 2  3"}));

@@ -87,6 +87,7 @@ void DataSet::setEvent(const EventRecord &event)
 {
     m_items = event.items;
     m_readBack.clear();
+    m_rawBack.clear();
     for (const EventItemRecord &item : event.items) {
         TeskSchemeVariable v;
         v.device = item.device;
@@ -221,10 +222,7 @@ void DataSet::reportWritten(const QString &variable, const QString &sent, const 
         if (v.devVar == variable && isCurrent(v.device))
             outcome.controller = v.device;
     }
-    for (const TeskSchemeVariable &v : qAsConst(m_readBack)) {
-        if (v.devVar == variable && isCurrent(v.device))
-            outcome.before = v.value;
-    }
+    outcome.before = m_rawBack.value({outcome.controller, variable});
     emit written(outcome);
 }
 
@@ -253,6 +251,7 @@ void DataSet::readBackReply(const QStringList &parts)
                 continue;
             const QString value = readBackValue(v.type, part);
             m_readBack[i].value = value;
+            m_rawBack.insert({v.device, v.devVar}, CommandLanguage::entryValue(part));
             emit dataReady({current, m_items.value(i).name, value});
         }
     }

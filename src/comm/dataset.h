@@ -58,7 +58,8 @@ signals:
     // A write the station's user may not make: nothing was sent to address.
     void writeNotAllowed(QString address);
     // Every variable written, whatever became of it, once its controller
-    // has answered or failed.
+    // has answered or failed; its value before as the read-back had it
+    // from the controller (not decoded).
     void written(const WriteOutcome &outcome);
 
 public slots:
@@ -77,6 +78,7 @@ private:
 
     QTeskCmd *m_link;
     QList<TeskSchemeVariable> m_readBack;
+    QHash<QPair<QString, QString>, QString> m_rawBack; // by controller and variable, as the controller sent it
     DeviceList m_devices;
     QList<TeskSchemeVariable> m_writeList;
     QStringList m_addresses;

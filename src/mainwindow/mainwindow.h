@@ -271,6 +271,5 @@ private:
     QStringList m_writeProblems;   // of the write in progress, shown when it ends
     bool m_busyCursor = false;
     UserSession *m_session = nullptr;
-    QLabel *m_userLabel = nullptr;   // in the tool bar: who is logged in
-    QLabel *m_openStation = nullptr; // on the status bar: a project without users
+    QLabel *m_userLabel = nullptr; // on the status bar: who is logged in
 };

@@ -14,8 +14,8 @@
 #include "usersdialog.h"
 #include "usersession.h"
 #include "usersfile.h"
-#include "ui_mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -53,13 +53,9 @@ void MainWindow::createUsers()
                  LogEntry::Warning);
         audit(AuditRecord::Action::Locked, name, QString::number(seconds));
     });
-    m_openStation = new QLabel(this);
-    m_openStation->setObjectName(QStringLiteral("openStation"));
-    statusBar()->addPermanentWidget(m_openStation);
     m_userLabel = new QLabel(this);
     m_userLabel->setObjectName(QStringLiteral("userLabel"));
-    m_userLabel->setContentsMargins(6, 0, 6, 0);
-    ui->mainToolBar->insertWidget(ui->mainToolBar->actions().value(1), m_userLabel);
+    statusBar()->addPermanentWidget(m_userLabel);
     connect(m_loginAction, &QAction::triggered, this, &MainWindow::loginOrLogout);
     showUser();
 }
@@ -102,18 +98,23 @@ void MainWindow::loadUsers()
     }
 }
 
+// The tool bar names who is logged in by login, the status bar in full
+// with the role; or that the project has no users, or that nobody is
+// logged in and the station only shows.
 void MainWindow::showUser()
 {
     const bool in = m_session->isLoggedIn();
-    m_loginAction->setText(in ? tr("Wyloguj") : tr("Zaloguj się"));
+    m_loginAction->setText(in ? tr("Wyloguj %1").arg(m_session->userName()) : tr("Zaloguj się"));
     m_loginAction->setEnabled(in || !m_session->unrestricted());
-    m_userLabel->setText(
-        in ? tr("%1 (%2)").arg(m_session->fullName().isEmpty() ? m_session->userName() : m_session->fullName(),
-                               UserRoles::label(m_session->role()))
-           : QString());
-    m_userLabel->setVisible(in);
-    m_openStation->setText(
-        m_projectOpen && m_session->unrestricted() ? tr("Projekt bez użytkowników: każdy może wszystko") : QString());
+    const QString name = m_session->fullName().isEmpty() ? m_session->userName() : m_session->fullName();
+    if (!m_projectOpen)
+        m_userLabel->clear();
+    else if (m_session->unrestricted())
+        m_userLabel->setText(tr("Projekt bez użytkowników: każdy może wszystko"));
+    else if (in)
+        m_userLabel->setText(tr("Zalogowany: %1 (%2)").arg(name, UserRoles::label(m_session->role())));
+    else
+        m_userLabel->setText(tr("Nikt nie jest zalogowany: stacja tylko pokazuje"));
 }
 
 void MainWindow::loginOrLogout()
