@@ -1724,14 +1724,6 @@
         <translation>The user “%1” in the file %2 cannot log in: the entry is damaged</translation>
     </message>
     <message>
-        <source>Wyloguj</source>
-        <translation>Log out</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Projekt bez użytkowników: każdy może wszystko</source>
         <translation>Project without users: anyone may do anything</translation>
     </message>
@@ -1750,6 +1742,18 @@
     <message>
         <source>Zapisano użytkowników projektu: %1</source>
         <translation>The project&apos;s users saved: %1</translation>
+    </message>
+    <message>
+        <source>Wyloguj %1</source>
+        <translation>Log out %1</translation>
+    </message>
+    <message>
+        <source>Zalogowany: %1 (%2)</source>
+        <translation>Logged in: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Nikt nie jest zalogowany: stacja tylko pokazuje</source>
+        <translation>Nobody is logged in: the station only shows</translation>
     </message>
 </context>
 <context>

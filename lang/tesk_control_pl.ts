@@ -1724,14 +1724,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Wyloguj</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Projekt bez użytkowników: każdy może wszystko</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1749,6 +1741,18 @@
     </message>
     <message>
         <source>Zapisano użytkowników projektu: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyloguj %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zalogowany: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nikt nie jest zalogowany: stacja tylko pokazuje</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
