@@ -127,15 +127,11 @@ bool generate(HistoryStore &history, qint64 start, QString *error)
 void run(const BenchStore &store, const QString &dir)
 {
     HistoryStore history;
-    if (!BenchStores::openEmpty(&history, store, dir))
+    const qint64 start = QDateTime(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
+    if (!BenchStores::filled(&history, store, dir, "alarm_journal",
+                             [&](QString *why) { return generate(history, start, why); }))
         return;
     QString error;
-    const qint64 start = QDateTime(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
-    if (!generate(history, start, &error)
-        || (store.record.isPostgres() && !BenchStores::exec(store.record, dir, {"ANALYZE alarm_journal"}))) {
-        out << "  setup failed: " << error << "\n";
-        return;
-    }
     AlarmReport report;
     const QVector<double> times =
         BenchStores::timesMs(kRuns, [&] { return history.alarmReport(start, start + kDays * kDay, &report, &error); });

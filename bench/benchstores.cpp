@@ -72,7 +72,21 @@ bool openEmpty(HistoryStore *history, const BenchStore &store, const QString &di
         return false;
     }
     out.flush();
-    return !store.record.isPostgres() || exec(store.record, dir, {"DELETE FROM alarm_journal", "DELETE FROM alarm_state"});
+    return !store.record.isPostgres()
+        || exec(store.record, dir, {"DELETE FROM alarm_journal", "DELETE FROM alarm_state", "DELETE FROM audit"});
+}
+
+bool filled(HistoryStore *history, const BenchStore &store, const QString &dir, const QString &table,
+            const std::function<bool(QString *error)> &fill)
+{
+    if (!openEmpty(history, store, dir))
+        return false;
+    QString error;
+    if (!fill(&error)) {
+        QTextStream(stdout) << "  setup failed: " << error << "\n";
+        return false;
+    }
+    return !store.record.isPostgres() || exec(store.record, dir, {QStringLiteral("ANALYZE ") + table});
 }
 
 QVector<double> timesMs(int runs, const std::function<bool()> &work)

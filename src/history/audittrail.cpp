@@ -4,6 +4,8 @@
 #include "sqlrows.h"
 #include "statementcache.h"
 
+#include <QSet>
+
 #include <utility>
 
 namespace AuditTrail {
@@ -37,19 +39,23 @@ bool read(QSqlDatabase &db, StatementCache &statements, const AuditQuery &query,
         values << query.user;
     }
     records->clear();
-    const auto add = [records](const ResultRow &row) {
+    // Every text but the detail is one of few: a long read holds each once,
+    // shared by its rows, instead of once a row.
+    QSet<QString> seen;
+    const auto add = [records, &seen](const ResultRow &row) {
+        const auto shared = [&](int column) { return *seen.insert(row.text(column)); };
         AuditRecord r;
         // A row of an action this program does not know is passed over.
         if (!AuditRecord::actionFromName(row.text(3), &r.action))
             return;
         r.timeMs = row.integer(0);
-        r.user = row.text(1);
-        r.station = row.text(2);
-        r.controller = row.text(4);
-        r.variable = row.text(5);
-        r.before = row.text(6);
-        r.sent = row.text(7);
-        r.confirmed = row.text(8);
+        r.user = shared(1);
+        r.station = shared(2);
+        r.controller = shared(4);
+        r.variable = shared(5);
+        r.before = shared(6);
+        r.sent = shared(7);
+        r.confirmed = shared(8);
         r.detail = row.text(9);
         records->append(std::move(r));
     };

@@ -278,11 +278,12 @@ bool HistoryStore::appendAudit(const QVector<AuditRecord> &records, QString *err
 // than the next one, it reads a year of a busy user in half the time.
 bool HistoryStore::audit(const AuditQuery &query, QVector<AuditRecord> *records, QString *error)
 {
-    if (!m_dialect.isPostgres() || !isOpen()) {
-        if (!isOpen())
-            *error = notOpen();
-        return isOpen() && AuditTrail::read(m_db, m_statements, query, records, error);
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
     }
+    if (!m_dialect.isPostgres())
+        return AuditTrail::read(m_db, m_statements, query, records, error);
     return transact(
         [&](QString *why) {
             return exec(m_db, QStringLiteral("SET LOCAL random_page_cost = 1.1"), why)

@@ -22,6 +22,22 @@ const qint64 kAlarmEventsKept = 100000;
 // Audit rows written at once when many wait.
 const int kAuditPerTransaction = 10000;
 
+// Writes what buffer holds through write, at most perTransaction items a
+// transaction, each batch dropped from it once committed; false, with
+// why, at the first that fails.
+template <typename Item, typename Write>
+bool drain(std::deque<Item> *buffer, int perTransaction, Write write, QString *error)
+{
+    while (!buffer->empty()) {
+        const size_t count = std::min(buffer->size(), size_t(perTransaction));
+        const QVector<Item> batch(buffer->cbegin(), buffer->cbegin() + qint64(count));
+        if (!write(batch, error))
+            return false;
+        buffer->erase(buffer->begin(), buffer->begin() + qint64(count));
+    }
+    return true;
+}
+
 } // namespace
 
 HistoryWriter::HistoryWriter(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
@@ -100,22 +116,6 @@ void HistoryWriter::appendAudit(const QVector<AuditRecord> &records)
     flush();
 }
 
-bool HistoryWriter::flushAudit()
-{
-    while (!m_audit.empty()) {
-        const size_t count = std::min(m_audit.size(), size_t(kAuditPerTransaction));
-        const QVector<AuditRecord> batch(m_audit.cbegin(), m_audit.cbegin() + qint64(count));
-        QString error;
-        if (!m_store.appendAudit(batch, &error)) {
-            m_store.close();
-            fail(error);
-            return false;
-        }
-        m_audit.erase(m_audit.begin(), m_audit.begin() + qint64(count));
-    }
-    return true;
-}
-
 void HistoryWriter::finish()
 {
     if (!m_retry->isActive()) // a store known away is not tried again
@@ -133,19 +133,20 @@ void HistoryWriter::finish()
 
 void HistoryWriter::flush()
 {
-    if (!ensureOpen() || !flushAlarms() || !flushAudit())
+    if (!ensureOpen() || !flushAlarms())
         return;
-    while (!m_buffer.empty()) {
-        const size_t count = std::min(m_buffer.size(), size_t(kSamplesPerTransaction));
-        const QVector<HistorySample> batch(m_buffer.cbegin(), m_buffer.cbegin() + qint64(count));
-        QString error;
-        if (!m_store.write(batch, &error)) {
-            // The connection may be gone (a server restarted): open anew.
-            m_store.close();
-            fail(error);
-            return;
-        }
-        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + qint64(count));
+    const auto audit
+        = [this](const QVector<AuditRecord> &batch, QString *why) { return m_store.appendAudit(batch, why); };
+    const auto samples
+        = [this](const QVector<HistorySample> &batch, QString *why) { return m_store.write(batch, why); };
+    QString error;
+    const bool written = drain(&m_audit, kAuditPerTransaction, audit, &error)
+        && drain(&m_buffer, kSamplesPerTransaction, samples, &error);
+    if (!written) {
+        // The connection may be gone (a server restarted): open anew.
+        m_store.close();
+        fail(error);
+        return;
     }
     if (m_purgeDue)
         purge();

@@ -55,7 +55,6 @@ signals:
 private:
     void flush();
     bool flushAlarms();
-    bool flushAudit();
     bool ensureOpen();
     void fail(const QString &reason);
     void recovered();
