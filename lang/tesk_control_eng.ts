@@ -1652,10 +1652,6 @@
         <translation> responds again</translation>
     </message>
     <message>
-        <source>Historia niedostępna: nie zapisano próbek: %1</source>
-        <translation>History unavailable: samples not written: %1</translation>
-    </message>
-    <message>
         <source>Alarmy</source>
         <translation>Alarms</translation>
     </message>
@@ -1754,6 +1750,10 @@
     <message>
         <source>Nikt nie jest zalogowany: stacja tylko pokazuje</source>
         <translation>Nobody is logged in: the station only shows</translation>
+    </message>
+    <message>
+        <source>Historia niedostępna: nie zapisano próbek i wpisów historii zmian: %1</source>
+        <translation>History unavailable: samples and change history entries not written: %1</translation>
     </message>
 </context>
 <context>

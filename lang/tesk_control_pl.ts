@@ -1652,10 +1652,6 @@
         <translation> znów odpowiada</translation>
     </message>
     <message>
-        <source>Historia niedostępna: nie zapisano próbek: %1</source>
-        <translation>Historia niedostępna: nie zapisano próbek: %1</translation>
-    </message>
-    <message>
         <source>Alarmy</source>
         <translation>Alarmy</translation>
     </message>
@@ -1753,6 +1749,10 @@
     </message>
     <message>
         <source>Nikt nie jest zalogowany: stacja tylko pokazuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Historia niedostępna: nie zapisano próbek i wpisów historii zmian: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

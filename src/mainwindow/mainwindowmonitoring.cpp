@@ -142,7 +142,7 @@ void MainWindow::stopMonitoring()
     m_silentControllers.clear();
     const qint64 unwritten = m_history ? m_history->stop() : 0;
     if (unwritten > 0)
-        writeLog(tr("Historia niedostępna: nie zapisano próbek: %1").arg(unwritten), LogEntry::Warning);
+        writeLog(tr("Historia niedostępna: nie zapisano próbek i wpisów historii zmian: %1").arg(unwritten), LogEntry::Warning);
     delete m_history;
     m_history = nullptr;
     m_historyStopped->hide();
