@@ -63,13 +63,28 @@ ModalDriver *logInNext(QObject *parent, const QString &name, const QString &pass
         parent);
 }
 
-QStringList auditRows(const MainWindow *w)
+QVector<AuditRecord> auditRecords(const MainWindow *w, QString *error)
 {
     HistoryStore store;
-    QString error;
     QVector<AuditRecord> records;
-    if (!store.openForReading(w->project().monitoring.store, w->project().location, 0, 0, &error)
-        || !store.audit(AuditQuery(), &records, &error))
+    if (!store.openForReading(w->project().monitoring.store, w->project().location, 0, 0, error))
+        return records;
+    store.audit(AuditQuery(), &records, error);
+    return records;
+}
+
+QString lastDetail(const MainWindow *w)
+{
+    QString error;
+    const QVector<AuditRecord> records = auditRecords(w, &error);
+    return records.isEmpty() ? error : records.last().detail;
+}
+
+QStringList auditRows(const MainWindow *w)
+{
+    QString error;
+    const QVector<AuditRecord> records = auditRecords(w, &error);
+    if (!error.isEmpty())
         return {error};
     QStringList rows;
     for (const AuditRecord &r : qAsConst(records))
@@ -198,6 +213,18 @@ private slots:
                                    "ola|write-refused|K1|mode|1|0|",
                                    "ola|write|K2|x|7|12|12"};
         QTRY_COMPARE(auditRows(w), expected);
+
+        // The administrator saves: the row names the revision and the files
+        // the save wrote, those whose bytes did not change left out.
+        action(w, "actionLogin")->trigger();
+        ModalDriver *admin = logInNext(this, "adam", "haslo-adama");
+        action(w, "actionLogin")->trigger();
+        QVERIFY(admin->ran());
+        w->menuSaveProject();
+        QTRY_COMPARE(auditRows(w).size(), expected.size() + 3);
+        QCOMPARE(auditRows(w).mid(expected.size()),
+                 QStringList({"ola|logout|||||", "adam|login|||||", "adam|save|||||"}));
+        QCOMPARE(lastDetail(w), QStringLiteral("revision 2: project.xml"));
         delete w;
     }
 
