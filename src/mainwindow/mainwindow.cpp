@@ -13,6 +13,7 @@
 #include "logmodel.h"
 #include "pollhub.h"
 #include "qdeclarativezoompan.h"
+#include "qteskcmd.h"
 #include "settings.h"
 #include "stalestrip.h"
 #include "teskdesigner.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     setBusyCursor(false);
+    QTeskCmd::setWriteGuard({}); // it asks this window's session
     delete ui;
 }
 
