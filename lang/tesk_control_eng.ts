@@ -1755,6 +1755,10 @@
         <source>Historia niedostępna: nie zapisano próbek i wpisów historii zmian: %1</source>
         <translation>History unavailable: samples and change history entries not written: %1</translation>
     </message>
+    <message>
+        <source>Nieudane logowanie: %1 (logowanie zablokowane)</source>
+        <translation>Failed login: %1 (login locked)</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>

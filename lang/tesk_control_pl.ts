@@ -1755,6 +1755,10 @@
         <source>Historia niedostępna: nie zapisano próbek i wpisów historii zmian: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nieudane logowanie: %1 (logowanie zablokowane)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>

@@ -225,6 +225,17 @@ private slots:
         QCOMPARE(auditRows(w).mid(expected.size()),
                  QStringList({"ola|logout|||||", "adam|login|||||", "adam|save|||||"}));
         QCOMPARE(lastDetail(w), QStringLiteral("revision 2: project.xml"));
+
+        // Five wrong passwords lock the name; an attempt during the lock is
+        // a failed login as well.
+        const int before = auditRows(w).size();
+        for (int i = 0; i < 6; ++i)
+            w->session()->login("ola", "zgadywane");
+        const QString failed = QStringLiteral("ola|login-failed|||||");
+        QTRY_COMPARE(auditRows(w).size(), before + 7);
+        QCOMPARE(auditRows(w).mid(before),
+                 QStringList({failed, failed, failed, failed, failed, "ola|locked|||||", failed}));
+        QCOMPARE(lastDetail(w), QStringLiteral("locked"));
         delete w;
     }
 

@@ -42,11 +42,13 @@ void MainWindow::createUsers()
                  LogEntry::Info);
         audit(AuditRecord::Action::Logout, name, idle ? QStringLiteral("idle") : QString());
     });
+    // An attempt on a locked name is a failed login too.
     connect(m_session, &UserSession::loginFailed, this, [this](const QString &name, const LoginResult &result) {
-        if (result.status == LoginResult::Status::Locked)
-            return; // told once, by locked()
-        writeLog(tr("Nieudane logowanie: %1").arg(name), LogEntry::Warning);
-        audit(AuditRecord::Action::LoginFailed, name, QString());
+        const bool locked = result.status == LoginResult::Status::Locked;
+        writeLog(locked ? tr("Nieudane logowanie: %1 (logowanie zablokowane)").arg(name)
+                        : tr("Nieudane logowanie: %1").arg(name),
+                 LogEntry::Warning);
+        audit(AuditRecord::Action::LoginFailed, name, locked ? QStringLiteral("locked") : QString());
     });
     connect(m_session, &UserSession::locked, this, [this](const QString &name, int seconds) {
         writeLog(tr("Zablokowano logowanie %1 na %2 s po kolejnych nieudanych próbach").arg(name).arg(seconds),
