@@ -5,6 +5,7 @@
 #include "alarmhistorydialog.h"
 #include "alarmindicator.h"
 #include "alarmpanel.h"
+#include "auditdialog.h"
 #include "historyexportdialog.h"
 #include "historyrecorder.h"
 #include "logentry.h"
@@ -211,6 +212,17 @@ void MainWindow::showAlarmHistory()
 void MainWindow::showAlarmAnalysis()
 {
     showToolWindow(m_alarmAnalysis.get(), m_project);
+}
+
+void MainWindow::showAuditHistory()
+{
+    if (!m_auditDialog->isVisible()) {
+        QStringList names;
+        for (const UserRecord &u : m_session->users())
+            names << u.name;
+        m_auditDialog->setUsers(names);
+    }
+    showToolWindow(m_auditDialog.get(), m_project);
 }
 
 void MainWindow::startRecording()

@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 
 #include "alarmcenter.h"
-#include "auditdialog.h"
 #include "devicemanagement.h"
 #include "dialogs.h"
 #include "historyrecorder.h"
@@ -68,18 +67,6 @@ deviceManagement *MainWindow::createDeviceList()
     list->setSession(m_session);
     connect(list, &deviceManagement::written, this, &MainWindow::auditWrite);
     return list;
-}
-
-void MainWindow::showAuditHistory()
-{
-    QStringList names;
-    for (const UserRecord &u : m_session->users())
-        names << u.name;
-    if (!m_auditDialog->isVisible())
-        m_auditDialog->setProject(m_project.monitoring, m_project.location, names);
-    m_auditDialog->show();
-    m_auditDialog->raise();
-    m_auditDialog->activateWindow();
 }
 
 void MainWindow::loadUsers()

@@ -35,15 +35,19 @@ AuditDialog::~AuditDialog()
 }
 
 // The last week of every user is shown at once.
-void AuditDialog::setProject(const MonitoringRecord &record, const QString &projectDir, const QStringList &users)
+void AuditDialog::setUsers(const QStringList &users)
+{
+    ui->userCombo->clear();
+    ui->userCombo->addItem(QString());
+    ui->userCombo->addItems(users);
+}
+
+void AuditDialog::setProject(const MonitoringRecord &record, const QString &projectDir)
 {
     if (isWorking())
         return;
     m_record = record;
     m_projectDir = projectDir;
-    ui->userCombo->clear();
-    ui->userCombo->addItem(QString());
-    ui->userCombo->addItems(users);
     const QDateTime now = QDateTime::currentDateTime();
     ui->toEdit->setDateTime(now);
     ui->fromEdit->setDateTime(now.addDays(-7));

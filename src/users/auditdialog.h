@@ -27,8 +27,9 @@ public:
     explicit AuditDialog(QWidget *parent = nullptr);
     ~AuditDialog() override;
 
-    // users: the names offered in the user filter.
-    void setProject(const MonitoringRecord &record, const QString &projectDir, const QStringList &users);
+    // The names offered in the user filter.
+    void setUsers(const QStringList &users);
+    void setProject(const MonitoringRecord &record, const QString &projectDir);
     AuditQuery query() const;
     bool isWorking() const { return m_job != nullptr; }
     const AuditTableModel *model() const { return m_model; }
