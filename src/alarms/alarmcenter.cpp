@@ -6,6 +6,7 @@
 #include "usersession.h"
 
 #include <QDateTime>
+#include <QSysInfo>
 
 AlarmCenter::AlarmCenter(QObject *parent)
     : QObject(parent)
@@ -57,6 +58,21 @@ void AlarmCenter::evaluate(const QVector<HistorySample> &readings)
     flush();
 }
 
+void AlarmCenter::mirror(const QVector<AlarmSnapshot> &states)
+{
+    m_restored = true;
+    m_held.clear();
+    refresh(m_engine.mirror(states));
+}
+
+void AlarmCenter::apply(const QVector<AlarmCommand> &commands)
+{
+    const qint64 now = m_clock();
+    for (const AlarmCommand &c : commands)
+        m_engine.apply(c, m_maxShelveHours * 60, now);
+    flush();
+}
+
 bool AlarmCenter::permits(UserAction what)
 {
     const QString refusal = m_session ? m_session->refusal(what) : QString();
@@ -65,12 +81,19 @@ bool AlarmCenter::permits(UserAction what)
     return refusal.isEmpty();
 }
 
-int AlarmCenter::act(UserAction what, const QVector<int> &alarms,
+QString AlarmCenter::actingUser() const
+{
+    return m_session && m_session->isLoggedIn() ? m_session->userName() : SystemUser::name();
+}
+
+int AlarmCenter::act(UserAction what, const QVector<int> &alarms, const AlarmCommand &command,
                      const std::function<bool(int, const QString &, qint64)> &action)
 {
     if (!permits(what))
         return 0;
-    const QString user = m_session && m_session->isLoggedIn() ? m_session->userName() : SystemUser::name();
+    if (m_remote)
+        return send(alarms, command);
+    const QString user = actingUser();
     const qint64 now = m_clock();
     int done = 0;
     for (const int i : alarms) {
@@ -83,35 +106,56 @@ int AlarmCenter::act(UserAction what, const QVector<int> &alarms,
 
 int AlarmCenter::acknowledge(const QVector<int> &alarms, const QString &comment)
 {
-    return act(UserAction::AcknowledgeAlarm, alarms,
+    return act(UserAction::AcknowledgeAlarm, alarms, {AlarmCommand::Action::Acknowledge, {}, {}, 0, {}, {}, comment},
                [&](int i, const QString &user, qint64 now) { return m_engine.acknowledge(i, user, comment, now); });
 }
 
 int AlarmCenter::shelve(const QVector<int> &alarms, int minutes, const QString &reason)
 {
     const int allowed = qBound(1, minutes, m_maxShelveHours * 60);
-    return act(UserAction::ShelveAlarm, alarms, [&](int i, const QString &user, qint64 now) {
+    return act(UserAction::ShelveAlarm, alarms, {AlarmCommand::Action::Shelve, {}, {}, allowed, {}, {}, reason},
+               [&](int i, const QString &user, qint64 now) {
         return m_engine.shelve(i, now + qint64(allowed) * 60'000, user, reason, now);
     });
 }
 
 int AlarmCenter::unshelve(const QVector<int> &alarms)
 {
-    return act(UserAction::ShelveAlarm, alarms,
+    return act(UserAction::ShelveAlarm, alarms, {AlarmCommand::Action::Unshelve},
                [&](int i, const QString &user, qint64 now) { return m_engine.unshelve(i, user, QString(), now); });
 }
 
 int AlarmCenter::takeOutOfService(const QVector<int> &alarms, const QString &reason)
 {
-    return act(UserAction::SetAlarmOutOfService, alarms, [&](int i, const QString &user, qint64 now) {
+    return act(UserAction::SetAlarmOutOfService, alarms,
+               {AlarmCommand::Action::TakeOutOfService, {}, {}, 0, {}, {}, reason},
+               [&](int i, const QString &user, qint64 now) {
         return m_engine.takeOutOfService(i, user, reason, now);
     });
 }
 
 int AlarmCenter::putInService(const QVector<int> &alarms)
 {
-    return act(UserAction::SetAlarmOutOfService, alarms,
+    return act(UserAction::SetAlarmOutOfService, alarms, {AlarmCommand::Action::PutInService},
                [&](int i, const QString &user, qint64 now) { return m_engine.putInService(i, user, QString(), now); });
+}
+
+int AlarmCenter::send(const QVector<int> &alarms, AlarmCommand command)
+{
+    command.user = actingUser();
+    command.station = QSysInfo::machineHostName();
+    command.timeMs = m_clock();
+    QVector<AlarmCommand> commands;
+    for (const int i : alarms) {
+        if (i < 0 || i >= m_engine.count())
+            continue;
+        command.point = m_engine.alarm(i).point;
+        command.kind = m_engine.alarm(i).definition.kind;
+        commands.append(command);
+    }
+    if (!commands.isEmpty())
+        emit commanded(commands);
+    return commands.size();
 }
 
 void AlarmCenter::flush()
@@ -120,11 +164,15 @@ void AlarmCenter::flush()
     const QVector<AlarmSnapshot> states = m_engine.takeChangedStates();
     if (!events.isEmpty() || !states.isEmpty())
         emit journalled(events, states);
+    refresh(std::any_of(events.cbegin(), events.cend(),
+                        [](const AlarmEvent &e) { return e.event == AlarmEvent::Event::Raised; }));
+}
+
+void AlarmCenter::refresh(bool raised)
+{
     m_engine.takeChanged();
     m_model->refresh();
     count();
-    const bool raised = std::any_of(events.cbegin(), events.cend(),
-                                    [](const AlarmEvent &e) { return e.event == AlarmEvent::Event::Raised; });
     updateSound(raised);
     emit changed();
 }

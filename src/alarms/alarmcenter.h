@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarmcommand.h"
 #include "alarmengine.h"
 #include "useraction.h"
 
@@ -32,6 +33,15 @@ public:
     void startWithoutStates();
     bool isRestored() const { return m_restored; }
     void evaluate(const QVector<HistorySample> &readings);
+
+    // While another engine records the store: the alarms are what the
+    // store keeps, and the operator's actions are sent to that engine
+    // (commanded()) instead of done here.
+    void setRemote(bool remote) { m_remote = remote; }
+    bool isRemote() const { return m_remote; }
+    void mirror(const QVector<AlarmSnapshot> &states);
+    // Actions other stations sent, done in their users' names.
+    void apply(const QVector<AlarmCommand> &commands);
 
     // On the alarms given (indices into the engine); each returns how many
     // it changed.
@@ -66,11 +76,16 @@ signals:
     void changed();
     // Nothing was done: the one logged in may not (the text says why).
     void refused(const QString &why);
+    // Remote: the actions to send to the engine that records.
+    void commanded(const QVector<AlarmCommand> &commands);
 
 private:
-    int act(UserAction what, const QVector<int> &alarms,
+    int act(UserAction what, const QVector<int> &alarms, const AlarmCommand &command,
             const std::function<bool(int, const QString &, qint64)> &action);
+    int send(const QVector<int> &alarms, AlarmCommand command);
+    QString actingUser() const;
     void flush();
+    void refresh(bool raised);
     void count();
     // After count(), which finds whether an urgent alarm is waiting.
     void updateSound(bool newAlarm);
@@ -82,6 +97,7 @@ private:
     const UserSession *m_session = nullptr;
     QVector<HistorySample> m_held; // the last pass before the states came
     bool m_restored = false;
+    bool m_remote = false;
     bool m_soundEnabled = true;
     bool m_silenced = false;
     int m_maxShelveHours = 8;

@@ -31,6 +31,11 @@ public:
     QStringList schemaVersion4() const;
     // Version 5 adds the audit trail.
     QStringList schemaVersion5() const;
+    // Version 6 adds the lease of the engine that records and the alarm
+    // actions other stations send it.
+    QStringList schemaVersion6() const;
+    // The store's clock in UTC milliseconds, as an SQL expression.
+    QString nowMs() const;
     // The two-argument minimum and maximum of SQL values.
     QString least() const { return m_postgres ? QStringLiteral("LEAST") : QStringLiteral("min"); }
     QString greatest() const { return m_postgres ? QStringLiteral("GREATEST") : QStringLiteral("max"); }

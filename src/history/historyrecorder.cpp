@@ -3,18 +3,26 @@
 #include "historywriter.h"
 
 HistoryRecorder::HistoryRecorder(const StoreRecord &store, const QString &projectDir, int retentionDays,
-                                 int rollupDays, int bufferCapacity, QObject *parent)
+                                 int rollupDays, int bufferCapacity, QObject *parent, const StoreLease &claim,
+                                 bool takeOver)
     : QObject(parent)
-    , m_writer(new HistoryWriter(store, projectDir, retentionDays, rollupDays, bufferCapacity))
+    , m_writer(new HistoryWriter(store, projectDir, retentionDays, rollupDays, bufferCapacity, claim, takeOver))
 {
     m_thread.setObjectName(QStringLiteral("history"));
     m_writer->moveToThread(&m_thread);
     qRegisterMetaType<QVector<AlarmSnapshot>>();
+    qRegisterMetaType<QVector<AlarmCommand>>();
+    qRegisterMetaType<StoreLease>();
     connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     connect(m_writer, &HistoryWriter::unavailable, this, &HistoryRecorder::storeUnavailable);
     connect(m_writer, &HistoryWriter::available, this, &HistoryRecorder::storeAvailable);
     connect(m_writer, &HistoryWriter::warning, this, &HistoryRecorder::storeWarning);
     connect(m_writer, &HistoryWriter::alarmStatesRead, this, &HistoryRecorder::alarmStatesRead);
+    connect(m_writer, &HistoryWriter::leaseHeld, this, &HistoryRecorder::leaseHeld);
+    connect(m_writer, &HistoryWriter::leaseRefused, this, &HistoryRecorder::leaseRefused);
+    connect(m_writer, &HistoryWriter::leaseSeen, this, &HistoryRecorder::leaseSeen);
+    connect(m_writer, &HistoryWriter::storeStates, this, &HistoryRecorder::storeStates);
+    connect(m_writer, &HistoryWriter::alarmCommands, this, &HistoryRecorder::alarmCommands);
     connect(m_writer, &HistoryWriter::dropped, this, [this](qint64 total) { m_dropped = total; });
     m_thread.start();
     QMetaObject::invokeMethod(m_writer, &HistoryWriter::start, Qt::QueuedConnection);
@@ -50,6 +58,21 @@ void HistoryRecorder::recordAudit(const QVector<AuditRecord> &records)
     HistoryWriter *writer = m_writer;
     QMetaObject::invokeMethod(
         writer, [writer, records] { writer->appendAudit(records); }, Qt::QueuedConnection);
+}
+
+void HistoryRecorder::sendAlarmCommands(const QVector<AlarmCommand> &commands)
+{
+    if (!m_thread.isRunning() || commands.isEmpty())
+        return;
+    HistoryWriter *writer = m_writer;
+    QMetaObject::invokeMethod(
+        writer, [writer, commands] { writer->appendCommands(commands); }, Qt::QueuedConnection);
+}
+
+void HistoryRecorder::renewLease()
+{
+    if (m_thread.isRunning())
+        QMetaObject::invokeMethod(m_writer, &HistoryWriter::renew, Qt::QueuedConnection);
 }
 
 qint64 HistoryRecorder::stop()

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "alarmcommand.h"
 #include "alarmevent.h"
 #include "alarmsnapshot.h"
 #include "auditrecord.h"
 #include "historysample.h"
+#include "storelease.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -18,13 +20,17 @@ class HistoryWriter;
 // of them (the oldest go first), and are written once it is back: at the
 // next record() or within a few seconds. The signals arrive on the
 // recorder's thread.
+//
+// Given a lease to claim, it records only while its engine holds the
+// store: see HistoryWriter.
 class HistoryRecorder : public QObject
 {
     Q_OBJECT
 
 public:
     HistoryRecorder(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
-                    int bufferCapacity, QObject *parent = nullptr);
+                    int bufferCapacity, QObject *parent = nullptr, const StoreLease &claim = StoreLease(),
+                    bool takeOver = true);
     ~HistoryRecorder() override;
 
     void record(const QVector<HistorySample> &samples);
@@ -33,6 +39,10 @@ public:
     // Audit rows, written in the order given; none is dropped while the
     // store is away.
     void recordAudit(const QVector<AuditRecord> &records);
+    // For the engine that records, through the store.
+    void sendAlarmCommands(const QVector<AlarmCommand> &commands);
+    // Once a pass: the lease renewed, or tried for.
+    void renewLease();
     // Writes what it can and ends the thread; record() does nothing after.
     // A store that is away (or being connected to) is not waited for:
     // returns the samples, alarm events and audit rows that could not be
@@ -48,6 +58,11 @@ signals:
     void storeWarning(const QString &text);
     // Once, when the store first opens: the alarm states a run before kept.
     void alarmStatesRead(const QVector<AlarmSnapshot> &states);
+    void leaseHeld();
+    void leaseRefused(const StoreLease &lease);
+    void leaseSeen(const StoreLease &lease);
+    void storeStates(const QVector<AlarmSnapshot> &states);
+    void alarmCommands(const QVector<AlarmCommand> &commands);
 
 private:
     QThread m_thread;

@@ -19,7 +19,7 @@ QString tr(const char *text)
 QVector<QStringList> steps(const HistoryDialect &dialect)
 {
     return {dialect.schemaVersion1(), dialect.schemaVersion2(), dialect.schemaVersion3(), dialect.schemaVersion4(),
-            dialect.schemaVersion5()};
+            dialect.schemaVersion5(), dialect.schemaVersion6()};
 }
 
 bool run(QSqlDatabase &db, const QString &sql, QString *error)

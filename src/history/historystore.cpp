@@ -9,6 +9,7 @@
 #include "postgresprobe.h"
 #include "rollupdeltas.h"
 #include "sqlitefile.h"
+#include "storesharing.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -290,6 +291,36 @@ bool HistoryStore::audit(const AuditQuery &query, QVector<AuditRecord> *records,
                 && AuditTrail::read(m_db, m_statements, query, records, why);
         },
         error);
+}
+
+bool HistoryStore::claimLease(const StoreLease &claim, StoreLease *lease, QString *error)
+{
+    return transact(
+        [&](QString *why) { return StoreSharing::claim(m_db, m_statements, m_dialect, claim, lease, why); }, error);
+}
+
+bool HistoryStore::releaseLease(const QString &holder, QString *error)
+{
+    return transact([&](QString *why) { return StoreSharing::release(m_db, m_statements, holder, why); }, error);
+}
+
+bool HistoryStore::lease(StoreLease *lease, QString *error)
+{
+    if (!isOpen()) {
+        *error = notOpen();
+        return false;
+    }
+    return StoreSharing::read(m_db, m_statements, m_dialect, lease, error);
+}
+
+bool HistoryStore::sendAlarmCommands(const QVector<AlarmCommand> &commands, QString *error)
+{
+    return transact([&](QString *why) { return StoreSharing::send(m_db, m_statements, commands, why); }, error);
+}
+
+bool HistoryStore::takeAlarmCommands(QVector<AlarmCommand> *commands, QString *error)
+{
+    return transact([&](QString *why) { return StoreSharing::take(m_db, m_statements, commands, why); }, error);
 }
 
 bool HistoryStore::transact(const std::function<bool(QString *)> &work, QString *error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarmcommand.h"
 #include "alarmevent.h"
 #include "alarmjournalquery.h"
 #include "alarmreport.h"
@@ -13,6 +14,7 @@
 #include "historystats.h"
 #include "historystep.h"
 #include "stagedpasses.h"
+#include "storelease.h"
 #include "statementcache.h"
 
 #include <QSqlDatabase>
@@ -75,6 +77,15 @@ public:
     // The audit rows the query asks for, oldest first (rows of one time in
     // the order they were written).
     bool audit(const AuditQuery &query, QVector<AuditRecord> *records, QString *error);
+
+    // One transaction: the lease taken for claim's holder if it is free,
+    // lapsed or its own; *lease: who holds it now.
+    bool claimLease(const StoreLease &claim, StoreLease *lease, QString *error);
+    bool releaseLease(const QString &holder, QString *error);
+    bool lease(StoreLease *lease, QString *error);
+    // Alarm actions for the engine that records, and taken by it.
+    bool sendAlarmCommands(const QVector<AlarmCommand> &commands, QString *error);
+    bool takeAlarmCommands(QVector<AlarmCommand> *commands, QString *error);
 
     // The samples of a point with fromMs <= time < toMs, oldest first.
     QVector<HistorySample> samples(const QString &point, qint64 fromMs, qint64 toMs, QString *error);

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -21,6 +22,8 @@ const int kSteadyMs = 60000;
 const qint64 kAlarmEventsKept = 100000;
 // Audit rows written at once when many wait.
 const int kAuditPerTransaction = 10000;
+// How often a station that does not record looks at the store.
+const int kWatchMs = 1000;
 
 // Writes what buffer holds through write, at most perTransaction items a
 // transaction, each batch dropped from it once committed; false, with
@@ -41,12 +44,14 @@ bool drain(std::deque<Item> *buffer, int perTransaction, Write write, QString *e
 } // namespace
 
 HistoryWriter::HistoryWriter(const StoreRecord &store, const QString &projectDir, int retentionDays, int rollupDays,
-                             int capacity)
+                             int capacity, const StoreLease &claim, bool takeOver)
     : m_record(store)
     , m_projectDir(projectDir)
     , m_retentionDays(retentionDays)
     , m_rollupDays(rollupDays)
     , m_capacity(std::max(1, capacity))
+    , m_claim(claim)
+    , m_takeOver(takeOver)
 {
     m_store.setGiveUp(&m_givingUp);
 }
@@ -63,6 +68,9 @@ void HistoryWriter::start()
         flush();
     });
     m_daily->start();
+    m_watch = new QTimer(this);
+    m_watch->setInterval(kWatchMs);
+    connect(m_watch, &QTimer::timeout, this, &HistoryWriter::flush);
     m_steady = new QTimer(this);
     m_steady->setSingleShot(true);
     m_steady->setInterval(kSteadyMs);
@@ -116,14 +124,25 @@ void HistoryWriter::appendAudit(const QVector<AuditRecord> &records)
     flush();
 }
 
+void HistoryWriter::appendCommands(const QVector<AlarmCommand> &commands)
+{
+    m_commands += commands;
+    flush();
+}
+
 void HistoryWriter::finish()
 {
     if (!m_retry->isActive()) // a store known away is not tried again
         flush();
-    emit unwritten(qint64(m_buffer.size()) + m_alarmEvents + qint64(m_audit.size()));
+    QString error;
+    if (m_holding && m_store.isOpen() && !m_store.releaseLease(m_claim.holder, &error))
+        emit warning(error);
+    m_watch->stop();
+    emit unwritten(qint64(m_buffer.size()) + m_alarmEvents + qint64(m_audit.size()) + m_commands.size());
     m_buffer.clear();
     m_alarms.clear();
     m_audit.clear();
+    m_commands.clear();
     m_retry->stop();
     m_daily->stop();
     m_steady->stop();
@@ -133,7 +152,7 @@ void HistoryWriter::finish()
 
 void HistoryWriter::flush()
 {
-    if (!ensureOpen() || !flushAlarms())
+    if (!ensureOpen() || !holdLease() || !flushAlarms())
         return;
     const auto audit
         = [this](const QVector<AuditRecord> &batch, QString *why) { return m_store.appendAudit(batch, why); };
@@ -141,6 +160,7 @@ void HistoryWriter::flush()
         = [this](const QVector<HistorySample> &batch, QString *why) { return m_store.write(batch, why); };
     QString error;
     const bool written = drain(&m_audit, kAuditPerTransaction, audit, &error)
+        && (m_commands.isEmpty() || m_store.sendAlarmCommands(std::exchange(m_commands, {}), &error))
         && drain(&m_buffer, kSamplesPerTransaction, samples, &error);
     if (!written) {
         // The connection may be gone (a server restarted): open anew.
@@ -181,15 +201,89 @@ bool HistoryWriter::ensureOpen()
     }
     if (!m_store.lastWarning().isEmpty())
         emit warning(m_store.lastWarning());
-    if (!m_statesRead) {
-        QVector<AlarmSnapshot> states;
-        if (!m_store.alarmStates(&states, &error)) {
-            m_store.close();
-            fail(error);
+    return m_statesRead || !m_claim.isFree() || readStates();
+}
+
+bool HistoryWriter::readStates()
+{
+    QVector<AlarmSnapshot> states;
+    QString error;
+    if (!m_store.alarmStates(&states, &error)) {
+        m_store.close();
+        fail(error);
+        return false;
+    }
+    m_statesRead = true;
+    emit alarmStatesRead(states);
+    return true;
+}
+
+// False only when the store failed. A lease newly taken starts from the
+// alarm states the engine before kept, and every renewal collects the
+// actions other stations sent.
+bool HistoryWriter::holdLease()
+{
+    if (m_claim.isFree())
+        return true;
+    StoreLease lease;
+    QString error;
+    const bool read = m_holding || m_takeOver ? m_store.claimLease(m_claim, &lease, &error)
+                                              : m_store.lease(&lease, &error);
+    if (!read) {
+        m_store.close();
+        fail(error);
+        return false;
+    }
+    if (!lease.isHeldBy(m_claim))
+        return refused(lease);
+    if (!m_holding) {
+        if (!readStates())
             return false;
-        }
-        m_statesRead = true;
-        emit alarmStatesRead(states);
+        m_holding = true;
+        m_watching = false;
+        m_refusedBy.clear();
+        m_watch->stop();
+        emit leaseHeld();
+    }
+    QVector<AlarmCommand> commands;
+    if (!m_store.takeAlarmCommands(&commands, &error)) {
+        m_store.close();
+        fail(error);
+        return false;
+    }
+    if (!commands.isEmpty())
+        emit alarmCommands(commands);
+    return true;
+}
+
+// What this engine read while another one records is not written: that
+// one recorded it.
+bool HistoryWriter::refused(const StoreLease &lease)
+{
+    m_buffer.clear();
+    m_alarms.clear();
+    m_alarmEvents = 0;
+    if (!m_watching || lease.holder != m_refusedBy) {
+        m_holding = false;
+        m_watching = true;
+        m_statesSeen = false;
+        m_refusedBy = lease.holder;
+        emit leaseRefused(lease);
+    }
+    if (!m_watch->isActive())
+        m_watch->start();
+    emit leaseSeen(lease);
+    QVector<AlarmSnapshot> states;
+    QString error;
+    if (!m_store.alarmStates(&states, &error)) {
+        m_store.close();
+        fail(error);
+        return false;
+    }
+    if (!m_statesSeen || states != m_seenStates) {
+        m_statesSeen = true;
+        m_seenStates = states;
+        emit storeStates(states);
     }
     return true;
 }

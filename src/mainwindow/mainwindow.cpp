@@ -285,14 +285,20 @@ void MainWindow::menuShowSettingsDialog()
     Settings dialog(this);
     dialog.setAlarmSound(m_settings.alarmSound);
     dialog.setIdleLogoutMinutes(m_settings.idleLogoutMinutes);
+    dialog.setMayRecord(m_settings.mayRecord);
     dialog.setUsersAvailable(m_projectOpen);
     connect(&dialog, &Settings::usersAsked, this, &MainWindow::showUsersDialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (dialog.alarmSound() == m_settings.alarmSound && dialog.idleLogoutMinutes() == m_settings.idleLogoutMinutes)
+    if (dialog.alarmSound() == m_settings.alarmSound && dialog.idleLogoutMinutes() == m_settings.idleLogoutMinutes
+        && dialog.mayRecord() == m_settings.mayRecord)
         return;
+    const bool recordingChanged = dialog.mayRecord() != m_settings.mayRecord;
     m_settings.alarmSound = dialog.alarmSound();
     m_settings.idleLogoutMinutes = dialog.idleLogoutMinutes();
+    m_settings.mayRecord = dialog.mayRecord();
+    if (recordingChanged && m_projectOpen)
+        startMonitoring(); // the store's lease claimed anew, or no longer
     m_alarms->setSoundEnabled(m_settings.alarmSound);
     m_session->setIdleTimeout(m_settings.idleLogoutMinutes * 60);
     saveConfiguration();

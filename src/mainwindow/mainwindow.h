@@ -5,6 +5,7 @@
 #include "controllerstatus.h"
 #include "historysample.h"
 #include "samplefilter.h"
+#include "storelease.h"
 #include "lazychild.h"
 #include "project.h"
 #include "useraction.h"
@@ -208,7 +209,12 @@ private:
     void showAlarmTab();
     void startMonitoring();
     void stopMonitoring();
-    void startRecording();
+    void startRecording(bool leased);
+    void connectStoreSharing();
+    void createStoreRole();
+    void recordingTaken();
+    void followStore(const StoreLease &lease);
+    void storeLeaseSeen(const StoreLease &lease);
     void recordPass(const QVector<HistorySample> &readings);
     void noteSilentControllers(const QVector<HistorySample> &readings);
     void warnOfUnlistedControllers();
@@ -259,6 +265,13 @@ private:
     AlarmPanel *m_alarmPanel = nullptr;
     AlarmIndicator *m_alarmIndicator = nullptr;
     QLabel *m_historyStopped = nullptr;
+    // Who records the store: this station, or another engine it follows.
+    enum class EngineRole { Undecided, Recording, Following };
+    EngineRole m_engineRole = EngineRole::Recording;
+    QLabel *m_storeRole = nullptr; // on the status bar once another engine was seen
+    QString m_followed;            // the engine followed, for the operator
+    qint64 m_leaseRenewedMs = 0;
+    bool m_leaseLapsed = false;
     QSet<QString> m_silentControllers; // monitored controllers not answering, by ID
     QTimer *m_refreshTimer = nullptr;
     QElapsedTimer m_passClock; // since the running pass began

@@ -77,6 +77,7 @@ void MainWindow::createAlarms()
                     m_history->recordAlarms(events, states);
             });
     connect(m_alarms, &AlarmCenter::changed, this, &MainWindow::pushAlarmNames);
+    createStoreRole();
 }
 
 // Beside the scheme and the log while the project is monitored.
@@ -104,7 +105,7 @@ void MainWindow::startMonitoring()
     // A project with users keeps its audit trail in the store, watched or not.
     const bool watched = m_project.monitored && !m_project.monitoring.points.isEmpty();
     if (watched || (m_projectOpen && !m_session->unrestricted()))
-        startRecording();
+        startRecording(watched);
     if (!watched)
         return;
     m_alarms->setSite(m_project.monitoring);
@@ -118,7 +119,7 @@ void MainWindow::startMonitoring()
     for (const QString &pen : MonitoringCheck::unmonitoredPens(m_project.monitoring))
         writeLog(tr("Monitorowanie: punkt trendu %1 nie jest już monitorowany, trend pokazuje jego dotychczasową historię").arg(pen),
                  LogEntry::Info);
-    m_monitor->start();
+    // The monitor starts once the store says that no other engine records it.
 }
 
 // Points of a controller missing from the list are recorded as not
@@ -147,6 +148,9 @@ void MainWindow::stopMonitoring()
     delete m_history;
     m_history = nullptr;
     m_historyStopped->hide();
+    m_storeRole->hide();
+    m_alarms->setRemote(false);
+    m_engineRole = EngineRole::Recording;
 }
 
 void MainWindow::menuShowMonitoringDialog()
@@ -225,17 +229,23 @@ void MainWindow::showAuditHistory()
     showToolWindow(m_auditDialog.get(), m_project);
 }
 
-void MainWindow::startRecording()
+// A recorder only for the audit trail of a project that is not watched
+// holds no lease: it records nothing another engine would.
+void MainWindow::startRecording(bool leased)
 {
     const MonitoringRecord &m = m_project.monitoring;
     const int passesAnHour = (3600 + m.interval - 1) / m.interval;
     const int buffered = qMax(kLeastBuffered, passesAnHour * m.points.size());
-    m_history = new HistoryRecorder(m.store, m_project.location, m.retentionDays, m.rollupDays, buffered, this);
+    const StoreLease claim = leased ? StoreLease::ofThisProcess(qint64(m.interval) * 1000) : StoreLease();
+    m_history = new HistoryRecorder(m.store, m_project.location, m.retentionDays, m.rollupDays, buffered, this, claim,
+                                    m_settings.mayRecord);
     connect(m_history, &HistoryRecorder::storeUnavailable, this, &MainWindow::historyUnavailable);
     connect(m_history, &HistoryRecorder::alarmStatesRead, m_alarms, &AlarmCenter::restore);
     connect(m_history, &HistoryRecorder::storeAvailable, this, &MainWindow::historyAvailable);
     connect(m_history, &HistoryRecorder::storeWarning, this,
             [this](const QString &text) { writeLog(text, LogEntry::Warning); });
+    if (leased)
+        connectStoreSharing();
 }
 
 void MainWindow::recordPass(const QVector<HistorySample> &readings)
@@ -245,15 +255,24 @@ void MainWindow::recordPass(const QVector<HistorySample> &readings)
     const QVector<HistorySample> recorded = m_sampleFilter.recorded(readings);
     if (m_history && !recorded.isEmpty())
         m_history->record(recorded);
+    if (m_history)
+        m_history->renewLease();
 }
 
 void MainWindow::historyUnavailable(const QString &reason, const QDateTime &sinceUtc)
 {
-    const QString text = tr("Historia nie jest zapisywana od ") + sinceUtc.toLocalTime().toString(QStringLiteral("HH:mm:ss"))
-        + QStringLiteral(": ") + reason;
+    const QString since = sinceUtc.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
+    const QString text = m_engineRole == EngineRole::Following
+        ? tr("Baza historii niedostępna od %1, alarmy na tej stacji nie są aktualne: %2").arg(since, reason)
+        : tr("Historia nie jest zapisywana od ") + since + QStringLiteral(": ") + reason;
     writeLog(text, LogEntry::Error);
     m_historyStopped->setText(text);
     m_historyStopped->show();
+    // Whether another engine records cannot be known: this one watches.
+    if (m_engineRole == EngineRole::Undecided) {
+        m_engineRole = EngineRole::Recording;
+        m_monitor->start();
+    }
     if (!m_alarms->isRestored()) {
         writeLog(tr("Alarmy: stany z poprzedniego uruchomienia nie zostały odczytane, alarmy są oceniane od nowa"),
                  LogEntry::Warning);

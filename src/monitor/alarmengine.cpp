@@ -186,6 +186,52 @@ QStringList AlarmEngine::pointsInAlarm() const
     return points;
 }
 
+bool AlarmEngine::apply(const AlarmCommand &c, int maxShelveMinutes, qint64 nowMs)
+{
+    const int i = indexOf(c.point, c.kind);
+    if (i < 0)
+        return false;
+    switch (c.action) {
+    case AlarmCommand::Action::Acknowledge:
+        return acknowledge(i, c.user, c.comment, nowMs);
+    case AlarmCommand::Action::Shelve:
+        return shelve(i, nowMs + qint64(qBound(1, c.minutes, maxShelveMinutes)) * 60'000, c.user, c.comment, nowMs);
+    case AlarmCommand::Action::Unshelve:
+        return unshelve(i, c.user, c.comment, nowMs);
+    case AlarmCommand::Action::TakeOutOfService:
+        return takeOutOfService(i, c.user, c.comment, nowMs);
+    case AlarmCommand::Action::PutInService:
+        return putInService(i, c.user, c.comment, nowMs);
+    }
+    return false;
+}
+
+bool AlarmEngine::mirror(const QVector<AlarmSnapshot> &states)
+{
+    QVector<AlarmSnapshot> wanted(m_alarms.size());
+    for (int i = 0; i < m_alarms.size(); ++i)
+        wanted[i] = {m_alarms.at(i).point, m_alarms.at(i).definition.kind};
+    for (const AlarmSnapshot &s : states) {
+        const int i = indexOf(s.point, s.kind);
+        if (i >= 0)
+            wanted[i] = s;
+    }
+    bool raised = false;
+    for (int i = 0; i < m_alarms.size(); ++i) {
+        const AlarmSnapshot was = snapshotOf(i);
+        if (was == wanted.at(i))
+            continue;
+        raised = raised
+            || (wanted.at(i).state == AlarmSnapshot::State::ActiveUnacknowledged
+                && wanted.at(i).raisedMs != was.raisedMs);
+        Alarm &a = m_alarms[i];
+        a.machine.restore(wanted.at(i));
+        a.holding = a.machine.isActive();
+        m_shownChanged.mark(i);
+    }
+    return raised;
+}
+
 AlarmSnapshot AlarmEngine::snapshotOf(int i) const
 {
     const Alarm &a = m_alarms.at(i);

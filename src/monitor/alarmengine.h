@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarmcommand.h"
 #include "alarmdefinition.h"
 #include "alarmevent.h"
 #include "alarmmachine.h"
@@ -53,6 +54,15 @@ public:
     bool unshelve(int i, const QString &user, const QString &comment, qint64 nowMs);
     bool takeOutOfService(int i, const QString &user, const QString &comment, qint64 nowMs);
     bool putInService(int i, const QString &user, const QString &comment, qint64 nowMs);
+
+    // An action another station sent through the store, done in its
+    // user's name; a shelve lasts at most maxShelveMinutes. False when it
+    // changed nothing (the alarm is gone, or was already so).
+    bool apply(const AlarmCommand &command, int maxShelveMinutes, qint64 nowMs);
+    // On a station that does not record: every alarm as the store keeps
+    // it (one it does not keep is normal). True when an alarm was raised
+    // anew.
+    bool mirror(const QVector<AlarmSnapshot> &states);
 
     int count() const { return m_alarms.size(); }
     const Alarm &alarm(int i) const { return m_alarms.at(i); }

@@ -29,6 +29,8 @@ public:
     void start();
     void stop();
     bool isRunning() const;
+    // A pass asked its controllers and waits for them.
+    bool isPassing() const { return m_pending > 0; }
 
 signals:
     // Every point, in the order of the record, each pass.

@@ -17,4 +17,6 @@ struct AppSettings
     static constexpr int kLeastIdleMinutes = 1;
     static constexpr int kMostIdleMinutes = 24 * 60;
     int idleLogoutMinutes = 15;
+    // This station records the site when no other engine holds its store.
+    bool mayRecord = true;
 };

@@ -15,6 +15,8 @@ const QString kWorkspace = QStringLiteral("workspaceDir");
 const QString kAlarmSettings = QStringLiteral("AlarmSettings");
 const QString kUserSettings = QStringLiteral("UserSettings");
 const QString kIdleMinutes = QStringLiteral("idleLogoutMinutes");
+const QString kStoreSettings = QStringLiteral("StoreSettings");
+const QString kRecord = QStringLiteral("record");
 
 QString flag(bool on)
 {
@@ -30,7 +32,8 @@ const XmlSave::AttributeOrder &attributeOrder()
          {QStringLiteral("showData"), QStringLiteral("showErrors"), QStringLiteral("showInfo"),
           QStringLiteral("showWarnings")}},
         {kAlarmSettings, {QStringLiteral("sound")}},
-        {kUserSettings, {kIdleMinutes}}};
+        {kUserSettings, {kIdleMinutes}},
+        {kStoreSettings, {kRecord}}};
     return order;
 }
 
@@ -74,6 +77,19 @@ void setIdleLogout(QDomDocument &doc, QDomElement &settingsElement, const AppSet
     users.setAttribute(kIdleMinutes, s.idleLogoutMinutes);
 }
 
+// Likewise written once the station may no longer record.
+void setMayRecord(QDomDocument &doc, QDomElement &settingsElement, const AppSettings &s)
+{
+    QDomElement store = settingsElement.firstChildElement(kStoreSettings);
+    if (store.isNull()) {
+        if (s.mayRecord)
+            return;
+        store = doc.createElement(kStoreSettings);
+        settingsElement.appendChild(store);
+    }
+    store.setAttribute(kRecord, flag(s.mayRecord));
+}
+
 QDomDocument completeDocument(const QString &workspaceDir, const QString &language,
                               const AppSettings &s)
 {
@@ -94,6 +110,7 @@ QDomDocument completeDocument(const QString &workspaceDir, const QString &langua
     settings.appendChild(log);
     setAlarmSound(doc, settings, s);
     setIdleLogout(doc, settings, s);
+    setMayRecord(doc, settings, s);
     root.appendChild(settings);
     return doc;
 }
@@ -161,6 +178,8 @@ LoadResult load(const QString &path, AppSettings &settings, bool *logSwitchesRea
             const int minutes = stream.attribute(kIdleMinutes).toInt(&ok, 10);
             if (ok && minutes >= AppSettings::kLeastIdleMinutes && minutes <= AppSettings::kMostIdleMinutes)
                 read.idleLogoutMinutes = minutes;
+        } else if (stream.depth() == 3 && inSettings && stream.name() == kStoreSettings) {
+            read.mayRecord = readFlag(stream, kRecord);
         }
     }
     if (logSwitchesRead)
@@ -209,6 +228,7 @@ QString save(const QString &path, const AppSettings &settings)
                 setLogSwitches(log, settings);
             setAlarmSound(doc, e, settings);
             setIdleLogout(doc, e, settings);
+            setMayRecord(doc, e, settings);
         }
     }
     // The workspace may have been chosen since the start; the element it was

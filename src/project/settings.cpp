@@ -38,6 +38,16 @@ int Settings::idleLogoutMinutes() const
     return ui->idleSpin->value();
 }
 
+void Settings::setMayRecord(bool may)
+{
+    ui->mayRecordCheck->setChecked(may);
+}
+
+bool Settings::mayRecord() const
+{
+    return ui->mayRecordCheck->isChecked();
+}
+
 void Settings::setUsersAvailable(bool available)
 {
     ui->usersButton->setVisible(available);

@@ -20,6 +20,8 @@ public:
     bool alarmSound() const;
     void setIdleLogoutMinutes(int minutes);
     int idleLogoutMinutes() const;
+    void setMayRecord(bool may);
+    bool mayRecord() const;
     // The users button: shown only while a project is open.
     void setUsersAvailable(bool available);
 
