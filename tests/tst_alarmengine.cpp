@@ -105,6 +105,7 @@ private slots:
     void silentControllerKeepsStatesAndRaisesItsCommAlarm();
     void actionsAreJournalledWithUserAndComment();
     void statesSurviveARestartAndAnEditedSite();
+    void stationsFollowAndCommandTheEngineThatRecords();
 };
 
 // Every state against every input: the state after, and what is journalled.
@@ -320,6 +321,45 @@ void TestAlarmEngine::statesSurviveARestartAndAnEditedSite()
     QCOMPARE(dropped.size(), 1);
     QCOMPARE(dropped.at(0).point, QStringLiteral("k1_pompa"));
     QVERIFY(dropped.at(0).isPlainNormal()); // the store forgets it
+}
+
+// A station that does not record mirrors the recording engine's states:
+// what the store lacks is normal, a raise is told once, and nothing is
+// journalled there. Its actions, sent to the engine, are journalled there
+// in the sender's name, a shelve no longer than the site allows.
+void TestAlarmEngine::stationsFollowAndCommandTheEngineThatRecords()
+{
+    AlarmEngine recorder;
+    recorder.setSite(site());
+    recorder.evaluate(pass(10, 0), kT0);
+    journal(recorder);
+    AlarmEngine station;
+    station.setSite(site());
+    const QVector<AlarmSnapshot> states = recorder.takeChangedStates();
+    QVERIFY(station.mirror(states));
+    QVERIFY(!station.mirror(states)); // the same states: nothing new to sound for
+    const int low = station.indexOf("k1_zas", "low"), pump = station.indexOf("k1_pompa", "state");
+    QCOMPARE(station.alarm(low).machine.state(), State::ActiveUnacknowledged);
+    QCOMPARE(station.pointsInAlarm(), QStringList({"k1_zas", "k1_pompa"}));
+    QVERIFY(station.takeEvents().isEmpty());
+
+    const QVector<AlarmCommand> sent{{AlarmCommand::Action::Acknowledge, "k1_zas", "low", 0, "ewa", "laptop", "jadę", kT0},
+                                     {AlarmCommand::Action::Acknowledge, "k1_zas", "low", 0, "jan", "dyżurka", "", kT0},
+                                     {AlarmCommand::Action::Shelve, "k1_pompa", "state", 24 * 60, "jan", "dyżurka", "serwis", kT0},
+                                     {AlarmCommand::Action::Acknowledge, "gone", "high", 0, "jan", "dyżurka", "", kT0}};
+    QVector<bool> applied;
+    for (const AlarmCommand &c : sent)
+        applied << recorder.apply(c, 8 * 60, kT0 + 1000);
+    QCOMPARE(applied, QVector<bool>({true, false, true, false})); // acknowledged once; an alarm no longer defined
+    QCOMPARE(journal(recorder), QStringList({"k1_zas low acknowledged 10 ewa", "k1_pompa state shelved 0 jan"}));
+    QCOMPARE(recorder.alarm(pump).machine.shelvedUntilMs(), kT0 + 1000 + 8 * 3'600'000);
+
+    QVERIFY(!station.mirror(recorder.takeChangedStates()));
+    QCOMPARE(station.alarm(low).machine.state(), State::ActiveAcknowledged);
+    QVERIFY(station.alarm(pump).machine.isShelved());
+    QVERIFY(!station.mirror({})); // the store holds nothing: every alarm normal
+    QCOMPARE(station.alarm(low).machine.state(), State::Normal);
+    QVERIFY(station.pointsInAlarm().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAlarmEngine)

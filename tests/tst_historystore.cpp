@@ -379,6 +379,72 @@ private slots:
     // Two days from 00:05: 289 periods of 10 minutes, one of them in flood
     // (10 raises) beside one of 9, a chattering alarm, stale ones, and raises
     // at the range's edges that do not count.
+    // One holder at a time: a lease is taken when free, renewed by its
+    // holder, refused to another while live and taken once it lapsed (three
+    // intervals of the store's clock without a renewal), freed only by its
+    // holder. Two connections stand for two engines.
+    void leaseKeepsOneEngine_data() { backends(); }
+    void leaseKeepsOneEngine()
+    {
+        BACKEND(backend);
+        OPEN(first, backend, 0, 0);
+        OPEN(second, backend, 0, 0);
+        StoreLease a = StoreLease::ofThisProcess(60000);
+        StoreLease b = StoreLease::ofThisProcess(60000);
+        QVERIFY(a.holder != b.holder);
+        StoreLease seen;
+        QString error;
+        QVERIFY2(second.lease(&seen, &error), qPrintable(error));
+        QVERIFY(seen.isFree() && seen.isLapsed());
+        QVERIFY2(first.claimLease(a, &seen, &error), qPrintable(error));
+        QVERIFY(seen.isHeldBy(a));
+        const qint64 taken = seen.renewedMs;
+        QVERIFY(second.claimLease(b, &seen, &error));
+        QVERIFY(seen.isHeldBy(a) && !seen.isLapsed());
+        QCOMPARE(seen.host, a.host);
+        QCOMPARE(seen.pid, a.pid);
+        QVERIFY(second.releaseLease(b.holder, &error)); // not b's to free
+        QTest::qWait(5);
+        QVERIFY(first.claimLease(a, &seen, &error));
+        QVERIFY(seen.isHeldBy(a) && seen.renewedMs > taken);
+
+        // a renews every 2 ms and stops: after 6 ms the lease has lapsed.
+        a.intervalMs = 2;
+        QVERIFY(first.claimLease(a, &seen, &error));
+        QTest::qWait(20);
+        QVERIFY(second.lease(&seen, &error));
+        QVERIFY(seen.isHeldBy(a) && seen.isLapsed());
+        QVERIFY(second.claimLease(b, &seen, &error));
+        QVERIFY(seen.isHeldBy(b));
+        QVERIFY(first.claimLease(a, &seen, &error)); // back, and refused
+        QVERIFY(seen.isHeldBy(b));
+        QVERIFY(second.releaseLease(b.holder, &error));
+        QVERIFY(first.lease(&seen, &error));
+        QVERIFY(seen.isFree());
+    }
+
+    // Actions sent by stations reach the engine once each, in the order
+    // sent, their texts whole.
+    void alarmCommandsTakenOnce_data() { backends(); }
+    void alarmCommandsTakenOnce()
+    {
+        BACKEND(backend);
+        OPEN(station, backend, 0, 0);
+        OPEN(engine, backend, 0, 0);
+        const QVector<AlarmCommand> sent{
+            {AlarmCommand::Action::Acknowledge, "kot1_zas", "high", 0, "jan", "dyżurka", "widzę, jadę", 1000},
+            {AlarmCommand::Action::Shelve, "kot1_zas", "low", 90, "ewa", "laptop", "", 1001},
+            {AlarmCommand::Action::TakeOutOfService, "comm-K1", "comm", 0, "ewa", "laptop", "wymiana\nczujnika", 1002}};
+        QString error;
+        QVERIFY2(station.sendAlarmCommands(sent.mid(0, 2), &error), qPrintable(error));
+        QVERIFY(station.sendAlarmCommands(sent.mid(2), &error));
+        QVector<AlarmCommand> taken;
+        QVERIFY2(engine.takeAlarmCommands(&taken, &error), qPrintable(error));
+        QCOMPARE(taken, sent);
+        QVERIFY(engine.takeAlarmCommands(&taken, &error));
+        QVERIFY(taken.isEmpty());
+    }
+
     void alarmReportOfAJournal_data() { backends(); }
     void alarmReportOfAJournal()
     {

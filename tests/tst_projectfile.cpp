@@ -596,6 +596,16 @@ private slots:
         dir.write(QStringLiteral("config.xml"), "<Config><Settings><UserSettings idleLogoutMinutes=\"0\"/></Settings></Config>");
         ConfigFile::load(ConfigFile::defaultPath(), back = AppSettings());
         QCOMPARE(back.idleLogoutMinutes, AppSettings().idleLogoutMinutes);
+        // Likewise a station that may not record, and back.
+        s.mayRecord = false;
+        ConfigFile::save(ConfigFile::defaultPath(), s);
+        QVERIFY(dir.read(QStringLiteral("config.xml")).contains("  <StoreSettings record=\"0\"/>\n"));
+        ConfigFile::load(ConfigFile::defaultPath(), back);
+        QVERIFY(!back.mayRecord);
+        s.mayRecord = true;
+        ConfigFile::save(ConfigFile::defaultPath(), s);
+        ConfigFile::load(ConfigFile::defaultPath(), back);
+        QVERIFY(back.mayRecord);
     }
 
     // Unreadable files are copied aside before a save replaces them; once
