@@ -37,3 +37,11 @@ grep -q "^Język interfejsu: polski (lang/tesk_control_eng.qm" "$tmp/err" || fai
 
 "$root/bin/tesk-qml-check" "$root"/share/tesk-control/examples/demo/project/qml/*.qml >"$tmp/err" 2>&1 \
   || fail "the installed demo scenes"
+
+# The recorder's service runs the installed recorder on the instance's folder,
+# and the recorder finds the installed demo usable.
+unit="$root/lib/systemd/system/tesk-recorder@.service"
+grep -qx "ExecStart=$2/bin/tesk-recorder %f" "$unit" || fail "the recorder's service"
+cp -r "$root/share/tesk-control/examples/demo/project" "$tmp/demo"
+"$root/bin/tesk-recorder" --check "$tmp/demo" >"$tmp/err" 2>&1 || fail "tesk-recorder --check of the demo"
+grep -q "13 points on 5 controllers" "$tmp/err" || fail "tesk-recorder --check: $(cat "$tmp/err")"
