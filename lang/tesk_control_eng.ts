@@ -1759,6 +1759,34 @@
         <source>Nieudane logowanie: %1 (logowanie zablokowane)</source>
         <translation>Failed login: %1 (login locked)</translation>
     </message>
+    <message>
+        <source>Baza historii niedostępna od %1, alarmy na tej stacji nie są aktualne: %2</source>
+        <translation>History store unavailable since %1, the alarms on this station are not up to date: %2</translation>
+    </message>
+    <message>
+        <source>Ta stacja zapisuje teraz historię i alarmy: %1 przestał je zapisywać</source>
+        <translation>This station now records the history and alarms: %1 stopped recording them</translation>
+    </message>
+    <message>
+        <source>Ta stacja zapisuje historię i alarmy</source>
+        <translation>This station records the history and alarms</translation>
+    </message>
+    <message>
+        <source>Historię i alarmy zapisuje %1: ta stacja pokazuje alarmy z bazy historii</source>
+        <translation>The history and alarms are recorded by %1: this station shows the alarms from the history store</translation>
+    </message>
+    <message>
+        <source>Zapisuje: %1</source>
+        <translation>Recorded by: %1</translation>
+    </message>
+    <message>
+        <source>Nikt nie zapisuje historii i alarmów: %1 przestał, a ta stacja nie może zapisywać</source>
+        <translation>Nobody records the history and alarms: %1 stopped, and this station may not record</translation>
+    </message>
+    <message>
+        <source>Historię i alarmy znów zapisuje %1</source>
+        <translation>The history and alarms are recorded again by %1</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -2561,6 +2589,14 @@
         <source>Użytkownicy projektu i ich role</source>
         <translation>The project&apos;s users and their roles</translation>
     </message>
+    <message>
+        <source>Ta stacja może zapisywać historię i alarmy</source>
+        <translation>This station may record the history and alarms</translation>
+    </message>
+    <message>
+        <source>Gdy żaden rejestrator nie zapisuje bazy historii projektu (albo przestał), ta stacja sama odpytuje sterowniki, ocenia alarmy i zapisuje je w bazie</source>
+        <translation>When no recorder records the project&apos;s history store (or one stopped), this station polls the controllers, evaluates the alarms and records them in the store itself</translation>
+    </message>
 </context>
 <context>
     <name>SqliteFile</name>
@@ -2615,6 +2651,13 @@
     <message>
         <source>Język interfejsu: polski</source>
         <translation>Interface language: English</translation>
+    </message>
+</context>
+<context>
+    <name>StoreLease</name>
+    <message>
+        <source>%1, proces %2</source>
+        <translation>%1, process %2</translation>
     </message>
 </context>
 <context>

@@ -1759,6 +1759,34 @@
         <source>Nieudane logowanie: %1 (logowanie zablokowane)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Baza historii niedostępna od %1, alarmy na tej stacji nie są aktualne: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta stacja zapisuje teraz historię i alarmy: %1 przestał je zapisywać</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta stacja zapisuje historię i alarmy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Historię i alarmy zapisuje %1: ta stacja pokazuje alarmy z bazy historii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapisuje: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nikt nie zapisuje historii i alarmów: %1 przestał, a ta stacja nie może zapisywać</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Historię i alarmy znów zapisuje %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>
@@ -2561,6 +2589,14 @@
         <source>Użytkownicy projektu i ich role</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ta stacja może zapisywać historię i alarmy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gdy żaden rejestrator nie zapisuje bazy historii projektu (albo przestał), ta stacja sama odpytuje sterowniki, ocenia alarmy i zapisuje je w bazie</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SqliteFile</name>
@@ -2615,6 +2651,13 @@
     <message>
         <source>Język interfejsu: polski</source>
         <translation>Język interfejsu: polski</translation>
+    </message>
+</context>
+<context>
+    <name>StoreLease</name>
+    <message>
+        <source>%1, proces %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
