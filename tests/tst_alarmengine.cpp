@@ -347,6 +347,7 @@ void TestAlarmEngine::stationsFollowAndCommandTheEngineThatRecords()
                                      {AlarmCommand::Action::Acknowledge, "k1_zas", "low", 0, "jan", "dyżurka", "", kT0},
                                      {AlarmCommand::Action::Shelve, "k1_pompa", "state", 24 * 60, "jan", "dyżurka", "serwis", kT0},
                                      {AlarmCommand::Action::Acknowledge, "gone", "high", 0, "jan", "dyżurka", "", kT0}};
+    QVERIFY(station.wouldChange(low, sent.at(0), 8 * 60, kT0));
     QVector<bool> applied;
     for (const AlarmCommand &c : sent)
         applied << recorder.apply(c, 8 * 60, kT0 + 1000);
@@ -356,6 +357,7 @@ void TestAlarmEngine::stationsFollowAndCommandTheEngineThatRecords()
 
     QVERIFY(!station.mirror(recorder.takeChangedStates()));
     QCOMPARE(station.alarm(low).machine.state(), State::ActiveAcknowledged);
+    QVERIFY(!station.wouldChange(low, sent.at(1), 8 * 60, kT0)); // a second acknowledgement is not sent
     QVERIFY(station.alarm(pump).machine.isShelved());
     QVERIFY(!station.mirror({})); // the store holds nothing: every alarm normal
     QCOMPARE(station.alarm(low).machine.state(), State::Normal);

@@ -147,7 +147,7 @@ int AlarmCenter::send(const QVector<int> &alarms, AlarmCommand command)
     command.timeMs = m_clock();
     QVector<AlarmCommand> commands;
     for (const int i : alarms) {
-        if (i < 0 || i >= m_engine.count())
+        if (i < 0 || i >= m_engine.count() || !m_engine.wouldChange(i, command, m_maxShelveHours * 60, command.timeMs))
             continue;
         command.point = m_engine.alarm(i).point;
         command.kind = m_engine.alarm(i).definition.kind;

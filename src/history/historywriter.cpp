@@ -70,7 +70,7 @@ void HistoryWriter::start()
     m_daily->start();
     m_watch = new QTimer(this);
     m_watch->setInterval(kWatchMs);
-    connect(m_watch, &QTimer::timeout, this, &HistoryWriter::flush);
+    connect(m_watch, &QTimer::timeout, this, &HistoryWriter::watch);
     m_steady = new QTimer(this);
     m_steady->setSingleShot(true);
     m_steady->setInterval(kSteadyMs);
@@ -242,10 +242,17 @@ bool HistoryWriter::holdLease()
         m_holding = true;
         m_watching = false;
         m_refusedBy.clear();
-        m_watch->stop();
         emit leaseHeld();
     }
+    if (!m_watch->isActive())
+        m_watch->start();
+    return takeCommands();
+}
+
+bool HistoryWriter::takeCommands()
+{
     QVector<AlarmCommand> commands;
+    QString error;
     if (!m_store.takeAlarmCommands(&commands, &error)) {
         m_store.close();
         fail(error);
@@ -254,6 +261,17 @@ bool HistoryWriter::holdLease()
     if (!commands.isEmpty())
         emit alarmCommands(commands);
     return true;
+}
+
+// Every second: the engine that records takes the actions stations sent,
+// so that an acknowledgement shows without waiting for the next pass; any
+// other looks at the store.
+void HistoryWriter::watch()
+{
+    if (!m_holding)
+        flush();
+    else if (ensureOpen())
+        takeCommands();
 }
 
 // What this engine read while another one records is not written: that

@@ -26,7 +26,8 @@ class QTimer;
 // Given a lease to claim, it writes samples and alarms only while it holds
 // the store's lease, renewed at every write; while another engine holds
 // it, it drops them, watches the store every second instead, and takes
-// the lease once it lapsed if it may.
+// the lease once it lapsed if it may. Holding it, it takes the alarm
+// actions other stations sent, every second.
 class HistoryWriter : public QObject
 {
     Q_OBJECT
@@ -64,7 +65,7 @@ signals:
     void leaseRefused(const StoreLease &lease);
     void leaseSeen(const StoreLease &lease);
     void storeStates(const QVector<AlarmSnapshot> &states);
-    // Alarm actions other stations sent, to be applied at the next pass.
+    // Alarm actions other stations sent, to be applied at once.
     void alarmCommands(const QVector<AlarmCommand> &commands);
     void dropped(qint64 total);
     // Emitted by finish(): samples, alarm events and audit rows that were
@@ -78,6 +79,8 @@ private:
     bool readStates();
     bool holdLease();
     bool refused(const StoreLease &lease);
+    bool takeCommands();
+    void watch();
     void fail(const QString &reason);
     void recovered();
     void purge();
@@ -112,7 +115,7 @@ private:
     std::atomic<bool> m_givingUp{false};
     QTimer *m_retry = nullptr;
     QTimer *m_daily = nullptr;
-    QTimer *m_watch = nullptr;     // while another engine holds the store
+    QTimer *m_watch = nullptr;     // while the store is shared
     QTimer *m_steady = nullptr;    // a store that failed soon after it came back
     QElapsedTimer m_sinceRecovery; // since the store was last reported back
 };

@@ -6,6 +6,12 @@ namespace {
 
 constexpr int kCommPriority = 2;
 
+// A shelve lasts at least a minute and at most what the site allows.
+qint64 shelveEnd(const AlarmCommand &c, int maxShelveMinutes, qint64 nowMs)
+{
+    return nowMs + qint64(qBound(1, c.minutes, maxShelveMinutes)) * 60'000;
+}
+
 } // namespace
 
 void AlarmEngine::setSite(const MonitoringRecord &record)
@@ -195,13 +201,31 @@ bool AlarmEngine::apply(const AlarmCommand &c, int maxShelveMinutes, qint64 nowM
     case AlarmCommand::Action::Acknowledge:
         return acknowledge(i, c.user, c.comment, nowMs);
     case AlarmCommand::Action::Shelve:
-        return shelve(i, nowMs + qint64(qBound(1, c.minutes, maxShelveMinutes)) * 60'000, c.user, c.comment, nowMs);
+        return shelve(i, shelveEnd(c, maxShelveMinutes, nowMs), c.user, c.comment, nowMs);
     case AlarmCommand::Action::Unshelve:
         return unshelve(i, c.user, c.comment, nowMs);
     case AlarmCommand::Action::TakeOutOfService:
         return takeOutOfService(i, c.user, c.comment, nowMs);
     case AlarmCommand::Action::PutInService:
         return putInService(i, c.user, c.comment, nowMs);
+    }
+    return false;
+}
+
+bool AlarmEngine::wouldChange(int i, const AlarmCommand &c, int maxShelveMinutes, qint64 nowMs) const
+{
+    AlarmMachine m = m_alarms.at(i).machine;
+    switch (c.action) {
+    case AlarmCommand::Action::Acknowledge:
+        return m.acknowledge();
+    case AlarmCommand::Action::Shelve:
+        return m.shelve(shelveEnd(c, maxShelveMinutes, nowMs));
+    case AlarmCommand::Action::Unshelve:
+        return m.unshelve();
+    case AlarmCommand::Action::TakeOutOfService:
+        return m.takeOutOfService();
+    case AlarmCommand::Action::PutInService:
+        return m.putInService();
     }
     return false;
 }

@@ -59,6 +59,9 @@ public:
     // user's name; a shelve lasts at most maxShelveMinutes. False when it
     // changed nothing (the alarm is gone, or was already so).
     bool apply(const AlarmCommand &command, int maxShelveMinutes, qint64 nowMs);
+    // Whether the command would change alarm i as it stands here: a station
+    // sends only those.
+    bool wouldChange(int i, const AlarmCommand &command, int maxShelveMinutes, qint64 nowMs) const;
     // On a station that does not record: every alarm as the store keeps
     // it (one it does not keep is normal). True when an alarm was raised
     // anew.

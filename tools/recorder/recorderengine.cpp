@@ -24,6 +24,12 @@ qint64 now()
     return QDateTime::currentMSecsSinceEpoch();
 }
 
+// The log is in English whatever the stations' language.
+QString holderOf(const StoreLease &lease)
+{
+    return QStringLiteral("%1, process %2").arg(lease.host).arg(lease.pid);
+}
+
 } // namespace
 
 RecorderEngine::RecorderEngine(RecorderLog *log, QObject *parent)
@@ -102,7 +108,7 @@ bool RecorderEngine::checkStore()
     QString holder = QStringLiteral("nobody records it");
     if (!lease.isFree())
         holder = (lease.isLapsed() ? QStringLiteral("lapsed lease of ") : QStringLiteral("recorded by "))
-            + lease.holderText();
+            + holderOf(lease);
     m_summary += QStringLiteral("; store: %1, %2").arg(where, holder);
     return true;
 }
@@ -141,7 +147,7 @@ void RecorderEngine::leaseRefused(const StoreLease &lease)
 {
     m_monitor->stop();
     m_log->warning(QStringLiteral("the store is recorded by %1: waiting until its lease is free")
-                       .arg(lease.holderText()));
+                       .arg(holderOf(lease)));
 }
 
 void RecorderEngine::passDone(const QVector<HistorySample> &readings)

@@ -18,7 +18,7 @@ class SiteMonitor;
 // with points, the alarms are evaluated, and both are recorded in the
 // store, for as long as this engine holds the store's lease. While another
 // engine holds it, this one waits and takes it once it is free or lapsed.
-// Actions that stations send through the store are applied at each pass.
+// Actions that stations send through the store are applied as they come.
 class RecorderEngine : public QObject
 {
     Q_OBJECT
