@@ -282,7 +282,8 @@ void MainWindow::historyUnavailable(const QString &reason, const QDateTime &sinc
 
 void MainWindow::historyAvailable()
 {
-    writeLog(tr("Historia znów jest zapisywana"), LogEntry::Info);
+    writeLog(m_engineRole == EngineRole::Following ? tr("Baza historii znów dostępna") : tr("Historia znów jest zapisywana"),
+             LogEntry::Info);
     m_historyStopped->hide();
 }
 
