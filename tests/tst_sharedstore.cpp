@@ -131,7 +131,7 @@ QVector<AlarmEvent> TestSharedStore::journal(const HistoryBackend &backend, cons
 
 // The recorder raises an alarm that every station shows; one station
 // acknowledges it, every station sees it so, and the journal holds it
-// once. The recorder killed, one station takes over, the alarm kept as it
+// once. The recorder killed, the station that may record takes over, the alarm kept as it
 // stood; the recorder back waits until that station lets the store go.
 void TestSharedStore::oneEngineForAnyNumberOfStations()
 {
