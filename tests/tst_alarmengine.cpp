@@ -336,10 +336,12 @@ void TestAlarmEngine::stationsFollowAndCommandTheEngineThatRecords()
     AlarmEngine station;
     station.setSite(site());
     const QVector<AlarmSnapshot> states = recorder.takeChangedStates();
-    QVERIFY(station.mirror(states));
-    QVERIFY(!station.mirror(states)); // the same states: nothing new to sound for
+    QVERIFY(station.mirror(states, {{"k1_zas", 10}}));
+    QVERIFY(!station.mirror(states, {{"k1_zas", 10.5}})); // the same states: nothing new to sound for
     const int low = station.indexOf("k1_zas", "low"), pump = station.indexOf("k1_pompa", "state");
     QCOMPARE(station.alarm(low).machine.state(), State::ActiveUnacknowledged);
+    QCOMPARE(station.alarm(low).value, 10.5);
+    QVERIFY(qIsNaN(station.alarm(pump).value)); // no value recorded
     QCOMPARE(station.pointsInAlarm(), QStringList({"k1_zas", "k1_pompa"}));
     QVERIFY(station.takeEvents().isEmpty());
 

@@ -186,8 +186,10 @@ void TestSharedStore::oneEngineForAnyNumberOfStations()
             QTRY_VERIFY_WITH_TIMEOUT(!w->findChild<QLabel *>(QStringLiteral("historyStopped"))->isVisible(), kWaitMs);
     }
     k1->controller().variable(QStringLiteral("t"))->number = 80;
-    for (const auto &w : windows)
+    for (const auto &w : windows) {
         QTRY_COMPARE_WITH_TIMEOUT(w->alarms()->unacknowledgedCount(), 1, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(w->alarms()->engine().alarm(0).value, 80.0, kWaitMs); // as recorded
+    }
     acknowledgeAll(windows.front().get());
     for (const auto &w : windows) {
         QTRY_COMPARE_WITH_TIMEOUT(w->alarms()->unacknowledgedCount(), 0, kWaitMs);

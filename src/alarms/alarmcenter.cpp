@@ -58,11 +58,11 @@ void AlarmCenter::evaluate(const QVector<HistorySample> &readings)
     flush();
 }
 
-void AlarmCenter::mirror(const QVector<AlarmSnapshot> &states)
+void AlarmCenter::mirror(const QVector<AlarmSnapshot> &states, const PointValues &values)
 {
     m_restored = true;
     m_held.clear();
-    refresh(m_engine.mirror(states));
+    refresh(m_engine.mirror(states, values));
 }
 
 void AlarmCenter::apply(const QVector<AlarmCommand> &commands)

@@ -39,7 +39,7 @@ public:
     // (commanded()) instead of done here.
     void setRemote(bool remote) { m_remote = remote; }
     bool isRemote() const { return m_remote; }
-    void mirror(const QVector<AlarmSnapshot> &states);
+    void mirror(const QVector<AlarmSnapshot> &states, const PointValues &values);
     // Actions other stations sent, done in their users' names.
     void apply(const QVector<AlarmCommand> &commands);
 

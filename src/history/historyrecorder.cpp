@@ -13,6 +13,7 @@ HistoryRecorder::HistoryRecorder(const StoreRecord &store, const QString &projec
     qRegisterMetaType<QVector<AlarmSnapshot>>();
     qRegisterMetaType<QVector<AlarmCommand>>();
     qRegisterMetaType<StoreLease>();
+    qRegisterMetaType<PointValues>();
     connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     connect(m_writer, &HistoryWriter::unavailable, this, &HistoryRecorder::storeUnavailable);
     connect(m_writer, &HistoryWriter::available, this, &HistoryRecorder::storeAvailable);

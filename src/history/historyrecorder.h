@@ -5,6 +5,7 @@
 #include "alarmsnapshot.h"
 #include "auditrecord.h"
 #include "historysample.h"
+#include "pointvalues.h"
 #include "storelease.h"
 
 #include <QDateTime>
@@ -61,7 +62,7 @@ signals:
     void leaseHeld();
     void leaseRefused(const StoreLease &lease);
     void leaseSeen(const StoreLease &lease);
-    void storeStates(const QVector<AlarmSnapshot> &states);
+    void storeStates(const QVector<AlarmSnapshot> &states, const PointValues &values);
     void alarmCommands(const QVector<AlarmCommand> &commands);
 
 private:

@@ -22,8 +22,10 @@ const int kSteadyMs = 60000;
 const qint64 kAlarmEventsKept = 100000;
 // Audit rows written at once when many wait.
 const int kAuditPerTransaction = 10000;
-// How often a station that does not record looks at the store.
+// How often a station that does not record looks at the store, and the
+// most points whose latest values it reads each time.
 const int kWatchMs = 1000;
+const int kValuesRead = 100;
 
 // Writes what buffer holds through write, at most perTransaction items a
 // transaction, each batch dropped from it once committed; false, with
@@ -293,15 +295,35 @@ bool HistoryWriter::refused(const StoreLease &lease)
     emit leaseSeen(lease);
     QVector<AlarmSnapshot> states;
     QString error;
-    if (!m_store.alarmStates(&states, &error)) {
+    PointValues values;
+    if (!m_store.alarmStates(&states, &error) || !readValues(states, lease.readMs, &values, &error)) {
         m_store.close();
         fail(error);
         return false;
     }
-    if (!m_statesSeen || states != m_seenStates) {
+    if (!m_statesSeen || states != m_seenStates || values != m_seenValues) {
         m_statesSeen = true;
         m_seenStates = states;
-        emit storeStates(states);
+        m_seenValues = values;
+        emit storeStates(states, values);
+    }
+    return true;
+}
+
+// The points of the alarms kept, a communication alarm's controller aside
+// (it has no samples); at most kValuesRead of them, so that a flood of
+// alarms cannot make the look every second a long one.
+bool HistoryWriter::readValues(const QVector<AlarmSnapshot> &states, qint64 nowMs, PointValues *values,
+                               QString *error)
+{
+    for (const AlarmSnapshot &s : states) {
+        if (values->size() >= kValuesRead || values->contains(s.point))
+            continue;
+        HistorySample sample;
+        if (m_store.lastBefore(s.point, nowMs + 1, &sample, error))
+            values->insert(s.point, sample.quality == HistorySample::Quality::Good ? sample.value : qQNaN());
+        else if (!error->isEmpty())
+            return false;
     }
     return true;
 }

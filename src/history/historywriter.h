@@ -7,6 +7,7 @@
 #include "historysample.h"
 #include "historystore.h"
 #include "monitoringrecord.h"
+#include "pointvalues.h"
 #include "storelease.h"
 
 #include <QDateTime>
@@ -61,10 +62,11 @@ signals:
     void alarmStatesRead(const QVector<AlarmSnapshot> &states);
     void leaseHeld();
     // Another engine holds the store: told when it is first seen, and then
-    // every second while it holds it, with the states it keeps.
+    // every second while it holds it, with the states it keeps and the
+    // latest values recorded of their points.
     void leaseRefused(const StoreLease &lease);
     void leaseSeen(const StoreLease &lease);
-    void storeStates(const QVector<AlarmSnapshot> &states);
+    void storeStates(const QVector<AlarmSnapshot> &states, const PointValues &values);
     // Alarm actions other stations sent, to be applied at once.
     void alarmCommands(const QVector<AlarmCommand> &commands);
     void dropped(qint64 total);
@@ -80,6 +82,7 @@ private:
     bool holdLease();
     bool refused(const StoreLease &lease);
     bool takeCommands();
+    bool readValues(const QVector<AlarmSnapshot> &states, qint64 nowMs, PointValues *values, QString *error);
     void watch();
     void fail(const QString &reason);
     void recovered();
@@ -107,6 +110,7 @@ private:
     bool m_watching = false; // another engine holds the store
     QString m_refusedBy;
     QVector<AlarmSnapshot> m_seenStates;
+    PointValues m_seenValues;
     bool m_statesSeen = false;
     bool m_statesRead = false;
     qint64 m_dropped = 0;

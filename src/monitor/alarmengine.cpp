@@ -230,7 +230,7 @@ bool AlarmEngine::wouldChange(int i, const AlarmCommand &c, int maxShelveMinutes
     return false;
 }
 
-bool AlarmEngine::mirror(const QVector<AlarmSnapshot> &states)
+bool AlarmEngine::mirror(const QVector<AlarmSnapshot> &states, const PointValues &values)
 {
     QVector<AlarmSnapshot> wanted(m_alarms.size());
     for (int i = 0; i < m_alarms.size(); ++i)
@@ -242,6 +242,8 @@ bool AlarmEngine::mirror(const QVector<AlarmSnapshot> &states)
     }
     bool raised = false;
     for (int i = 0; i < m_alarms.size(); ++i) {
+        if (!m_alarms.at(i).isComm())
+            m_alarms[i].value = values.value(m_alarms.at(i).point, qQNaN());
         const AlarmSnapshot was = snapshotOf(i);
         if (was == wanted.at(i))
             continue;

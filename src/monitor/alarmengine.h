@@ -7,6 +7,7 @@
 #include "alarmsnapshot.h"
 #include "historysample.h"
 #include "monitoringrecord.h"
+#include "pointvalues.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -63,9 +64,9 @@ public:
     // sends only those.
     bool wouldChange(int i, const AlarmCommand &command, int maxShelveMinutes, qint64 nowMs) const;
     // On a station that does not record: every alarm as the store keeps
-    // it (one it does not keep is normal). True when an alarm was raised
-    // anew.
-    bool mirror(const QVector<AlarmSnapshot> &states);
+    // it (one it does not keep is normal), with the values recorded. True
+    // when an alarm was raised anew.
+    bool mirror(const QVector<AlarmSnapshot> &states, const PointValues &values = PointValues());
 
     int count() const { return m_alarms.size(); }
     const Alarm &alarm(int i) const { return m_alarms.at(i); }
