@@ -1787,6 +1787,10 @@
         <source>Historię i alarmy znów zapisuje %1</source>
         <translation>The history and alarms are recorded again by %1</translation>
     </message>
+    <message>
+        <source>Baza historii znów dostępna</source>
+        <translation>History store available again</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>

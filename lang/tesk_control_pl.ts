@@ -1787,6 +1787,10 @@
         <source>Historię i alarmy znów zapisuje %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Baza historii znów dostępna</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>

@@ -1,5 +1,6 @@
 #include "alarmjournal.h"
 
+#include "resultrow.h"
 #include "sqlrows.h"
 #include "statementcache.h"
 
@@ -121,9 +122,11 @@ bool states(QSqlDatabase &db, QVector<AlarmSnapshot> *states, QString *error)
     return true;
 }
 
-bool read(QSqlDatabase &db, const AlarmJournalQuery &query, QVector<AlarmEvent> *events, QString *error)
+bool read(QSqlDatabase &db, StatementCache &statements, const AlarmJournalQuery &query, QVector<AlarmEvent> *events,
+          QString *error)
 {
-    static const QString columns = QStringLiteral("id, t, point, kind, priority, event, value, by_user, comment, alarm_text");
+    static const QString columns
+        = QStringLiteral("id, t, point, kind, priority, event, value, by_user, comment, alarm_text, value IS NULL");
     QVariantList values;
     QString sql = QStringLiteral("SELECT %1 FROM alarm_journal").arg(columns) + conditions(query, &values);
     // The newest rows are found from the end of the index, then put in order.
@@ -132,30 +135,15 @@ bool read(QSqlDatabase &db, const AlarmJournalQuery &query, QVector<AlarmEvent> 
                   .arg(columns, sql)
                   .arg(query.limit);
     }
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(sql + QStringLiteral(" ORDER BY t, id"));
-    for (const QVariant &v : qAsConst(values))
-        q.addBindValue(v);
-    if (!q.exec()) {
-        *error = q.lastError().text();
-        return false;
-    }
     events->clear();
-    while (q.next()) {
+    const auto add = [events](const ResultRow &row) {
         AlarmEvent e;
-        if (!AlarmEvent::eventFromName(q.value(5).toString(), &e.event))
-            continue;
-        const QVariant value = q.value(6);
-        *events << AlarmEvent{q.value(1).toLongLong(), q.value(2).toString(), q.value(3).toString(),
-                              q.value(4).toInt(), e.event, value.isNull() ? qQNaN() : value.toDouble(),
-                              q.value(7).toString(), q.value(8).toString(), q.value(9).toString()};
-    }
-    if (q.lastError().isValid()) {
-        *error = q.lastError().text();
-        return false;
-    }
-    return true;
+        if (!AlarmEvent::eventFromName(row.text(5), &e.event))
+            return;
+        *events << AlarmEvent{row.integer(1), row.text(2), row.text(3), int(row.integer(4)), e.event,
+                              row.integer(10) ? qQNaN() : row.real(6), row.text(7), row.text(8), row.text(9)};
+    };
+    return statements.forEachRow(db, sql + QStringLiteral(" ORDER BY t, id"), values.toVector(), add, error);
 }
 
 } // namespace AlarmJournal

@@ -19,6 +19,7 @@ bool keep(QSqlDatabase &db, StatementCache &statements, const QVector<AlarmSnaps
 bool states(QSqlDatabase &db, QVector<AlarmSnapshot> *states, QString *error);
 // The rows the query asks for, oldest first, rows of one time in the order
 // they were written.
-bool read(QSqlDatabase &db, const AlarmJournalQuery &query, QVector<AlarmEvent> *events, QString *error);
+bool read(QSqlDatabase &db, StatementCache &statements, const AlarmJournalQuery &query, QVector<AlarmEvent> *events,
+          QString *error);
 
 } // namespace AlarmJournal

@@ -255,7 +255,7 @@ bool HistoryStore::journal(const AlarmJournalQuery &q, QVector<AlarmEvent> *even
         *error = notOpen();
         return false;
     }
-    return AlarmJournal::read(m_db, q, events, error);
+    return AlarmJournal::read(m_db, m_statements, q, events, error);
 }
 
 bool HistoryStore::alarmReport(qint64 fromMs, qint64 toMs, AlarmReport *report, QString *error)
@@ -439,10 +439,12 @@ bool HistoryStore::fold(QString *error)
         && m_staged.clear(m_db, error);
 }
 
+// A server is written directly: nothing is ever staged there.
 QVector<StagedPasses::Sample> HistoryStore::staged(int point, qint64 fromMs, qint64 toMs, QString *error)
 {
     QVector<StagedPasses::Sample> result;
-    m_staged.read(m_db, point, fromMs, toMs, &result, error);
+    if (!m_dialect.isPostgres())
+        m_staged.read(m_db, point, fromMs, toMs, &result, error);
     return result;
 }
 
@@ -615,16 +617,19 @@ bool HistoryStore::lastBefore(const QString &point, qint64 beforeMs, HistorySamp
         *sample = {point, recent.last().timeMs, recent.last().value, recent.last().quality};
         return true;
     }
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t, value, quality FROM samples WHERE point = ? AND t < ? ORDER BY t DESC LIMIT 1"));
-    query.addBindValue(key);
-    query.addBindValue(beforeMs);
-    if (!error->isEmpty() || !exec(query, error) || !query.next())
+    if (!error->isEmpty())
         return false;
-    *sample = {point, query.value(0).toLongLong(), m_dialect.decode(query.value(1)),
-               HistorySample::Quality(query.value(2).toInt())};
-    return true;
+    bool found = false;
+    const auto take = [&](const ResultRow &row) {
+        found = true;
+        *sample = {point, row.integer(0), row.integer(2) ? qQNaN() : row.real(1), HistorySample::Quality(row.integer(3))};
+    };
+    return m_statements.forEachRow(m_db,
+                                   QStringLiteral("SELECT t, %1, value IS NULL, quality FROM samples"
+                                                  " WHERE point = ? AND t < ? ORDER BY t DESC LIMIT 1")
+                                       .arg(m_dialect.valueExpression()),
+                                   {key, beforeMs}, take, error)
+        && found;
 }
 
 HistoryGaps HistoryStore::gaps(const QString &point, qint64 fromMs, qint64 toMs, QString *error)
