@@ -2,6 +2,7 @@
 #include "historystore.h"
 #include "monitoringfile.h"
 #include "tempworkdir.h"
+#include "trendcolumns.h"
 #include "trendplot.h"
 #include "trendtrace.h"
 #include "trendwindow.h"
@@ -87,6 +88,20 @@ private slots:
     {
         qputenv("TZ", "Europe/Warsaw");
         tzset();
+    }
+
+    // A line of a step per column is filled as one bar per column, from
+    // where it enters to the farthest it goes, the pen's width wide; one
+    // whose points lie farther apart is left to the stroke.
+    void denseLinesAreColumnBars()
+    {
+        QVector<QRectF> bars;
+        QVERIFY(TrendColumns::bars(QPolygonF({{10, 5}, {10, 20}, {11, 8}, {11, 12}, {12.2, 30}}), 2, &bars));
+        QCOMPARE(bars, QVector<QRectF>({QRectF(9, 4, 2, 17), QRectF(10, 7, 2, 14), QRectF(11.2, 11, 2, 20)}));
+        QVERIFY(!TrendColumns::bars(QPolygonF({{10, 5}, {11, 6}, {14, 7}}), 2, &bars));
+        QVERIFY(bars.isEmpty());
+        QVERIFY(!TrendColumns::bars(QPolygonF({{10, 5}}), 2, &bars)); // a dot is drawn as a dot
+        QVERIFY(bars.isEmpty());
     }
 
     // Each case on a store of its own.

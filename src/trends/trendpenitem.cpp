@@ -1,5 +1,7 @@
 #include "trendpenitem.h"
 
+#include "trendcolumns.h"
+
 #include <qwt_painter.h>
 #include <qwt_scale_map.h>
 
@@ -22,6 +24,8 @@ void TrendPenItem::draw(QPainter *painter, const QwtScaleMap &xMap, const QwtSca
     QPen line(m_pen.colour, m_pen.width, m_pen.style);
     line.setCapStyle(Qt::FlatCap);
     painter->setPen(line);
+    painter->setBrush(m_pen.colour);
+    QVector<QRectF> bars;
     for (const QPolygonF &values : m_lines) {
         QPolygonF shown(values.size());
         for (int i = 0; i < values.size(); ++i)
@@ -31,6 +35,8 @@ void TrendPenItem::draw(QPainter *painter, const QwtScaleMap &xMap, const QwtSca
         // grows with the square of its points.
         if (shown.size() == 1)
             painter->drawPoint(shown.first());
+        else if (m_pen.style == Qt::SolidLine && TrendColumns::bars(shown, m_pen.width, &bars))
+            fillBars(painter, bars);
         else
             QwtPainter::drawPolyline(painter, shown);
     }
@@ -41,6 +47,14 @@ void TrendPenItem::draw(QPainter *painter, const QwtScaleMap &xMap, const QwtSca
     }
     drawRaises(painter, xMap, canvasRect);
     painter->restore();
+}
+
+void TrendPenItem::fillBars(QPainter *painter, const QVector<QRectF> &bars) const
+{
+    const QPen line = painter->pen();
+    painter->setPen(Qt::NoPen);
+    painter->drawRects(bars);
+    painter->setPen(line);
 }
 
 void TrendPenItem::drawLimits(QPainter *painter, const QwtScaleMap &yMap, const QRectF &canvasRect) const

@@ -21,6 +21,7 @@ public:
     const TrendPen &pen() const { return m_pen; }
 
 private:
+    void fillBars(QPainter *painter, const QVector<QRectF> &bars) const;
     void drawLimits(QPainter *painter, const QwtScaleMap &yMap, const QRectF &canvasRect) const;
     void drawRaises(QPainter *painter, const QwtScaleMap &xMap, const QRectF &canvasRect) const;
 
