@@ -23,36 +23,57 @@ TrendResult TrendReader::read(const TrendRequest &request)
 {
     TrendResult result;
     result.request = request;
+    const int here = (request.points.size() + 1) / 2;
+    const bool shared = here < request.points.size();
+    QFuture<TrendLane::Outcome> there;
+    if (shared) {
+        if (!m_lane)
+            m_lane = std::make_unique<TrendLane>(m_record, m_projectDir);
+        there = m_lane->read(request.points.mid(here), request);
+    }
     QString why;
-    if (!m_store.isOpen()
-        && !m_store.openForReading(m_record.store, m_projectDir, m_record.retentionDays, m_record.rollupDays, &why)) {
-        result.error = StoreRead::unavailable(why);
+    const bool read = readSeries(&m_store, m_record, m_projectDir, request.points.mid(0, here), request,
+                                 &result.series, &why);
+    const TrendLane::Outcome rest = shared ? there.result() : TrendLane::Outcome();
+    if (!read || !rest.error.isEmpty()) {
+        result.series.clear();
+        result.error = StoreRead::unavailable(read ? rest.error : why);
         return result;
     }
-    for (const QString &point : request.points) {
-        TrendSeries series;
-        if (!readSeries(point, request, &series, &why)) {
-            // The next request opens the store again: the server may be back.
-            m_store.close();
-            result.series.clear();
-            result.error = StoreRead::unavailable(why);
-            return result;
-        }
-        result.series.append(series);
-    }
+    result.series += rest.series;
     return result;
 }
 
-bool TrendReader::readSeries(const QString &point, const TrendRequest &request, TrendSeries *series, QString *error)
+bool TrendReader::readSeries(HistoryStore *store, const MonitoringRecord &record, const QString &projectDir,
+                             const QStringList &points, const TrendRequest &request, QVector<TrendSeries> *series,
+                             QString *why)
+{
+    if (!store->isOpen()
+        && !store->openForReading(record.store, projectDir, record.retentionDays, record.rollupDays, why))
+        return false;
+    for (const QString &point : points) {
+        TrendSeries one;
+        if (!readOne(store, point, request, &one, why)) {
+            // The next request opens the store again: the server may be back.
+            store->close();
+            return false;
+        }
+        series->append(one);
+    }
+    return true;
+}
+
+bool TrendReader::readOne(HistoryStore *store, const QString &point, const TrendRequest &request, TrendSeries *series,
+                          QString *error)
 {
     series->point = point;
-    series->steps = m_store.steps(point, request.fromMs, request.toMs, request.columns, error);
+    series->steps = store->steps(point, request.fromMs, request.toMs, request.columns, error);
     if (!error->isEmpty())
         return false;
-    series->gaps = m_store.gaps(point, request.fromMs, request.toMs, error);
+    series->gaps = store->gaps(point, request.fromMs, request.toMs, error);
     if (!error->isEmpty())
         return false;
-    if (!m_store.lastBefore(point, request.fromMs, &series->before, error) && !error->isEmpty())
+    if (!store->lastBefore(point, request.fromMs, &series->before, error) && !error->isEmpty())
         return false;
     AlarmJournalQuery query;
     query.fromMs = request.fromMs;
@@ -61,7 +82,7 @@ bool TrendReader::readSeries(const QString &point, const TrendRequest &request, 
     query.events = {AlarmEvent::Event::Raised};
     query.limit = kMostRaises;
     QVector<AlarmEvent> raised;
-    if (!m_store.journal(query, &raised, error))
+    if (!store->journal(query, &raised, error))
         return false;
     for (const AlarmEvent &e : raised)
         series->raisedMs.append(e.timeMs);
