@@ -47,8 +47,10 @@ QByteArray simConfig()
             + "\" port=\"0\" seed=\"" + QByteArray::number(c + 1) + "\">";
         for (int p = 0; p < kPoints; ++p) {
             const QByteArray moving = p < kDrifting ? "drift=\"0.3\"" : "noise=\"0.05\"";
-            xml += "<Variable name=\"v" + QByteArray::number(p) + "\" type=\"phy_temperature\" min=\"-400\""
-                " max=\"1100\" value=\"" + QByteArray::number(200 + p * 10) + "\" " + moving + "/>";
+            xml += "<Variable name=\"v" + QByteArray::number(p)
+                + "\" type=\"phy_temperature\" min=\"-400\""
+                  " max=\"1100\" value=\""
+                + QByteArray::number(200 + p * 10) + "\" " + moving + "/>";
         }
         xml += "</Controller>";
     }
@@ -175,8 +177,8 @@ int main(int argc, char *argv[])
             qFatal("tesk-recorder did not start");
         runs.push_back(std::move(run));
     }
-    out << kControllers << " controllers x " << kPoints << " points, a pass every " << kInterval << " s, "
-        << minutes << " min\n";
+    out << kControllers << " controllers x " << kPoints << " points, a pass every " << kInterval << " s, " << minutes
+        << " min\n";
     QThread::sleep(60); // the first passes add the points to the store
     for (Run &r : runs)
         r.first = r.last = usageOf(r.process->processId());
@@ -196,12 +198,13 @@ int main(int argc, char *argv[])
     }
     int failed = 0;
     for (Run &r : runs) {
-        out << r.name << QStringLiteral(": processor %1 % of one core over the run; resident memory %2 MB after "
-                                        "the first minute, %3 MB at the end, %4 MB at most\n")
-                           .arg(100 * (r.last.cpuSeconds - r.first.cpuSeconds) / (60.0 * minutes), 0, 'f', 2)
-                           .arg(r.first.residentMb, 0, 'f', 1)
-                           .arg(r.last.residentMb, 0, 'f', 1)
-                           .arg(r.peakMb, 0, 'f', 1);
+        out << r.name
+            << QStringLiteral(": processor %1 % of one core over the run; resident memory %2 MB after "
+                              "the first minute, %3 MB at the end, %4 MB at most\n")
+                   .arg(100 * (r.last.cpuSeconds - r.first.cpuSeconds) / (60.0 * minutes), 0, 'f', 2)
+                   .arg(r.first.residentMb, 0, 'f', 1)
+                   .arg(r.last.residentMb, 0, 'f', 1)
+                   .arg(r.peakMb, 0, 'f', 1);
         r.process->terminate();
         failed += !r.process->waitForFinished(30000) || r.process->exitCode() != 0;
         HistoryStore store;

@@ -144,8 +144,7 @@ void TestSharedStore::oneEngineForAnyNumberOfStations()
     SimServer *k1 = SimControllers::start(this, TestNet::host(1), R"(<Variable name="t" type="int" value="20"/>)");
     const QString folder = dir.filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
     QDir().mkpath(folder);
-    QCOMPARE(DeviceListFile::write(folder + DeviceListFile::fileName(), {SimControllers::device("K1", k1)}),
-             QString());
+    QCOMPARE(DeviceListFile::write(folder + DeviceListFile::fileName(), {SimControllers::device("K1", k1)}), QString());
     QCOMPARE(MonitoringFile::write(folder + MonitoringFile::fileName(),
                                    siteRecord(postgres ? backend.record() : StoreRecord())),
              QString());
@@ -177,7 +176,8 @@ void TestSharedStore::oneEngineForAnyNumberOfStations()
             for (size_t i = 0; i < windows.size(); ++i) {
                 const auto *stopped = windows[i]->findChild<QLabel *>(QStringLiteral("historyStopped"));
                 told[i] = told[i]
-                    || (stopped->isVisible() && stopped->text().startsWith(QStringLiteral("Baza historii niedostępna od ")));
+                    || (stopped->isVisible()
+                        && stopped->text().startsWith(QStringLiteral("Baza historii niedostępna od ")));
             }
             return std::all_of(told.cbegin(), told.cend(), [](bool t) { return t; });
         };
@@ -202,7 +202,10 @@ void TestSharedStore::oneEngineForAnyNumberOfStations()
     recorder.reset(); // killed: its lease lapses after three passes
     const auto taker = windows.begin();
     QTRY_VERIFY_WITH_TIMEOUT(records(taker->get()), kWaitMs);
-    QVERIFY((*taker)->findChild<QLabel *>(QStringLiteral("storeRole"))->text().startsWith(QStringLiteral("Ta stacja zapisuje")));
+    QVERIFY((*taker)
+                ->findChild<QLabel *>(QStringLiteral("storeRole"))
+                ->text()
+                .startsWith(QStringLiteral("Ta stacja zapisuje")));
     for (const auto &w : windows) {
         if (w != *taker)
             QTRY_VERIFY_WITH_TIMEOUT(follows(w.get()), kWaitMs);

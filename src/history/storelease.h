@@ -14,7 +14,7 @@ struct StoreLease
     qint64 pid = 0;
     qint64 renewedMs = 0;
     qint64 intervalMs = 0; // the holder's pass interval
-    qint64 readMs = 0;     // the store's clock when the lease was read
+    qint64 readMs = 0; // the store's clock when the lease was read
 
     // One that identifies this process on this host; the token tells a
     // restarted process from the one before it with the same number.

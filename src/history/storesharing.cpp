@@ -10,14 +10,15 @@ namespace StoreSharing {
 bool claim(QSqlDatabase &db, StatementCache &statements, const HistoryDialect &dialect, const StoreLease &claim,
            StoreLease *lease, QString *error)
 {
-    const QString sql = QStringLiteral(
-        "INSERT INTO lease (id, holder, host, pid, renewed_ms, interval_ms) VALUES (1, ?, ?, ?, %1, ?)"
-        " ON CONFLICT (id) DO UPDATE SET holder = excluded.holder, host = excluded.host, pid = excluded.pid,"
-        " renewed_ms = excluded.renewed_ms, interval_ms = excluded.interval_ms"
-        " WHERE lease.holder = excluded.holder OR lease.holder = ''"
-        " OR lease.renewed_ms + %2 * lease.interval_ms < excluded.renewed_ms")
-                            .arg(dialect.nowMs())
-                            .arg(StoreLease::kLapsedAfterPasses);
+    const QString sql
+        = QStringLiteral(
+              "INSERT INTO lease (id, holder, host, pid, renewed_ms, interval_ms) VALUES (1, ?, ?, ?, %1, ?)"
+              " ON CONFLICT (id) DO UPDATE SET holder = excluded.holder, host = excluded.host, pid = excluded.pid,"
+              " renewed_ms = excluded.renewed_ms, interval_ms = excluded.interval_ms"
+              " WHERE lease.holder = excluded.holder OR lease.holder = ''"
+              " OR lease.renewed_ms + %2 * lease.interval_ms < excluded.renewed_ms")
+              .arg(dialect.nowMs())
+              .arg(StoreLease::kLapsedAfterPasses);
     int affected = 0;
     return statements.exec(db, sql,
                            {SqlRows::text(claim.holder), SqlRows::text(claim.host), claim.pid, claim.intervalMs},
@@ -28,8 +29,8 @@ bool claim(QSqlDatabase &db, StatementCache &statements, const HistoryDialect &d
 bool release(QSqlDatabase &db, StatementCache &statements, const QString &holder, QString *error)
 {
     int affected = 0;
-    return statements.exec(db, QStringLiteral("DELETE FROM lease WHERE holder = ?"), {SqlRows::text(holder)},
-                           &affected, error);
+    return statements.exec(db, QStringLiteral("DELETE FROM lease WHERE holder = ?"), {SqlRows::text(holder)}, &affected,
+                           error);
 }
 
 bool read(QSqlDatabase &db, StatementCache &statements, const HistoryDialect &dialect, StoreLease *lease,

@@ -26,8 +26,7 @@ QFuture<TrendLane::Outcome> TrendLane::read(const QStringList &points, const Tre
 TrendLane::Outcome TrendLane::readAll(const QStringList &points, const TrendRequest &request)
 {
     Outcome outcome;
-    if (!TrendReader::readSeries(&m_store, m_record, m_projectDir, points, request, &outcome.series,
-                                 &outcome.error))
+    if (!TrendReader::readSeries(&m_store, m_record, m_projectDir, points, request, &outcome.series, &outcome.error))
         outcome.series.clear();
     return outcome;
 }

@@ -16,7 +16,7 @@ public:
     struct Outcome
     {
         QVector<TrendSeries> series; // in the order of the points asked
-        QString error;               // why the store could not be read
+        QString error; // why the store could not be read
     };
 
     TrendLane(const MonitoringRecord &record, const QString &projectDir);

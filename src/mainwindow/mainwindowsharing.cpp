@@ -77,8 +77,8 @@ void MainWindow::storeLeaseSeen(const StoreLease &lease)
         return;
     m_leaseLapsed = lease.isLapsed();
     if (m_leaseLapsed) {
-        const QString text = tr("Nikt nie zapisuje historii i alarmów: %1 przestał, a ta stacja nie może zapisywać")
-                                 .arg(m_followed);
+        const QString text
+            = tr("Nikt nie zapisuje historii i alarmów: %1 przestał, a ta stacja nie może zapisywać").arg(m_followed);
         writeLog(text, LogEntry::Error);
         m_storeRole->setText(text);
     } else {

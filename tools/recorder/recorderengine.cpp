@@ -81,8 +81,8 @@ bool RecorderEngine::readProject(const QString &folder)
     for (const MonitoringPoint &p : qAsConst(m_record.points)) {
         controllers.insert(p.device);
         if (!deviceWithId(m_devices, p.device))
-            m_log->warning(QStringLiteral("controller %1 is not in the device list: its points are not read")
-                               .arg(p.device));
+            m_log->warning(
+                QStringLiteral("controller %1 is not in the device list: its points are not read").arg(p.device));
     }
     m_summary = QStringLiteral("%1: %2 points on %3 controllers, a pass every %4 s")
                     .arg(QDir::toNativeSeparators(m_folder))
@@ -123,9 +123,8 @@ void RecorderEngine::start()
     const int buffered = qMax(kLeastBuffered, passesAnHour * m_record.points.size());
     m_history = new HistoryRecorder(m_record.store, m_folder, m_record.retentionDays, m_record.rollupDays, buffered,
                                     this, StoreLease::ofThisProcess(qint64(m_record.interval) * 1000));
-    connect(m_history, &HistoryRecorder::storeUnavailable, this, [this](const QString &reason) {
-        m_log->error(QStringLiteral("the store cannot be written: ") + reason);
-    });
+    connect(m_history, &HistoryRecorder::storeUnavailable, this,
+            [this](const QString &reason) { m_log->error(QStringLiteral("the store cannot be written: ") + reason); });
     connect(m_history, &HistoryRecorder::storeAvailable, this,
             [this] { m_log->info(QStringLiteral("the store is written again")); });
     connect(m_history, &HistoryRecorder::storeWarning, this, [this](const QString &text) { m_log->warning(text); });
@@ -146,8 +145,7 @@ void RecorderEngine::leaseHeld()
 void RecorderEngine::leaseRefused(const StoreLease &lease)
 {
     m_monitor->stop();
-    m_log->warning(QStringLiteral("the store is recorded by %1: waiting until its lease is free")
-                       .arg(holderOf(lease)));
+    m_log->warning(QStringLiteral("the store is recorded by %1: waiting until its lease is free").arg(holderOf(lease)));
 }
 
 void RecorderEngine::passDone(const QVector<HistorySample> &readings)

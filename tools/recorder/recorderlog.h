@@ -13,8 +13,7 @@ public:
 
     explicit RecorderLog(QTextStream *stream)
         : m_stream(stream)
-    {
-    }
+    { }
 
     void write(Level level, const QString &text);
     void info(const QString &text) { write(Level::Info, text); }
