@@ -146,6 +146,8 @@ void RecorderEngine::leaseRefused(const StoreLease &lease)
 {
     m_monitor->stop();
     m_log->warning(QStringLiteral("the store is recorded by %1: waiting until its lease is free").arg(holderOf(lease)));
+    if (m_stopping) // the pass it waited for was abandoned
+        finish();
 }
 
 void RecorderEngine::passDone(const QVector<HistorySample> &readings)
