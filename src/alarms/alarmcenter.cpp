@@ -86,76 +86,62 @@ QString AlarmCenter::actingUser() const
     return m_session && m_session->isLoggedIn() ? m_session->userName() : SystemUser::name();
 }
 
-int AlarmCenter::act(UserAction what, const QVector<int> &alarms, const AlarmCommand &command,
-                     const std::function<bool(int, const QString &, qint64)> &action)
+// Done here, or, while another engine records, sent to it: only what
+// would change an alarm as this station sees it, so that one acknowledged
+// on two stations is journalled once.
+int AlarmCenter::act(UserAction what, const QVector<int> &alarms, AlarmCommand command)
 {
     if (!permits(what))
         return 0;
-    if (m_remote)
-        return send(alarms, command);
-    const QString user = actingUser();
-    const qint64 now = m_clock();
+    command.user = actingUser();
+    command.station = QSysInfo::machineHostName();
+    command.timeMs = m_clock();
+    const int maxShelveMinutes = m_maxShelveHours * 60;
+    QVector<AlarmCommand> sent;
     int done = 0;
     for (const int i : alarms) {
-        if (i >= 0 && i < m_engine.count() && action(i, user, now))
-            ++done;
+        if (i < 0 || i >= m_engine.count())
+            continue;
+        command.point = m_engine.alarm(i).point;
+        command.kind = m_engine.alarm(i).definition.kind;
+        if (!m_remote)
+            done += m_engine.apply(command, maxShelveMinutes, command.timeMs) ? 1 : 0;
+        else if (m_engine.wouldChange(i, command, maxShelveMinutes, command.timeMs))
+            sent.append(command);
     }
-    flush();
-    return done;
+    if (!m_remote) {
+        flush();
+        return done;
+    }
+    if (!sent.isEmpty())
+        emit commanded(sent);
+    return sent.size();
 }
 
 int AlarmCenter::acknowledge(const QVector<int> &alarms, const QString &comment)
 {
-    return act(UserAction::AcknowledgeAlarm, alarms, {AlarmCommand::Action::Acknowledge, {}, {}, 0, {}, {}, comment},
-               [&](int i, const QString &user, qint64 now) { return m_engine.acknowledge(i, user, comment, now); });
+    return act(UserAction::AcknowledgeAlarm, alarms, {AlarmCommand::Action::Acknowledge, {}, {}, 0, {}, {}, comment});
 }
 
 int AlarmCenter::shelve(const QVector<int> &alarms, int minutes, const QString &reason)
 {
-    const int allowed = qBound(1, minutes, m_maxShelveHours * 60);
-    return act(UserAction::ShelveAlarm, alarms, {AlarmCommand::Action::Shelve, {}, {}, allowed, {}, {}, reason},
-               [&](int i, const QString &user, qint64 now) {
-        return m_engine.shelve(i, now + qint64(allowed) * 60'000, user, reason, now);
-    });
+    return act(UserAction::ShelveAlarm, alarms, {AlarmCommand::Action::Shelve, {}, {}, minutes, {}, {}, reason});
 }
 
 int AlarmCenter::unshelve(const QVector<int> &alarms)
 {
-    return act(UserAction::ShelveAlarm, alarms, {AlarmCommand::Action::Unshelve},
-               [&](int i, const QString &user, qint64 now) { return m_engine.unshelve(i, user, QString(), now); });
+    return act(UserAction::ShelveAlarm, alarms, {AlarmCommand::Action::Unshelve});
 }
 
 int AlarmCenter::takeOutOfService(const QVector<int> &alarms, const QString &reason)
 {
     return act(UserAction::SetAlarmOutOfService, alarms,
-               {AlarmCommand::Action::TakeOutOfService, {}, {}, 0, {}, {}, reason},
-               [&](int i, const QString &user, qint64 now) {
-        return m_engine.takeOutOfService(i, user, reason, now);
-    });
+               {AlarmCommand::Action::TakeOutOfService, {}, {}, 0, {}, {}, reason});
 }
 
 int AlarmCenter::putInService(const QVector<int> &alarms)
 {
-    return act(UserAction::SetAlarmOutOfService, alarms, {AlarmCommand::Action::PutInService},
-               [&](int i, const QString &user, qint64 now) { return m_engine.putInService(i, user, QString(), now); });
-}
-
-int AlarmCenter::send(const QVector<int> &alarms, AlarmCommand command)
-{
-    command.user = actingUser();
-    command.station = QSysInfo::machineHostName();
-    command.timeMs = m_clock();
-    QVector<AlarmCommand> commands;
-    for (const int i : alarms) {
-        if (i < 0 || i >= m_engine.count() || !m_engine.wouldChange(i, command, m_maxShelveHours * 60, command.timeMs))
-            continue;
-        command.point = m_engine.alarm(i).point;
-        command.kind = m_engine.alarm(i).definition.kind;
-        commands.append(command);
-    }
-    if (!commands.isEmpty())
-        emit commanded(commands);
-    return commands.size();
+    return act(UserAction::SetAlarmOutOfService, alarms, {AlarmCommand::Action::PutInService});
 }
 
 void AlarmCenter::flush()

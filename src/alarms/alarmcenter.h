@@ -80,9 +80,7 @@ signals:
     void commanded(const QVector<AlarmCommand> &commands);
 
 private:
-    int act(UserAction what, const QVector<int> &alarms, const AlarmCommand &command,
-            const std::function<bool(int, const QString &, qint64)> &action);
-    int send(const QVector<int> &alarms, AlarmCommand command);
+    int act(UserAction what, const QVector<int> &alarms, AlarmCommand command);
     QString actingUser() const;
     void flush();
     void refresh(bool raised);
