@@ -110,9 +110,7 @@ bool HistoryWriter::flushAlarms()
     while (!m_alarms.empty()) {
         QString error;
         if (!m_store.writeAlarms(m_alarms.front().events, m_alarms.front().states, &error)) {
-            m_store.close();
-            fail(error);
-            return false;
+            return storeFailed(error);
         }
         m_alarmEvents -= m_alarms.front().events.size();
         m_alarms.pop_front();
@@ -165,9 +163,7 @@ void HistoryWriter::flush()
         && (m_commands.isEmpty() || m_store.sendAlarmCommands(std::exchange(m_commands, {}), &error))
         && drain(&m_buffer, kSamplesPerTransaction, samples, &error);
     if (!written) {
-        // The connection may be gone (a server restarted): open anew.
-        m_store.close();
-        fail(error);
+        storeFailed(error);
         return;
     }
     if (m_purgeDue)
@@ -211,9 +207,7 @@ bool HistoryWriter::readStates()
     QVector<AlarmSnapshot> states;
     QString error;
     if (!m_store.alarmStates(&states, &error)) {
-        m_store.close();
-        fail(error);
-        return false;
+        return storeFailed(error);
     }
     m_statesRead = true;
     emit alarmStatesRead(states);
@@ -232,9 +226,7 @@ bool HistoryWriter::holdLease()
     const bool read = m_holding || m_takeOver ? m_store.claimLease(m_claim, &lease, &error)
                                               : m_store.lease(&lease, &error);
     if (!read) {
-        m_store.close();
-        fail(error);
-        return false;
+        return storeFailed(error);
     }
     if (!lease.isHeldBy(m_claim))
         return refused(lease);
@@ -256,9 +248,7 @@ bool HistoryWriter::takeCommands()
     QVector<AlarmCommand> commands;
     QString error;
     if (!m_store.takeAlarmCommands(&commands, &error)) {
-        m_store.close();
-        fail(error);
-        return false;
+        return storeFailed(error);
     }
     if (!commands.isEmpty())
         emit alarmCommands(commands);
@@ -297,9 +287,7 @@ bool HistoryWriter::refused(const StoreLease &lease)
     QString error;
     PointValues values;
     if (!m_store.alarmStates(&states, &error) || !readValues(states, lease.readMs, &values, &error)) {
-        m_store.close();
-        fail(error);
-        return false;
+        return storeFailed(error);
     }
     if (!m_statesSeen || states != m_seenStates || values != m_seenValues) {
         m_statesSeen = true;
@@ -326,6 +314,14 @@ bool HistoryWriter::readValues(const QVector<AlarmSnapshot> &states, qint64 nowM
             return false;
     }
     return true;
+}
+
+// The connection may be gone (a server restarted): it is opened anew.
+bool HistoryWriter::storeFailed(const QString &reason)
+{
+    m_store.close();
+    fail(reason);
+    return false;
 }
 
 void HistoryWriter::fail(const QString &reason)

@@ -84,6 +84,7 @@ private:
     bool takeCommands();
     bool readValues(const QVector<AlarmSnapshot> &states, qint64 nowMs, PointValues *values, QString *error);
     void watch();
+    bool storeFailed(const QString &reason);
     void fail(const QString &reason);
     void recovered();
     void purge();

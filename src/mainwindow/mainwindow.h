@@ -5,6 +5,7 @@
 #include "controllerstatus.h"
 #include "historysample.h"
 #include "samplefilter.h"
+#include "silentcontrollers.h"
 #include "storelease.h"
 #include "lazychild.h"
 #include "project.h"
@@ -272,7 +273,7 @@ private:
     QString m_followed;            // the engine followed, for the operator
     qint64 m_leaseRenewedMs = 0;
     bool m_leaseLapsed = false;
-    QSet<QString> m_silentControllers; // monitored controllers not answering, by ID
+    SilentControllers m_silentControllers; // monitored controllers not answering
     QTimer *m_refreshTimer = nullptr;
     QElapsedTimer m_passClock; // since the running pass began
     MenuItemRecord m_currentScheme; // its qmlFile is the full path once shown

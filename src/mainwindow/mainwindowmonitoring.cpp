@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -129,7 +128,7 @@ void MainWindow::warnOfUnlistedControllers()
     for (const MonitoringPoint &p : qAsConst(m_project.monitoring.points)) {
         if (deviceWithId(m_project.devices, p.device) || m_silentControllers.contains(p.device))
             continue;
-        m_silentControllers.insert(p.device);
+        m_silentControllers.markSilent(p.device);
         writeLog(tr("Monitorowanie: sterownika ") + p.device + tr(" nie ma na liście sterowników, jego punkty nie są odczytywane"),
                  LogEntry::Warning);
     }
@@ -291,16 +290,9 @@ void MainWindow::historyAvailable()
 // stops answering and once when it answers again.
 void MainWindow::noteSilentControllers(const QVector<HistorySample> &readings)
 {
-    QSet<QString> silent;
-    QSet<QString> heard;
-    for (int i = 0; i < readings.size(); ++i) {
-        const QString &device = m_project.monitoring.points.at(i).device;
-        (readings.at(i).quality == HistorySample::Quality::NoAnswer ? silent : heard).insert(device);
-    }
-    silent.subtract(heard);
-    for (const QString &device : silent - m_silentControllers)
+    const SilentControllers::Change change = m_silentControllers.update(readings, m_project.monitoring.points);
+    for (const QString &device : change.silent)
         writeLog(tr("Monitorowanie: sterownik ") + device + tr(" nie odpowiada"), LogEntry::Warning);
-    for (const QString &device : m_silentControllers - silent)
+    for (const QString &device : change.back)
         writeLog(tr("Monitorowanie: sterownik ") + device + tr(" znów odpowiada"), LogEntry::Info);
-    m_silentControllers = silent;
 }

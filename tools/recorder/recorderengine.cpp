@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -80,9 +81,11 @@ bool RecorderEngine::readProject(const QString &folder)
     QSet<QString> controllers;
     for (const MonitoringPoint &p : qAsConst(m_record.points)) {
         controllers.insert(p.device);
-        if (!deviceWithId(m_devices, p.device))
+        if (!deviceWithId(m_devices, p.device) && !m_silent.contains(p.device)) {
+            m_silent.markSilent(p.device);
             m_log->warning(
                 QStringLiteral("controller %1 is not in the device list: its points are not read").arg(p.device));
+        }
     }
     m_summary = QStringLiteral("%1: %2 points on %3 controllers, a pass every %4 s")
                     .arg(QDir::toNativeSeparators(m_folder))
@@ -189,17 +192,11 @@ void RecorderEngine::applyCommands(const QVector<AlarmCommand> &commands)
 
 void RecorderEngine::noteSilentControllers(const QVector<HistorySample> &readings)
 {
-    QSet<QString> silent;
-    QSet<QString> heard;
-    for (int i = 0; i < readings.size(); ++i)
-        (readings.at(i).quality == HistorySample::Quality::NoAnswer ? silent : heard)
-            .insert(m_record.points.at(i).device);
-    silent.subtract(heard);
-    for (const QString &device : silent - m_silent)
+    const SilentControllers::Change change = m_silent.update(readings, m_record.points);
+    for (const QString &device : change.silent)
         m_log->warning(QStringLiteral("controller %1 does not answer").arg(device));
-    for (const QString &device : m_silent - silent)
+    for (const QString &device : change.back)
         m_log->info(QStringLiteral("controller %1 answers again").arg(device));
-    m_silent = silent;
 }
 
 void RecorderEngine::stop()

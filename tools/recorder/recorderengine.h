@@ -4,10 +4,10 @@
 #include "devicerecord.h"
 #include "monitoringrecord.h"
 #include "samplefilter.h"
+#include "silentcontrollers.h"
 #include "storelease.h"
 
 #include <QObject>
-#include <QSet>
 
 class HistoryRecorder;
 class PollHub;
@@ -60,6 +60,6 @@ private:
     HistoryRecorder *m_history = nullptr;
     AlarmEngine m_alarms;
     SampleFilter m_filter;
-    QSet<QString> m_silent;
+    SilentControllers m_silent;
     bool m_stopping = false;
 };
