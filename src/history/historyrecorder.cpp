@@ -2,6 +2,12 @@
 
 #include "historywriter.h"
 
+namespace {
+
+constexpr int kLeastBuffered = 10000; // samples
+
+} // namespace
+
 HistoryRecorder::HistoryRecorder(const StoreRecord &store, const QString &projectDir, int retentionDays,
                                  int rollupDays, int bufferCapacity, QObject *parent, const StoreLease &claim,
                                  bool takeOver)
@@ -27,6 +33,12 @@ HistoryRecorder::HistoryRecorder(const StoreRecord &store, const QString &projec
     connect(m_writer, &HistoryWriter::dropped, this, [this](qint64 total) { m_dropped = total; });
     m_thread.start();
     QMetaObject::invokeMethod(m_writer, &HistoryWriter::start, Qt::QueuedConnection);
+}
+
+int HistoryRecorder::anHourOf(const MonitoringRecord &record)
+{
+    const int passesAnHour = (3600 + record.interval - 1) / record.interval;
+    return qMax(kLeastBuffered, passesAnHour * int(record.points.size()));
 }
 
 HistoryRecorder::~HistoryRecorder()

@@ -5,6 +5,7 @@
 #include "alarmsnapshot.h"
 #include "auditrecord.h"
 #include "historysample.h"
+#include "monitoringrecord.h"
 #include "pointvalues.h"
 #include "storelease.h"
 
@@ -33,6 +34,10 @@ public:
                     int bufferCapacity, QObject *parent = nullptr, const StoreLease &claim = StoreLease(),
                     bool takeOver = true);
     ~HistoryRecorder() override;
+
+    // The buffer a site's recorder keeps while the store is away: an hour
+    // of every point read each pass, and never fewer than 10,000 samples.
+    static int anHourOf(const MonitoringRecord &record);
 
     void record(const QVector<HistorySample> &samples);
     // Alarm journal events and the states to keep, written in this order.

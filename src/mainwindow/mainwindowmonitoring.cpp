@@ -27,10 +27,6 @@
 
 namespace {
 
-// Samples kept in memory while the store cannot be written: an hour of
-// every point read each pass, and never fewer than this.
-constexpr int kLeastBuffered = 10000;
-
 // A window beside the main one, on the project's store; one already open
 // keeps the operator's choices.
 template<typename Window>
@@ -233,10 +229,9 @@ void MainWindow::showAuditHistory()
 void MainWindow::startRecording(bool leased)
 {
     const MonitoringRecord &m = m_project.monitoring;
-    const int passesAnHour = (3600 + m.interval - 1) / m.interval;
-    const int buffered = qMax(kLeastBuffered, passesAnHour * m.points.size());
     const StoreLease claim = leased ? StoreLease::ofThisProcess(qint64(m.interval) * 1000) : StoreLease();
-    m_history = new HistoryRecorder(m.store, m_project.location, m.retentionDays, m.rollupDays, buffered, this, claim,
+    m_history = new HistoryRecorder(m.store, m_project.location, m.retentionDays, m.rollupDays,
+                                    HistoryRecorder::anHourOf(m), this, claim,
                                     m_settings.mayRecord);
     connect(m_history, &HistoryRecorder::storeUnavailable, this, &MainWindow::historyUnavailable);
     connect(m_history, &HistoryRecorder::alarmStatesRead, m_alarms, &AlarmCenter::restore);

@@ -16,10 +16,6 @@
 
 namespace {
 
-// Samples kept in memory while the store cannot be written: an hour of
-// every point read each pass, and never fewer than this.
-constexpr int kLeastBuffered = 10000;
-
 qint64 now()
 {
     return QDateTime::currentMSecsSinceEpoch();
@@ -122,10 +118,9 @@ void RecorderEngine::start()
     m_alarms.setSite(m_record);
     m_filter.setPoints(m_record.points);
     m_monitor->setSite(m_record, m_devices);
-    const int passesAnHour = (3600 + m_record.interval - 1) / m_record.interval;
-    const int buffered = qMax(kLeastBuffered, passesAnHour * m_record.points.size());
-    m_history = new HistoryRecorder(m_record.store, m_folder, m_record.retentionDays, m_record.rollupDays, buffered,
-                                    this, StoreLease::ofThisProcess(qint64(m_record.interval) * 1000));
+    m_history = new HistoryRecorder(m_record.store, m_folder, m_record.retentionDays, m_record.rollupDays,
+                                    HistoryRecorder::anHourOf(m_record), this,
+                                    StoreLease::ofThisProcess(qint64(m_record.interval) * 1000));
     connect(m_history, &HistoryRecorder::storeUnavailable, this,
             [this](const QString &reason) { m_log->error(QStringLiteral("the store cannot be written: ") + reason); });
     connect(m_history, &HistoryRecorder::storeAvailable, this,
