@@ -13,6 +13,7 @@
 // every 10 s sees there: most values within the deadband, a fifth of them
 // drifting past it. The share of a core is the time of a pass over 10 s.
 
+#include "benchsim.h"
 #include "historyrecorder.h"
 #include "monitoringrecord.h"
 #include "pollhub.h"
@@ -90,24 +91,6 @@ MonitoringRecord site(DeviceList *devices, const QStringList &endpoints)
     return record;
 }
 
-// The controllers' addresses, as tesk-sim prints them ("127.0.78.1:40123 C0 ...").
-QStringList startSim(QProcess &sim, const QString &program, const QString &config)
-{
-    sim.start(program, {QStringLiteral("--config"), config});
-    QStringList endpoints;
-    QElapsedTimer waited;
-    waited.start();
-    while (endpoints.size() < kControllers && waited.elapsed() < 30000) {
-        if (!sim.canReadLine() && !sim.waitForReadyRead(1000) && sim.state() != QProcess::Running)
-            qFatal("tesk-sim did not start: %s", qPrintable(QString::fromLocal8Bit(sim.readAllStandardError())));
-        while (sim.canReadLine())
-            endpoints << QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 0, 0);
-    }
-    if (endpoints.size() < kControllers)
-        qFatal("tesk-sim served %d controllers", int(endpoints.size()));
-    return endpoints;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -124,7 +107,7 @@ int main(int argc, char *argv[])
     file.close();
     QProcess sim;
     DeviceList devices;
-    const MonitoringRecord record = site(&devices, startSim(sim, simPath, config));
+    const MonitoringRecord record = site(&devices, BenchSim::start(sim, simPath, config, kControllers));
 
     PollHub hub;
     SiteMonitor monitor(&hub);

@@ -11,6 +11,7 @@
 // processor time (user + system, all threads, from /proc) and its resident
 // memory, read every minute.
 
+#include "benchsim.h"
 #include "benchstores.h"
 #include "devicelistfile.h"
 #include "historystore.h"
@@ -18,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,23 +55,6 @@ QByteArray simConfig()
         xml += "</Controller>";
     }
     return xml + "</TeskSim>";
-}
-
-QStringList startSim(QProcess &sim, const QString &program, const QString &config)
-{
-    sim.start(program, {QStringLiteral("--config"), config});
-    QStringList endpoints;
-    QElapsedTimer waited;
-    waited.start();
-    while (endpoints.size() < kControllers && waited.elapsed() < 30000) {
-        if (!sim.canReadLine() && !sim.waitForReadyRead(1000) && sim.state() != QProcess::Running)
-            qFatal("tesk-sim did not start: %s", qPrintable(QString::fromLocal8Bit(sim.readAllStandardError())));
-        while (sim.canReadLine())
-            endpoints << QString::fromLatin1(sim.readLine()).section(QLatin1Char(' '), 0, 0);
-    }
-    if (endpoints.size() < kControllers)
-        qFatal("tesk-sim served %d controllers", int(endpoints.size()));
-    return endpoints;
 }
 
 // The project folder of one recorder: its device list and monitoring.
@@ -156,7 +139,7 @@ int main(int argc, char *argv[])
         qFatal("cannot write the simulator's configuration");
     config.close();
     QProcess sim;
-    const QStringList endpoints = startSim(sim, bin + QStringLiteral("sim/tesk-sim"), config.fileName());
+    const QStringList endpoints = BenchSim::start(sim, bin + QStringLiteral("sim/tesk-sim"), config.fileName(), kControllers);
 
     std::vector<Run> runs;
     for (const BenchStore &store : BenchStores::all(dir.path())) {
