@@ -1791,6 +1791,10 @@
         <source>Baza historii znów dostępna</source>
         <translation>History store available again</translation>
     </message>
+    <message>
+        <source>Nikt nie zapisuje historii i alarmów, a ta stacja nie może zapisywać</source>
+        <translation>Nobody records the history and alarms, and this station may not record</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>

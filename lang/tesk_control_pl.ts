@@ -1791,6 +1791,10 @@
         <source>Baza historii znów dostępna</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nikt nie zapisuje historii i alarmów, a ta stacja nie może zapisywać</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MonitoringCheck</name>

@@ -76,6 +76,29 @@ private:
     QString m_log;
 };
 
+// The site's project in the folder "obiekt" of the backend's, K1 served
+// by k1; empty when it could not be written.
+QString writeSite(const HistoryBackend &backend, const SimServer *k1)
+{
+    const QString folder = backend.dir().filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
+    const bool written = QDir().mkpath(folder)
+        && DeviceListFile::write(folder + DeviceListFile::fileName(), {SimControllers::device("K1", k1)}).isEmpty()
+        && MonitoringFile::write(folder + MonitoringFile::fileName(),
+                                 siteRecord(backend.isPostgres() ? backend.record() : StoreRecord()))
+               .isEmpty();
+    return written ? folder : QString();
+}
+
+// The config.xml the next station starts with, opening the site.
+void configure(const HistoryBackend &backend, const QString &folder, const char *settings)
+{
+    backend.dir().write(QStringLiteral("config.xml"),
+                        QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
+                                       "<LastProject location=\"%2\" name=\"obiekt\"/><Settings>%3</Settings></Config>")
+                            .arg(backend.dir().path(), folder, QLatin1String(settings))
+                            .toUtf8());
+}
+
 bool follows(const MainWindow *w)
 {
     return w->alarms()->isRemote() && !w->monitor()->isRunning()
@@ -104,6 +127,7 @@ class TestSharedStore : public QObject
 private slots:
     void oneEngineForAnyNumberOfStations_data();
     void oneEngineForAnyNumberOfStations();
+    void aStationThatMayNotRecordSaysNobodyRecords();
 
 private:
     QVector<AlarmEvent> journal(const HistoryBackend &backend, const QString &folder);
@@ -140,28 +164,16 @@ void TestSharedStore::oneEngineForAnyNumberOfStations()
     if (postgres && !HistoryBackend::postgresGiven())
         QSKIP("no PostgreSQL server given (TESK_TEST_PG_*); scripts/test starts one");
     HistoryBackend backend(postgres);
-    const TempWorkDir &dir = backend.dir();
     SimServer *k1 = SimControllers::start(this, TestNet::host(1), R"(<Variable name="t" type="int" value="20"/>)");
-    const QString folder = dir.filePath(QStringLiteral("obiekt")) + QLatin1Char('/');
-    QDir().mkpath(folder);
-    QCOMPARE(DeviceListFile::write(folder + DeviceListFile::fileName(), {SimControllers::device("K1", k1)}), QString());
-    QCOMPARE(MonitoringFile::write(folder + MonitoringFile::fileName(),
-                                   siteRecord(postgres ? backend.record() : StoreRecord())),
-             QString());
-    const auto configure = [&](const char *settings) {
-        dir.write(QStringLiteral("config.xml"),
-                  QStringLiteral("<Config><AppSettings workspaceDir=\"%1\" Language=\"pl\"/>"
-                                 "<LastProject location=\"%2\" name=\"obiekt\"/><Settings>%3</Settings></Config>")
-                      .arg(dir.path(), folder, QLatin1String(settings))
-                      .toUtf8());
-    };
+    const QString folder = writeSite(backend, k1);
+    QVERIFY(!folder.isEmpty());
 
     auto recorder = std::make_unique<Recorder>(folder);
     QVERIFY2(recorder->waitFor(QStringLiteral("recording the store")), qPrintable(recorder->log()));
     std::vector<std::unique_ptr<MainWindow>> windows;
     for (int i = 0; i < stations; ++i) {
         // The first station may record; any other may not.
-        configure(i == 0 ? "" : "<StoreSettings record=\"0\"/>");
+        configure(backend, folder, i == 0 ? "" : "<StoreSettings record=\"0\"/>");
         windows.push_back(std::make_unique<MainWindow>());
         windows.back()->show();
     }
@@ -236,6 +248,27 @@ void TestSharedStore::oneEngineForAnyNumberOfStations()
     }
     QCOMPARE(raised, 1);
     QCOMPARE(acknowledged, 1);
+}
+
+// With nobody recording, a station that may not record says so instead of
+// naming a holder, and follows the recorder once one starts.
+void TestSharedStore::aStationThatMayNotRecordSaysNobodyRecords()
+{
+    HistoryBackend backend(false);
+    SimServer *k1 = SimControllers::start(this, TestNet::host(2), R"(<Variable name="t" type="int" value="20"/>)");
+    const QString folder = writeSite(backend, k1);
+    QVERIFY(!folder.isEmpty());
+    configure(backend, folder, "<StoreSettings record=\"0\"/>");
+    MainWindow w;
+    w.show();
+    const auto *role = w.findChild<QLabel *>(QStringLiteral("storeRole"));
+    QTRY_COMPARE_WITH_TIMEOUT(role->text(),
+                              QStringLiteral("Nikt nie zapisuje historii i alarmów, a ta stacja nie może zapisywać"),
+                              kWaitMs);
+    QVERIFY(role->isVisible());
+    QVERIFY(!w.monitor()->isRunning());
+    Recorder recorder(folder);
+    QTRY_VERIFY_WITH_TIMEOUT(follows(&w), kWaitMs);
 }
 
 QTEST_MAIN(TestSharedStore)

@@ -216,6 +216,7 @@ private:
     void recordingTaken();
     void followStore(const StoreLease &lease);
     void storeLeaseSeen(const StoreLease &lease);
+    void showUnrecorded();
     void recordPass(const QVector<HistorySample> &readings);
     void noteSilentControllers(const QVector<HistorySample> &readings);
     void warnOfUnlistedControllers();

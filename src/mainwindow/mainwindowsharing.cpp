@@ -50,17 +50,23 @@ void MainWindow::recordingTaken()
         m_monitor->start();
 }
 
+// A station that may not record follows a store nobody holds as well:
+// it says that the site is not recorded instead of naming a holder.
 void MainWindow::followStore(const StoreLease &lease)
 {
     m_engineRole = EngineRole::Following;
-    m_followed = lease.holderText();
-    m_leaseLapsed = false;
+    m_followed = lease.isFree() ? QString() : lease.holderText();
     m_monitor->stop();
     m_alarms->setRemote(true);
+    m_storeRole->show();
+    m_leaseLapsed = lease.isLapsed();
+    if (m_leaseLapsed) {
+        showUnrecorded();
+        return;
+    }
     writeLog(tr("Historię i alarmy zapisuje %1: ta stacja pokazuje alarmy z bazy historii").arg(m_followed),
              LogEntry::Info);
     m_storeRole->setText(tr("Zapisuje: %1").arg(m_followed));
-    m_storeRole->show();
 }
 
 // Every second while another engine records: each renewal is a pass
@@ -77,13 +83,19 @@ void MainWindow::storeLeaseSeen(const StoreLease &lease)
         return;
     m_leaseLapsed = lease.isLapsed();
     if (m_leaseLapsed) {
-        const QString text
-            = tr("Nikt nie zapisuje historii i alarmów: %1 przestał, a ta stacja nie może zapisywać").arg(m_followed);
-        writeLog(text, LogEntry::Error);
-        m_storeRole->setText(text);
-    } else {
-        m_followed = lease.holderText();
-        writeLog(tr("Historię i alarmy znów zapisuje %1").arg(m_followed), LogEntry::Info);
-        m_storeRole->setText(tr("Zapisuje: %1").arg(m_followed));
+        showUnrecorded();
+        return;
     }
+    m_followed = lease.holderText();
+    writeLog(tr("Historię i alarmy znów zapisuje %1").arg(m_followed), LogEntry::Info);
+    m_storeRole->setText(tr("Zapisuje: %1").arg(m_followed));
+}
+
+void MainWindow::showUnrecorded()
+{
+    const QString text = m_followed.isEmpty()
+        ? tr("Nikt nie zapisuje historii i alarmów, a ta stacja nie może zapisywać")
+        : tr("Nikt nie zapisuje historii i alarmów: %1 przestał, a ta stacja nie może zapisywać").arg(m_followed);
+    writeLog(text, LogEntry::Error);
+    m_storeRole->setText(text);
 }
