@@ -606,6 +606,21 @@ private slots:
         ConfigFile::save(ConfigFile::defaultPath(), s);
         ConfigFile::load(ConfigFile::defaultPath(), back);
         QVERIFY(back.mayRecord);
+        // A file without Settings keeps its bytes while every choice is its
+        // default, and gets them once one is not.
+        const QByteArray bare = "<Config>\n <LastProject name=\"Wentylacja\"/>\n</Config>\n";
+        dir.write(QStringLiteral("config.xml"), bare);
+        s = AppSettings();
+        s.projectName = QStringLiteral("Wentylacja");
+        ConfigFile::save(ConfigFile::defaultPath(), s);
+        QCOMPARE(dir.read(QStringLiteral("config.xml")), kHead + bare);
+        s.mayRecord = false;
+        ConfigFile::save(ConfigFile::defaultPath(), s);
+        QCOMPARE(dir.read(QStringLiteral("config.xml")),
+                 kHead + "<Config>\n <LastProject name=\"Wentylacja\"/>\n <Settings>\n  <StoreSettings record=\"0\"/>\n"
+                         " </Settings>\n</Config>\n");
+        ConfigFile::load(ConfigFile::defaultPath(), back = AppSettings());
+        QVERIFY(!back.mayRecord);
     }
 
     // Unreadable files are copied aside before a save replaces them; once

@@ -90,6 +90,15 @@ void setMayRecord(QDomDocument &doc, QDomElement &settingsElement, const AppSett
     store.setAttribute(kRecord, flag(s.mayRecord));
 }
 
+// The choices of the settings dialog, each written once it differs from
+// its default.
+void setChoices(QDomDocument &doc, QDomElement &settingsElement, const AppSettings &s)
+{
+    setAlarmSound(doc, settingsElement, s);
+    setIdleLogout(doc, settingsElement, s);
+    setMayRecord(doc, settingsElement, s);
+}
+
 QDomDocument completeDocument(const QString &workspaceDir, const QString &language,
                               const AppSettings &s)
 {
@@ -108,9 +117,7 @@ QDomDocument completeDocument(const QString &workspaceDir, const QString &langua
     QDomElement log = doc.createElement(QStringLiteral("LogSettings"));
     setLogSwitches(log, s);
     settings.appendChild(log);
-    setAlarmSound(doc, settings, s);
-    setIdleLogout(doc, settings, s);
-    setMayRecord(doc, settings, s);
+    setChoices(doc, settings, s);
     root.appendChild(settings);
     return doc;
 }
@@ -216,6 +223,7 @@ QString save(const QString &path, const AppSettings &settings)
                               attributeOrder());
 
     QDomElement app;
+    bool settingsSeen = false;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull();
          e = e.nextSiblingElement()) {
         if (e.tagName() == QLatin1String("AppSettings")) {
@@ -226,10 +234,17 @@ QString save(const QString &path, const AppSettings &settings)
             for (QDomElement log = e.firstChildElement(QStringLiteral("LogSettings")); !log.isNull();
                  log = log.nextSiblingElement(QStringLiteral("LogSettings")))
                 setLogSwitches(log, settings);
-            setAlarmSound(doc, e, settings);
-            setIdleLogout(doc, e, settings);
-            setMayRecord(doc, e, settings);
+            setChoices(doc, e, settings);
+            settingsSeen = true;
         }
+    }
+    // A file without Settings gets them once a choice differs from its
+    // default, so that the choice is not lost at the next start.
+    if (!settingsSeen && (!settings.alarmSound || settings.idleLogoutMinutes != AppSettings().idleLogoutMinutes
+                          || !settings.mayRecord)) {
+        QDomElement e = doc.createElement(QStringLiteral("Settings"));
+        doc.documentElement().appendChild(e);
+        setChoices(doc, e, settings);
     }
     // The workspace may have been chosen since the start; the element it was
     // read from takes it.
